@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/surface.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace vornith {
+
+// A printed document in progress: the printer surface of its pages, with page control.
+class PrintJob {
+public:
+    virtual ~PrintJob() = default;
+    virtual Surface& surface() = 0;
+    // Ends the current page and starts a new one.
+    virtual void newPage() = 0;
+    // Finishes the document and sends it; false when the printer refused it.
+    virtual bool endDoc() = 0;
+};
+
+// Where a job goes: an installed printer by device name, or a PDF file.
+struct PrintTarget {
+    QString printerName;
+    QString pdfPath; // when set, the job is written to this PDF file
+};
+
+// The installed printers and the current one.
+class Printers {
+public:
+    virtual ~Printers() = default;
+    virtual QStringList deviceNames() const = 0;
+    // Installed printers, the PDF file printer included, so never 0 on a working system.
+    virtual int count() const = 0;
+    virtual QString currentPrinter() const = 0;
+    virtual void setCurrentPrinter(const QString& deviceName) = 0;
+    // A new A4 job, or null when the target cannot print.
+    virtual std::unique_ptr<PrintJob> beginJob(const PrintTarget& target,
+                                               const QString& documentName) = 0;
+};
+
+} // namespace vornith

@@ -1,0 +1,74 @@
+#include "platform/qt/font_resolver.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QRawFont>
+
+namespace vornith {
+
+namespace {
+
+bool familyHasAll(const QString& family, const QString& text) {
+    QFont font(family);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid() || raw.familyName().compare(family, Qt::CaseInsensitive) != 0)
+        return false;
+    for (const QChar c : text) {
+        if (!c.isSpace() && !raw.supportsCharacter(c)) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QString FontResolver::familyFor(const QString& name) {
+    static const QHash<QString, QString> aliases = {
+        {QStringLiteral("times new roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("times"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("arial"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("helvetica"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("courier new"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("courier"), QStringLiteral("Liberation Mono")},
+    };
+    return aliases.value(name.trimmed().toLower(), name);
+}
+
+QString FontResolver::codedFamilyFor(CodedFont font, const QString& mappedText) {
+    static const QStringList symbolFamilies = {
+        QStringLiteral("Standard Symbols PS"), QStringLiteral("DejaVu Serif"),
+        QStringLiteral("DejaVu Sans")};
+    static const QStringList extraFamilies = {QStringLiteral("DejaVu Serif"),
+                                              QStringLiteral("DejaVu Sans")};
+    static QHash<QString, QString> chosen;
+    const QString key = QString::number(static_cast<int>(font)) + mappedText;
+    const auto found = chosen.constFind(key);
+    if (found != chosen.constEnd()) return *found;
+
+    const QStringList& candidates = font == CodedFont::MtExtra ? extraFamilies : symbolFamilies;
+    QString family = candidates.front();
+    for (const QString& candidate : candidates) {
+        if (familyHasAll(candidate, mappedText)) {
+            family = candidate;
+            break;
+        }
+    }
+    chosen.insert(key, family);
+    return family;
+}
+
+QFont FontResolver::fontFor(const FontState& state, const QString& family, double deviceDpi) {
+    QFont font(family);
+    // Painters draw in twips: the size is chosen so that one point spans 20 logical units.
+    font.setPointSizeF(state.points * 1440.0 / deviceDpi);
+    font.setBold(state.bold);
+    font.setItalic(state.italic);
+    font.setUnderline(state.underline);
+    font.setStrikeOut(state.strikethru);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setStyleStrategy(QFont::PreferOutline);
+    return font;
+}
+
+} // namespace vornith

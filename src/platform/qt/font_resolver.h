@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/symbol_fonts.h"
+
+#include <QFont>
+#include <QString>
+
+namespace vornith {
+
+// The state of a surface's font as the engine sets it.
+struct FontState {
+    QString name = QStringLiteral("Times New Roman");
+    double points = 12.0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikethru = false;
+};
+
+// Turns the font names the markup uses into installed families: the Windows core fonts into
+// their metric-compatible Liberation twins, the byte-coded "Symbol" and "MT Extra" into fonts
+// that hold their glyphs.
+class FontResolver {
+public:
+    // The installed family that stands for `name`.
+    static QString familyFor(const QString& name);
+    // The family that draws `mappedText` of a coded font: the first candidate that has every
+    // glyph of it.
+    static QString codedFamilyFor(CodedFont font, const QString& mappedText);
+    // A font of `state` for a device of `deviceDpi` whose painter draws in twips (20 per
+    // point): hinting and kerning off, so that widths scale linearly with the size.
+    static QFont fontFor(const FontState& state, const QString& family, double deviceDpi);
+};
+
+} // namespace vornith

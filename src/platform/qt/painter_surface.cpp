@@ -1,0 +1,143 @@
+#include "platform/qt/painter_surface.h"
+
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/text_metrics.h"
+
+#include <QColor>
+#include <QPaintDevice>
+
+#include <cmath>
+
+namespace vornith {
+
+namespace {
+
+QColor toQColor(Rgb c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+} // namespace
+
+PainterSurface::PainterSurface(SurfaceKind kind, double twipsPerPixelX, double twipsPerPixelY)
+    : kind_(kind), tppX_(twipsPerPixelX), tppY_(twipsPerPixelY) {}
+
+PainterSurface::~PainterSurface() = default;
+
+void PainterSurface::setFontSize(double points) {
+    // Sizes are kept to a hundredth of a point, and a font is never smaller than one point.
+    font_.points = std::max(1.0, std::round(points * 100.0) / 100.0);
+}
+
+double PainterSurface::textWidth(const QString& text) const {
+    return TextMetrics::width(font_, text);
+}
+
+double PainterSurface::textHeight(const QString& text) const {
+    return TextMetrics::height(font_, text);
+}
+
+int PainterSurface::fontAscentPixels() const {
+    return static_cast<int>(std::lround(TextMetrics::ascent(font_) / tppY_));
+}
+
+QPainter& PainterSurface::painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(device());
+        painter_->setRenderHint(QPainter::Antialiasing);
+        painter_->setRenderHint(QPainter::TextAntialiasing);
+        painter_->setRenderHint(QPainter::SmoothPixmapTransform);
+        const QPaintDevice* dev = device();
+        // Logical device pixels per twip; the device pixel ratio is applied by the painter.
+        const double sx = static_cast<double>(dev->logicalDpiX()) / 1440.0;
+        const double sy = static_cast<double>(dev->logicalDpiY()) / 1440.0;
+        painter_->scale(sx, sy);
+        painter_->translate(originTwips());
+    }
+    return *painter_;
+}
+
+void PainterSurface::endPainting() {
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+QPen PainterSurface::penFor(Rgb colour) const {
+    QPen pen(toQColor(colour));
+    pen.setWidthF(drawWidth_ * tppX_);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+void PainterSurface::print(const QString& text) {
+    const TextMetrics::Shaped shaped = TextMetrics::shape(font_, text);
+    QPainter& p = painter();
+    const double dpi = device()->logicalDpiY();
+    p.setFont(FontResolver::fontFor(font_, shaped.family, dpi));
+    p.setPen(toQColor(fore_));
+    p.drawText(QPointF(x_, y_ + TextMetrics::ascent(font_)), shaped.text);
+    x_ += TextMetrics::width(font_, text);
+}
+
+void PainterSurface::line(double x1, double y1, double x2, double y2, Rgb colour,
+                          LineShape shape) {
+    QPainter& p = painter();
+    const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    switch (shape) {
+    case LineShape::Line:
+        p.setPen(penFor(colour));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        break;
+    case LineShape::Box:
+        p.setPen(penFor(colour));
+        p.setBrush(fill_ == FillStyle::Solid ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+        p.drawRect(box);
+        break;
+    case LineShape::FilledBox:
+        p.setPen(penFor(colour));
+        p.setBrush(toQColor(colour));
+        p.drawRect(box);
+        break;
+    }
+    x_ = x2;
+    y_ = y2;
+}
+
+void PainterSurface::circle(double cx, double cy, double radius, Rgb colour) {
+    QPainter& p = painter();
+    p.setPen(penFor(colour));
+    p.setBrush(fill_ == FillStyle::Solid ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
+    p.drawEllipse(QPointF(cx, cy), radius, radius);
+    x_ = cx;
+    y_ = cy;
+}
+
+void PainterSurface::invertBox(double x1, double y1, double x2, double y2) {
+    QPainter& p = painter();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), Qt::white);
+    p.restore();
+}
+
+void PainterSurface::paintPicture(const Picture& picture, double x, double y, double width,
+                                  double height) {
+    const auto* qtPicture = dynamic_cast<const QtPicture*>(&picture);
+    if (!qtPicture) return;
+    const QRectF target = QRectF(x, y, width, height).normalized();
+    painter().drawImage(target, qtPicture->image());
+}
+
+void PainterSurface::clear() {
+    QPainter& p = painter();
+    p.save();
+    p.resetTransform();
+    p.fillRect(QRect(0, 0, device()->width(), device()->height()), Qt::white);
+    p.restore();
+    x_ = 0;
+    y_ = 0;
+}
+
+} // namespace vornith

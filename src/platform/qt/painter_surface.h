@@ -1,0 +1,92 @@
+#pragma once
+
+#include "platform/qt/font_resolver.h"
+#include "platform/surface.h"
+
+#include <QPainter>
+#include <QPointF>
+
+#include <memory>
+
+class QPaintDevice;
+
+namespace vornith {
+
+// A surface drawn with QPainter on any paint device. The painter works in twips (scaled to the
+// device's pixels), so text, lines and pictures land where the engine computed them.
+class PainterSurface : public Surface {
+public:
+    PainterSurface(SurfaceKind kind, double twipsPerPixelX, double twipsPerPixelY);
+    ~PainterSurface() override;
+
+    SurfaceKind kind() const override { return kind_; }
+
+    QString fontName() const override { return font_.name; }
+    void setFontName(const QString& name) override { font_.name = name; }
+    double fontSize() const override { return font_.points; }
+    void setFontSize(double points) override;
+    bool fontBold() const override { return font_.bold; }
+    void setFontBold(bool on) override { font_.bold = on; }
+    bool fontItalic() const override { return font_.italic; }
+    void setFontItalic(bool on) override { font_.italic = on; }
+    bool fontUnderline() const override { return font_.underline; }
+    void setFontUnderline(bool on) override { font_.underline = on; }
+    bool fontStrikethru() const override { return font_.strikethru; }
+    void setFontStrikethru(bool on) override { font_.strikethru = on; }
+
+    Rgb foreColor() const override { return fore_; }
+    void setForeColor(Rgb colour) override { fore_ = colour; }
+
+    double currentX() const override { return x_; }
+    double currentY() const override { return y_; }
+    void setCurrentX(double x) override { x_ = x; }
+    void setCurrentY(double y) override { y_ = y; }
+
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text) const override;
+    int fontAscentPixels() const override;
+
+    void print(const QString& text) override;
+
+    int drawWidth() const override { return drawWidth_; }
+    void setDrawWidth(int pixels) override { drawWidth_ = pixels < 1 ? 1 : pixels; }
+    FillStyle fillStyle() const override { return fill_; }
+    void setFillStyle(FillStyle style) override { fill_ = style; }
+
+    using Surface::circle;
+    using Surface::line;
+    void line(double x1, double y1, double x2, double y2, Rgb colour, LineShape shape) override;
+    void circle(double cx, double cy, double radius, Rgb colour) override;
+    void invertBox(double x1, double y1, double x2, double y2) override;
+    void paintPicture(const Picture& picture, double x, double y, double width,
+                      double height) override;
+    void clear() override;
+
+    double twipsPerPixelX() const override { return tppX_; }
+    double twipsPerPixelY() const override { return tppY_; }
+
+protected:
+    // The device painted on; it must stay alive while a painter is active.
+    virtual QPaintDevice* device() = 0;
+    // Where twip (0, 0) lies on the device, in twips from its top-left corner.
+    virtual QPointF originTwips() const { return {}; }
+    // Starts the painter on demand; derived classes end it before handing the device out.
+    QPainter& painter();
+    void endPainting();
+
+private:
+    QPen penFor(Rgb colour) const;
+
+    SurfaceKind kind_;
+    double tppX_;
+    double tppY_;
+    FontState font_;
+    Rgb fore_ = 0;
+    double x_ = 0;
+    double y_ = 0;
+    int drawWidth_ = 1;
+    FillStyle fill_ = FillStyle::Transparent;
+    std::unique_ptr<QPainter> painter_;
+};
+
+} // namespace vornith

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/notifier.h"
+
+class QWidget;
+
+namespace vornith {
+
+// Message boxes with Spanish buttons ("Aceptar", "Sí", "No", "Cancelar").
+class QtNotifier final : public Notifier {
+public:
+    explicit QtNotifier(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    void beep() override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace vornith

@@ -1,0 +1,73 @@
+#include "platform/picture_files.h"
+#include "platform/qt/qt_picture.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace vornith {
+namespace {
+
+TEST(PictureFiles, OnlyPlainNamesAreAccepted) {
+    EXPECT_TRUE(isPlainFileName(QStringLiteral("F_DIN_ATWOOD.GIF")));
+    EXPECT_TRUE(isPlainFileName(QStringLiteral("foto 1.jpg")));
+    for (const char* bad : {"", ".", "..", "../x.gif", "a/b.gif", "a\\b.gif", "..gif", "C:x.gif",
+                            "/etc/passwd", "x\n.gif", "x\x01.gif"}) {
+        EXPECT_FALSE(isPlainFileName(QString::fromLatin1(bad))) << bad;
+    }
+}
+
+class PictureFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root.isValid());
+        QDir(root.path()).mkpath(QStringLiteral("img"));
+        QDir(root.path()).mkpath(QStringLiteral("temp"));
+        folders = {root.filePath(QStringLiteral("img")), root.filePath(QStringLiteral("temp"))};
+    }
+    void writeImage(const QString& folder, const QString& name, int w, int h) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        ASSERT_TRUE(image.save(QDir(folder).filePath(name), "PNG"));
+    }
+    QTemporaryDir root;
+    PictureFolders folders;
+};
+
+TEST_F(PictureFolderTest, LookupIgnoresCaseAndPrefersImg) {
+    writeImage(folders.img, QStringLiteral("f_din_pis.GIF"), 40, 20);
+    writeImage(folders.temp, QStringLiteral("F_DIN_PIS.GIF"), 10, 10);
+    writeImage(folders.temp, QStringLiteral("only_temp.png"), 8, 4);
+    EXPECT_TRUE(findPicture(folders, QStringLiteral("F_DIN_PIS.GIF")).startsWith(folders.img));
+    EXPECT_TRUE(findPicture(folders, QStringLiteral("ONLY_TEMP.PNG")).startsWith(folders.temp));
+    EXPECT_TRUE(findPicture(folders, QStringLiteral("missing.gif")).isEmpty());
+
+    QtPictureLoader loader(folders);
+    const auto picture = loader.load(QStringLiteral("F_DIN_PIS.GIF"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->widthPixels(), 40);
+    EXPECT_EQ(picture->heightPixels(), 20);
+    EXPECT_EQ(loader.load(QStringLiteral("missing.gif")), nullptr);
+}
+
+TEST_F(PictureFolderTest, NamesLeavingTheFoldersAreRefused) {
+    writeImage(root.path(), QStringLiteral("outside.png"), 4, 4);
+    QtPictureLoader loader(folders);
+    EXPECT_EQ(loader.load(QStringLiteral("../outside.png")), nullptr);
+    EXPECT_TRUE(findPicture(folders, QStringLiteral("../outside.png")).isEmpty());
+    EXPECT_TRUE(findPicture(folders, root.filePath(QStringLiteral("outside.png"))).isEmpty());
+}
+
+TEST_F(PictureFolderTest, UnreadableFileIsNoPicture) {
+    QFile junk(QDir(folders.img).filePath(QStringLiteral("junk.gif")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+    QtPictureLoader loader(folders);
+    EXPECT_EQ(loader.load(QStringLiteral("junk.gif")), nullptr);
+}
+
+} // namespace
+} // namespace vornith

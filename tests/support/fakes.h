@@ -1,0 +1,193 @@
+#pragma once
+
+// Doubles of the platform interfaces: they remember what was asked of them and answer from
+// what the test set.
+
+#include "platform/busy_cursor.h"
+#include "platform/clipboard.h"
+#include "platform/event_loop.h"
+#include "platform/notifier.h"
+#include "platform/picture.h"
+#include "platform/printers.h"
+#include "platform/random.h"
+#include "platform/settings.h"
+#include "platform/shell.h"
+#include "support/recording_surface.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace vornith::test {
+
+class FakeClipboard final : public Clipboard {
+public:
+    void clear() override {
+        text_.clear();
+        has_ = false;
+    }
+    void setText(const QString& text) override {
+        text_ = text;
+        has_ = true;
+    }
+    QString text() const override { return text_; }
+    bool hasText() const override { return has_; }
+
+private:
+    QString text_;
+    bool has_ = false;
+};
+
+class FakeSettings final : public Settings {
+public:
+    QString value(const QString& section, const QString& key,
+                  const QString& fallback) const override {
+        return values.value(section + u'/' + key, fallback);
+    }
+    void setValue(const QString& section, const QString& key, const QString& value) override {
+        values.insert(section + u'/' + key, value);
+    }
+    void remove(const QString& section, const QString& key) override {
+        values.remove(section + u'/' + key);
+    }
+    QHash<QString, QString> values;
+};
+
+class FakeShell final : public Shell {
+public:
+    bool open(const QString& target) override {
+        opened.append(target);
+        return succeed;
+    }
+    bool startInstance(const QStringList& arguments) override {
+        instances.push_back(arguments);
+        return succeed;
+    }
+    QStringList opened;
+    std::vector<QStringList> instances;
+    bool succeed = true;
+};
+
+// Answers message boxes from a queue (Ok, or the last button, when it runs dry) and keeps
+// what was shown.
+class FakeNotifier final : public Notifier {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        Buttons buttons;
+        Icon icon;
+    };
+    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon) override {
+        shown.push_back({text, title, buttons, icon});
+        if (!answers.empty()) {
+            const Answer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+    void beep() override { ++beeps; }
+    std::vector<Shown> shown;
+    std::deque<Answer> answers;
+    int beeps = 0;
+};
+
+class FakeBusyCursor final : public BusyCursor {
+public:
+    void setBusy(bool busy) override {
+        busy_ = busy;
+        ++changes;
+    }
+    bool isBusy() const override { return busy_; }
+    int changes = 0;
+
+private:
+    bool busy_ = false;
+};
+
+class FakeEventLoop final : public EventLoop {
+public:
+    void yield() override { ++yields; }
+    int yields = 0;
+};
+
+// A generator whose draws the test writes; when the script runs out it repeats `fallback`.
+class ScriptedRandom final : public RandomSource {
+public:
+    void reseed(std::int64_t seed) override { seeds.push_back(seed); }
+    void reseedFromClock() override { ++clockSeeds; }
+    float next() override {
+        ++draws;
+        if (script.empty()) return fallback;
+        const float v = script.front();
+        script.pop_front();
+        return v;
+    }
+    std::deque<float> script;
+    float fallback = 0.5F;
+    std::vector<std::int64_t> seeds;
+    int clockSeeds = 0;
+    int draws = 0;
+};
+
+class FakePicture final : public Picture {
+public:
+    FakePicture(int w, int h) : w_(w), h_(h) {}
+    int widthPixels() const override { return w_; }
+    int heightPixels() const override { return h_; }
+
+private:
+    int w_;
+    int h_;
+};
+
+// Knows the pictures the test added, by name in any case.
+class FakePictureLoader final : public PictureLoader {
+public:
+    void add(const QString& name, int w, int h) {
+        pictures[name.toUpper()] = std::make_shared<FakePicture>(w, h);
+    }
+    std::shared_ptr<const Picture> load(const QString& name) override {
+        requested.append(name);
+        const auto found = pictures.find(name.toUpper());
+        return found == pictures.end() ? nullptr : found->second;
+    }
+    std::map<QString, std::shared_ptr<const Picture>> pictures;
+    QStringList requested;
+};
+
+// Printers whose jobs draw on recording surfaces of an A4 printable area at 600 dpi.
+class FakePrinters final : public Printers {
+public:
+    struct Job final : PrintJob {
+        RecordingSurface page{SurfaceKind::Printer, 4753, 6883, 2.4};
+        int pages = 1;
+        bool ended = false;
+        Surface& surface() override { return page; }
+        void newPage() override { ++pages; }
+        bool endDoc() override { return ended = true; }
+    };
+    QStringList deviceNames() const override { return names; }
+    int count() const override { return static_cast<int>(names.size()); }
+    QString currentPrinter() const override { return current; }
+    void setCurrentPrinter(const QString& deviceName) override { current = deviceName; }
+    std::unique_ptr<PrintJob> beginJob(const PrintTarget& target, const QString&) override {
+        targets.push_back(target);
+        if (refuse) return nullptr;
+        auto job = std::make_unique<Job>();
+        lastJob = job.get();
+        return job;
+    }
+    QStringList names{QStringLiteral("Imprimir a PDF")};
+    QString current = QStringLiteral("Imprimir a PDF");
+    std::vector<PrintTarget> targets;
+    Job* lastJob = nullptr;
+    bool refuse = false;
+};
+
+} // namespace vornith::test
