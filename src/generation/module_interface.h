@@ -63,4 +63,29 @@ private:
 // A generator routine of a subject module.
 using RutinaGeneradora = void (*)(Generador&);
 
+// One line of a module's routine table: the routine number of the problem code and the
+// generator it runs.
+struct EntradaRutina {
+    int numero;
+    RutinaGeneradora rutina;
+};
+
+// A seed modulo n, never negative: a damaged code may carry a negative seed.
+inline int RestoSemilla(std::int32_t semilla, int n) {
+    if (n <= 0) return 0;
+    const int r = static_cast<int>(semilla % n);
+    return r < 0 ? r + n : r;
+}
+inline int RestoSemilla(const Generador& g, int n) {
+    return RestoSemilla(g.v.Semilla, n);
+}
+
+// The sub-type (Semilla mod n) + 1 of a generator with n sub-types: always 1 to n.
+inline int SubTipo(std::int32_t semilla, int n) {
+    return RestoSemilla(semilla, n) + 1;
+}
+inline int SubTipo(const Generador& g, int n) {
+    return SubTipo(g.v.Semilla, n);
+}
+
 } // namespace vornith::generation

@@ -18,6 +18,8 @@ std::optional<double> Aleatorio(RandomSource& rng, double min, double max, doubl
                                 double noCero);
 
 // x rounded half up to a multiple of 10^(1 + n): n = -1 whole numbers, -2 tenths, 0 tens.
+// 0 when the rounding overflows; a value that is already infinite or not a number is passed
+// on unchanged, so that the text it reaches reports the failure.
 double Redondea(double x, double n);
 
 // x, or the nearest whole number when x lies within rounding noise of it.
@@ -28,8 +30,9 @@ double LimpiaEntero(double x);
 // Locale-proof.
 QString TextoPlano(double x);
 
-// The text services below throw FalloGeneracion for an infinite or not-a-number value, so
-// that a failed computation never reaches a statement as "inf" or "nan".
+// TextoPlano and the text services below throw FalloGeneracion for an infinite or
+// not-a-number value, so that a failed computation never reaches a statement as "inf" or
+// "nan".
 
 // Markup text of x ("&." for the point, "&E" for a power of ten).
 QString TextoNumero(double x);
@@ -41,7 +44,8 @@ QString TextoPolinomio(double a4, double a3, double a2, double a1, double a0,
 // Markup text of the vector x i + y j + z k; a non-empty component text replaces its number.
 QString TextoVector(double x, double y, double z, const QString& tx = QString(),
                     const QString& ty = QString(), const QString& tz = QString());
-// Arc cosine in radians; 0 outside [-1, 1].
+// Arc cosine in radians; 0 outside [-1, 1]. Rounding noise just outside (such as
+// -1.0000000000000002) counts as the end of the interval; not-a-number is passed on.
 double ArcoCoseno(double x);
 
 } // namespace vornith::generation

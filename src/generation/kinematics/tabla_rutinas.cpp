@@ -1,0 +1,16 @@
+#include "generation/kinematics/rutinas.h"
+
+namespace vornith::generation::XIMB_FISI_CIN {
+
+// Routine number -> generator, only for generators that exist. To add one, write one line
+// {number, &Function}, with the number of its routine in rutinas.h; the order does not
+// matter. A routine number without a line gives the "NO EXISTE RUTINA" statement and lists
+// nothing in the catalogue.
+const std::vector<EntradaRutina>& TablaRutinas() {
+    static const std::vector<EntradaRutina> tabla = {
+        // {routine number, &generator},
+    };
+    return tabla;
+}
+
+} // namespace vornith::generation::XIMB_FISI_CIN
