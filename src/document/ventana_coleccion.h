@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+namespace vornith::document {
+
+// What the collection document does to the main window. The window implements it; tests fake
+// it. The document never reaches a widget any other way.
+class VentanaColeccion {
+public:
+    virtual ~VentanaColeccion() = default;
+
+    // Generating: page box hidden, page shadow white, toolbar, File and Help menus and page-turn
+    // buttons disabled.
+    virtual void EstadoGenerando() = 0;
+    // Pagination done: the controls that EstadoGenerando disabled are enabled again.
+    virtual void HabilitaControles() = 0;
+    // The page is drawn: page box shown, shadow dark grey, focus on the page, Edit and
+    // Collection menus visible.
+    virtual void MuestraPagina() = 0;
+
+    // The page label ("Pág. 2/5"); empty clears it.
+    virtual void PonEtiquetaPagina(const QString& texto) = 0;
+    // The window caption.
+    virtual void PonTitulo(const QString& texto) = 0;
+    // The vertical scroll position of the page view.
+    virtual int PosicionScroll() const = 0;
+    virtual void PonPosicionScroll(int posicion) = 0;
+
+    // Switch between the loaded and the no-collection state of the window.
+    virtual void HayColeccion() = 0;
+    virtual void NoColeccion() = 0;
+    // Check marks of the solution-placement menu entries follow POSSOL.
+    virtual void ActualizaMenusCheckeados() = 0;
+
+    // Undo and Redo entries and toolbar buttons: captions and enabled states.
+    virtual void EstadoDeshacer(const QString& tituloDeshacer, bool deshacer,
+                                const QString& tituloRehacer, bool rehacer) = 0;
+    // Paste entry and toolbar button.
+    virtual void PegarHabilitado(bool habilitado) = 0;
+    virtual bool PegarEstaHabilitado() const = 0;
+    // Cut and Copy toolbar buttons (they follow the selection).
+    virtual void CortarCopiarHabilitado(bool habilitado) = 0;
+    // Lays the toolbar out again after its flags changed.
+    virtual void ActualizarBotones() = 0;
+
+    // The opened file goes to the top of the recent-files list.
+    virtual void AnadeReciente(const QString& ruta) = 0;
+    // The Save As command, after a write-protected save.
+    virtual void GuardarComo() = 0;
+};
+
+} // namespace vornith::document
