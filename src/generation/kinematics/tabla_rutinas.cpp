@@ -9,6 +9,9 @@ namespace vornith::generation::XIMB_FISI_CIN {
 const std::vector<EntradaRutina>& TablaRutinas() {
     static const std::vector<EntradaRutina> tabla = {
         // {routine number, &generator},
+        {1, &Tipo020_Lanzamiento},
+        {8, &Tipo010_CalculosBasicos},
+        {2, &Tipo015_MRUA},
     };
     return tabla;
 }
