@@ -1,29 +1,19 @@
 #pragma once
 
+#include "generation/regenera_problema.h"
+
 #include <QString>
 
 namespace vornith::document {
 
-// What the collection document does to the main window. The window implements it; tests fake
-// it. The document never reaches a widget any other way.
-class VentanaColeccion {
+// What the collection document does to the main window, beyond what regenerating a problem
+// needs of it (generation::ServiciosVentana: the generating state, the caption). The window
+// implements it; tests fake it. The document never reaches a widget any other way.
+class VentanaColeccion : public generation::ServiciosVentana {
 public:
-    virtual ~VentanaColeccion() = default;
-
-    // Generating: page box hidden, page shadow white, toolbar, File and Help menus and page-turn
-    // buttons disabled.
-    virtual void EstadoGenerando() = 0;
-    // Pagination done: the controls that EstadoGenerando disabled are enabled again.
-    virtual void HabilitaControles() = 0;
-    // The page is drawn: page box shown, shadow dark grey, focus on the page, Edit and
-    // Collection menus visible.
-    virtual void MuestraPagina() = 0;
-
     // The page label ("Pág. 2/5"); empty clears it.
     virtual void PonEtiquetaPagina(const QString& texto) = 0;
-    // The window caption.
-    virtual void PonTitulo(const QString& texto) = 0;
-    // The vertical scroll position of the page view.
+    // The vertical scroll position of the page view; 0 is the top of the page.
     virtual int PosicionScroll() const = 0;
     virtual void PonPosicionScroll(int posicion) = 0;
 

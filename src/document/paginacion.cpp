@@ -1,0 +1,111 @@
+#include "document/composicion.h"
+#include "document/documento.h"
+#include "platform/measuring_surface.h"
+#include "textengine/page_entry.h"
+
+namespace vornith::document {
+
+namespace {
+
+constexpr int kMaxPaginasFase = 500;
+// Blocks offered to the engine per candidate page.
+constexpr int kVentanaBloques = 49;
+
+} // namespace
+
+void Documento::ComponerColeccion(int ProblemaVisible) {
+    ComponerBloques(d.Coleccion, d.Problemas, d.TablaBloques, d.NumBloques,
+                    [this] { s_.eventos.yield(); });
+    Paginar(ProblemaVisible);
+    d.Modificado = true;
+}
+
+void Documento::ComponerColeccion(bool, std::int16_t& ProblemaVisible) {
+    ComponerColeccion(ProblemaVisible);
+}
+
+int Documento::PaginaDeProblema(int ProblemaVisible) const {
+    if (ProblemaVisible != 0) {
+        if (d.NumBloques < 1) return 1;
+        const int buscado = std::abs(ProblemaVisible);
+        for (int j = 1; j <= d.NumBloques; ++j) {
+            if (std::abs(d.TablaBloques[j].NumProblema) == buscado) return d.TablaBloques[j].Pagina;
+        }
+        return 1;
+    }
+    return d.PaginaActual >= 1 && d.PaginaActual <= d.NumPaginas ? d.PaginaActual : 1;
+}
+
+void Documento::Paginar(int ProblemaVisible) {
+    textengine::EstadoMotor& motor = s_.motor;
+    d.Ocupado = true;
+    s_.ventana.EstadoGenerando();
+    // Candidate pages are laid out on a surface that measures like the page box and paints
+    // nothing: the layout is the same, and the page on screen is left alone.
+    MeasuringSurface medida(s_.cajaPagina);
+    const DatosColeccion& c = d.Coleccion;
+
+    int ultimoProblema = d.NumBloques;
+    if (c.POSSOL == kSolucionesAparte) {
+        for (int j = 1; j <= d.NumBloques; ++j) {
+            if (d.TablaBloques[j].NumProblema < 0) {
+                ultimoProblema = j - 1;
+                break;
+            }
+        }
+    }
+
+    int paginas = 0;
+    // Places blocks first..last (those still without a page) from page `p` on; returns the
+    // last page used.
+    const auto fase = [&](int primero, int ultimo, int p) {
+        int s = primero;
+        for (int intentos = 0; intentos < kMaxPaginasFase; ++intentos, ++p) {
+            while (s <= ultimo && d.TablaBloques[s].Pagina != 0) ++s;
+            if (s > ultimo) return p - 1;
+            const int fin = std::min(ultimo, s + kVentanaBloques - 1);
+            QString texto;
+            for (int j = s; j <= fin; ++j) {
+                if (d.TablaBloques[j].Pagina == 0) texto += d.TablaBloques[j].Texto;
+            }
+            if (!c.TITULO.isEmpty())
+                texto.prepend(QStringLiteral("&+B") + c.TITULO + QStringLiteral("&-B&LF&LF"));
+            if (c.POSNUMPAG & 8)
+                texto += QStringLiteral(" &LF");
+            else if (c.POSNUMPAG != 0)
+                texto.prepend(QStringLiteral(" &LF"));
+
+            medida.clear();
+            motor.MarcaResultado = 0;
+            s_.eventos.yield();
+            double tamano = motor.Zoom * 12;
+            textengine::DibujaTextoFormateado(motor, texto, tamano, medida);
+            const int r = motor.MarcaResultado;
+
+            // The blocks s..hasta fitted on page p.
+            int hasta = r > 0 ? std::min(r, fin) : std::min(-r, fin + 1) - 1;
+            // A block taller than an empty page stands alone on its page (clipped).
+            if (hasta < s) hasta = s;
+            for (int j = s; j <= hasta; ++j) {
+                if (d.TablaBloques[j].Pagina == 0) d.TablaBloques[j].Pagina = p;
+            }
+            s = hasta + 1;
+            if (r < 0) s_.ventana.PonEtiquetaPagina(QStringLiteral("Pág. 1/%1").arg(p));
+        }
+        return p - 1;
+    };
+
+    paginas = fase(1, ultimoProblema, 1);
+    if (c.POSSOL == kSolucionesAparte && ultimoProblema < d.NumBloques)
+        paginas = fase(ultimoProblema + 1, d.NumBloques, paginas + 1);
+    d.NumPaginas = std::max(1, paginas);
+
+    d.PaginaActual = static_cast<std::int16_t>(PaginaDeProblema(ProblemaVisible));
+    s_.ventana.PonPosicionScroll(0);
+    s_.ventana.HabilitaControles();
+    DibujaPagina();
+    s_.ventana.MuestraPagina();
+    d.Ocupado = false;
+}
+
+} // namespace vornith::document

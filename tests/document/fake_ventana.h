@@ -1,0 +1,58 @@
+#pragma once
+
+#include "document/ventana_coleccion.h"
+
+#include <QStringList>
+
+namespace vornith::test {
+
+// The main window as the document sees it: remembers every call.
+class FakeVentana final : public document::VentanaColeccion {
+public:
+    void EstadoGenerando() override {
+        generando = true;
+        ++vecesGenerando;
+    }
+    void HabilitaControles() override { generando = false; }
+    void MuestraPagina() override { ++paginasMostradas; }
+    void PonTitulo(const QString& texto) override { titulo = texto; }
+    QString TituloAplicacion() const override { return QStringLiteral("Vornith NORV"); }
+    void PonEtiquetaPagina(const QString& texto) override { etiquetas.append(texto); }
+    int PosicionScroll() const override { return scroll; }
+    void PonPosicionScroll(int posicion) override { scroll = posicion; }
+    void HayColeccion() override { hayColeccion = true; }
+    void NoColeccion() override { hayColeccion = false; }
+    void ActualizaMenusCheckeados() override { ++menusCheckeados; }
+    void EstadoDeshacer(const QString& d, bool hd, const QString& r, bool hr) override {
+        tituloDeshacer = d;
+        deshacer = hd;
+        tituloRehacer = r;
+        rehacer = hr;
+    }
+    void PegarHabilitado(bool h) override { pegar = h; }
+    bool PegarEstaHabilitado() const override { return pegar; }
+    void CortarCopiarHabilitado(bool h) override { cortarCopiar = h; }
+    void ActualizarBotones() override { ++botones; }
+    void AnadeReciente(const QString& ruta) override { recientes.prepend(ruta); }
+    void GuardarComo() override { ++guardarComo; }
+
+    bool generando = false;
+    int vecesGenerando = 0;
+    int paginasMostradas = 0;
+    QString titulo;
+    QStringList etiquetas;
+    int scroll = 0;
+    bool hayColeccion = false;
+    int menusCheckeados = 0;
+    QString tituloDeshacer = QStringLiteral("No se puede deshacer");
+    bool deshacer = false;
+    QString tituloRehacer = QStringLiteral("No se puede rehacer");
+    bool rehacer = false;
+    bool pegar = false;
+    bool cortarCopiar = false;
+    int botones = 0;
+    QStringList recientes;
+    int guardarComo = 0;
+};
+
+} // namespace vornith::test

@@ -1,0 +1,239 @@
+#include "document_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace vornith::document {
+namespace {
+
+using test::DocumentFixture;
+using test::DrawOp;
+
+// Every block on exactly one page, pages in table order without gaps, 1..NumPaginas.
+void expectPaginated(const EstadoDocumento& d) {
+    int anterior = 1;
+    for (int j = 1; j <= d.NumBloques; ++j) {
+        const int p = d.TablaBloques[j].Pagina;
+        ASSERT_GE(p, 1) << "block " << j << " has no page";
+        ASSERT_LE(p, d.NumPaginas);
+        ASSERT_TRUE(p == anterior || p == anterior + 1) << "block " << j;
+        anterior = p;
+    }
+    if (d.NumBloques > 0) EXPECT_EQ(d.TablaBloques[d.NumBloques].Pagina, d.NumPaginas);
+}
+
+TEST(CrearColeccion, GeneratesComposesAndShowsFirstPage) {
+    DocumentFixture f;
+    f.crear(12);
+    const EstadoDocumento& d = f.doc->d;
+    EXPECT_EQ(d.Coleccion.NPROB, 12);
+    EXPECT_EQ(d.NumBloques, 12); // short solutions stay in their problem's block
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_FALSE(d.Problemas[i].Enunciado.isEmpty());
+        EXPECT_FALSE(d.Problemas[i].Enunciado.startsWith(QStringLiteral("<ERROR")))
+            << d.Problemas[i].Enunciado.toStdString();
+    }
+    expectPaginated(d);
+    EXPECT_GE(d.NumPaginas, 2);
+    EXPECT_EQ(d.PaginaActual, 1);
+    EXPECT_TRUE(d.Modificado);
+    EXPECT_TRUE(d.ArchivoActual.isEmpty());
+    EXPECT_FALSE(d.Ocupado);
+    EXPECT_FALSE(f.ventana.generando);
+    EXPECT_EQ(f.ventana.titulo, QStringLiteral("Vornith NORV"));
+    EXPECT_EQ(f.ventana.etiquetas.back(), QStringLiteral("Pág. 1/%1").arg(d.NumPaginas));
+    EXPECT_FALSE(f.cursor.isBusy());
+}
+
+TEST(CrearColeccion, NothingToCreateTouchesNothing) {
+    DocumentFixture f;
+    f.doc->CrearColeccion(1);
+    EXPECT_EQ(f.cursor.changes, 0);
+    EXPECT_EQ(f.ventana.vecesGenerando, 0);
+}
+
+TEST(CrearColeccion, ShuffleKeepsEachProblemsCode) {
+    DocumentFixture f;
+    f.crear(9, kSolucionTrasProblema, /*ordena=*/false);
+    const EstadoDocumento& d = f.doc->d;
+    std::set<int> orden;
+    for (int i = 1; i <= 9; ++i) orden.insert(d.Problemas[i].Orden);
+    EXPECT_EQ(orden.size(), 9U);
+    // The same record always yields the same texts: regenerate one and compare.
+    for (int i = 1; i <= 9; ++i) {
+        QString e, s;
+        generation::GeneraPorModulo(f.generacion, d.Problemas[i].Clave,
+                                    generation::IdProblema(d.Problemas[i]), e, s);
+        EXPECT_EQ(e, d.Problemas[i].Enunciado);
+    }
+}
+
+TEST(Paginar, EveryPlacementPutsEveryBlockOnOnePage) {
+    for (int possol = 0; possol <= 3; ++possol) {
+        DocumentFixture f;
+        f.crear(40, possol, true, QStringLiteral("Hoja de problemas"));
+        SCOPED_TRACE(possol);
+        expectPaginated(f.doc->d);
+    }
+}
+
+TEST(Paginar, SolutionsOnPagesOfTheirOwn) {
+    DocumentFixture f;
+    f.crear(30, kSolucionesAparte);
+    const EstadoDocumento& d = f.doc->d;
+    int ultimaProblema = 0;
+    int primeraSolucion = 0;
+    for (int j = 1; j <= d.NumBloques; ++j) {
+        if (d.TablaBloques[j].NumProblema > 0) ultimaProblema = d.TablaBloques[j].Pagina;
+        else if (primeraSolucion == 0) primeraSolucion = d.TablaBloques[j].Pagina;
+    }
+    EXPECT_EQ(primeraSolucion, ultimaProblema + 1);
+}
+
+TEST(Paginar, WindowOfFortyNineThatFitsDoesNotLoseTheRest) {
+    DocumentFixture f;
+    // Tiny statements: far more than 49 blocks fit on one page.
+    f.crear(120, kSinSoluciones);
+    EstadoDocumento& d = f.doc->d;
+    for (int i = 1; i <= d.Coleccion.NPROB; ++i) d.Problemas[i].Enunciado = QStringLiteral("x&LF");
+    f.caja.setFontSize(1);
+    f.doc->ComponerColeccion(1);
+    expectPaginated(d);
+}
+
+TEST(Paginar, BlockTallerThanAPageStandsAlone) {
+    DocumentFixture f;
+    f.crear(3, kSinSoluciones);
+    EstadoDocumento& d = f.doc->d;
+    QString alto;
+    for (int k = 0; k < 120; ++k) alto += QStringLiteral("línea&LF");
+    d.Problemas[2].Enunciado = alto;
+    f.doc->ComponerColeccion(1);
+    expectPaginated(d);
+    EXPECT_EQ(d.TablaBloques[1].Pagina, 1);
+    EXPECT_EQ(d.TablaBloques[2].Pagina, 2);
+    EXPECT_EQ(d.TablaBloques[3].Pagina, 3);
+    EXPECT_EQ(d.NumPaginas, 3);
+}
+
+TEST(Paginar, PageOfProblemAndKeptPage) {
+    DocumentFixture f;
+    f.crear(40);
+    EstadoDocumento& d = f.doc->d;
+    for (int i = 1; i <= 40; ++i) EXPECT_EQ(f.doc->PaginaDeProblema(i), d.TablaBloques[i].Pagina);
+    EXPECT_EQ(f.doc->PaginaDeProblema(-7), d.TablaBloques[7].Pagina);
+    EXPECT_EQ(f.doc->PaginaDeProblema(999), 1);
+    d.PaginaActual = static_cast<std::int16_t>(d.NumPaginas);
+    EXPECT_EQ(f.doc->PaginaDeProblema(0), d.NumPaginas);
+    d.PaginaActual = static_cast<std::int16_t>(d.NumPaginas + 2);
+    EXPECT_EQ(f.doc->PaginaDeProblema(0), 1);
+}
+
+TEST(Paginar, CountingLabelsAfterEachFullPage) {
+    DocumentFixture f;
+    f.crear(40);
+    const int n = f.doc->d.NumPaginas;
+    ASSERT_GE(n, 3);
+    EXPECT_TRUE(f.ventana.etiquetas.contains(QStringLiteral("Pág. 1/1")));
+    EXPECT_TRUE(f.ventana.etiquetas.contains(QStringLiteral("Pág. 1/2")));
+}
+
+TEST(Paginar, EmptyCollectionHasOnePage) {
+    DocumentFixture f;
+    f.doc->ComponerColeccion(0);
+    EXPECT_EQ(f.doc->d.NumPaginas, 1);
+    EXPECT_EQ(f.doc->d.NumBloques, 0);
+}
+
+TEST(DibujaPagina, BlocksAreOrderedAndNonEmpty) {
+    DocumentFixture f;
+    f.crear(25, kSolucionTrasProblema, true, QStringLiteral("Título"));
+    for (int p = 1; p <= f.doc->d.NumPaginas; ++p) {
+        f.doc->d.PaginaActual = static_cast<std::int16_t>(p);
+        f.doc->DibujaPagina();
+        ASSERT_GE(f.motor.NumBloquesPagina, 1);
+        for (int j = 1; j <= f.motor.NumBloquesPagina; ++j) {
+            EXPECT_LE(f.motor.BloqueY1[j], f.motor.BloqueY2[j]);
+            if (j > 1) EXPECT_LE(f.motor.BloqueY2[j - 1], f.motor.BloqueY1[j]);
+            EXPECT_EQ(f.doc->d.TablaBloques[f.motor.BloqueRef[j]].Pagina, p);
+        }
+    }
+}
+
+// The page number as drawn: the last text printed on the page.
+const DrawOp& numeroDibujado(const DocumentFixture& f) {
+    const auto& ops = f.caja.ops();
+    for (auto it = ops.rbegin(); it != ops.rend(); ++it)
+        if (it->kind == DrawOp::Kind::Text) return *it;
+    static const DrawOp none{DrawOp::Kind::Clear};
+    return none;
+}
+
+TEST(DibujaPagina, PageNumberPositions) {
+    DocumentFixture f;
+    f.crear(40);
+    EstadoDocumento& d = f.doc->d;
+    const double W = f.caja.widthTwips();
+    const double H = f.caja.heightTwips();
+    const double m = 16 * 1440 / 25.4;
+    struct Caso {
+        int posnumpag, pagini, pagina;
+        const char* texto;
+        char lado; // L left, R right, C centre
+        bool abajo;
+    };
+    const Caso casos[] = {
+        {11, 1, 3, "3", 'C', true},  {4, 2, 1, "2", 'L', false}, {4, 2, 2, "3", 'R', false},
+        {13, 1, 1, "1", 'L', true},  {13, 1, 2, "2", 'R', true}, {1, 1, 1, "1", 'R', false},
+        {2, 10, 2, "11", 'L', false}, {10, 1, 1, "1", 'L', true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.posnumpag);
+        d.Coleccion.POSNUMPAG = c.posnumpag;
+        d.Coleccion.PAGINI = c.pagini;
+        d.PaginaActual = static_cast<std::int16_t>(c.pagina);
+        f.caja.clearOps();
+        f.doc->DibujaPagina();
+        const DrawOp& op = numeroDibujado(f);
+        EXPECT_EQ(op.text, QString::fromLatin1(c.texto));
+        EXPECT_EQ(op.state.foreColor, rgb(128, 128, 128));
+        EXPECT_DOUBLE_EQ(op.state.fontSize, 11);
+        const double w = op.x2 - op.x1;
+        if (c.lado == 'L') EXPECT_NEAR(op.x1, m, 0.01);
+        if (c.lado == 'R') EXPECT_NEAR(op.x1, W - m - w, 0.01);
+        if (c.lado == 'C') EXPECT_NEAR(op.x1 + w / 2, W / 2, 0.01);
+        if (c.abajo)
+            EXPECT_NEAR(op.y1, H - m - (op.y2 - op.y1), 0.01);
+        else
+            EXPECT_NEAR(op.y1, m, 0.01);
+    }
+}
+
+TEST(DibujaPagina, NoNumberWhenPosnumpagIsZero) {
+    DocumentFixture f;
+    f.crear(3);
+    f.doc->d.Coleccion.POSNUMPAG = 0;
+    f.caja.clearOps();
+    f.doc->DibujaPagina();
+    for (const DrawOp& op : f.caja.ops())
+        EXPECT_FALSE(op.kind == DrawOp::Kind::Text && op.state.foreColor == rgb(128, 128, 128));
+}
+
+TEST(ImprimirPaginas, OneSheetPerPageNoTrailingBlank) {
+    DocumentFixture f;
+    f.crear(40, kSolucionesAlFinal, true, QStringLiteral("Título"));
+    test::FakePrinters impresoras;
+    auto trabajo = impresoras.beginJob({}, QStringLiteral("x"));
+    std::vector<int> paginas;
+    for (int p = 1; p <= f.doc->d.NumPaginas; ++p) paginas.push_back(p);
+    f.doc->ImprimirPaginas(*trabajo, paginas);
+    EXPECT_EQ(impresoras.lastJob->pages, f.doc->d.NumPaginas);
+    EXPECT_DOUBLE_EQ(f.motor.Zoom, 1.0);
+    // Every page printed its number and blocks in black at 11 and 12 points.
+    int numeros = 0;
+    for (const DrawOp& op : impresoras.lastJob->page.ops())
+        if (op.kind == DrawOp::Kind::Text && op.state.fontSize == 11) ++numeros;
+    EXPECT_EQ(numeros, f.doc->d.NumPaginas);
+}
+
+} // namespace
+} // namespace vornith::document
