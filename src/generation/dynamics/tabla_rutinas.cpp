@@ -9,6 +9,8 @@ namespace vornith::generation::XIMB_FISI_DIN {
 const std::vector<EntradaRutina>& TablaRutinas() {
     static const std::vector<EntradaRutina> tabla = {
         // {routine number, &generator},
+        {2, &Tipo035_PlanoInclinado},
+        {4, &Tipo100_DinamicaMAS},
     };
     return tabla;
 }
