@@ -50,11 +50,7 @@ void Documento::Deshacer() {
     d.Coleccion = d.Undo.Coleccion;
     if (d.Coleccion.NPROB == 0) {
         // Back to no collection: nothing to redo into.
-        d.Undo.Hay = false;
-        d.Redo.Hay = false;
-        s_.ventana.NoColeccion();
-        MostrarDeshacer();
-        s_.ventana.ActualizarBotones();
+        NoColeccion();
         return;
     }
     Copia(d.Undo.Coleccion, d.Undo.Problemas, d.Coleccion, d.Problemas);
@@ -76,7 +72,7 @@ void Documento::Rehacer() {
     SetUNDO(descripcion);
     Copia(redo.Coleccion, redo.Problemas, d.Coleccion, d.Problemas);
     if (d.Coleccion.NPROB == 0) {
-        s_.ventana.NoColeccion();
+        NoColeccion(true);
     } else {
         if (d.Undo.Coleccion.NPROB == 0) s_.ventana.HayColeccion();
         ComponerColeccion(0);

@@ -91,6 +91,9 @@ public:
     // The 300 ms poll: Paste follows whether the clipboard holds a copied problem.
     void SondeaPortapapeles();
 
+    // The no-collection state. An edit that emptied the collection keeps its undo point.
+    void NoColeccion(bool conservarDeshacer = false);
+
     // The collection file named by ArchivoActual.
     bool SaveFile();
     void OpenFile();

@@ -60,8 +60,7 @@ void Documento::Borrar() {
     --n;
     if (n == 0) {
         // The undo point stays: Undo brings the collection back.
-        d.NumBloques = 0;
-        s_.ventana.NoColeccion();
+        NoColeccion(true);
     } else {
         ComponerColeccion(std::min(s, n));
     }

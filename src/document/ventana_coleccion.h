@@ -17,9 +17,11 @@ public:
     virtual int PosicionScroll() const = 0;
     virtual void PonPosicionScroll(int posicion) = 0;
 
-    // Switch between the loaded and the no-collection state of the window.
+    // Switch between the loaded and the no-collection state of the window. With
+    // `deshacerDisponible` the Undo command stays reachable (the collection was emptied by an
+    // edit that can be undone).
     virtual void HayColeccion() = 0;
-    virtual void NoColeccion() = 0;
+    virtual void NoColeccion(bool deshacerDisponible) = 0;
     // Check marks of the solution-placement menu entries follow POSSOL.
     virtual void ActualizaMenusCheckeados() = 0;
 

@@ -8,7 +8,7 @@ namespace vornith {
 class Notifier {
 public:
     enum class Buttons { Ok, YesNo, YesNoCancel };
-    enum class Icon { Exclamation, Question, Information };
+    enum class Icon { None, Exclamation, Critical, Question, Information };
     enum class Answer { Ok, Yes, No, Cancel };
 
     virtual ~Notifier() = default;

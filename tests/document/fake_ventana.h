@@ -21,7 +21,10 @@ public:
     int PosicionScroll() const override { return scroll; }
     void PonPosicionScroll(int posicion) override { scroll = posicion; }
     void HayColeccion() override { hayColeccion = true; }
-    void NoColeccion() override { hayColeccion = false; }
+    void NoColeccion(bool deshacerDisponible) override {
+        hayColeccion = false;
+        deshacerVisible = deshacerDisponible;
+    }
     void ActualizaMenusCheckeados() override { ++menusCheckeados; }
     void EstadoDeshacer(const QString& d, bool hd, const QString& r, bool hr) override {
         tituloDeshacer = d;
@@ -43,6 +46,7 @@ public:
     QStringList etiquetas;
     int scroll = 0;
     bool hayColeccion = false;
+    bool deshacerVisible = false;
     int menusCheckeados = 0;
     QString tituloDeshacer = QStringLiteral("No se puede deshacer");
     bool deshacer = false;

@@ -12,7 +12,9 @@ Notifier::Answer QtNotifier::ask(const QString& text, const QString& title, Butt
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
+    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
     case Icon::Question: box.setIcon(QMessageBox::Question); break;
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
     }

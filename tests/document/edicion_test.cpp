@@ -1,0 +1,156 @@
+#include "document_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace vornith::document {
+namespace {
+
+using test::DocumentFixture;
+
+TEST(Edicion, NothingSelectedNothingHappens) {
+    DocumentFixture f;
+    f.crear(5);
+    const TablaProblemas antes = f.doc->d.Problemas;
+    f.doc->Borrar();
+    f.doc->Mover(1);
+    f.doc->InsertarMismoTipo();
+    f.doc->RegenerarProblema();
+    f.doc->Cortar();
+    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 5);
+    EXPECT_EQ(f.doc->d.Problemas, antes);
+    EXPECT_FALSE(f.ventana.deshacer);
+    EXPECT_FALSE(f.doc->EstadoMenuEdicion().seleccion);
+}
+
+TEST(Edicion, MenuStateAtTheEnds) {
+    DocumentFixture f;
+    f.crear(5);
+    f.muestraYSelecciona(1);
+    EstadoEdicion e = f.doc->EstadoMenuEdicion();
+    EXPECT_TRUE(e.seleccion);
+    EXPECT_FALSE(e.mover[0]);
+    EXPECT_TRUE(e.mover[1]);
+    EXPECT_FALSE(e.mover[2]);
+    EXPECT_TRUE(e.mover[3]);
+    f.muestraYSelecciona(5);
+    e = f.doc->EstadoMenuEdicion();
+    EXPECT_TRUE(e.mover[0] && e.mover[2]);
+    EXPECT_FALSE(e.mover[1] || e.mover[3]);
+}
+
+TEST(Edicion, DeleteShowsTheProblemThatTookItsPlace) {
+    DocumentFixture f;
+    f.crear(5);
+    const Problema cuarto = f.doc->d.Problemas[4];
+    f.muestraYSelecciona(3);
+    f.doc->Borrar();
+    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 4);
+    EXPECT_EQ(f.doc->d.Problemas[3], cuarto);
+    EXPECT_EQ(f.doc->NumSeleccionados(), 0);
+    EXPECT_FALSE(f.ventana.cortarCopiar);
+    // Deleting the last shows the new last.
+    f.muestraYSelecciona(4);
+    f.doc->Borrar();
+    EXPECT_EQ(f.doc->d.PaginaActual, f.doc->PaginaDeProblema(3));
+}
+
+TEST(Edicion, MovesAndRefusedMovesAtTheEnds) {
+    DocumentFixture f;
+    f.crear(6);
+    const TablaProblemas p = f.doc->d.Problemas;
+    f.muestraYSelecciona(4);
+    f.doc->Mover(3); // down
+    EXPECT_EQ(f.doc->d.Problemas[5], p[4]);
+    EXPECT_EQ(f.doc->d.Problemas[4], p[5]);
+    EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer mover hacia abajo"));
+
+    f.muestraYSelecciona(1);
+    const TablaProblemas q = f.doc->d.Problemas;
+    f.doc->Mover(2); // up from the top: refused, but the undo point is taken
+    EXPECT_EQ(f.doc->d.Problemas, q);
+    EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer mover hacia arriba"));
+
+    f.muestraYSelecciona(2);
+    f.doc->Mover(1); // to the end
+    EXPECT_EQ(f.doc->d.Problemas[6], q[2]);
+    EXPECT_EQ(f.doc->d.Problemas[2], q[3]);
+    f.muestraYSelecciona(6);
+    f.doc->Mover(0); // to the start
+    EXPECT_EQ(f.doc->d.Problemas[1], q[2]);
+    EXPECT_EQ(f.doc->d.Problemas[2], q[1]);
+}
+
+TEST(Edicion, MoverProblemaRefusesOutOfRange) {
+    DocumentFixture f;
+    f.crear(3);
+    EXPECT_FALSE(f.doc->MoverProblema(2, 2));
+    EXPECT_FALSE(f.doc->MoverProblema(0, 2));
+    EXPECT_FALSE(f.doc->MoverProblema(3, 4));
+    EXPECT_TRUE(f.doc->MoverProblema(3, 1));
+}
+
+TEST(Edicion, InsertMakesANewProblemOfTheSameType) {
+    DocumentFixture f;
+    f.crear(10);
+    f.doc->d.ArchivoActual = QStringLiteral("/tmp/x.COL");
+    const TablaProblemas p = f.doc->d.Problemas;
+    f.muestraYSelecciona(3);
+    f.doc->InsertarMismoTipo();
+    const EstadoDocumento& d = f.doc->d;
+    ASSERT_EQ(d.Coleccion.NPROB, 11);
+    EXPECT_EQ(d.Problemas[4], p[3]);
+    EXPECT_EQ(d.Problemas[11], p[10]);
+    const Problema& nuevo = d.Problemas[3];
+    EXPECT_EQ(nuevo.Clave, p[3].Clave);
+    EXPECT_EQ(nuevo.Tipo, p[3].Tipo);
+    EXPECT_EQ(nuevo.Cantidad, p[3].Cantidad);
+    EXPECT_EQ(nuevo.Orden, p[3].Orden);
+    EXPECT_EQ(nuevo.Variante, p[3].Variante);
+    EXPECT_GE(nuevo.SemillaB, 0);
+    EXPECT_LT(nuevo.SemillaB, 9000);
+    EXPECT_FALSE(nuevo.Enunciado.isEmpty());
+    EXPECT_TRUE(d.ArchivoActual.isEmpty());
+    EXPECT_TRUE(d.Modificado);
+    EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer insertar problema del mismo tipo"));
+}
+
+TEST(Edicion, InsertAtFiveHundredDoesNothing) {
+    DocumentFixture f;
+    f.crear(kMaxProblemas, kSinSoluciones);
+    f.muestraYSelecciona(1);
+    f.doc->InsertarMismoTipo();
+    EXPECT_EQ(f.doc->d.Coleccion.NPROB, kMaxProblemas);
+    EXPECT_FALSE(f.ventana.deshacer);
+}
+
+TEST(Edicion, RegenerateKeepsPlaceAndScroll) {
+    DocumentFixture f;
+    f.crear(5);
+    const Problema antes = f.doc->d.Problemas[4];
+    f.muestraYSelecciona(4);
+    f.ventana.scroll = 120;
+    f.doc->RegenerarProblema();
+    const Problema& despues = f.doc->d.Problemas[4];
+    EXPECT_EQ(despues.Tipo, antes.Tipo);
+    EXPECT_EQ(despues.Orden, antes.Orden);
+    EXPECT_NE(despues.Enunciado, antes.Enunciado);
+    EXPECT_EQ(f.ventana.scroll, 120);
+    EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer regenerar problema"));
+}
+
+TEST(Edicion, SelectingASolutionSelectsItsProblem) {
+    DocumentFixture f;
+    f.crear(4, kSolucionesAlFinal);
+    EstadoDocumento& d = f.doc->d;
+    // The last block is a gathered solution.
+    const int ultimo = d.NumBloques;
+    ASSERT_LT(d.TablaBloques[ultimo].NumProblema, 0);
+    d.PaginaActual = static_cast<std::int16_t>(d.TablaBloques[ultimo].Pagina);
+    f.doc->DibujaPagina();
+    for (int j = 1; j <= f.motor.NumBloquesPagina; ++j)
+        f.motor.BloqueSel[j] = f.motor.BloqueRef[j] == ultimo;
+    EXPECT_EQ(f.doc->ProblemaSeleccionado(), -d.TablaBloques[ultimo].NumProblema);
+}
+
+} // namespace
+} // namespace vornith::document
