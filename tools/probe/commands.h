@@ -16,4 +16,9 @@ struct Command {
 
 const std::vector<Command>& commands();
 
+int runCatalog(const QStringList& arguments);
+int runGenerate(const QStringList& arguments);
+int runRender(const QStringList& arguments);
+int runCollection(const QStringList& arguments);
+
 } // namespace vornith::probe

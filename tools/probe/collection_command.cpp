@@ -1,0 +1,239 @@
+// vornith-probe collection: makes or opens a collection as the program would, and reports it.
+
+#include "commands.h"
+#include "json.h"
+
+#include "document/documento.h"
+#include "generation/me_norv.h"
+#include "platform/qt/page_box_surface.h"
+#include "platform/qt/qt_clipboard.h"
+#include "platform/qt/qt_event_loop.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_printers.h"
+#include "textengine/markup.h"
+
+#include <QTextStream>
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+namespace vornith::probe {
+
+namespace {
+
+// The main window of a run without one.
+class VentanaSinPantalla final : public document::VentanaColeccion {
+public:
+    void EstadoGenerando() override {}
+    void HabilitaControles() override {}
+    void MuestraPagina() override {}
+    void PonTitulo(const QString&) override {}
+    QString TituloAplicacion() const override { return QStringLiteral("Vornith NORV"); }
+    void PonEtiquetaPagina(const QString&) override {}
+    int PosicionScroll() const override { return 0; }
+    void PonPosicionScroll(int) override {}
+    void HayColeccion() override {}
+    void NoColeccion(bool) override {}
+    void ActualizaMenusCheckeados() override {}
+    void EstadoDeshacer(const QString&, bool, const QString&, bool) override {}
+    void PegarHabilitado(bool) override {}
+    bool PegarEstaHabilitado() const override { return false; }
+    void CortarCopiarHabilitado(bool) override {}
+    void ActualizarBotones() override {}
+    void AnadeReciente(const QString&) override {}
+    void GuardarComo() override {}
+};
+
+// Message boxes go to standard error.
+class AvisosEnConsola final : public Notifier {
+public:
+    Answer ask(const QString& text, const QString& title, Buttons, Icon) override {
+        QTextStream(stderr) << title << ": " << text << '\n';
+        ++mostrados;
+        return Answer::Ok;
+    }
+    void beep() override {}
+    int mostrados = 0;
+};
+
+class CursorNulo final : public BusyCursor {
+public:
+    void setBusy(bool busy) override { busy_ = busy; }
+    bool isBusy() const override { return busy_; }
+
+private:
+    bool busy_ = false;
+};
+
+int fallo(const QString& mensaje) {
+    QTextStream(stderr) << "vornith-probe collection: " << mensaje << '\n';
+    return 2;
+}
+
+struct Opciones {
+    QString nueva;
+    QString abrir;
+    std::optional<int> possol;
+    std::optional<bool> ordena;
+    std::optional<QString> titulo;
+    double zoom = 1;
+    QString guardar;
+    QString pdf;
+    int paginaPng = 0;
+    QString png;
+};
+
+std::optional<Opciones> leeOpciones(const QStringList& a, QString& error) {
+    Opciones o;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const QString& x = a[i];
+        const bool valor = i + 1 < a.size();
+        bool ok = true;
+        if (x == u"--new" && valor) o.nueva = a[++i];
+        else if (x == u"--open" && valor) o.abrir = a[++i];
+        else if (x == u"--possol" && valor) o.possol = a[++i].toInt(&ok);
+        else if (x == u"--ordena" && valor) o.ordena = a[++i].toInt(&ok) != 0;
+        else if (x == u"--title" && valor) o.titulo = a[++i];
+        else if (x == u"--zoom" && valor) {
+            o.zoom = a[++i].toDouble(&ok);
+            ok = ok && o.zoom >= 0.1 && o.zoom <= 8;
+        } else if (x == u"--save" && valor) o.guardar = a[++i];
+        else if (x == u"--pdf" && valor) o.pdf = a[++i];
+        else if (x == u"--png" && i + 2 < a.size()) {
+            o.paginaPng = a[++i].toInt(&ok);
+            o.png = a[++i];
+        } else {
+            error = QStringLiteral("unexpected argument \"%1\"").arg(x);
+            return std::nullopt;
+        }
+        if (!ok) {
+            error = QStringLiteral("bad value for %1").arg(x);
+            return std::nullopt;
+        }
+    }
+    if (o.nueva.isEmpty() == o.abrir.isEmpty()) {
+        error = QStringLiteral("give one of --new and --open");
+        return std::nullopt;
+    }
+    return o;
+}
+
+// "MODULE:TIPO:COUNT[,...]" as the wizard's checked rows.
+std::optional<document::ListaTemas> leeTemas(const QString& texto) {
+    document::ListaTemas lista;
+    for (const QString& parte : texto.split(u',', Qt::SkipEmptyParts)) {
+        const QStringList campos = parte.split(u':');
+        bool okTipo = false;
+        bool okCantidad = false;
+        if (campos.size() != 3 || lista.NumTemas >= document::kMaxTemas) return std::nullopt;
+        const int tipo = campos[1].toInt(&okTipo);
+        const int cantidad = campos[2].toInt(&okCantidad);
+        if (!okTipo || !okCantidad || cantidad < 0 || cantidad > 500) return std::nullopt;
+        document::Tema& t = lista.Temas[++lista.NumTemas];
+        t.Nivel = 2;
+        t.Clave = campos[0].leftJustified(80);
+        t.Rutina = static_cast<std::int16_t>(tipo);
+        t.Cantidad = static_cast<std::int16_t>(cantidad);
+        t.Seleccionado = true;
+    }
+    return lista;
+}
+
+std::string informe(const document::EstadoDocumento& d) {
+    std::string s = "{\"NPROB\": " + jsonNumber(d.Coleccion.NPROB) +
+                    ", \"NumBloques\": " + jsonNumber(d.NumBloques) +
+                    ", \"NumPaginas\": " + jsonNumber(d.NumPaginas) + ", \"problems\": [";
+    for (int i = 1; i <= d.Coleccion.NPROB; ++i) {
+        int pagina = 0;
+        for (int j = 1; j <= d.NumBloques && pagina == 0; ++j)
+            if (d.TablaBloques[j].NumProblema == i) pagina = d.TablaBloques[j].Pagina;
+        if (i > 1) s += ", ";
+        s += "{\"Clave\": " + jsonString(d.Problemas[i].Clave) +
+             ", \"IdProblema\": " + jsonString(generation::IdProblema(d.Problemas[i])) +
+             ", \"Pagina\": " + jsonNumber(pagina) + "}";
+    }
+    s += "], \"blocks\": [";
+    for (int j = 1; j <= d.NumBloques; ++j) {
+        if (j > 1) s += ", ";
+        s += "{\"NumProblema\": " + jsonNumber(d.TablaBloques[j].NumProblema) +
+             ", \"Pagina\": " + jsonNumber(d.TablaBloques[j].Pagina) + "}";
+    }
+    return s + "]}\n";
+}
+
+} // namespace
+
+int runCollection(const QStringList& arguments) {
+    QString error;
+    const auto opciones = leeOpciones(arguments, error);
+    if (!opciones) return fallo(error);
+    const Opciones& o = *opciones;
+
+    Pcg32Random azar;
+    azar.reseedFromClock();
+    generation::EstadoGeneracion generacion(azar);
+    textengine::EstadoMotor motor;
+    generation::FijaNotacion(motor.notacion);
+    textengine::IniciaMotor(motor);
+    QtPictureLoader imagenes;
+    QtEventLoop eventos;
+    QtPrinters impresoras;
+    motor.pictures = &imagenes;
+    motor.eventLoop = &eventos;
+    motor.printerCount = impresoras.count();
+    motor.Zoom = o.zoom;
+    PageBoxSurface caja(static_cast<int>(std::lround(796 * o.zoom)),
+                        static_cast<int>(std::lround(1125 * o.zoom)));
+    VentanaSinPantalla ventana;
+    CursorNulo cursor;
+    AvisosEnConsola avisos;
+    QtClipboard portapapeles;
+    document::Documento doc({generacion, motor, caja, ventana, cursor, eventos, avisos,
+                             portapapeles, defaultPictureFolders()});
+    document::DatosColeccion& c = doc.d.Coleccion;
+
+    if (!o.nueva.isEmpty()) {
+        auto temas = leeTemas(o.nueva);
+        if (!temas) return fallo(QStringLiteral("bad --new list \"%1\"").arg(o.nueva));
+        if (o.possol) c.POSSOL = *o.possol;
+        if (o.ordena) c.ORDENA = *o.ordena;
+        if (o.titulo) c.TITULO = *o.titulo;
+        doc.Arbol_to_Var(*temas);
+        doc.CrearColeccion(1);
+    } else {
+        doc.d.ArchivoActual = o.abrir;
+        doc.OpenFile();
+        if (c.NPROB == 0) return fallo(QStringLiteral("cannot open \"%1\"").arg(o.abrir));
+        if (o.possol || o.ordena || o.titulo) {
+            if (o.possol) c.POSSOL = *o.possol;
+            if (o.ordena) c.ORDENA = *o.ordena;
+            if (o.titulo) c.TITULO = *o.titulo;
+            doc.ComponerColeccion(1);
+        }
+    }
+
+    if (!o.guardar.isEmpty()) {
+        doc.d.ArchivoActual = o.guardar;
+        if (!doc.SaveFile()) return fallo(QStringLiteral("cannot save \"%1\"").arg(o.guardar));
+    }
+    if (!o.pdf.isEmpty()) {
+        auto trabajo = impresoras.beginJob({QString(), o.pdf}, c.TITULO);
+        if (!trabajo) return fallo(QStringLiteral("cannot print to \"%1\"").arg(o.pdf));
+        std::vector<int> paginas;
+        for (int p = 1; p <= doc.d.NumPaginas; ++p) paginas.push_back(p);
+        doc.ImprimirPaginas(*trabajo, paginas);
+        if (!trabajo->endDoc()) return fallo(QStringLiteral("printing failed"));
+    }
+    if (!o.png.isEmpty()) {
+        doc.d.PaginaActual = static_cast<std::int16_t>(o.paginaPng);
+        doc.DibujaPagina();
+        if (!caja.image().save(o.png, "PNG"))
+            return fallo(QStringLiteral("cannot write \"%1\"").arg(o.png));
+    }
+    const std::string json = informe(doc.d);
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    return 0;
+}
+
+} // namespace vornith::probe
