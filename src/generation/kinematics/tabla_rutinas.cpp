@@ -12,6 +12,9 @@ const std::vector<EntradaRutina>& TablaRutinas() {
         {1, &Tipo020_Lanzamiento},
         {8, &Tipo010_CalculosBasicos},
         {2, &Tipo015_MRUA},
+        {3, &Tipo025_MCU},
+        {6, &Tipo040_DosMoviles},
+        {7, &Tipo030_MCUA},
     };
     return tabla;
 }
