@@ -1,0 +1,34 @@
+#pragma once
+
+// Entries of problem generation: notation, catalogue, generation by module key, problem code.
+
+#include "generation/estado_generacion.h"
+#include "generation/problema.h"
+#include "textengine/notation.h"
+
+#include <QString>
+
+namespace vornith::generation {
+
+// The engine's notation strings (decimal comma, "×10" for powers of ten...). Once, at start-up.
+void FijaNotacion(textengine::Notacion& notacion);
+
+// Rebuilds the catalogue from the listings of both modules, kinematics first. A module whose
+// listing fails contributes nothing; lines past the 1024th are dropped.
+void CargaCatalogo(EstadoGeneracion& estado);
+
+// The storing step of CargaCatalogo: each 400-character record of a module's listing becomes
+// one catalogue line, the listing's "KEY:" prefix before it, while lines remain.
+void AlmacenaListado(EstadoGeneracion& estado, const QString& listado);
+
+// Generates the problem `id` (the 16-digit code) of module `modulo` (any letter case) into
+// `enunciado` and `solucion`. Never fails to the caller: an unknown module, an unknown routine
+// or a failing generator leave an error statement beginning "<ERROR".
+void GeneraPorModulo(EstadoGeneracion& estado, const QString& modulo, const QString& id,
+                     QString& enunciado, QString& solucion);
+
+// The 16-digit problem code of a record: Tipo (3), SemillaA (3), SemillaB (4), Variante (2),
+// Cantidad (2), Orden (2), each zero-padded, unsigned, and cut to its last digits.
+QString IdProblema(const Problema& problema);
+
+} // namespace vornith::generation
