@@ -21,18 +21,20 @@ QString TC4(double x) {
 
 // One motion: every quantity of it follows from the drawn amplitude, mass and period.
 struct MovimientoMAS {
-    double A = 0;                       // amplitude, m
-    double m = 0;                       // mass, g
-    double T = 0;                       // period, s
-    double f = 0;                       // frequency, Hz
-    double w = 0;                       // angular frequency, rad/s
-    double k = 0;                       // spring constant, N/m
-    double Lp = 0;                      // length of the pendulum with this period, m
-    double vm() const { return w * A; } // highest speed
-    double Fm() const { return A * k; } // highest force
+    double A = 0;  // amplitude, m
+    double m = 0;  // mass, g
+    double T = 0;  // period, s
+    double f = 0;  // frequency, Hz
+    double w = 0;  // angular frequency, rad/s
+    double k = 0;  // spring constant, N/m
+    double Lp = 0; // length of the pendulum with this period, m
+
+    // Highest speed and highest force.
+    double vm() const { return w * A; }
+    double Fm() const { return A * k; }
 };
 
-MovimientoMAS DibujaMovimiento(Generador& g) {
+MovimientoMAS SorteaMovimiento(Generador& g) {
     MovimientoMAS s;
     s.A = g.Aleatorio(15, 495, 1, 1) / 100;
     if (s.A == 1) s.A = 2;
@@ -194,7 +196,7 @@ void Tipo100_DinamicaMAS(Generador& g) {
     MovimientoMAS s;
     for (;;) {
         g.Vuelta();
-        s = DibujaMovimiento(g);
+        s = SorteaMovimiento(g);
         // A pendulum swings harmonically only for a small amplitude against its length.
         if (!pendulo || 0.2 * s.Lp >= s.A) break;
     }
