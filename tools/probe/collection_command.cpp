@@ -4,6 +4,7 @@
 #include "json.h"
 
 #include "document/documento.h"
+#include "document/sin_pantalla.h"
 #include "generation/me_norv.h"
 #include "platform/qt/page_box_surface.h"
 #include "platform/qt/qt_clipboard.h"
@@ -22,29 +23,6 @@ namespace vornith::probe {
 
 namespace {
 
-// The main window of a run without one.
-class VentanaSinPantalla final : public document::VentanaColeccion {
-public:
-    void EstadoGenerando() override {}
-    void HabilitaControles() override {}
-    void MuestraPagina() override {}
-    void PonTitulo(const QString&) override {}
-    QString TituloAplicacion() const override { return QStringLiteral("Vornith NORV"); }
-    void PonEtiquetaPagina(const QString&) override {}
-    int PosicionScroll() const override { return 0; }
-    void PonPosicionScroll(int) override {}
-    void HayColeccion() override {}
-    void NoColeccion(bool) override {}
-    void ActualizaMenusCheckeados() override {}
-    void EstadoDeshacer(const QString&, bool, const QString&, bool) override {}
-    void PegarHabilitado(bool) override {}
-    bool PegarEstaHabilitado() const override { return false; }
-    void CortarCopiarHabilitado(bool) override {}
-    void ActualizarBotones() override {}
-    void AnadeReciente(const QString&) override {}
-    void GuardarComo() override {}
-};
-
 // Message boxes go to standard error.
 class AvisosEnConsola final : public Notifier {
 public:
@@ -55,15 +33,6 @@ public:
     }
     void beep() override {}
     int mostrados = 0;
-};
-
-class CursorNulo final : public BusyCursor {
-public:
-    void setBusy(bool busy) override { busy_ = busy; }
-    bool isBusy() const override { return busy_; }
-
-private:
-    bool busy_ = false;
 };
 
 int fallo(const QString& mensaje) {
@@ -185,8 +154,8 @@ int runCollection(const QStringList& arguments) {
     motor.Zoom = o.zoom;
     PageBoxSurface caja(static_cast<int>(std::lround(796 * o.zoom)),
                         static_cast<int>(std::lround(1125 * o.zoom)));
-    VentanaSinPantalla ventana;
-    CursorNulo cursor;
+    document::VentanaNula ventana;
+    document::CursorNulo cursor;
     AvisosEnConsola avisos;
     QtClipboard portapapeles;
     document::Documento doc({generacion, motor, caja, ventana, cursor, eventos, avisos,

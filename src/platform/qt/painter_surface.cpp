@@ -1,7 +1,6 @@
 #include "platform/qt/painter_surface.h"
 
 #include "platform/qt/qt_picture.h"
-#include "platform/qt/text_metrics.h"
 
 #include <QColor>
 #include <QPaintDevice>
@@ -21,21 +20,57 @@ PainterSurface::PainterSurface(SurfaceKind kind, double twipsPerPixelX, double t
 
 PainterSurface::~PainterSurface() = default;
 
+void PainterSurface::setFontName(const QString& name) {
+    if (name == font_.name) return;
+    font_.name = name;
+    coded_ = codedFontOf(name) != CodedFont::None;
+    metrics_ = nullptr;
+    drawFontValid_ = false;
+}
+
 void PainterSurface::setFontSize(double points) {
     // Sizes are kept to a hundredth of a point, and a font is never smaller than one point.
-    font_.points = std::max(1.0, std::round(points * 100.0) / 100.0);
+    const double size = std::max(1.0, std::round(points * 100.0) / 100.0);
+    if (size == font_.points) return;
+    font_.points = size;
+    metrics_ = nullptr;
+    drawFontValid_ = false;
+}
+
+void PainterSurface::setFontBold(bool on) {
+    if (on == font_.bold) return;
+    font_.bold = on;
+    metrics_ = nullptr;
+    drawFontValid_ = false;
+}
+
+void PainterSurface::setFontItalic(bool on) {
+    if (on == font_.italic) return;
+    font_.italic = on;
+    metrics_ = nullptr;
+    drawFontValid_ = false;
+}
+
+TextMetrics::Entry* PainterSurface::metrics() const {
+    if (coded_) return nullptr;
+    if (!metrics_) metrics_ = &TextMetrics::entry(font_);
+    return metrics_;
 }
 
 double PainterSurface::textWidth(const QString& text) const {
-    return TextMetrics::width(font_, text);
+    TextMetrics::Entry* m = metrics();
+    return m ? m->width(text) : TextMetrics::width(font_, text);
 }
 
 double PainterSurface::textHeight(const QString& text) const {
-    return TextMetrics::height(font_, text);
+    TextMetrics::Entry* m = metrics();
+    return m ? m->metrics.height() : TextMetrics::height(font_, text);
 }
 
 int PainterSurface::fontAscentPixels() const {
-    return static_cast<int>(std::lround(TextMetrics::ascent(font_) / tppY_));
+    TextMetrics::Entry* m = metrics();
+    const double ascent = m ? m->metrics.ascent() : TextMetrics::ascent(font_);
+    return static_cast<int>(std::lround(ascent / tppY_));
 }
 
 QPainter& PainterSurface::painter() {
@@ -70,11 +105,22 @@ QPen PainterSurface::penFor(Rgb colour) const {
 }
 
 void PainterSurface::print(const QString& text) {
-    const TextMetrics::Shaped shaped = TextMetrics::shape(font_, text);
     QPainter& p = painter();
     const double dpi = device()->logicalDpiY();
-    p.setFont(FontResolver::fontFor(font_, shaped.family, dpi));
     p.setPen(toQColor(fore_));
+    if (TextMetrics::Entry* m = metrics()) {
+        if (!drawFontValid_) {
+            drawFont_ = FontResolver::fontFor(font_, m->family, dpi);
+            drawFontValid_ = true;
+        }
+        p.setFont(drawFont_);
+        p.drawText(QPointF(x_, y_ + m->metrics.ascent()), text);
+        x_ += m->width(text);
+        return;
+    }
+    // Byte-coded fonts: the family that has the glyphs depends on the text.
+    const TextMetrics::Shaped shaped = TextMetrics::shape(font_, text);
+    p.setFont(FontResolver::fontFor(font_, shaped.family, dpi));
     p.drawText(QPointF(x_, y_ + TextMetrics::ascent(font_)), shaped.text);
     x_ += TextMetrics::width(font_, text);
 }

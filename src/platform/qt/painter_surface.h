@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/qt/font_resolver.h"
+#include "platform/qt/text_metrics.h"
 #include "platform/surface.h"
 
 #include <QPainter>
@@ -22,17 +23,23 @@ public:
     SurfaceKind kind() const override { return kind_; }
 
     QString fontName() const override { return font_.name; }
-    void setFontName(const QString& name) override { font_.name = name; }
+    void setFontName(const QString& name) override;
     double fontSize() const override { return font_.points; }
     void setFontSize(double points) override;
     bool fontBold() const override { return font_.bold; }
-    void setFontBold(bool on) override { font_.bold = on; }
+    void setFontBold(bool on) override;
     bool fontItalic() const override { return font_.italic; }
-    void setFontItalic(bool on) override { font_.italic = on; }
+    void setFontItalic(bool on) override;
     bool fontUnderline() const override { return font_.underline; }
-    void setFontUnderline(bool on) override { font_.underline = on; }
+    void setFontUnderline(bool on) override {
+        font_.underline = on;
+        drawFontValid_ = false;
+    }
     bool fontStrikethru() const override { return font_.strikethru; }
-    void setFontStrikethru(bool on) override { font_.strikethru = on; }
+    void setFontStrikethru(bool on) override {
+        font_.strikethru = on;
+        drawFontValid_ = false;
+    }
 
     Rgb foreColor() const override { return fore_; }
     void setForeColor(Rgb colour) override { fore_ = colour; }
@@ -76,6 +83,9 @@ protected:
 
 private:
     QPen penFor(Rgb colour) const;
+    // The metrics of the current font; null for the byte-coded fonts, whose family depends on
+    // the text.
+    TextMetrics::Entry* metrics() const;
 
     SurfaceKind kind_;
     double tppX_;
@@ -87,6 +97,10 @@ private:
     int drawWidth_ = 1;
     FillStyle fill_ = FillStyle::Transparent;
     std::unique_ptr<QPainter> painter_;
+    bool coded_ = false;
+    mutable TextMetrics::Entry* metrics_ = nullptr; // reset whenever the font changes
+    QFont drawFont_;                                 // the font print() draws with
+    bool drawFontValid_ = false;
 };
 
 } // namespace vornith

@@ -1,10 +1,10 @@
 #include "platform/qt/text_metrics.h"
 
-#include <QFontMetricsF>
-#include <QHash>
 #include <QImage>
 
+#include <map>
 #include <memory>
+#include <tuple>
 
 namespace vornith {
 
@@ -12,12 +12,6 @@ namespace {
 
 constexpr double kMeasureDpi = 1440.0;
 constexpr qsizetype kMaxCachedWidths = 50000;
-
-struct FontEntry {
-    explicit FontEntry(const QFont& font, const QPaintDevice* device) : metrics(font, device) {}
-    QFontMetricsF metrics;
-    QHash<QString, double> widths;
-};
 
 const QPaintDevice* measuringDevice() {
     static const QImage device = [] {
@@ -30,20 +24,19 @@ const QPaintDevice* measuringDevice() {
     return &device;
 }
 
-FontEntry& entryFor(const FontState& state, const QString& family) {
-    static QHash<QString, std::shared_ptr<FontEntry>> entries;
-    const QString key = family + QLatin1Char('|') + QString::number(state.points, 'g', 17) +
-                        (state.bold ? QLatin1Char('B') : QLatin1Char('-')) +
-                        (state.italic ? QLatin1Char('I') : QLatin1Char('-'));
-    auto found = entries.find(key);
-    if (found == entries.end()) {
-        const QFont font = FontResolver::fontFor(state, family, kMeasureDpi);
-        found = entries.insert(key, std::make_shared<FontEntry>(font, measuringDevice()));
-    }
-    return **found;
-}
-
 } // namespace
+
+TextMetrics::Entry::Entry(const QFont& f, const QString& fam)
+    : font(f), family(fam), metrics(f, measuringDevice()) {}
+
+double TextMetrics::Entry::width(const QString& text) {
+    const auto found = widths.constFind(text);
+    if (found != widths.constEnd()) return *found;
+    if (widths.size() > kMaxCachedWidths) widths.clear();
+    const double w = metrics.horizontalAdvance(text);
+    widths.insert(text, w);
+    return w;
+}
 
 TextMetrics::Shaped TextMetrics::shape(const FontState& state, const QString& text) {
     const CodedFont coded = codedFontOf(state.name);
@@ -53,24 +46,34 @@ TextMetrics::Shaped TextMetrics::shape(const FontState& state, const QString& te
     return {std::move(mapped), std::move(family)};
 }
 
+TextMetrics::Entry& TextMetrics::entry(const FontState& state, const QString& family) {
+    using Key = std::tuple<QString, double, bool, bool>;
+    static std::map<Key, std::unique_ptr<Entry>> entries;
+    const Key key{family, state.points, state.bold, state.italic};
+    auto found = entries.find(key);
+    if (found == entries.end()) {
+        const QFont font = FontResolver::fontFor(state, family, kMeasureDpi);
+        found = entries.emplace(key, std::make_unique<Entry>(font, family)).first;
+    }
+    return *found->second;
+}
+
+TextMetrics::Entry& TextMetrics::entry(const FontState& state) {
+    return entry(state, FontResolver::familyFor(state.name));
+}
+
 double TextMetrics::width(const FontState& state, const QString& text) {
     const Shaped shaped = shape(state, text);
-    FontEntry& entry = entryFor(state, shaped.family);
-    const auto found = entry.widths.constFind(shaped.text);
-    if (found != entry.widths.constEnd()) return *found;
-    if (entry.widths.size() > kMaxCachedWidths) entry.widths.clear();
-    const double w = entry.metrics.horizontalAdvance(shaped.text);
-    entry.widths.insert(shaped.text, w);
-    return w;
+    return entry(state, shaped.family).width(shaped.text);
 }
 
 double TextMetrics::height(const FontState& state, const QString& text) {
     const Shaped shaped = shape(state, text);
-    return entryFor(state, shaped.family).metrics.height();
+    return entry(state, shaped.family).metrics.height();
 }
 
 double TextMetrics::ascent(const FontState& state) {
-    return entryFor(state, shape(state, QString()).family).metrics.ascent();
+    return entry(state, shape(state, QString()).family).metrics.ascent();
 }
 
 } // namespace vornith

@@ -2,7 +2,8 @@
 
 #include "platform/qt/font_resolver.h"
 
-#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 namespace vornith {
@@ -12,12 +13,28 @@ namespace vornith {
 // the printer break lines alike. Metrics and widths are cached per font state.
 class TextMetrics {
 public:
-    // The font and family that draw `text` in `state` (coded fonts mapped to Unicode).
+    // The metrics of one font state and family, with the widths measured so far.
+    struct Entry {
+        Entry(const QFont& f, const QString& fam);
+        QFont font;
+        QString family;
+        QFontMetricsF metrics;
+        QHash<QString, double> widths;
+        double width(const QString& text);
+    };
+
+    // The family that draws `text` in `state`, and the text itself (coded fonts mapped to
+    // Unicode).
     struct Shaped {
         QString text;
         QString family;
     };
     static Shaped shape(const FontState& state, const QString& text);
+
+    // The entry of `state` in `family`; entries live for the whole run.
+    static Entry& entry(const FontState& state, const QString& family);
+    // The entry of `state` for ordinary (not byte-coded) fonts.
+    static Entry& entry(const FontState& state);
 
     static double width(const FontState& state, const QString& text);
     static double height(const FontState& state, const QString& text);
