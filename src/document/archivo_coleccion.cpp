@@ -1,0 +1,358 @@
+#include "document/archivo_coleccion.h"
+
+#include "document/conversion_numerica.h"
+#include "generation/me_norv.h"
+#include "platform/cp1252.h"
+#include "platform/picture_files.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace vornith::document {
+
+namespace {
+
+const QString kFinLinea = QStringLiteral("\r\n");
+const QString kBindirVacio = QStringLiteral("00000000");
+
+// A text as the file holds it: one character per byte, "?" for what the code page lacks. Fixed
+// widths are measured on this form, so that they are byte widths.
+QString EnCodigo(const QString& texto) {
+    return fromCp1252(toCp1252(texto));
+}
+
+// A position or length of the picture directory: decimal, left-justified, blank-filled to 8.
+QString Posicion8(qint64 n) {
+    return AnchoFijo(Decimal(n), 8);
+}
+
+ErrorGuardado Desbordamiento() {
+    return {FalloGuardado::Otro, {}, 6, QStringLiteral("Desbordamiento")};
+}
+
+// The header items after the parameter block, in file order.
+constexpr const char* kItemsCabecera[] = {"TITULO", "POSNUMPAG", "COLRESPRO", "ORDENA", "PAGINI",
+                                          "POSSOL", "PROPRE",    "PROSUF",    "PROINI"};
+
+QString Etiqueta(const char* nombre, char parentesis) {
+    return u'#' + QLatin1String(nombre) + QLatin1Char(parentesis);
+}
+
+QString Item(const char* nombre, const QString& valor) {
+    return Etiqueta(nombre, '(') + valor + Etiqueta(nombre, ')');
+}
+
+QString EtiquetaProblema(int i, char parentesis) {
+    return QStringLiteral("#PRO") + CifrasFijas(i, 3) + QLatin1Char(parentesis);
+}
+
+// Cuts header items off the front of what is left of the header: the value is what precedes
+// the closing tag less as many characters as the opening tag has (it is not checked).
+class Cabecera {
+  public:
+    explicit Cabecera(QStringView texto) : resto_(texto) {}
+
+    std::optional<QStringView> Corta(const QString& cierre) {
+        const qsizetype k = resto_.indexOf(cierre);
+        if (k < 0) return std::nullopt;
+        QStringView valor = resto_.first(k);
+        valor = valor.size() > cierre.size() ? valor.sliced(cierre.size()) : QStringView();
+        resto_ = resto_.sliced(k + cierre.size());
+        return valor;
+    }
+
+  private:
+    QStringView resto_;
+};
+
+std::optional<std::int32_t> Numero(QStringView valor) {
+    const std::optional<double> v = ValorNumerico(valor);
+    return v ? EnteroLargo(*v) : std::nullopt;
+}
+
+// The pictures of the directory at 1-based position `D` of the file: every entry's position
+// must be where the previous picture ended, and every byte must lie within the file. Nothing
+// when the directory is damaged; entries whose names are not plain file names are left out.
+std::optional<std::vector<ImagenColeccion>> LeeDirectorio(const QString& texto,
+                                                          const QByteArray& bytes, qint64 D) {
+    std::vector<ImagenColeccion> imagenes;
+    if (D == 0) return imagenes;
+    const qint64 n = texto.size();
+    if (D < 1 || D - 1 + kLongitudEntrada > n) return std::nullopt;
+    const auto campo = [&](qint64 posicion) { // an 8-character number at 1-based `posicion`
+        return Numero(QStringView(texto).sliced(posicion - 1, 8));
+    };
+    const std::optional<std::int32_t> P = campo(D + 32);
+    if (!P || *P <= D || (*P - D) % kLongitudEntrada != 0 || *P - 1 > n) return std::nullopt;
+    qint64 posicion = *P;
+    for (qint64 entrada = D; entrada < *P; entrada += kLongitudEntrada) {
+        const std::optional<std::int32_t> donde = campo(entrada + 32);
+        const std::optional<std::int32_t> largo = campo(entrada + 40);
+        if (!donde || !largo || *donde != posicion || *largo < 0 || posicion - 1 + *largo > n)
+            return std::nullopt;
+        const QString nombre =
+            SinBlancos(QStringView(texto).sliced(entrada - 1, kLongitudNombre)).toString();
+        if (isPlainFileName(nombre)) imagenes.push_back({nombre, bytes.mid(posicion - 1, *largo)});
+        posicion += *largo;
+    }
+    return imagenes;
+}
+
+} // namespace
+
+std::optional<std::pair<QString, QString>> SeparaTextos(QStringView bloque) {
+    const qsizetype k = bloque.indexOf(QLatin1String("#SOL("));
+    if (k < 0) return std::nullopt;
+    const QStringView tras = bloque.sliced(k + 5);
+    if (tras.size() < 5) return std::nullopt;
+    const QStringView solucion = tras.first(tras.size() - 5);
+    const qsizetype largo = bloque.size() - solucion.size() - 15;
+    if (largo < 0) return std::nullopt;
+    const QStringView enunciado = largo > 5 ? bloque.sliced(5, largo - 5) : QStringView();
+    return std::make_pair(enunciado.toString(), solucion.toString());
+}
+
+QString MensajeErrorGuardado(const ErrorGuardado& error, const QString& ArchivoActual) {
+    switch (error.Tipo) {
+    case FalloGuardado::Ninguno:
+        return {};
+    case FalloGuardado::ImagenNoEncontrada:
+        return QStringLiteral("Error al guardar archivo.") + kFinLinea +
+               QStringLiteral("No se encuentra el archivo de la imagen ") + error.Imagen;
+    case FalloGuardado::ProtegidoContraEscritura:
+        return QStringLiteral("Lo sentimos: Archivo protegido contra escritura. ") + kFinLinea +
+               QStringLiteral("No se puede guardar el archivo ") + ArchivoActual + kFinLinea +
+               kFinLinea + QStringLiteral("Por favor, especifique un nombre diferente de archivo.");
+    case FalloGuardado::Otro:
+        return QStringLiteral("Lo siento: Error al guardar el archivo.") + kFinLinea +
+               QStringLiteral("Nombre archivo: ") + ArchivoActual + kFinLinea +
+               QStringLiteral("Nº error = ") + Decimal(error.Numero) + kFinLinea +
+               error.Descripcion;
+    }
+    return {};
+}
+
+QString MensajeErrorLectura(FalloLectura fallo) {
+    switch (fallo) {
+    case FalloLectura::ArchivoIncorrecto:
+        return QStringLiteral("El Archivo es incorrecto");
+    case FalloLectura::ErrorAlAbrir:
+        return QStringLiteral("Error al abrir el archivo");
+    case FalloLectura::Ninguno:
+    case FalloLectura::ExtensionIncorrecta:
+        break;
+    }
+    return {};
+}
+
+QString LineaParametros(const Problema& problema, int i, std::int32_t PROINI) {
+    return AnchoFijo(EnCodigo(problema.Clave), kLongitudClave) + generation::IdProblema(problema) +
+           CifrasFijas(std::int64_t{PROINI} + i - 1, 4) + kFinLinea;
+}
+
+QStringList NombresImagenes(const QString& texto) {
+    const QLatin1String apertura("#IMG(");
+    const QLatin1String cierre("#IMG)");
+    QStringList nombres;
+    QSet<QString> vistos;
+    for (qsizetype hit = texto.indexOf(apertura, 99, Qt::CaseInsensitive); hit >= 0;
+         hit = texto.indexOf(apertura, hit + 10, Qt::CaseInsensitive)) {
+        const qsizetype fin = texto.indexOf(cierre, hit + 6, Qt::CaseInsensitive);
+        if (fin < 0) continue;
+        const QStringView entre = QStringView(texto).sliced(hit + 5, fin - hit - 5);
+        const qsizetype q1 = entre.indexOf(u'\'');
+        const qsizetype q2 = q1 < 0 ? -1 : entre.indexOf(u'\'', q1 + 1);
+        if (q2 < 0) continue;
+        const QString nombre = entre.sliced(q1 + 1, q2 - q1 - 1).toString();
+        if (!isPlainFileName(nombre) || vistos.contains(nombre)) continue;
+        vistos.insert(nombre);
+        nombres.append(nombre);
+    }
+    return nombres;
+}
+
+ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
+                                            const TablaProblemas& problemas,
+                                            const FuenteImagenes& fuente) {
+    const qsizetype tope =
+        std::max<qsizetype>(0, std::min<qsizetype>(kMaxProblemas, problemas.size() - 1));
+    const int n = static_cast<int>(std::clamp<qsizetype>(coleccion.NPROB, 0, tope));
+
+    // Everything up to the header's picture position is in code-page form, so that its
+    // character count is its byte count.
+    QString texto = QStringLiteral("#CABECERA(#PROPARAM(");
+    for (int i = 1; i <= n; ++i)
+        texto += LineaParametros(problemas[i], i, coleccion.PROINI);
+    texto += QStringLiteral("#PROPARAM)");
+    const QString valores[] = {EnCodigo(coleccion.TITULO),
+                               NumeroConBlanco(coleccion.POSNUMPAG),
+                               NumeroConBlanco(static_cast<std::int32_t>(coleccion.COLRESPRO)),
+                               coleccion.ORDENA ? QStringLiteral("1") : QStringLiteral("0"),
+                               NumeroConBlanco(coleccion.PAGINI),
+                               NumeroConBlanco(coleccion.POSSOL),
+                               EnCodigo(coleccion.PROPRE),
+                               EnCodigo(coleccion.PROSUF),
+                               NumeroConBlanco(coleccion.PROINI)};
+    for (std::size_t k = 0; k < std::size(kItemsCabecera); ++k)
+        texto += Item(kItemsCabecera[k], valores[k]);
+    texto += QStringLiteral("#BINDIR(");
+    const qsizetype posicionBindir = texto.size();
+    texto += kBindirVacio + QStringLiteral("#BINDIR)#CABECERA)");
+    for (int i = 1; i <= n; ++i) {
+        texto += EtiquetaProblema(i, '(') + QStringLiteral("#ENU(") + problemas[i].Enunciado +
+                 QStringLiteral("#ENU)#SOL(") + problemas[i].Solucion + QStringLiteral("#SOL)") +
+                 EtiquetaProblema(i, ')');
+    }
+
+    ArchivoConstruido archivo;
+    QByteArray bytes = toCp1252(texto);
+    // Names as the file's reader will see them.
+    const QStringList nombres = NombresImagenes(fromCp1252(bytes));
+    if (nombres.isEmpty()) {
+        archivo.bytes = std::move(bytes);
+        return archivo;
+    }
+
+    const qint64 T = bytes.size();
+    qint64 posicion = T + qint64{kLongitudEntrada} * nombres.size() + 1;
+    QByteArray directorio;
+    QByteArray datos;
+    for (const QString& nombre : nombres) {
+        const std::optional<QByteArray> imagen = fuente ? fuente(nombre) : std::nullopt;
+        if (!imagen) {
+            archivo.error = {FalloGuardado::ImagenNoEncontrada, nombre, 0, {}};
+            return archivo;
+        }
+        if (posicion > kMaxPosicion || imagen->size() > kMaxPosicion) {
+            archivo.error = Desbordamiento();
+            return archivo;
+        }
+        directorio += toCp1252(AnchoFijo(nombre, kLongitudNombre) + Posicion8(posicion) +
+                               Posicion8(imagen->size()));
+        datos += *imagen;
+        posicion += imagen->size();
+    }
+    if (T + 1 > kMaxPosicion) {
+        archivo.error = Desbordamiento();
+        return archivo;
+    }
+    bytes.replace(posicionBindir, 8, toCp1252(Posicion8(T + 1)));
+    bytes += directorio;
+    bytes += datos;
+    archivo.bytes = std::move(bytes);
+    return archivo;
+}
+
+std::optional<std::int32_t> REG_To_Var(const QString& Param, TablaProblemas& Problemas) {
+    const qsizetype n = Param.size() / kLongitudLinea;
+    if (n == 0 || n * kLongitudLinea != Param.size()) return 0;
+    if (n > kMaxProblemas || n >= static_cast<qsizetype>(Problemas.size())) return std::nullopt;
+    TablaProblemas nuevos = Problemas;
+    for (qsizetype i = 1; i <= n; ++i) {
+        const QStringView linea =
+            QStringView(Param).sliced((i - 1) * kLongitudLinea, kLongitudLinea);
+        Problema& p = nuevos[i];
+        const std::optional<std::int16_t> campos[] = {
+            EnteroCorto(linea.sliced(80, 3)), EnteroCorto(linea.sliced(83, 3)),
+            EnteroCorto(linea.sliced(86, 4)), EnteroCorto(linea.sliced(90, 2)),
+            EnteroCorto(linea.sliced(92, 2)), EnteroCorto(linea.sliced(94, 2))};
+        for (const auto& campo : campos) {
+            if (!campo) return std::nullopt;
+        }
+        p.Clave = SinBlancos(linea.first(kLongitudClave)).toString();
+        p.Tipo = *campos[0];
+        p.SemillaA = *campos[1];
+        p.SemillaB = *campos[2];
+        p.Variante = *campos[3];
+        p.Cantidad = *campos[4];
+        p.Orden = *campos[5];
+    }
+    Problemas = std::move(nuevos);
+    return static_cast<std::int32_t>(n);
+}
+
+LecturaColeccion LeeArchivoColeccion(const QByteArray& bytes) {
+    LecturaColeccion lectura;
+    const auto falla = [&lectura](FalloLectura fallo) {
+        lectura.Fallo = fallo;
+        lectura.Datos = ColeccionLeida{};
+        return lectura;
+    };
+    const QString texto = fromCp1252(bytes);
+    const QStringView todo(texto);
+
+    const qsizetype finCabecera = texto.indexOf(QLatin1String("#CABECERA)"));
+    if (finCabecera < 10) return falla(FalloLectura::ArchivoIncorrecto);
+    // The first 10 characters stand for "#CABECERA(", unchecked.
+    Cabecera cabecera(todo.sliced(10, finCabecera - 10));
+    const QStringView resto = SinBlancos(todo.sliced(finCabecera + 10));
+
+    const std::optional<QStringView> param = cabecera.Corta(QStringLiteral("#PROPARAM)"));
+    std::optional<QStringView> valores[std::size(kItemsCabecera)];
+    if (!param) return falla(FalloLectura::ArchivoIncorrecto);
+    for (std::size_t k = 0; k < std::size(kItemsCabecera); ++k) {
+        valores[k] = cabecera.Corta(Etiqueta(kItemsCabecera[k], ')'));
+        if (!valores[k]) return falla(FalloLectura::ArchivoIncorrecto);
+    }
+    const std::optional<std::int32_t> numeros[] = {Numero(*valores[1]), Numero(*valores[2]),
+                                                   Numero(*valores[4]), Numero(*valores[5]),
+                                                   Numero(*valores[8])};
+    const std::optional<double> ordena = ValorNumerico(*valores[3]);
+    for (const auto& numero : numeros) {
+        if (!numero) return falla(FalloLectura::ArchivoIncorrecto);
+    }
+    if (!ordena) return falla(FalloLectura::ArchivoIncorrecto);
+
+    DatosColeccion& c = lectura.Datos.Coleccion;
+    c.TITULO = valores[0]->toString();
+    c.POSNUMPAG = *numeros[0];
+    c.COLRESPRO = static_cast<Rgb>(*numeros[1]);
+    c.ORDENA = *ordena == 1.0;
+    c.PAGINI = *numeros[2];
+    c.POSSOL = *numeros[3];
+    c.PROPRE = valores[6]->toString();
+    c.PROSUF = valores[7]->toString();
+    c.PROINI = *numeros[4];
+
+    // The picture directory's position: the header's own item, or else the first "#BINDIR("
+    // anywhere in the file. A value that is no number leaves the pictures out.
+    std::optional<std::int32_t> D;
+    if (const std::optional<QStringView> bindir = cabecera.Corta(QStringLiteral("#BINDIR)"))) {
+        D = Numero(SinBlancos(*bindir));
+    } else {
+        const qsizetype k = texto.indexOf(QLatin1String("#BINDIR("));
+        D = k < 0 ? 0
+                  : Numero(todo.sliced(k + 8).first(std::min<qsizetype>(8, texto.size() - k - 8)));
+    }
+
+    const std::optional<std::int32_t> n = REG_To_Var(param->toString(), lectura.Datos.Problemas);
+    if (!n) return falla(FalloLectura::ArchivoIncorrecto);
+    if (*n == 0) return falla(FalloLectura::ErrorAlAbrir);
+    c.NPROB = *n;
+
+    qsizetype cursor = 0;
+    for (int i = 1; i <= *n; ++i) {
+        const QString cierre = EtiquetaProblema(i, ')');
+        const qsizetype k = resto.indexOf(cierre, cursor);
+        if (k < 0) return falla(FalloLectura::ArchivoIncorrecto);
+        QStringView bloque = resto.sliced(cursor, k - cursor);
+        bloque = bloque.size() > 8 ? bloque.sliced(8) : QStringView();
+        cursor = k + cierre.size();
+        auto textos = SeparaTextos(bloque);
+        if (!textos) return falla(FalloLectura::ArchivoIncorrecto);
+        lectura.Datos.Problemas[i].Enunciado = std::move(textos->first);
+        lectura.Datos.Problemas[i].Solucion = std::move(textos->second);
+    }
+
+    std::optional<std::vector<ImagenColeccion>> imagenes;
+    if (D) imagenes = LeeDirectorio(texto, bytes, *D);
+    if (imagenes) {
+        lectura.Datos.Imagenes = std::move(*imagenes);
+    } else {
+        lectura.Datos.DirectorioDanado = true;
+    }
+    return lectura;
+}
+
+} // namespace vornith::document

@@ -1,0 +1,122 @@
+#pragma once
+
+// The collection file (.COL): header, parameter lines, problem texts and the pictures they
+// name, Windows-1252 on disk, byte for byte. Pure functions over bytes; the disk side is in
+// disco_coleccion.h.
+
+#include "document/coleccion.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace vornith::document {
+
+// One picture carried by a collection file.
+struct ImagenColeccion {
+    QString nombre;
+    QByteArray datos;
+
+    friend bool operator==(const ImagenColeccion&, const ImagenColeccion&) = default;
+};
+
+// Widths of the fixed records.
+constexpr int kLongitudLinea = 102;    // one parameter line, CR LF included
+constexpr int kLongitudEntrada = 48;   // one picture directory entry
+constexpr int kLongitudNombre = 32;    // picture name within an entry
+constexpr int kLongitudClave = 80;     // module key within a parameter line
+constexpr int kMaxPosicion = 99999999; // positions and lengths are written in 8 digits
+
+// ----- Writing
+
+// Why a save did not happen. The caller keeps Modificado as it was in every case.
+enum class FalloGuardado {
+    Ninguno,
+    ImagenNoEncontrada,       // a named picture is in neither img/ nor temp/
+    ProtegidoContraEscritura, // the file or its folder may not be written: offer Save As
+    Otro,                     // any other failure, with a number and a description
+};
+
+struct ErrorGuardado {
+    FalloGuardado Tipo = FalloGuardado::Ninguno;
+    QString Imagen;      // ImagenNoEncontrada: the picture's name
+    int Numero = 0;      // the error number shown to the user
+    QString Descripcion; // and its description
+
+    bool hayError() const { return Tipo != FalloGuardado::Ninguno; }
+};
+
+// The text of the message box for a failed save of `ArchivoActual`; empty for no failure.
+QString MensajeErrorGuardado(const ErrorGuardado& error, const QString& ArchivoActual);
+
+// The bytes of the picture file called `nombre`, or nothing when there is none.
+using FuenteImagenes = std::function<std::optional<QByteArray>(const QString& nombre)>;
+
+// The parameter line of problem `i` (1-based): key, problem code, printed number, CR LF.
+QString LineaParametros(const Problema& problema, int i, std::int32_t PROINI);
+
+// The distinct picture names (exact comparison) that the picture tags of `texto` name, from its
+// 100th character on, in order of appearance. Tags without a closing tag or without two quotes,
+// and names that are not plain file names, are passed over.
+QStringList NombresImagenes(const QString& texto);
+
+struct ArchivoConstruido {
+    QByteArray bytes; // the complete file; empty on failure
+    ErrorGuardado error;
+};
+
+// The complete file of header `coleccion` and problems 1..NPROB, with every picture the texts
+// name taken from `fuente`. Fails naming the first picture that `fuente` cannot give, or when
+// the file would be too large for its 8-digit positions.
+ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
+                                            const TablaProblemas& problemas,
+                                            const FuenteImagenes& fuente);
+
+// ----- Reading
+
+// Statement and solution of "#ENU(" statement "#ENU)#SOL(" solution "#SOL)": the solution is
+// what follows the first "#SOL(" less its last 5 characters, the statement the first
+// (length - solution length - 15) characters less the first 5 (the tags are not checked).
+// Nothing when there is no "#SOL(" or either text would have a negative length.
+std::optional<std::pair<QString, QString>> SeparaTextos(QStringView texto);
+
+enum class FalloLectura {
+    Ninguno,
+    ExtensionIncorrecta, // not ".COL": no message
+    ArchivoIncorrecto,   // a required tag missing or a damaged field: "El Archivo es incorrecto"
+    ErrorAlAbrir,        // the parameter block is empty or not whole lines
+};
+
+// The message for a failed open; empty when there is none to show.
+QString MensajeErrorLectura(FalloLectura fallo);
+
+// A collection as read from a file, complete before anything of the open one is touched.
+struct ColeccionLeida {
+    DatosColeccion Coleccion; // NPROB = the number of problems read
+    TablaProblemas Problemas = nuevaTablaProblemas();
+    // The pictures of the directory in its order, those with plain names only. Empty when the
+    // file has none or its directory is damaged.
+    std::vector<ImagenColeccion> Imagenes;
+    bool DirectorioDanado = false; // the directory was refused and its pictures skipped
+};
+
+struct LecturaColeccion {
+    FalloLectura Fallo = FalloLectura::Ninguno;
+    ColeccionLeida Datos; // meaningful only without Fallo
+};
+
+// Turns the parameter block into the keys and codes of problems 1..n of `Problemas` (texts
+// untouched) and returns n. 0 when the block is empty or not a whole number of lines (the table
+// is then unchanged); nothing when a field is not a number or there are more than 500 lines
+// (the table is unchanged too).
+std::optional<std::int32_t> REG_To_Var(const QString& Param, TablaProblemas& Problemas);
+
+// Parses the bytes of a collection file.
+LecturaColeccion LeeArchivoColeccion(const QByteArray& bytes);
+
+} // namespace vornith::document

@@ -1,0 +1,217 @@
+// Damaged collection files: every variant is refused with its outcome, or read with what it
+// still holds, and never read outside the bytes (the sanitizer build runs these too).
+
+#include "coleccion_de_prueba.h"
+
+#include "document/archivo_coleccion.h"
+#include "platform/picture_files.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace vornith::document {
+namespace {
+
+using test::ColeccionDePrueba;
+using test::FuenteFija;
+using test::ImagenesDePrueba;
+
+QByteArray ArchivoBueno(int nprob = 3) {
+    ColeccionDePrueba prueba;
+    prueba.coleccion.NPROB = nprob;
+    return ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas,
+                                     FuenteFija(ImagenesDePrueba()))
+        .bytes;
+}
+
+// What any read must satisfy, whatever the bytes.
+void EsperaLecturaSana(const LecturaColeccion& leida, qsizetype tamano) {
+    if (leida.Fallo != FalloLectura::Ninguno) {
+        EXPECT_EQ(leida.Datos.Coleccion.NPROB, 0);
+        EXPECT_TRUE(leida.Datos.Imagenes.empty());
+        return;
+    }
+    EXPECT_GE(leida.Datos.Coleccion.NPROB, 1);
+    EXPECT_LE(leida.Datos.Coleccion.NPROB, kMaxProblemas);
+    qsizetype total = 0;
+    for (const ImagenColeccion& imagen : leida.Datos.Imagenes) {
+        EXPECT_TRUE(isPlainFileName(imagen.nombre)) << imagen.nombre.toStdString();
+        total += imagen.datos.size();
+    }
+    EXPECT_LE(total, tamano);
+}
+
+FalloLectura Fallo(const QByteArray& bytes) {
+    return LeeArchivoColeccion(bytes).Fallo;
+}
+
+TEST(ArchivoDanado, EtiquetasObligatorias) {
+    const QByteArray bueno = ArchivoBueno();
+    EXPECT_EQ(Fallo({}), FalloLectura::ArchivoIncorrecto);
+    EXPECT_EQ(Fallo(QByteArray(bueno).replace("#CABECERA)", "#CABECERA]")),
+              FalloLectura::ArchivoIncorrecto);
+    for (const char* cierre :
+         {"#PROPARAM)", "#TITULO)", "#POSNUMPAG)", "#COLRESPRO)", "#ORDENA)", "#PAGINI)",
+          "#POSSOL)", "#PROPRE)", "#PROSUF)", "#PROINI)", "#PRO001)", "#PRO003)"}) {
+        QByteArray sin = bueno;
+        sin.replace(cierre, "#XXXX)");
+        EXPECT_EQ(Fallo(sin), FalloLectura::ArchivoIncorrecto) << cierre;
+    }
+    QByteArray sinSol = bueno;
+    sinSol.replace("#SOL(v = 3", "#S0L(v = 3");
+    EXPECT_EQ(Fallo(sinSol), FalloLectura::ArchivoIncorrecto);
+}
+
+TEST(ArchivoDanado, SinBindirCerradoLasImagenesSeBuscanPorSuApertura) {
+    QByteArray bytes = ArchivoBueno();
+    bytes.replace("#BINDIR)", "#BINDIR]");
+    const LecturaColeccion leida = LeeArchivoColeccion(bytes);
+    ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
+    EXPECT_EQ(leida.Datos.Imagenes.size(), 2u);
+}
+
+TEST(ArchivoDanado, BloqueDeParametros) {
+    EXPECT_EQ(Fallo(ArchivoBueno(0)), FalloLectura::ErrorAlAbrir);
+    QByteArray corta = ArchivoBueno();
+    corta.remove(corta.indexOf("XIMB_FISI_DIN"), 1);
+    EXPECT_EQ(Fallo(corta), FalloLectura::ErrorAlAbrir);
+    QByteArray letra = ArchivoBueno();
+    letra.replace("0150450123", "01504S0123");
+    EXPECT_EQ(Fallo(letra), FalloLectura::ArchivoIncorrecto);
+}
+
+TEST(ArchivoDanado, NumerosDeCabeceraDesbordados) {
+    for (const char* valor :
+         {"#PAGINI( 99999999999#", "#PAGINI(1e999#", "#PAGINI(-2147483649#", "#ORDENA(1E400#"}) {
+        QByteArray bytes = ArchivoBueno();
+        const qsizetype k = bytes.indexOf(QByteArray(valor).left(8));
+        bytes.replace(k, bytes.indexOf('#', k + 1) - k + 1, valor);
+        EXPECT_EQ(Fallo(bytes), FalloLectura::ArchivoIncorrecto) << valor;
+    }
+}
+
+// The directory of the good file: where it starts, and the three fields of each entry.
+struct Directorio {
+    qsizetype inicio;
+    explicit Directorio(const QByteArray& bytes)
+        : inicio(bytes.mid(bytes.indexOf("#BINDIR(") + 8, 8).trimmed().toLongLong() - 1) {}
+    qsizetype nombre(int k) const { return inicio + 48 * k; }
+    qsizetype posicion(int k) const { return nombre(k) + 32; }
+    qsizetype largo(int k) const { return nombre(k) + 40; }
+};
+
+TEST(ArchivoDanado, DirectorioMaloDejaLasImagenesYCargaLosProblemas) {
+    const QByteArray bueno = ArchivoBueno();
+    const Directorio dir(bueno);
+    const auto con = [&](qsizetype donde, const QByteArray& campo) {
+        return QByteArray(bueno).replace(donde, campo.size(), campo);
+    };
+    const qsizetype bindir = bueno.indexOf("#BINDIR(") + 8;
+    const QByteArray variantes[] = {
+        con(bindir, "99999999"),                                             // beyond the file
+        con(bindir, "-5      "),                                             // before it
+        con(bindir, QByteArray::number(bueno.size() - 10).leftJustified(8)), // entry cut off
+        con(dir.posicion(0),
+            QByteArray::number(dir.inicio + 50).leftJustified(8)), // not whole entries
+        con(dir.posicion(0), "1       "),                          // data before the directory
+        con(dir.posicion(1), "7       "), // second picture not where the first ends
+        con(dir.largo(1), "99999999"),    // longer than the file
+        con(dir.largo(0), "-1      "),    // negative
+        con(dir.largo(0), "9e999   "),    // no number
+        bueno.left(bueno.size() - 1),     // last picture cut short
+    };
+    const ColeccionDePrueba prueba;
+    for (const QByteArray& bytes : variantes) {
+        const LecturaColeccion leida = LeeArchivoColeccion(bytes);
+        ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
+        EXPECT_TRUE(leida.Datos.DirectorioDanado);
+        EXPECT_TRUE(leida.Datos.Imagenes.empty());
+        EXPECT_EQ(leida.Datos.Problemas[3], prueba.problemas[3]);
+    }
+    // A value that is no number at all reads as 0: no pictures, nothing damaged.
+    const LecturaColeccion sinNumero = LeeArchivoColeccion(con(bindir, "abcdefgh"));
+    ASSERT_EQ(sinNumero.Fallo, FalloLectura::Ninguno);
+    EXPECT_FALSE(sinNumero.Datos.DirectorioDanado);
+    EXPECT_TRUE(sinNumero.Datos.Imagenes.empty());
+}
+
+TEST(ArchivoDanado, NombresQueSalenDeLaCarpetaSeSaltanConSusBytes) {
+    const QByteArray bueno = ArchivoBueno();
+    const Directorio dir(bueno);
+    for (const QByteArray& nombre : {QByteArray("../a.png"), QByteArray("/etc/pas"),
+                                     QByteArray("a\\b.png"), QByteArray("a\nb.png")}) {
+        QByteArray bytes = bueno;
+        bytes.replace(dir.nombre(0), nombre.size(), nombre);
+        const LecturaColeccion leida = LeeArchivoColeccion(bytes);
+        ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
+        ASSERT_EQ(leida.Datos.Imagenes.size(), 1u) << nombre.toStdString();
+        EXPECT_EQ(leida.Datos.Imagenes[0].nombre, QStringLiteral("Plano.gif"));
+        EXPECT_EQ(leida.Datos.Imagenes[0].datos, ImagenesDePrueba()["Plano.gif"]);
+    }
+}
+
+TEST(ArchivoDanado, CortadoEnCualquierLongitud) {
+    const QByteArray bueno = ArchivoBueno();
+    const qsizetype T = Directorio(bueno).inicio;
+    for (qsizetype n = 0; n <= bueno.size(); ++n) {
+        const LecturaColeccion leida = LeeArchivoColeccion(bueno.left(n));
+        EsperaLecturaSana(leida, n);
+        if (n < T) {
+            EXPECT_NE(leida.Fallo, FalloLectura::Ninguno) << n;
+        } else {
+            ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno) << n;
+            EXPECT_EQ(leida.Datos.Imagenes.size(), n == bueno.size() ? 2u : 0u) << n;
+        }
+    }
+}
+
+TEST(ArchivoDanado, CadaByteCambiado) {
+    const QByteArray bueno = ArchivoBueno();
+    for (qsizetype i = 0; i < bueno.size(); ++i) {
+        for (const char nuevo : {'\0', ' ', '#', '(', ')', '9', '-', '\xff'}) {
+            QByteArray bytes = bueno;
+            bytes[i] = nuevo;
+            EsperaLecturaSana(LeeArchivoColeccion(bytes), bytes.size());
+        }
+    }
+}
+
+TEST(ArchivoDanado, MutacionesAlAzar) {
+    const QByteArray bueno = ArchivoBueno();
+    const QByteArray trozos[] = {"#PRO001)", "#SOL(", "#BINDIR(", "#CABECERA)", "99999999",
+                                 "-1",       "#IMG(", "../",      "#PROPARAM)", "        "};
+    std::mt19937 azar(20240607);
+    const auto hasta = [&azar](qsizetype n) {
+        return std::uniform_int_distribution<qsizetype>(0, std::max<qsizetype>(0, n - 1))(azar);
+    };
+    for (int vuelta = 0; vuelta < 3000; ++vuelta) {
+        QByteArray bytes = bueno;
+        const int cambios = 1 + static_cast<int>(hasta(4));
+        for (int c = 0; c < cambios; ++c) {
+            const qsizetype donde = hasta(bytes.size());
+            switch (hasta(5)) {
+            case 0:
+                if (!bytes.isEmpty()) bytes[donde] = static_cast<char>(hasta(256));
+                break;
+            case 1:
+                bytes.remove(donde, 1 + hasta(200));
+                break;
+            case 2:
+                bytes.insert(donde, trozos[hasta(std::size(trozos))]);
+                break;
+            case 3:
+                bytes.insert(donde, bytes.mid(hasta(bytes.size()), 1 + hasta(120)));
+                break;
+            default:
+                bytes.replace(donde, 8,
+                              QByteArray::number(hasta(bytes.size() * 2)).leftJustified(8));
+                break;
+            }
+        }
+        EsperaLecturaSana(LeeArchivoColeccion(bytes), bytes.size());
+    }
+}
+
+} // namespace
+} // namespace vornith::document

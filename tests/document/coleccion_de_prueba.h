@@ -1,0 +1,83 @@
+#pragma once
+
+// Sample collections for the collection file and clipboard tests.
+
+#include "document/archivo_coleccion.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <map>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace vornith::test {
+
+inline generation::Problema ProblemaDePrueba(const QString& clave, int tipo, int semillaA,
+                                             int semillaB, const QString& enunciado,
+                                             const QString& solucion) {
+    generation::Problema p;
+    p.Clave = clave;
+    p.Tipo = static_cast<std::int16_t>(tipo);
+    p.SemillaA = static_cast<std::int16_t>(semillaA);
+    p.SemillaB = static_cast<std::int16_t>(semillaB);
+    p.Variante = 6;
+    p.Cantidad = 3;
+    p.Orden = 2;
+    p.Enunciado = enunciado;
+    p.Solucion = solucion;
+    return p;
+}
+
+// A header with blanks around its texts and letters outside ASCII, and three problems; the
+// third names two pictures, one of them twice.
+struct ColeccionDePrueba {
+    document::DatosColeccion coleccion;
+    document::TablaProblemas problemas = document::nuevaTablaProblemas();
+
+    ColeccionDePrueba() {
+        coleccion.TITULO = QStringLiteral("  Física 1º ×  ");
+        coleccion.PROPRE = QStringLiteral(" Problema ");
+        coleccion.PROSUF = QStringLiteral(". ");
+        coleccion.POSNUMPAG = 13;
+        coleccion.COLRESPRO = rgb(200, 220, 255);
+        coleccion.PAGINI = 3;
+        coleccion.POSSOL = 2;
+        coleccion.PROINI = 7;
+        coleccion.ORDENA = true;
+        coleccion.NPROB = 3;
+        problemas[1] = ProblemaDePrueba(QStringLiteral("XIMB_FISI_CIN"), 15, 45, 123,
+                                        QStringLiteral("Un móvil a 3&.5 m/s&LF"),
+                                        QStringLiteral("v = 3&.5 m/s&LF"));
+        problemas[2] = ProblemaDePrueba(QStringLiteral("XIMB_FISI_DIN"), 30, 899, 8999,
+                                        QStringLiteral("Un bloque de 2 kg&LF"), QString());
+        problemas[3] = ProblemaDePrueba(
+            QStringLiteral("XIMB_FISI_CIN"), 25, 0, 0,
+            QStringLiteral("#IMG('rueda.png',10,5#IMG)Una rueda&LF#img('Plano.gif'#img)&LF"),
+            QStringLiteral("#IMG('rueda.png'#IMG)w = 2 rad/s&LF"));
+    }
+};
+
+// A picture source over a fixed set of names.
+inline document::FuenteImagenes FuenteFija(std::map<QString, QByteArray> imagenes) {
+    return [imagenes = std::move(imagenes)](const QString& nombre) -> std::optional<QByteArray> {
+        const auto it = imagenes.find(nombre);
+        if (it == imagenes.end()) return std::nullopt;
+        return it->second;
+    };
+}
+
+inline std::map<QString, QByteArray> ImagenesDePrueba() {
+    return {{QStringLiteral("rueda.png"), QByteArray("\x89PNG\r\n\x1a\n#PRO001)", 17)},
+            {QStringLiteral("Plano.gif"), QByteArray("GIF89a\0\xff", 8)}};
+}
+
+// The bytes of a text as a test writes them by hand (Latin-1 covers these tests' letters).
+inline QByteArray Bytes(const QString& texto) {
+    return texto.toLatin1();
+}
+
+} // namespace vornith::test
