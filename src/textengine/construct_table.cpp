@@ -1,0 +1,78 @@
+#include "textengine/construct_table.h"
+
+#include "textengine/drawers/drawers.h"
+#include "textengine/markup.h"
+
+#include <array>
+
+namespace vornith::textengine {
+
+namespace {
+
+// One line per opening tag. DibujaError stands in for every drawer that is not there yet; the
+// ring tags ("#BCV(", "#BCH(" and the pattern "#A" 3..9 V/L/I/D "(" below) will call
+// DibujaAnillo with ParametrosDeAnillo of their tag.
+constexpr Construccion kConstrucciones[] = {
+    {u"#RAD(", false, DibujaError}, // DibujaRaiz
+    {u"#SQR(", false, DibujaError}, // DibujaRaiz
+    {u"#CUR(", false, DibujaError}, // DibujaRaiz
+    {u"#TDX(", false, DibujaError}, // DibujaDecoracion
+    {u"#TDU(", false, DibujaError}, // DibujaDecoracion
+    {u"#TDD(", false, DibujaError}, // DibujaDecoracion
+    {u"#REC(", false, DibujaError}, // DibujaDecoracion
+    {u"#VEC(", false, DibujaError}, // DibujaDecoracion
+    {u"#VED(", false, DibujaError}, // DibujaDecoracion
+    {u"#SEG(", false, DibujaError}, // DibujaDecoracion
+    {u"#UDL(", false, DibujaError}, // DibujaDecoracion
+    {u"#SED(", false, DibujaError}, // DibujaDecoracion
+    {u"#AND(", false, DibujaError}, // DibujaDecoracion
+    {u"#ARC(", false, DibujaError}, // DibujaDecoracion
+    {u"#DOL(", false, DibujaError}, // DibujaDecoracion
+    {u"#INT(", false, DibujaError}, // DibujaIntegral
+    {u"#IMG(", false, DibujaError}, // DibujaImagen
+    {u"#UDB(", false, DibujaError}, // DibujaUDB
+    {u"#BCV(", false, DibujaError}, // DibujaAnillo
+    {u"#BCH(", false, DibujaError}, // DibujaAnillo
+    {u"#NES(", false, DibujaError}, // DibujaDelimitadores
+    {u"#POT(", false, DibujaError}, // DibujaPotencia
+    {u"#EXP(", false, DibujaError}, // DibujaPotencia
+    {u"#COC(", true, DibujaError},  // DibujaCociente
+    {u"#DDL(", true, DibujaError},  // DibujaCociente
+    {u"#SPB(", true, DibujaError},  // DibujaSubSuper
+    {u"#ATX(", true, DibujaError},  // DibujaFlechaTexto
+    {u"#TST(", false, DibujaError}, // DibujaApilado
+    {u"#RWS(", true, DibujaError},  // DibujaFilas
+    {u"#CEQ(", true, DibujaError},  // DibujaReaccion
+};
+
+// "#A" n x "(" with n = 3..9 and x = V, L, I or D.
+constexpr Construccion kAnillo = {u"#A", false, DibujaError}; // DibujaAnillo
+
+bool esEtiquetaAnillo(QStringView t) {
+    if (t.size() < 5 || !t.startsWith(u"#A") || t[4] != u'(') return false;
+    const QChar n = t[2];
+    const QChar x = t[3];
+    return n >= u'3' && n <= u'9' && (x == u'V' || x == u'L' || x == u'I' || x == u'D');
+}
+
+} // namespace
+
+const Construccion* BuscaConstruccion(QStringView texto) {
+    if (texto.size() < 5 || texto[0] != u'#' || texto[4] != u'(') return nullptr;
+    const QStringView cabeza = texto.left(5);
+    for (const Construccion& c : kConstrucciones) {
+        if (cabeza == c.abre) return &c;
+    }
+    return esEtiquetaAnillo(cabeza) ? &kAnillo : nullptr;
+}
+
+QString CierreDe(QStringView abre) { return abre.left(4).toString() + u')'; }
+
+ParametrosAnillo ParametrosDeAnillo(QStringView abre) {
+    const QChar n = abre.size() > 2 ? abre[2] : QChar();
+    int vertices = n >= u'0' && n <= u'9' ? n.unicode() - u'0' : 0;
+    if (vertices == 0) vertices = 6;
+    return {vertices, abre.startsWith(u"#B"), abre.size() > 3 ? abre[3] : QChar()};
+}
+
+} // namespace vornith::textengine

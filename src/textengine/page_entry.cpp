@@ -1,0 +1,220 @@
+#include "textengine/page_entry.h"
+
+#include "platform/event_loop.h"
+#include "platform/surface.h"
+#include "platform/units.h"
+#include "textengine/line_processor.h"
+#include "textengine/markup.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace vornith::textengine {
+
+namespace {
+
+// Any ordinary 18-character sentence: only the ratio of its widths in two fonts is used.
+const QString& fraseMuestra() {
+    static const QString frase = QStringLiteral("La masa del cuerpo");
+    return frase;
+}
+
+constexpr double kMargenPantallaMm = 16;
+constexpr double kMaxSangriaMm = 1000;
+
+double tamanoValido(double puntos) { return std::clamp(puntos, 1.0, 1000.0); }
+
+// The number after "#MARK=": every digit of it, so that a fourth digit counts.
+int numeroDeMarca(const QString& linea) {
+    qsizetype i = 6;
+    while (i < linea.size() && linea[i] == u' ') ++i;
+    int n = 0;
+    for (int cifras = 0; i < linea.size() && linea[i] >= u'0' && linea[i] <= u'9' && cifras < 9;
+         ++i, ++cifras)
+        n = n * 10 + (linea[i].unicode() - u'0');
+    return n;
+}
+
+// The seven font properties saved at the start of an output line.
+struct EstadoFuente {
+    explicit EstadoFuente(const Surface& d)
+        : nombre(d.fontName()), tamano(d.fontSize()), cursiva(d.fontItalic()),
+          negrita(d.fontBold()), color(d.foreColor()), subrayado(d.fontUnderline()),
+          tachado(d.fontStrikethru()) {}
+    void restaura(Surface& d) const {
+        d.setFontName(nombre);
+        d.setFontSize(tamano);
+        d.setFontItalic(cursiva);
+        d.setFontBold(negrita);
+        d.setForeColor(color);
+        d.setFontUnderline(subrayado);
+        d.setFontStrikethru(tachado);
+    }
+    QString nombre;
+    double tamano;
+    bool cursiva;
+    bool negrita;
+    Rgb color;
+    bool subrayado;
+    bool tachado;
+};
+
+void fijaGeometria(EstadoMotor& m, const Surface& d) {
+    if (d.kind() == SurfaceKind::PageBox) {
+        m.AnchoPagina = (d.widthPixels() - 2) * kScreenTwipsPerPixel;
+        m.AltoPagina = (d.heightPixels() - 2) * kScreenTwipsPerPixel;
+        const double margen = kMargenPantallaMm * kTwipsPerMm * m.Zoom;
+        m.MargenIzqPagina = margen;
+        m.MargenDerPagina = margen;
+        m.MargenSupPagina = margen;
+        m.MargenInfPagina = margen;
+    } else if (m.printerCount >= 1) {
+        // The printer's surface starts at its printable area: the margins leave out the
+        // unprintable edges.
+        const double margen = kMargenPantallaMm * kTwipsPerMm;
+        m.AnchoPagina = d.widthTwips();
+        m.AltoPagina = d.heightTwips();
+        m.MargenIzqPagina = margen - 348;
+        m.MargenDerPagina = margen - 148;
+        m.MargenSupPagina = margen - 287;
+        m.MargenInfPagina = margen - 286;
+    }
+}
+
+void dibujaMargenes(const EstadoMotor& m, Surface& d) {
+    const Rgb gris = rgb(240, 240, 240);
+    const double w = d.widthPixels() * kScreenTwipsPerPixel;
+    const double h = d.heightPixels() * kScreenTwipsPerPixel;
+    d.setFillStyle(FillStyle::Transparent);
+    d.lineBy(0, 0, m.MargenIzqPagina, h, gris, LineShape::Box);
+    d.lineBy(0, 0, w, m.MargenSupPagina, gris, LineShape::Box);
+    d.lineBy(0, h, w, -m.MargenInfPagina, gris, LineShape::Box);
+    d.lineBy(w, 0, -m.MargenDerPagina, h, gris, LineShape::Box);
+}
+
+} // namespace
+
+void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
+                           Surface& destino) {
+    if (!(tamano > 0)) tamano = 5 * m.Zoom;
+    m.ColorLinea = 0;
+    m.NumBloquesPagina = 0;
+    m.SangriaIzq = 0;
+
+    QString copia = texto;
+    copia.remove(QStringLiteral("\r\n"));
+    const QStringList lineas = copia.split(QStringLiteral("&LF"));
+
+    destino.setFontName(QStringLiteral("Times New Roman"));
+    destino.setFontItalic(false);
+    destino.setFontBold(false);
+    destino.setForeColor(0);
+    destino.setFontStrikethru(false);
+    destino.setFontUnderline(false);
+    destino.setFontSize(tamanoValido(12 * m.Zoom));
+    const double anchoReferencia = destino.textWidth(fraseMuestra());
+    destino.setFontSize(tamanoValido(tamano));
+    fijaGeometria(m, destino);
+
+    m.MarcaResultado = 0;
+    double y = 0;                       // top of the next line, from the top margin
+    double fondo = m.MargenSupPagina;   // bottom of the last line drawn, in page twips
+    bool recortando = false;            // the first block ran past the surface's bottom
+    QString ajuste;
+
+    for (qsizetype n = 0; n < lineas.size(); ++n) {
+        QString linea = SustituyeEscapes(lineas[n], m.notacion);
+        const bool esMarca = linea.startsWith(QStringLiteral("#MARK"));
+        if (n >= kMaxLineas || (esMarca && m.NumBloquesPagina >= kMaxBloquesPagina)) {
+            // Past the limits of a page: as if this line did not fit.
+            if (esMarca) m.MarcaResultado = numeroDeMarca(linea);
+            m.MarcaResultado = -m.MarcaResultado;
+            break;
+        }
+        if (esMarca) {
+            m.MarcaResultado = numeroDeMarca(linea);
+            const auto k = static_cast<std::size_t>(++m.NumBloquesPagina);
+            m.BloqueSel[k] = false;
+            m.BloqueRef[k] = m.MarcaResultado;
+            recortando = false;
+        }
+        if (recortando) continue;
+        // The page's first block is drawn whole, even past the bottom margin: were it left for
+        // the next page, it would not fit there either.
+        const bool dispensa = m.NumBloquesPagina == 1;
+
+        const qsizetype p = linea.indexOf(QStringLiteral("&LSAN="));
+        if (p >= 0) {
+            const qsizetype q = linea.indexOf(u':', p);
+            if (q < 0) {
+                linea.truncate(p); // a value tag without ":" ends the line
+            } else {
+                const double mm = std::clamp(NumeroInicial(QStringView(linea).mid(p + 6)),
+                                             -kMaxSangriaMm, kMaxSangriaMm);
+                linea.remove(p, q + 1 - p);
+                m.SangriaIzq = mm * kTwipsPerMm * destino.textWidth(fraseMuestra()) /
+                               anchoReferencia * 0.73;
+            }
+        }
+
+        bool primeraSalida = true;
+        bool lleno = false;
+        for (;;) {
+            m.NumElemento = 1;
+            m.NivelCociente = 0;
+            m.NivelExponente = 0;
+            const EstadoFuente fuente(destino);
+            const double h = destino.textHeight(QStringLiteral("H"));
+            m.ModoDibujo = 0;
+            ProcesaLinea(m, linea, destino, ajuste);
+
+            m.NumElemento = 1;
+            m.ModoDibujo = 1;
+            m.NivelCociente = 0;
+            m.NivelExponente = 0;
+            fuente.restaura(destino);
+            const double sobre = m.Cajas(1).AltoSobre;
+            const double alto = m.Cajas(1).Alto;
+            const double arriba = y + sobre + m.MargenSupPagina;
+            destino.moveTo(m.Cajas(1).DespIzq + m.SangriaIzq + m.MargenIzqPagina, arriba);
+            if (!dispensa &&
+                destino.currentY() >= m.AltoPagina - m.MargenInfPagina - (alto + sobre)) {
+                m.MarcaResultado = -m.MarcaResultado;
+                // A block whose mark line was not drawn is not on this page.
+                if (esMarca && primeraSalida) --m.NumBloquesPagina;
+                lleno = true;
+                break;
+            }
+            if (dispensa && arriba > destino.heightTwips()) {
+                // Nothing more of the first block can show: skip the rest of it, leaving Y
+                // past this line so that the next block is known not to fit.
+                y += sobre + alto + h / 5;
+                recortando = true;
+                break;
+            }
+            QString dibujada;
+            if (ajuste.isEmpty()) {
+                ProcesaLinea(m, linea, destino, dibujada);
+                linea.clear();
+            } else {
+                ProcesaLinea(m, ajuste, destino, dibujada);
+                linea.remove(0, ajuste.size());
+            }
+            if (m.eventLoop) m.eventLoop->yield();
+            fondo = arriba + alto;
+            y += sobre + alto + h / 5;
+            primeraSalida = false;
+            if (linea.isEmpty()) break;
+        }
+        if (lleno) break;
+    }
+
+    if (m.NumBloquesPagina >= 1) {
+        const auto k = static_cast<std::size_t>(m.NumBloquesPagina);
+        m.BloqueY2[k] = std::max(m.BloqueY1[k], fondo);
+    }
+    if (destino.kind() == SurfaceKind::PageBox && m.MostrarMargenes) dibujaMargenes(m, destino);
+}
+
+} // namespace vornith::textengine

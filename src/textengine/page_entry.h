@@ -1,0 +1,31 @@
+#pragma once
+
+#include "textengine/estado_motor.h"
+
+#include <QString>
+
+namespace vornith {
+class Surface;
+}
+
+namespace vornith::textengine {
+
+// Draws a whole markup text on `destino` (the page box or the printer) from the top margin
+// down, line by line with word wrap, until the text ends or a line does not fit above the
+// bottom margin. `tamano` is the base font size in points; when it is not greater than 0 it
+// becomes 5 x Zoom, written back.
+//
+// Result protocol, in motor.MarcaResultado, for a text whose blocks each begin a line with
+// "#MARK=" and their number:
+//    0  no "#MARK" line was reached;
+//   +k  everything fitted; k is the number of the last "#MARK" line;
+//   -k  a line of block k did not fit (every block before it fitted whole), or block k would
+//       have been the page's 501st.
+// NumBloquesPagina, BloqueRef, BloqueSel (all false), BloqueY1 and BloqueY2 describe the blocks
+// drawn, top to bottom, with BloqueY1 <= BloqueY2 in the surface's twips; a block whose mark line
+// was not drawn is not counted. The first block of the page is drawn whole even when it is
+// taller than the page (clipped by the surface), so that pagination always advances.
+void DibujaTextoFormateado(EstadoMotor& motor, const QString& texto, double& tamano,
+                           Surface& destino);
+
+} // namespace vornith::textengine

@@ -1,0 +1,140 @@
+// The engine on the real page box: glyphs land where the engine placed them.
+
+#include "engine_fixture.h"
+
+#include "platform/qt/page_box_surface.h"
+#include "textengine/page_entry.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <gtest/gtest.h>
+
+namespace vornith::textengine::test {
+namespace {
+
+// Forwards everything to a page box and remembers where each text was printed.
+class Espia final : public Surface {
+public:
+    explicit Espia(PageBoxSurface& p) : p_(p) {}
+    struct Impreso {
+        QString texto;
+        QString fuente;
+        QRectF caja; // twips
+    };
+    std::vector<Impreso> impresos;
+
+    SurfaceKind kind() const override { return p_.kind(); }
+    QString fontName() const override { return p_.fontName(); }
+    void setFontName(const QString& n) override { p_.setFontName(n); }
+    double fontSize() const override { return p_.fontSize(); }
+    void setFontSize(double s) override { p_.setFontSize(s); }
+    bool fontBold() const override { return p_.fontBold(); }
+    void setFontBold(bool on) override { p_.setFontBold(on); }
+    bool fontItalic() const override { return p_.fontItalic(); }
+    void setFontItalic(bool on) override { p_.setFontItalic(on); }
+    bool fontUnderline() const override { return p_.fontUnderline(); }
+    void setFontUnderline(bool on) override { p_.setFontUnderline(on); }
+    bool fontStrikethru() const override { return p_.fontStrikethru(); }
+    void setFontStrikethru(bool on) override { p_.setFontStrikethru(on); }
+    Rgb foreColor() const override { return p_.foreColor(); }
+    void setForeColor(Rgb c) override { p_.setForeColor(c); }
+    double currentX() const override { return p_.currentX(); }
+    double currentY() const override { return p_.currentY(); }
+    void setCurrentX(double x) override { p_.setCurrentX(x); }
+    void setCurrentY(double y) override { p_.setCurrentY(y); }
+    double textWidth(const QString& t) const override { return p_.textWidth(t); }
+    double textHeight(const QString& t) const override { return p_.textHeight(t); }
+    int fontAscentPixels() const override { return p_.fontAscentPixels(); }
+    void print(const QString& t) override {
+        impresos.push_back({t, p_.fontName(),
+                            QRectF(p_.currentX(), p_.currentY(), p_.textWidth(t),
+                                   p_.textHeight(t))});
+        p_.print(t);
+    }
+    int drawWidth() const override { return p_.drawWidth(); }
+    void setDrawWidth(int w) override { p_.setDrawWidth(w); }
+    FillStyle fillStyle() const override { return p_.fillStyle(); }
+    void setFillStyle(FillStyle f) override { p_.setFillStyle(f); }
+    using Surface::circle;
+    using Surface::line;
+    void line(double x1, double y1, double x2, double y2, Rgb c, LineShape s) override {
+        p_.line(x1, y1, x2, y2, c, s);
+    }
+    void circle(double x, double y, double r, Rgb c) override { p_.circle(x, y, r, c); }
+    void invertBox(double x1, double y1, double x2, double y2) override {
+        p_.invertBox(x1, y1, x2, y2);
+    }
+    void paintPicture(const Picture& pic, double x, double y, double w, double h) override {
+        p_.paintPicture(pic, x, y, w, h);
+    }
+    void clear() override { p_.clear(); }
+    int widthPixels() const override { return p_.widthPixels(); }
+    int heightPixels() const override { return p_.heightPixels(); }
+    double widthTwips() const override { return p_.widthTwips(); }
+    double heightTwips() const override { return p_.heightTwips(); }
+    double twipsPerPixelX() const override { return p_.twipsPerPixelX(); }
+    double twipsPerPixelY() const override { return p_.twipsPerPixelY(); }
+
+private:
+    PageBoxSurface& p_;
+};
+
+QRect enPixeles(const QRectF& twips) {
+    return QRectF(twips.topLeft() / 15, twips.bottomRight() / 15).toAlignedRect();
+}
+
+int oscuros(const QImage& img, const QRect& r) {
+    int n = 0;
+    const QRect dentro = r.intersected(img.rect());
+    for (int y = dentro.top(); y <= dentro.bottom(); ++y) {
+        for (int x = dentro.left(); x <= dentro.right(); ++x) {
+            if (qGray(img.pixel(x, y)) < 128) ++n;
+        }
+    }
+    return n;
+}
+
+TEST(PageBoxRaster, TextAndSymbolsLandWhereTheEngineMeasuredThem) {
+    Motor m;
+    PageBoxSurface pagina(796, 1125);
+    Espia espia(pagina);
+    double tamano = 12;
+    DibujaTextoFormateado(m.motor, QStringLiteral("HH &alfa&LF&LFW&Omega"), tamano, espia);
+    const QImage img = pagina.image();
+
+    ASSERT_EQ(espia.impresos.size(), 6u);
+    QRect todo;
+    int simbolos = 0;
+    for (const auto& p : espia.impresos) {
+        SCOPED_TRACE(p.texto.toStdString());
+        if (p.fuente == QStringLiteral("Symbol")) ++simbolos;
+        const QRect r = enPixeles(p.caja);
+        if (p.texto != QStringLiteral(" ")) {
+            EXPECT_GT(oscuros(img, r), 10);
+        }
+        todo = todo.united(r);
+    }
+    EXPECT_EQ(simbolos, 2);
+    // The first line starts at the margins; the third lies two line steps lower.
+    EXPECT_NEAR(espia.impresos.front().caja.left(), m.motor.MargenIzqPagina, 2);
+    EXPECT_NEAR(espia.impresos.front().caja.top(), m.motor.MargenSupPagina, 1e-6);
+    EXPECT_GT(espia.impresos[4].caja.top(), espia.impresos[0].caja.bottom() + 200);
+
+    // Nothing dark outside what was printed.
+    QImage resto = img;
+    for (int y = 0; y < resto.height(); ++y) {
+        for (int x = 0; x < resto.width(); ++x) {
+            if (todo.adjusted(-2, -2, 2, 2).contains(x, y)) resto.setPixel(x, y, qRgb(255, 255, 255));
+        }
+    }
+    EXPECT_EQ(oscuros(resto, resto.rect()), 0);
+    // Between the lines, below the first and above the third, the page is white.
+    const QRect hueco = enPixeles(QRectF(0, espia.impresos[0].caja.bottom() + 30, 11000,
+                                         espia.impresos[4].caja.top() - 30 -
+                                             espia.impresos[0].caja.bottom() - 30));
+    EXPECT_EQ(oscuros(img, hueco), 0);
+}
+
+} // namespace
+} // namespace vornith::textengine::test
