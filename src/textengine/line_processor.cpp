@@ -69,9 +69,15 @@ Paso construccion(LineaEnCurso& l, const Construccion& c) {
         d.setCurrentX(l.Xt + m.Cajas(e).DespIzq);
         if (c.alineaEje) d.setCurrentY(l.Y0 + l.a - m.Cajas(e).Ascenso);
     }
-    ++m.partDepth;
-    dibuja(m, texto, d);
-    --m.partDepth;
+    {
+        // Parts laid out by the drawer are nested: never cut at the page width.
+        struct Anidado {
+            int& profundidad;
+            explicit Anidado(int& p) : profundidad(++p) {}
+            ~Anidado() { --profundidad; }
+        } anidado(m.partDepth);
+        dibuja(m, texto, d);
+    }
     const CajaElemento& caja = m.Cajas(e);
     if (l.dibujando) {
         d.setCurrentX(l.Xt + caja.DespIzq + caja.Ancho);

@@ -98,6 +98,7 @@ void dibujaMargenes(const EstadoMotor& m, Surface& d) {
 void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
                            Surface& destino) {
     if (!(tamano > 0)) tamano = 5 * m.Zoom;
+    m.partDepth = 0;
     m.ColorLinea = 0;
     m.NumBloquesPagina = 0;
     m.SangriaIzq = 0;
