@@ -102,6 +102,17 @@ TEST(ProcesaLinea, AWordWiderThanThePageIsCutAtTheCharacterThatCrosses) {
     EXPECT_EQ(p.resto, repite(QStringLiteral("x"), 83));
 }
 
+TEST(ProcesaLinea, AConstructPartIsMeasuredWholeAsItIsDrawn) {
+    Motor m;
+    RecordingSurface s;
+    m.motor.partDepth = 1; // inside a construct
+    const Pasadas p = dosPasadas(m, s, repite(QStringLiteral("x"), 100));
+    EXPECT_TRUE(p.resto.isEmpty());
+    EXPECT_DOUBLE_EQ(p.caja.Ancho, 100 * kCar);
+    EXPECT_EQ(textos(p.ops).size(), 100);
+    EXPECT_DOUBLE_EQ(p.avance, p.caja.Ancho);
+}
+
 TEST(ProcesaLinea, AHardSpaceKeepsNumberAndUnitTogether) {
     Motor m;
     RecordingSurface s;
@@ -148,13 +159,15 @@ TEST(ProcesaLinea, AValueTagWithoutColonEndsTheLineButKeepsItsBox) {
 TEST(ProcesaLinea, AnUnclosedConstructShowsTheRedErrorAndReadsOnAfterItsTag) {
     Motor m;
     RecordingSurface s;
+    const Rgb azul = rgb(0, 0, 255);
+    s.setForeColor(azul);
     const Pasadas p = dosPasadas(m, s, QStringLiteral("#COC(1#N)(2 m/s"));
     const QString t = textos(p.ops).join(QString());
     EXPECT_EQ(p.ops.front().state.foreColor, rgb(255, 0, 0));
-    // Nothing after the tag is lost: "#N)(" drops its "#", the rest prints.
+    // Nothing after the tag is lost: "#N)(" drops its "#", the rest prints in the line's colour.
     EXPECT_EQ(t, QStringLiteral("*ERROR*1N)(2 m/s"));
-    EXPECT_EQ(primerTexto(p.ops, QStringLiteral("1"))->state.foreColor, 0u);
-    EXPECT_EQ(s.foreColor(), 0u);
+    EXPECT_EQ(primerTexto(p.ops, QStringLiteral("1"))->state.foreColor, azul);
+    EXPECT_EQ(s.foreColor(), azul);
     EXPECT_EQ(p.numerosMedida, 3);
 }
 
