@@ -63,8 +63,8 @@ QString enunciado(Secuencia& s) {
         QStringLiteral("Halla el periodo y la frecuencia del movimiento."),
         QStringLiteral("Dibuja las fuerzas que actúan sobre el cuerpo."),
     };
-    QString t = frases[s.hasta(static_cast<int>(frases.size()))]
-                    .arg(s.numero(), s.numero(), s.numero());
+    QString t =
+        frases[s.hasta(static_cast<int>(frases.size()))].arg(s.numero(), s.numero(), s.numero());
     const int n = 2 + s.hasta(3);
     for (int i = 0; i < n; ++i) {
         t += QStringLiteral("&LF&SP=3:") + QChar(u'a' + i) + QStringLiteral(") ") +

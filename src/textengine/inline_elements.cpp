@@ -23,7 +23,9 @@ QChar guionLargo() {
     return c;
 }
 
-bool esDigito(QChar c) { return c >= u'0' && c <= u'9'; }
+bool esDigito(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Turns italic off for the duration of an upright character and back on afterwards.
 class Recta {
@@ -132,7 +134,9 @@ void Caracter(LineaEnCurso& l, QChar c) {
     }
 }
 
-void Literal(LineaEnCurso& l, QChar c) { imprime(l, l.motor.textoDe(c)); }
+void Literal(LineaEnCurso& l, QChar c) {
+    imprime(l, l.motor.textoDe(c));
+}
 
 void Simbolo(LineaEnCurso& l, int k) {
     EstadoMotor& m = l.motor;
@@ -179,7 +183,8 @@ void PotenciaDiez(LineaEnCurso& l) {
     const qsizetype desde = l.i + 2;
     qsizetype j = desde;
     if (j < l.v.size() && (l.v[j] == u'+' || l.v[j] == u'-')) ++j;
-    while (j < l.v.size() && esDigito(l.v[j])) ++j;
+    while (j < l.v.size() && esDigito(l.v[j]))
+        ++j;
     QString exponente = l.v.mid(desde, j - desde).toString();
     if (exponente.startsWith(u'+'))
         exponente.remove(0, 1);
@@ -241,10 +246,18 @@ void Estilo(LineaEnCurso& l) {
     Surface& d = l.destino;
     const bool on = l.v[l.i + 1] == u'+';
     switch (l.v[l.i + 2].unicode()) {
-    case u'I': d.setFontItalic(on); break;
-    case u'B': d.setFontBold(on); break;
-    case u'U': d.setFontUnderline(on); break;
-    default: d.setFontStrikethru(on); break;
+    case u'I':
+        d.setFontItalic(on);
+        break;
+    case u'B':
+        d.setFontBold(on);
+        break;
+    case u'U':
+        d.setFontUnderline(on);
+        break;
+    default:
+        d.setFontStrikethru(on);
+        break;
     }
     l.i += 2;
 }

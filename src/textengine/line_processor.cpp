@@ -20,9 +20,13 @@ enum class Paso {
     CortaTras,  // a limit passed by the line's only token: the line ends after it
 };
 
-bool esDigito(QChar c) { return c >= u'0' && c <= u'9'; }
+bool esDigito(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
-bool empiezaPor(const LineaEnCurso& l, QStringView tag) { return l.v.mid(l.i).startsWith(tag); }
+bool empiezaPor(const LineaEnCurso& l, QStringView tag) {
+    return l.v.mid(l.i).startsWith(tag);
+}
 
 // "#MARK" takes "#MARK=" and the mark's digits: nine characters, more when the mark has more
 // than three digits.
@@ -39,7 +43,8 @@ void marca(LineaEnCurso& l) {
         }
     }
     qsizetype fin = std::min(l.i + 9, l.v.size());
-    while (fin < l.v.size() && esDigito(l.v[fin])) ++fin;
+    while (fin < l.v.size() && esDigito(l.v[fin]))
+        ++fin;
     l.i = fin - 1;
 }
 
@@ -137,14 +142,21 @@ Paso ampersand(LineaEnCurso& l) {
         break;
     case u'Q':
     case u'=':
-    case u'#': SignoDibujado(l, resto[1]); break;
-    case u'_': GuionBlando(l); break;
+    case u'#':
+        SignoDibujado(l, resto[1]);
+        break;
+    case u'_':
+        GuionBlando(l);
+        break;
     case u'&':
         Literal(l, u'&');
         ++l.i;
         break;
-    case u'E': PotenciaDiez(l); break;
-    default: break; // the "&" is dropped
+    case u'E':
+        PotenciaDiez(l);
+        break;
+    default:
+        break; // the "&" is dropped
     }
     return Paso::Sigue;
 }
@@ -152,8 +164,10 @@ Paso ampersand(LineaEnCurso& l) {
 Paso token(LineaEnCurso& l) {
     const QChar c = l.v[l.i];
     switch (c.unicode()) {
-    case u'#': return almohadilla(l);
-    case u'&': return ampersand(l);
+    case u'#':
+        return almohadilla(l);
+    case u'&':
+        return ampersand(l);
     case u'_':
     case u'^':
         if (l.i + 1 < l.v.size() && l.v[l.i + 1] == c) {
@@ -163,7 +177,9 @@ Paso token(LineaEnCurso& l) {
             Script(l, c == u'_');
         }
         return Paso::Sigue;
-    default: Caracter(l, c); return Paso::Sigue;
+    default:
+        Caracter(l, c);
+        return Paso::Sigue;
     }
 }
 
@@ -238,9 +254,9 @@ void ProcesaLinea(EstadoMotor& motor, const QString& texto, Surface& destino, QS
             resto = linea.left(l.i + 1);
             break;
         }
-        if (pagina && anchoOcupado(l) + motor.SangriaIzq + motor.MargenIzqPagina +
-                              motor.MargenDerPagina >
-                          motor.AnchoPagina) {
+        if (pagina &&
+            anchoOcupado(l) + motor.SangriaIzq + motor.MargenIzqPagina + motor.MargenDerPagina >
+                motor.AnchoPagina) {
             resto = linea.left(rotura > 0 ? rotura : l.i + 1);
             break;
         }

@@ -11,7 +11,9 @@ namespace vornith::textengine {
 
 namespace {
 
-bool esDigito(QChar c) { return c >= u'0' && c <= u'9'; }
+bool esDigito(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 struct ColorConNombre {
     const char16_t* nombre;
@@ -20,24 +22,26 @@ struct ColorConNombre {
 
 // Looked up in this order.
 constexpr ColorConNombre kColores[] = {
-    {u"BLACK", rgb(0, 0, 0)},          {u"NEGRO", rgb(0, 0, 0)},
-    {u"BLUE", rgb(0, 0, 255)},         {u"AZUL", rgb(0, 0, 255)},
-    {u"CYAN", rgb(0, 255, 255)},       {u"CIAN", rgb(0, 255, 255)},
-    {u"GREEN", rgb(0, 255, 0)},        {u"VERDE", rgb(0, 255, 0)},
-    {u"MAGENTA", rgb(255, 0, 255)},    {u"PINK", rgb(255, 128, 255)},
-    {u"ROSA", rgb(255, 128, 255)},     {u"FUCSIA", rgb(255, 128, 255)},
-    {u"VIOLETA", rgb(128, 0, 255)},    {u"RED", rgb(255, 0, 0)},
-    {u"ROJO", rgb(255, 0, 0)},         {u"WHITE", rgb(255, 255, 255)},
-    {u"BLANCO", rgb(255, 255, 255)},   {u"YELLOW", rgb(255, 255, 0)},
-    {u"AMARILLO", rgb(255, 255, 0)},   {u"BROWN", rgb(128, 64, 0)},
-    {u"MARRON", rgb(128, 64, 0)},      {u"CANELO", rgb(128, 64, 0)},
-    {u"GREY", rgb(192, 192, 192)},     {u"GRIS", rgb(192, 192, 192)},
-    {u"ORANGE", rgb(255, 128, 0)},     {u"NARANJA", rgb(255, 128, 0)},
+    {u"BLACK", rgb(0, 0, 0)},         {u"NEGRO", rgb(0, 0, 0)},
+    {u"BLUE", rgb(0, 0, 255)},        {u"AZUL", rgb(0, 0, 255)},
+    {u"CYAN", rgb(0, 255, 255)},      {u"CIAN", rgb(0, 255, 255)},
+    {u"GREEN", rgb(0, 255, 0)},       {u"VERDE", rgb(0, 255, 0)},
+    {u"MAGENTA", rgb(255, 0, 255)},   {u"PINK", rgb(255, 128, 255)},
+    {u"ROSA", rgb(255, 128, 255)},    {u"FUCSIA", rgb(255, 128, 255)},
+    {u"VIOLETA", rgb(128, 0, 255)},   {u"RED", rgb(255, 0, 0)},
+    {u"ROJO", rgb(255, 0, 0)},        {u"WHITE", rgb(255, 255, 255)},
+    {u"BLANCO", rgb(255, 255, 255)},  {u"YELLOW", rgb(255, 255, 0)},
+    {u"AMARILLO", rgb(255, 255, 0)},  {u"BROWN", rgb(128, 64, 0)},
+    {u"MARRON", rgb(128, 64, 0)},     {u"CANELO", rgb(128, 64, 0)},
+    {u"GREY", rgb(192, 192, 192)},    {u"GRIS", rgb(192, 192, 192)},
+    {u"ORANGE", rgb(255, 128, 0)},    {u"NARANJA", rgb(255, 128, 0)},
     {u"NARANJADO", rgb(255, 128, 0)},
 };
 
 // A colour component: rounded half to even and held to 0..255.
-int componente(double v) { return static_cast<int>(std::clamp(std::nearbyint(v), 0.0, 255.0)); }
+int componente(double v) {
+    return static_cast<int>(std::clamp(std::nearbyint(v), 0.0, 255.0));
+}
 
 } // namespace
 
@@ -73,7 +77,8 @@ QString SustituyeEscapes(const QString& linea, const Notacion& notacion) {
 double NumeroInicial(QStringView texto) {
     qsizetype i = 0;
     const qsizetype n = texto.size();
-    while (i < n && (texto[i] == u' ' || texto[i] == u'\t')) ++i;
+    while (i < n && (texto[i] == u' ' || texto[i] == u'\t'))
+        ++i;
     std::string numero;
     if (i < n && (texto[i] == u'+' || texto[i] == u'-')) {
         if (texto[i] == u'-') numero += '-';
@@ -94,8 +99,8 @@ double NumeroInicial(QStringView texto) {
     }
     if (!cifras) return 0;
     // An exponent counts only when digits follow it.
-    if (i + 1 < n && (texto[i] == u'E' || texto[i] == u'e' || texto[i] == u'D' ||
-                      texto[i] == u'd')) {
+    if (i + 1 < n &&
+        (texto[i] == u'E' || texto[i] == u'e' || texto[i] == u'D' || texto[i] == u'd')) {
         qsizetype j = i + 1;
         std::string exponente = "e";
         if (texto[j] == u'+' || texto[j] == u'-') {
@@ -103,7 +108,8 @@ double NumeroInicial(QStringView texto) {
             ++j;
         }
         if (j < n && esDigito(texto[j])) {
-            while (j < n && esDigito(texto[j])) exponente += static_cast<char>(texto[j++].unicode());
+            while (j < n && esDigito(texto[j]))
+                exponente += static_cast<char>(texto[j++].unicode());
             numero += exponente;
         }
     }

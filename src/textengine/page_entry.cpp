@@ -23,12 +23,15 @@ const QString& fraseMuestra() {
 constexpr double kMargenPantallaMm = 16;
 constexpr double kMaxSangriaMm = 1000;
 
-double tamanoValido(double puntos) { return std::clamp(puntos, 1.0, 1000.0); }
+double tamanoValido(double puntos) {
+    return std::clamp(puntos, 1.0, 1000.0);
+}
 
 // The number after "#MARK=": every digit of it, so that a fourth digit counts.
 int numeroDeMarca(const QString& linea) {
     qsizetype i = 6;
-    while (i < linea.size() && linea[i] == u' ') ++i;
+    while (i < linea.size() && linea[i] == u' ')
+        ++i;
     int n = 0;
     for (int cifras = 0; i < linea.size() && linea[i] >= u'0' && linea[i] <= u'9' && cifras < 9;
          ++i, ++cifras)
@@ -95,8 +98,7 @@ void dibujaMargenes(const EstadoMotor& m, Surface& d) {
 
 } // namespace
 
-void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
-                           Surface& destino) {
+void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano, Surface& destino) {
     if (!(tamano > 0)) tamano = 5 * m.Zoom;
     m.partDepth = 0;
     m.ColorLinea = 0;
@@ -119,9 +121,9 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
     fijaGeometria(m, destino);
 
     m.MarcaResultado = 0;
-    double y = 0;                       // top of the next line, from the top margin
-    double fondo = m.MargenSupPagina;   // bottom of the last line drawn, in page twips
-    bool recortando = false;            // the first block ran past the surface's bottom
+    double y = 0;                     // top of the next line, from the top margin
+    double fondo = m.MargenSupPagina; // bottom of the last line drawn, in page twips
+    bool recortando = false;          // the first block ran past the surface's bottom
     QString ajuste;
 
     for (qsizetype n = 0; n < lineas.size(); ++n) {
@@ -154,8 +156,8 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
                 const double mm = std::clamp(NumeroInicial(QStringView(linea).mid(p + 6)),
                                              -kMaxSangriaMm, kMaxSangriaMm);
                 linea.remove(p, q + 1 - p);
-                m.SangriaIzq = mm * kTwipsPerMm * destino.textWidth(fraseMuestra()) /
-                               anchoReferencia * 0.73;
+                m.SangriaIzq =
+                    mm * kTwipsPerMm * destino.textWidth(fraseMuestra()) / anchoReferencia * 0.73;
             }
         }
 

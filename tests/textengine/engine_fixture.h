@@ -32,7 +32,9 @@ inline void notacionDeArranque(Notacion& n) {
     n.SimboloDT = QStringLiteral("&sigma");
 }
 
-inline QString car(int codigo) { return QString(cp1252Char(static_cast<unsigned char>(codigo))); }
+inline QString car(int codigo) {
+    return QString(cp1252Char(static_cast<unsigned char>(codigo)));
+}
 
 // The state of a surface's font, for comparisons.
 struct Fuente {
@@ -42,7 +44,7 @@ struct Fuente {
     bool operator==(const Fuente&) const = default;
 };
 inline Fuente fuenteDe(const Surface& s) {
-    return {s.fontName(),  s.fontSize(),      s.fontBold(),
+    return {s.fontName(),   s.fontSize(),      s.fontBold(),
             s.fontItalic(), s.fontUnderline(), s.fontStrikethru()};
 }
 
@@ -64,12 +66,12 @@ struct Motor {
 
 // What the two passes of one line did.
 struct Pasadas {
-    CajaElemento caja;       // the line's box after measuring
-    QString resto;           // what the measuring pass returned
-    int numerosMedida = 0;   // NumElemento after each pass
+    CajaElemento caja;     // the line's box after measuring
+    QString resto;         // what the measuring pass returned
+    int numerosMedida = 0; // NumElemento after each pass
     int numerosDibujo = 0;
-    size_t opsMidiendo = 0;  // primitives drawn while measuring
-    Fuente fuenteMedida{};   // font state after each pass
+    size_t opsMidiendo = 0; // primitives drawn while measuring
+    Fuente fuenteMedida{};  // font state after each pass
     Fuente fuenteDibujo{};
     double avance = 0;       // how far the drawing pass moved the current X
     int sinPosicion = 0;     // element numbers the drawing pass never reached
@@ -94,7 +96,8 @@ inline Pasadas dosPasadas(Motor& m, RecordingSurface& s, const QString& linea, d
     p.fuenteMedida = fuenteDe(s);
 
     // Every number the drawing pass hands out gets a position: mark them all unset first.
-    for (int n = 0; n <= kMaxElemento; ++n) m.motor.Cajas(n).PosX = std::nan("");
+    for (int n = 0; n <= kMaxElemento; ++n)
+        m.motor.Cajas(n).PosX = std::nan("");
 
     s.setFontName(antes.nombre);
     s.setFontSize(antes.tamano);

@@ -101,8 +101,8 @@ TEST(PotenciaDiez, PrintsTimesTenAndASmallRaisedExponent) {
     s.setFontItalic(true);
     const Pasadas p = dosPasadas(m, s, QStringLiteral("2&E-5 m"), kX0, kY0);
     const QString porDiez = car(215) + QStringLiteral("10");
-    EXPECT_EQ(textos(p.ops).mid(0, 3), QStringList({QStringLiteral("2"), porDiez,
-                                                     car(150) + QStringLiteral("5")}));
+    EXPECT_EQ(textos(p.ops).mid(0, 3),
+              QStringList({QStringLiteral("2"), porDiez, car(150) + QStringLiteral("5")}));
     EXPECT_FALSE(texto(p, 1).state.italic);
     EXPECT_DOUBLE_EQ(texto(p, 2).state.fontSize, 8);
     EXPECT_DOUBLE_EQ(texto(p, 2).y1, kY0);
@@ -120,25 +120,25 @@ TEST(Simbolos, EverySlotDrawsItsCharacterInItsFont) {
         const char16_t* tag;
         int code;
     } tabla[] = {
-        {1, u"&alfa", 97},     {2, u"&beta", 98},     {3, u"&gamma", 103},  {4, u"&Gamma", 71},
-        {5, u"&delta", 100},   {6, u"&Delta", 68},    {7, u"&epsilon", 101}, {8, u"&zeta", 122},
-        {9, u"&eta", 104},     {10, u"&teta", 113},   {11, u"&Teta", 81},   {12, u"&iota", 105},
-        {13, u"&kappa", 107},  {14, u"&lambda", 108}, {15, u"&Lambda", 76}, {16, u"&mu", 109},
-        {17, u"&nu", 110},     {18, u"&xi", 120},     {19, u"&Xi", 88},     {20, u"&pi", 112},
-        {21, u"&Pi", 80},      {22, u"&ro", 114},     {23, u"&sigma", 115}, {24, u"&Sigma", 83},
-        {25, u"&tau", 116},    {26, u"&ypsilon", 117}, {27, u"&Ypsilon", 161}, {28, u"&fi", 106},
-        {29, u"&Fi", 70},      {30, u"&ji", 99},      {31, u"&psi", 121},   {32, u"&Psi", 89},
-        {33, u"&omega", 119},  {34, u"&Omega", 87},   {35, u"&ald", 220},   {36, u"&aud", 221},
-        {37, u"&ard", 222},    {38, u"&add", 223},    {39, u"&alrd", 219},  {40, u"&als", 172},
-        {41, u"&aus", 173},    {42, u"&ars", 174},    {43, u"&ads", 175},   {44, u"&alrs", 171},
-        {45, u"&divi", 184},   {46, u"&!=", 185},     {47, u"&vacio", 198}, {48, u"&iorden", 187},
-        {49, u"&aprox", 64},   {50, u"&real", 194},   {51, u"&<=", 163},    {52, u"&>=", 179},
-        {53, u"&oo", 165},     {54, u"&Vacio", 198},  {55, u"&theta", 113}, {56, u"&Theta", 81},
-        {57, u"&perte", 206},  {58, u"&nabla", 209},  {59, u"&perpen", 94}, {60, u"&todo", 34},
-        {61, u"&exist", 36},   {62, u"&parci", 182},  {63, u"&itg", 242},   {64, u"&pm", 177},
-        {65, u"&aspa", 180},   {66, u"&noperte", 207}, {68, u"&TRE", 167},  {69, u"&DIA", 168},
-        {70, u"&COR", 169},    {71, u"&PIC", 170},    {72, u"&rho", 114},   {73, u"&and", 217},
-        {74, u"&or", 218},     {75, u"&union", 85},   {76, u"&inter", 73},  {77, u"&mp", 109},
+        {1, u"&alfa", 97},    {2, u"&beta", 98},      {3, u"&gamma", 103},    {4, u"&Gamma", 71},
+        {5, u"&delta", 100},  {6, u"&Delta", 68},     {7, u"&epsilon", 101},  {8, u"&zeta", 122},
+        {9, u"&eta", 104},    {10, u"&teta", 113},    {11, u"&Teta", 81},     {12, u"&iota", 105},
+        {13, u"&kappa", 107}, {14, u"&lambda", 108},  {15, u"&Lambda", 76},   {16, u"&mu", 109},
+        {17, u"&nu", 110},    {18, u"&xi", 120},      {19, u"&Xi", 88},       {20, u"&pi", 112},
+        {21, u"&Pi", 80},     {22, u"&ro", 114},      {23, u"&sigma", 115},   {24, u"&Sigma", 83},
+        {25, u"&tau", 116},   {26, u"&ypsilon", 117}, {27, u"&Ypsilon", 161}, {28, u"&fi", 106},
+        {29, u"&Fi", 70},     {30, u"&ji", 99},       {31, u"&psi", 121},     {32, u"&Psi", 89},
+        {33, u"&omega", 119}, {34, u"&Omega", 87},    {35, u"&ald", 220},     {36, u"&aud", 221},
+        {37, u"&ard", 222},   {38, u"&add", 223},     {39, u"&alrd", 219},    {40, u"&als", 172},
+        {41, u"&aus", 173},   {42, u"&ars", 174},     {43, u"&ads", 175},     {44, u"&alrs", 171},
+        {45, u"&divi", 184},  {46, u"&!=", 185},      {47, u"&vacio", 198},   {48, u"&iorden", 187},
+        {49, u"&aprox", 64},  {50, u"&real", 194},    {51, u"&<=", 163},      {52, u"&>=", 179},
+        {53, u"&oo", 165},    {54, u"&Vacio", 198},   {55, u"&theta", 113},   {56, u"&Theta", 81},
+        {57, u"&perte", 206}, {58, u"&nabla", 209},   {59, u"&perpen", 94},   {60, u"&todo", 34},
+        {61, u"&exist", 36},  {62, u"&parci", 182},   {63, u"&itg", 242},     {64, u"&pm", 177},
+        {65, u"&aspa", 180},  {66, u"&noperte", 207}, {68, u"&TRE", 167},     {69, u"&DIA", 168},
+        {70, u"&COR", 169},   {71, u"&PIC", 170},     {72, u"&rho", 114},     {73, u"&and", 217},
+        {74, u"&or", 218},    {75, u"&union", 85},    {76, u"&inter", 73},    {77, u"&mp", 109},
         {78, u"&hbar", 104},
     };
     Motor m;
@@ -217,8 +217,7 @@ TEST(EtiquetasDeValor, SizeTagScalesByZoomAndKeepsTheBaseline) {
 TEST(EtiquetasDeValor, FontSizesAreHeldToOneThousandPoints) {
     Motor m;
     RecordingSurface s;
-    EXPECT_DOUBLE_EQ(texto(dosPasadas(m, s, QStringLiteral("&FS=5000:x")), 0).state.fontSize,
-                     1000);
+    EXPECT_DOUBLE_EQ(texto(dosPasadas(m, s, QStringLiteral("&FS=5000:x")), 0).state.fontSize, 1000);
     EXPECT_DOUBLE_EQ(texto(dosPasadas(m, s, QStringLiteral("&FS=0:x")), 0).state.fontSize, 1);
 }
 
@@ -229,8 +228,8 @@ TEST(EtiquetasDeValor, ColoursTakeEffectInTheirPasses) {
     m.motor.NumElemento = 1;
     QString resto;
     ProcesaLinea(m.motor, QStringLiteral("&FC=Rojo:&BC=Verde:&LC=Azul:x"), s, resto);
-    EXPECT_EQ(s.foreColor(), 0u);                 // drawing pass only
-    EXPECT_EQ(m.motor.ColorRelleno, 0u);          // drawing pass only
+    EXPECT_EQ(s.foreColor(), 0u);                  // drawing pass only
+    EXPECT_EQ(m.motor.ColorRelleno, 0u);           // drawing pass only
     EXPECT_EQ(m.motor.ColorLinea, rgb(0, 0, 255)); // both passes
     const Pasadas p = dosPasadas(m, s, QStringLiteral("&FC=Rojo:&BC=Verde:x"));
     EXPECT_EQ(texto(p, 0).state.foreColor, rgb(255, 0, 0));

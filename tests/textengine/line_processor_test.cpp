@@ -11,11 +11,14 @@ constexpr double kCar = 122;
 constexpr double kH = 276;
 
 // Plain text is printed a character at a time: how many red marks a drawing holds.
-qsizetype errores(const std::vector<DrawOp>& ops) { return textos(ops).count(QStringLiteral("E")); }
+qsizetype errores(const std::vector<DrawOp>& ops) {
+    return textos(ops).count(QStringLiteral("E"));
+}
 
 QString repite(const QString& s, int n) {
     QString r;
-    for (int i = 0; i < n; ++i) r += s;
+    for (int i = 0; i < n; ++i)
+        r += s;
     return r;
 }
 
@@ -222,7 +225,7 @@ TEST(ProcesaLinea, AMarkInsideALineRecordsTheBlockLastCounted) {
 TEST(ProcesaLineaLimites, AFiftyFirstConstructStartsTheNextOutputLine) {
     Motor m;
     RecordingSurface s;
-    m.motor.AnchoPagina = 1e9; // only the construct limit can end the line
+    m.motor.AnchoPagina = 1e9;                   // only the construct limit can end the line
     const QString uno = QStringLiteral("#RAD("); // unclosed: the error drawer
     const Pasadas p = dosPasadas(m, s, repite(uno, 55));
     EXPECT_EQ(p.resto, repite(uno, 50));

@@ -139,7 +139,8 @@ TEST(ConstructTable, RecognisesEveryOpeningTagAndDerivesItsClose) {
                               u"#AND(", u"#ARC(", u"#DOL(", u"#INT(", u"#IMG(", u"#UDB(",
                               u"#BCV(", u"#BCH(", u"#NES(", u"#POT(", u"#EXP(", u"#COC(",
                               u"#DDL(", u"#SPB(", u"#ATX(", u"#TST(", u"#RWS(", u"#CEQ("};
-    for (const char16_t* t : tags) EXPECT_NE(BuscaConstruccion(t), nullptr) << QString::fromUtf16(t).toStdString();
+    for (const char16_t* t : tags)
+        EXPECT_NE(BuscaConstruccion(t), nullptr) << QString::fromUtf16(t).toStdString();
     int anillos = 0;
     for (char n = '0'; n <= '9'; ++n) {
         for (char x : {'V', 'L', 'I', 'D', 'X'}) {
@@ -154,9 +155,10 @@ TEST(ConstructTable, RecognisesEveryOpeningTagAndDerivesItsClose) {
     EXPECT_EQ(CierreDe(u"#SQR("), QStringLiteral("#SQR)"));
 
     const std::vector<std::pair<const char16_t*, bool>> alineadas = {
-        {u"#COC(", true}, {u"#DDL(", true}, {u"#SPB(", true}, {u"#ATX(", true},
+        {u"#COC(", true}, {u"#DDL(", true}, {u"#SPB(", true},  {u"#ATX(", true},
         {u"#RWS(", true}, {u"#CEQ(", true}, {u"#POT(", false}, {u"#SQR(", false}};
-    for (const auto& [t, eje] : alineadas) EXPECT_EQ(BuscaConstruccion(t)->alineaEje, eje);
+    for (const auto& [t, eje] : alineadas)
+        EXPECT_EQ(BuscaConstruccion(t)->alineaEje, eje);
 }
 
 TEST(ConstructTable, RingTagsTellVerticesCircleAndOrientation) {

@@ -15,16 +15,20 @@ constexpr double kPaso = kH + kH / 5;
 
 QString repite(const QString& s, int n) {
     QString r;
-    for (int i = 0; i < n; ++i) r += s;
+    for (int i = 0; i < n; ++i)
+        r += s;
     return r;
 }
 
-QString marca(int n) { return QStringLiteral("#MARK=%1").arg(n, 3, 10, QLatin1Char('0')); }
+QString marca(int n) {
+    return QStringLiteral("#MARK=%1").arg(n, 3, 10, QLatin1Char('0'));
+}
 
 // n lines "l1" ... "ln", each followed by "&LF".
 QString lineas(int n) {
     QString r;
-    for (int i = 1; i <= n; ++i) r += QStringLiteral("l%1&LF").arg(i);
+    for (int i = 1; i <= n; ++i)
+        r += QStringLiteral("l%1&LF").arg(i);
     return r;
 }
 
@@ -44,7 +48,8 @@ std::vector<double> topes(const RecordingSurface& s) {
 
 void mismosTopes(const std::vector<double>& y, const std::vector<double>& esperados) {
     ASSERT_EQ(y.size(), esperados.size());
-    for (size_t i = 0; i < y.size(); ++i) EXPECT_NEAR(y[i], esperados[i], 1e-6);
+    for (size_t i = 0; i < y.size(); ++i)
+        EXPECT_NEAR(y[i], esperados[i], 1e-6);
 }
 
 void bloquesEnOrden(const EstadoMotor& m) {
@@ -110,16 +115,17 @@ TEST(DibujaTextoFormateado, SubstitutesTheNotationEscapesOfEveryLine) {
     Motor m;
     RecordingSurface s;
     dibuja(m, s, QStringLiteral("3&.5&LF&DT"));
-    EXPECT_EQ(textos(s.ops()),
-              QStringList({QStringLiteral("3"), QStringLiteral(","), QStringLiteral("5"), car(115)}));
+    EXPECT_EQ(textos(s.ops()), QStringList({QStringLiteral("3"), QStringLiteral(","),
+                                            QStringLiteral("5"), car(115)}));
     EXPECT_EQ(s.ops().back().state.fontName, QStringLiteral("Symbol"));
 }
 
 TEST(DibujaTextoFormateado, WrapsALongLineAtTheMarginAndLooksForNoMarkInItsRest) {
     Motor m;
     RecordingSurface s;
-    dibuja(m, s, QStringLiteral("&LSAN=10:") + repite(QStringLiteral("x"), 80) +
-                     QStringLiteral("#MARK=005yy"));
+    dibuja(m, s,
+           QStringLiteral("&LSAN=10:") + repite(QStringLiteral("x"), 80) +
+               QStringLiteral("#MARK=005yy"));
     const std::vector<double> y = topes(s);
     ASSERT_EQ(y.size(), 2u);
     EXPECT_EQ(m.motor.NumBloquesPagina, 0);
@@ -148,7 +154,8 @@ TEST(DibujaTextoFormateado, TheIndentIsSeventyThreeHundredthsOfItsMillimetresAtA
                            static_cast<int>(1125 * zoom));
         dibuja(m, s, QStringLiteral("&LSAN=10:abc&LFdef"), 12 * zoom);
         EXPECT_NEAR(m.motor.SangriaIzq, 413.858, 1e-3);
-        EXPECT_NEAR(s.ops().back().x1 - 1, zoom * kMargen + m.motor.SangriaIzq + 2 * 10 * 12 * zoom + 4,
+        EXPECT_NEAR(s.ops().back().x1 - 1,
+                    zoom * kMargen + m.motor.SangriaIzq + 2 * 10 * 12 * zoom + 4,
                     1e-6); // "f" on the second line, also indented
     }
     Motor m;
@@ -196,8 +203,9 @@ TEST(Bloques, EverythingFitsGivesTheLastMarkAndEveryBlock) {
     Motor m;
     RecordingSurface s;
     m.motor.BloqueSel.fill(true);
-    dibuja(m, s, marca(1) + QStringLiteral("uno&LF") + marca(2) + QStringLiteral("dos&LFmas&LF") +
-                     marca(17) + QStringLiteral("tres"));
+    dibuja(m, s,
+           marca(1) + QStringLiteral("uno&LF") + marca(2) + QStringLiteral("dos&LFmas&LF") +
+               marca(17) + QStringLiteral("tres"));
     EXPECT_EQ(m.motor.MarcaResultado, 17);
     ASSERT_EQ(m.motor.NumBloquesPagina, 3);
     EXPECT_EQ(m.motor.BloqueRef[1], 1);
@@ -225,8 +233,9 @@ TEST(Bloques, ATextWithoutMarksGivesZeroWhetherOrNotItFits) {
 TEST(Bloques, ALaterLineOfABlockThatDoesNotFitGivesMinusItsNumber) {
     Motor m;
     RecordingSurface s;
-    dibuja(m, s, marca(1) + QStringLiteral("a&LF") + lineas(10) + marca(2) + QStringLiteral("b&LF") +
-                     lineas(50));
+    dibuja(m, s,
+           marca(1) + QStringLiteral("a&LF") + lineas(10) + marca(2) + QStringLiteral("b&LF") +
+               lineas(50));
     EXPECT_EQ(m.motor.MarcaResultado, -2);
     ASSERT_EQ(m.motor.NumBloquesPagina, 2);
     EXPECT_EQ(topes(s).size(), 45u);
@@ -298,7 +307,8 @@ TEST(Bloques, AFiveHundredAndFirstMarkEndsThePage) {
     Motor m;
     RecordingSurface s;
     QString texto;
-    for (int n = 1; n <= 501; ++n) texto += marca(n) + QStringLiteral("&LF");
+    for (int n = 1; n <= 501; ++n)
+        texto += marca(n) + QStringLiteral("&LF");
     dibuja(m, s, texto, 1); // one-point lines: all would fit
     EXPECT_EQ(m.motor.MarcaResultado, -501);
     EXPECT_EQ(m.motor.NumBloquesPagina, 500);

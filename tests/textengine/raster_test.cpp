@@ -47,9 +47,9 @@ public:
     double textHeight(const QString& t) const override { return p_.textHeight(t); }
     int fontAscentPixels() const override { return p_.fontAscentPixels(); }
     void print(const QString& t) override {
-        impresos.push_back({t, p_.fontName(),
-                            QRectF(p_.currentX(), p_.currentY(), p_.textWidth(t),
-                                   p_.textHeight(t))});
+        impresos.push_back(
+            {t, p_.fontName(),
+             QRectF(p_.currentX(), p_.currentY(), p_.textWidth(t), p_.textHeight(t))});
         p_.print(t);
     }
     int drawWidth() const override { return p_.drawWidth(); }
@@ -125,14 +125,15 @@ TEST(PageBoxRaster, TextAndSymbolsLandWhereTheEngineMeasuredThem) {
     QImage resto = img;
     for (int y = 0; y < resto.height(); ++y) {
         for (int x = 0; x < resto.width(); ++x) {
-            if (todo.adjusted(-2, -2, 2, 2).contains(x, y)) resto.setPixel(x, y, qRgb(255, 255, 255));
+            if (todo.adjusted(-2, -2, 2, 2).contains(x, y))
+                resto.setPixel(x, y, qRgb(255, 255, 255));
         }
     }
     EXPECT_EQ(oscuros(resto, resto.rect()), 0);
     // Between the lines, below the first and above the third, the page is white.
-    const QRect hueco = enPixeles(QRectF(0, espia.impresos[0].caja.bottom() + 30, 11000,
-                                         espia.impresos[4].caja.top() - 30 -
-                                             espia.impresos[0].caja.bottom() - 30));
+    const QRect hueco =
+        enPixeles(QRectF(0, espia.impresos[0].caja.bottom() + 30, 11000,
+                         espia.impresos[4].caja.top() - 30 - espia.impresos[0].caja.bottom() - 30));
     EXPECT_EQ(oscuros(img, hueco), 0);
 }
 

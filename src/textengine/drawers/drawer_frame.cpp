@@ -5,17 +5,18 @@
 
 namespace vornith::textengine {
 
-double AltoTexto(const Surface& destino) { return destino.textHeight(QStringLiteral("Hp")); }
+double AltoTexto(const Surface& destino) {
+    return destino.textHeight(QStringLiteral("Hp"));
+}
 
 double AscensoFuente(const Surface& destino) {
-    const double tpp = destino.kind() == SurfaceKind::PageBox ? kScreenTwipsPerPixel
-                                                              : destino.twipsPerPixelY();
+    const double tpp =
+        destino.kind() == SurfaceKind::PageBox ? kScreenTwipsPerPixel : destino.twipsPerPixelY();
     return destino.fontAscentPixels() * tpp;
 }
 
 double TwipsPorPixelPluma(const Surface& destino) {
-    return destino.kind() == SurfaceKind::Printer ? destino.twipsPerPixelX()
-                                                  : kScreenTwipsPerPixel;
+    return destino.kind() == SurfaceKind::Printer ? destino.twipsPerPixelX() : kScreenTwipsPerPixel;
 }
 
 int AnchoPluma(const Surface& destino, double grosor) {

@@ -64,7 +64,9 @@ int AnchoPluma(const Surface& destino, double grosor);
 // Sets that pen width on the surface.
 void FijaPluma(Surface& destino, double grosor);
 
-inline bool Midiendo(const EstadoMotor& motor) { return motor.ModoDibujo == 0; }
+inline bool Midiendo(const EstadoMotor& motor) {
+    return motor.ModoDibujo == 0;
+}
 
 // The font name, size and italic flag of a surface, to be put back later.
 class FuenteGuardada {
