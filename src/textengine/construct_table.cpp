@@ -29,18 +29,18 @@ constexpr Construccion kConstrucciones[] = {
     {u"#ARC(", false, DibujaError}, // DibujaDecoracion
     {u"#DOL(", false, DibujaError}, // DibujaDecoracion
     {u"#INT(", false, DibujaError}, // DibujaIntegral
-    {u"#IMG(", false, DibujaError}, // DibujaImagen
+    {u"#IMG(", false, DibujaImagen},
     {u"#UDB(", false, DibujaError}, // DibujaUDB
     {u"#BCV(", false, DibujaError}, // DibujaAnillo
     {u"#BCH(", false, DibujaError}, // DibujaAnillo
     {u"#NES(", false, DibujaError}, // DibujaDelimitadores
-    {u"#POT(", false, DibujaError}, // DibujaPotencia
-    {u"#EXP(", false, DibujaError}, // DibujaPotencia
-    {u"#COC(", true, DibujaError},  // DibujaCociente
-    {u"#DDL(", true, DibujaError},  // DibujaCociente
-    {u"#SPB(", true, DibujaError},  // DibujaSubSuper
+    {u"#POT(", false, DibujaPotencia},
+    {u"#EXP(", false, DibujaPotencia},
+    {u"#COC(", true, DibujaCociente},
+    {u"#DDL(", true, DibujaCociente},
+    {u"#SPB(", true, DibujaSubSuper},
     {u"#ATX(", true, DibujaError},  // DibujaFlechaTexto
-    {u"#TST(", false, DibujaError}, // DibujaApilado
+    {u"#TST(", false, DibujaApilado},
     {u"#RWS(", true, DibujaError},  // DibujaFilas
     {u"#CEQ(", true, DibujaError},  // DibujaReaccion
 };
