@@ -9,6 +9,7 @@ namespace vornith::generation::XIMB_FISI_DIN {
 const std::vector<EntradaRutina>& TablaRutinas() {
     static const std::vector<EntradaRutina> tabla = {
         // {routine number, &generator},
+        {1, &Tipo030_PlanoHorizontal},
         {2, &Tipo035_PlanoInclinado},
         {4, &Tipo100_DinamicaMAS},
     };
