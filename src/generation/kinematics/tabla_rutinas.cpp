@@ -15,6 +15,7 @@ const std::vector<EntradaRutina>& TablaRutinas() {
         {3, &Tipo025_MCU},
         {6, &Tipo040_DosMoviles},
         {7, &Tipo030_MCUA},
+        {4, &Tipo045_Vectores},
     };
     return tabla;
 }
