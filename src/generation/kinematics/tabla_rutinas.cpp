@@ -16,6 +16,7 @@ const std::vector<EntradaRutina>& TablaRutinas() {
         {6, &Tipo040_DosMoviles},
         {7, &Tipo030_MCUA},
         {4, &Tipo045_Vectores},
+        {5, &Tipo055_ComponentesIntrinsecas},
     };
     return tabla;
 }
