@@ -17,6 +17,7 @@ const std::vector<EntradaRutina>& TablaRutinas() {
         {7, &Tipo030_MCUA},
         {4, &Tipo045_Vectores},
         {5, &Tipo055_ComponentesIntrinsecas},
+        {9, &Tipo100_MAS},
     };
     return tabla;
 }
