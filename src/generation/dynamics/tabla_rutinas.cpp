@@ -11,6 +11,7 @@ const std::vector<EntradaRutina>& TablaRutinas() {
         // {routine number, &generator},
         {1, &Tipo030_PlanoHorizontal},
         {2, &Tipo035_PlanoInclinado},
+        {3, &Tipo040_VariasParticulas},
         {4, &Tipo100_DinamicaMAS},
     };
     return tabla;

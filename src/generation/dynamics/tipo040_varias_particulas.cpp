@@ -1,0 +1,270 @@
+// Type "040": two or three blocks joined by light cords over light pulleys.
+
+#include "generation/dynamics/rutinas.h"
+#include "generation/module_interface.h"
+#include "generation/number_services.h"
+
+#include <cmath>
+
+namespace vornith::generation::XIMB_FISI_DIN {
+
+namespace {
+
+constexpr double kG = 9.8;
+
+const QString kLineaDato = QStringLiteral("    &+IDato: g &-I= 9&.8 m/s^2.&LF");
+
+QString TN(double x) {
+    return TextoNumero(x);
+}
+double R2(double x) {
+    return Redondea(x, -3);
+}
+double R3(double x) {
+    return Redondea(x, -4);
+}
+
+// Diagrams hung from the line after a tab to a per cent of the width, beside the lines below.
+const QString kDibujoAtwood60 =
+    QStringLiteral("&SP=60:#IMG('F_DIN_ATWOOD.GIF'DXmm=19.25:DYmm=-28:#IMG)");
+const QString kDibujoAtwood65 =
+    QStringLiteral("&SP=65:#IMG('F_DIN_ATWOOD.GIF'DXmm=19.25:DYmm=-28:#IMG)");
+const QString kDibujoMesa2 =
+    QStringLiteral("&SP=60:#IMG('F_DIN_ME2M.GIF'DXmm=33.46:DYmm=-22:#IMG)");
+const QString kDibujoPlano2 =
+    QStringLiteral("&SP=60:#IMG('F_DIN_pis2M.GIF'DXmm=45.6:DYmm=-22:#IMG)");
+const QString kDibujoMesa3 =
+    QStringLiteral("&SP=57:#IMG('F_DIN_ME3M.GIF'DXmm=42.93:DYmm=-22:#IMG)");
+
+double Rozamiento(Generador& g) {
+    return g.Aleatorio(15, 35, 1, 1) / 100;
+}
+
+// Distance from 6 to 80 m, even.
+double Distancia(Generador& g) {
+    return g.Aleatorio(6, 80, 2, 1);
+}
+
+// Sub-type 1: two hanging masses, both given; the time until they are h apart.
+void MaquinaAtwood(Generador& g) {
+    const double m1 = g.Aleatorio(1, 9, 1, 1);
+    const double m2 = m1 + g.Aleatorio(1, 9, 1, 1);
+    const double a = (m2 - m1) * kG / (m2 + m1);
+    const double tension = (a + kG) * m1;
+    const double h = Distancia(g);
+    // Each mass covers a·t²/2, so their separation grows as a·t².
+    const double t = std::sqrt(h / a);
+
+    g.v.TextoEnunciado =
+        QStringLiteral("Dos bloques de masa ") + TN(m1) + QStringLiteral("& kg y ") + TN(m2) +
+        QStringLiteral("& kg están unidos por una cuerda inextensible de masa despreciable "
+                       "colgando verticalmente a los lados de una polea de masa también "
+                       "despreciable.  Si inicialmente se encuentran a la misma altura, "
+                       "calcular:&LF") +
+        QStringLiteral("&+Ba)&-B& Tensión de la cuerda.") + kDibujoAtwood60 +
+        QStringLiteral("&LF") +
+        QStringLiteral("&+Bb)&-B& Aceleración del sistema.&LF&+Bc)&-B& Tiempo para que las "
+                       "masas se separen ") +
+        TN(h) + QStringLiteral(" m.&LF") + kLineaDato;
+    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(tension)) +
+                        QStringLiteral(" N;      &+Bb)&-B ") + TN(R2(a)) +
+                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(R3(t)) +
+                        QStringLiteral(" s.&LF");
+}
+
+// Sub-type 2: two hanging masses; the heavier one is found from the acceleration wanted.
+void MaquinaAtwoodMasa(Generador& g) {
+    const double m1 = g.Aleatorio(1, 20, 1, 1);
+    const double a = g.Aleatorio(4, 14, 1, 1) / 2;
+    const double tension = (a + kG) * m1;
+    const double m2 = tension / (kG - a);
+    const double t = g.Aleatorio(3, 12, 1, 1);
+    const double desnivel = t * a * t;
+
+    g.v.TextoEnunciado =
+        QStringLiteral("Tenemos dos bloques &+Im_1&-I  y  &+Im_2&-I  siendo &+Im_1&-I& =& ") +
+        TN(m1) +
+        QStringLiteral("& kg.  Los bloques están unidos por una cuerda inextensible de masa "
+                       "despreciable y cuelgan verticalmente a los lados de una polea de masa "
+                       "igualmente despreciable.  Si inicialmente están a la misma altura, "
+                       "hallar:&LF") +
+        QStringLiteral("&+Ba)&-B& Masa de &+Im_2&-I para que baje con aceleración de ") + TN(a) +
+        QStringLiteral(" m/s^2.") + kDibujoAtwood65 + QStringLiteral("&LF") +
+        QStringLiteral("&+Bb)&-B& Tensión de la cuerda.&LF&+Bc)&-B& Diferencia de altura a "
+                       "los ") +
+        TN(t) + QStringLiteral(" s.&LF") + kLineaDato;
+    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(m2)) +
+                        QStringLiteral(" kg;      &+Bb)&-B ") + TN(R2(tension)) +
+                        QStringLiteral(" N;      &+Bc)&-B ") + TN(R3(desnivel)) +
+                        QStringLiteral(" m.&LF");
+}
+
+// Result of a block pulled by a hanging one (sub-types 3 and 4).
+struct Arrastre {
+    double a = 0;
+    double fr = 0;
+    double tension = 0;
+    double h = 0;
+    double t = 0;
+};
+
+// The end shared by sub-types 3 and 4: the distance the hanging block falls, from rest.
+void CompletaArrastre(Generador& g, Arrastre& r) {
+    r.h = Distancia(g);
+    r.t = std::sqrt((r.h + r.h) / r.a);
+}
+
+QString ColaArrastre(const Arrastre& r) {
+    return QStringLiteral("&+Bc)&-B& Tiempo para que el bloque 2 baje ") + TN(r.h) +
+           QStringLiteral(" m.&LF") + kLineaDato;
+}
+
+QString SolucionArrastre(const Arrastre& r) {
+    return QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(r.a)) + QStringLiteral(" m/s^2;      ") +
+           TN(R2(r.fr)) + QStringLiteral(" N;      &+Bb)&-B ") + TN(R2(r.tension)) +
+           QStringLiteral(" N;      &+Bc)&-B ") + TN(R3(r.t)) + QStringLiteral(" s.&LF");
+}
+
+// Sub-type 3: m1 on a table with friction, pulled by m2 hanging over the edge.
+void MesaDosMasas(Generador& g) {
+    double m1 = 0;
+    double m2 = 0;
+    double mu = 0;
+    Arrastre r;
+    do {
+        g.Vuelta();
+        m1 = g.Aleatorio(1, 9, 1, 1);
+        m2 = m1 + g.Aleatorio(3, 9, 1, 1);
+        mu = Rozamiento(g);
+        const double n1 = m1 * kG;
+        r.fr = mu * n1;
+        r.a = (m2 * kG - r.fr) / (m2 + m1);
+    } while (!(r.a > 1));
+    r.tension = r.a * m1 + r.fr;
+    CompletaArrastre(g, r);
+
+    g.v.TextoEnunciado =
+        QStringLiteral("Un bloque &+Im_1&-I de ") + TN(m1) +
+        QStringLiteral("& kg se halla en reposo sobre una mesa y está unido con una cuerda "
+                       "inextensible de masa despreciable a otro bloque &+Im_2&-I de ") +
+        TN(m2) +
+        QStringLiteral("& kg que cuelga verticalmente por el borde de la mesa.  El "
+                       "coeficiente de rozamiento dinámico entre la mesa y el bloque 1 vale ") +
+        TN(mu) + QStringLiteral(".  Determinar:&LF") +
+        QStringLiteral("&+Ba)&-B& Aceleración de las masas y fuerza de rozamiento.&LF") +
+        QStringLiteral("&+Bb)&-B& Tensión de la cuerda.") + kDibujoMesa2 + QStringLiteral("&LF") +
+        ColaArrastre(r);
+    g.v.TextoSolucion = SolucionArrastre(r);
+}
+
+// Sub-type 4: m1 on an inclined plane with friction, pulled up by m2 hanging over the top.
+void PlanoInclinadoDosMasas(Generador& g) {
+    double m1 = 0;
+    double m2 = 0;
+    double alfa = 0;
+    double mu = 0;
+    Arrastre r;
+    do {
+        g.Vuelta();
+        m1 = g.Aleatorio(1, 9, 1, 1);
+        m2 = m1 + g.Aleatorio(3, 15, 1, 1);
+        alfa = g.Aleatorio(20, 60, 1, 1);
+        if (g.Rnd() > 0.7) alfa = 60;
+        if (g.Rnd() > 0.7) alfa = 45;
+        if (g.Rnd() > 0.7) alfa = 30;
+        mu = Rozamiento(g);
+        const double px = m1 * kG * std::sin(alfa * PI / 180);
+        const double n1 = m1 * kG * std::cos(alfa * PI / 180);
+        r.fr = mu * n1;
+        r.a = (m2 * kG - r.fr - px) / (m2 + m1);
+    } while (!(r.a > 1));
+    r.tension = (kG - r.a) * m2;
+    CompletaArrastre(g, r);
+
+    g.v.TextoEnunciado =
+        QStringLiteral("Se dispone de un bloque &+Im_1&-I de ") + TN(m1) +
+        QStringLiteral("& kg en reposo sobre un plano inclinado ") + TN(alfa) +
+        QStringLiteral("° sobre el suelo. El bloque 1 está unido con una cuerda inextensible "
+                       "de masa despreciable a otro bloque &+Im_2&-I de ") +
+        TN(m2) +
+        QStringLiteral("& kg que cuelga verticalmente por el borde del plano.  El coeficiente "
+                       "de rozamiento dinámico entre el plano y el bloque 1 vale ") +
+        TN(mu) + QStringLiteral(".  Hallar:&LF") +
+        QStringLiteral("&+Ba)&-B& Aceleración de las masas y fuerza de rozamiento.&LF") +
+        QStringLiteral("&+Bb)&-B& Tensión de la cuerda.") + kDibujoPlano2 + QStringLiteral("&LF") +
+        ColaArrastre(r);
+    g.v.TextoSolucion = SolucionArrastre(r);
+}
+
+// Sub-type 5: m2 on a table between m1 and m3 hanging at either side; m3 outweighs the rest.
+void MesaTresMasas(Generador& g) {
+    double m1 = 0;
+    double m2 = 0;
+    double m3 = 0;
+    double mu = 0;
+    double fr = 0;
+    double a = 0;
+    do {
+        g.Vuelta();
+        m1 = g.Aleatorio(1, 9, 1, 1);
+        m2 = g.Aleatorio(2, 9, 1, 1);
+        m3 = (m2 + m1) + g.Aleatorio(3, 9, 1, 1);
+        mu = Rozamiento(g);
+        const double n2 = m2 * kG;
+        fr = mu * n2;
+        a = (m3 * kG - fr - m1 * kG) / (m2 + m1 + m3);
+    } while (!(a > 1));
+    const double t1 = (a + kG) * m1;
+    const double t3 = (kG - a) * m3;
+
+    g.v.TextoEnunciado =
+        QStringLiteral("Sobre una mesa se encuentra un bloque &+Im_2&-I de ") + TN(m2) +
+        QStringLiteral("& kg que se halla unido mediante dos cuerdas inexten&_sibles y de "
+                       "masa despreciable a otros dos bloques &+Im_1&-I de ") +
+        TN(m1) + QStringLiteral("& kg y &+Im_3&-I de ") + TN(m3) +
+        QStringLiteral("& kg que cuelgan ver&_ti&_cal&_mente a cada lado de la mesa.  El "
+                       "coeficiente de rozamiento dinámico entre la mesa y el bloque& 2 es ") +
+        TN(mu) + QStringLiteral(".  Calcular:&LF") +
+        QStringLiteral("&+Ba)&-B& Fuerza de rozamiento.&LF") +
+        QStringLiteral("&+Bb)&-B& Aceleración del movimiento.") + kDibujoMesa3 +
+        QStringLiteral("&LF") + QStringLiteral("&+Bc)&-B& Tensión de las cuerdas.&LF") + kLineaDato;
+    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(fr)) +
+                        QStringLiteral(" N;      &+Bb)&-B ") + TN(R2(a)) +
+                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(R2(t1)) +
+                        QStringLiteral(" N;      ") + TN(R2(t3)) + QStringLiteral(" N.&LF");
+}
+
+} // namespace
+
+void Tipo040_VariasParticulas(Generador& g) {
+    if (g.v.ModoCatalogo) {
+        g.v.CatClase = QStringLiteral("3");
+        g.v.CatAsignatura = QStringLiteral("Física");
+        g.v.CatCodTema = QStringLiteral("060");
+        g.v.CatTema = QStringLiteral("Dinámica");
+        g.v.CatCodTipo = QStringLiteral("040");
+        g.v.CatTitulo = QStringLiteral("Dinámica de varias partículas");
+        g.v.CatDescripcion = QStringLiteral("Partículas unidas por cuerdas y poleas en planos "
+                                            "inclinados, horizontales, ... (5 tipos)");
+        return;
+    }
+    switch (SubTipo(g, 5)) {
+    case 1:
+        MaquinaAtwood(g);
+        break;
+    case 2:
+        MaquinaAtwoodMasa(g);
+        break;
+    case 3:
+        MesaDosMasas(g);
+        break;
+    case 4:
+        PlanoInclinadoDosMasas(g);
+        break;
+    default:
+        MesaTresMasas(g);
+        break;
+    }
+}
+
+} // namespace vornith::generation::XIMB_FISI_DIN
