@@ -68,15 +68,5 @@ TEST(Apilado, TextsKeepTheSizeInForceFromTheThirdLevelOn) {
     EXPECT_DOUBLE_EQ(primerTexto(p.ops, QStringLiteral("d"))->state.fontSize, 6);
 }
 
-TEST(Apilado, ABaseHoldingAStackIsNotCutAtItsInnerSeparator) {
-    Motor m;
-    RecordingSurface s;
-    const Pasadas p =
-        dosPasadas(m, s, QStringLiteral("#TST(#TST(x#TS)(#ST1(y#ST1)#TST)#TS)(#ST1(z#ST1)#TST)"));
-    esperaPasadasSimetricas(p);
-    EXPECT_EQ(textos(p.ops).join(QString()), QStringLiteral("xyz"));
-    EXPECT_FALSE(textos(p.ops).join(QString()).contains(u"ERROR"));
-}
-
 } // namespace
 } // namespace vornith::textengine::test

@@ -141,15 +141,6 @@ TEST(Imagen, AMissingHangingPictureGetsItsPlaceholderOnThePicturesRectangle) {
     esperaSustituto(p.ops, 1000 + kT, 2000 - kH, 20 * kMm, 28 * kMm, rgb(0, 0, 255));
 }
 
-TEST(Imagen, ANegativeWidthRunsLeftOnTheSameRectangle) {
-    Motor m;
-    RecordingSurface s;
-    const Pasadas p =
-        dosPasadas(m, s, QStringLiteral("#IMG('NO.GIF'DXmm=-20:DYmm=20:#IMG)"), 5000, 2000);
-    esperaPasadasSimetricas(p);
-    esperaSustituto(p.ops, 5000 + kT - 20 * kMm, 2000 + kH - 20 * kMm, 20 * kMm, 20 * kMm);
-}
-
 TEST(Imagen, ZoomScalesTheGivenSizeButNotTheDefaultOne) {
     ConImagenes m;
     m.motor.Zoom = 2;

@@ -85,14 +85,5 @@ TEST(Potencia, ABaseTallerThanTheTextRaisesTheExponent) {
     EXPECT_TRUE(dentroDeLaCaja(m.motor, 2, p.ops));
 }
 
-TEST(Potencia, ThePowerOfAFractionKeepsBothPassesInStep) {
-    Motor m;
-    RecordingSurface s;
-    const Pasadas p =
-        dosPasadas(m, s, QStringLiteral("a #POT(#COC(x#N)(#COC(1#N)(y#COC)#COC)#PB)(n+1#POT) b"));
-    esperaPasadasSimetricas(p);
-    EXPECT_EQ(textos(p.ops).join(QString()), QStringLiteral("a x1yn+1 b"));
-}
-
 } // namespace
 } // namespace vornith::textengine::test

@@ -85,19 +85,5 @@ TEST(SubSuper, AFractionInAScriptIsANestedOne) {
     EXPECT_TRUE(dentroDeLaCaja(m.motor, 2, p.ops));
 }
 
-TEST(SubSuper, ATallUpperPartKeepsItsBottomWhereAOneLinePartWouldEnd) {
-    Motor m;
-    RecordingSurface s;
-    const Pasadas p = dosPasadas(m, s, QStringLiteral("#SPB(L#COC(1#N)(2#COC)#T)(y#SPB)"));
-    esperaPasadasSimetricas(p);
-    const CajaElemento& u = m.motor.Cajas(m.motor.TablaNivel(2, 1));
-    const CajaElemento& c = m.motor.Cajas(2);
-    EXPECT_DOUBLE_EQ(c.Ascenso, u.Alto);
-    EXPECT_DOUBLE_EQ(c.AltoSobre, u.AltoSobre + u.Alto - kHr);
-    EXPECT_DOUBLE_EQ(u.PosY, c.PosY - u.Alto + kHr);
-    EXPECT_DOUBLE_EQ(primerTexto(p.ops, QStringLiteral("y"))->y1, c.PosY + u.Alto);
-    EXPECT_TRUE(dentroDeLaCaja(m.motor, 2, p.ops));
-}
-
 } // namespace
 } // namespace vornith::textengine::test
