@@ -14,13 +14,14 @@ namespace vornith::test {
 // A document over fakes: the page box is a recording surface of the A4 page at zoom 1, and
 // generation draws from a seeded generator.
 struct DocumentFixture {
-    DocumentFixture() : generacion(azar) {
+    explicit DocumentFixture(PictureFolders carpetas = {}) : generacion(azar) {
         generation::FijaNotacion(motor.notacion);
         textengine::IniciaMotor(motor);
         motor.eventLoop = &eventos;
         motor.printerCount = 1;
         doc = std::make_unique<document::Documento>(document::ServiciosColeccion{
-            generacion, motor, caja, ventana, cursor, eventos, avisos, portapapeles, {}});
+            generacion, motor, caja, ventana, cursor, eventos, avisos, portapapeles,
+            std::move(carpetas)});
     }
 
     // A collection of `n` problems of kinematics type 8 ("010"), generated, composed and

@@ -1,0 +1,101 @@
+#include "document/texto_portapapeles.h"
+#include "document_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace vornith::document {
+namespace {
+
+using test::DocumentFixture;
+
+TEST(Portapapeles, CopyNeedsExactlyOneSelectedBlock) {
+    DocumentFixture f;
+    f.crear(5);
+    f.doc->Copiar();
+    EXPECT_FALSE(f.portapapeles.hasText());
+    f.muestraYSelecciona(2);
+    for (int j = 1; j <= f.motor.NumBloquesPagina; ++j) f.motor.BloqueSel[j] = true;
+    f.doc->Copiar();
+    EXPECT_FALSE(f.portapapeles.hasText());
+    f.muestraYSelecciona(2);
+    f.doc->Copiar();
+    EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(f.doc->d.Problemas[2]));
+    EXPECT_TRUE(f.ventana.pegar);
+}
+
+TEST(Portapapeles, PasteInsertsAtTheSelectionWithUndo) {
+    DocumentFixture f;
+    f.crear(4);
+    const Problema copiado = f.doc->d.Problemas[4];
+    f.muestraYSelecciona(4);
+    f.doc->Copiar();
+    f.muestraYSelecciona(2);
+    f.ventana.scroll = 80;
+    f.doc->Pegar();
+    const EstadoDocumento& d = f.doc->d;
+    ASSERT_EQ(d.Coleccion.NPROB, 5);
+    EXPECT_EQ(d.Problemas[2], copiado); // texts kept, not generated again
+    EXPECT_EQ(f.ventana.scroll, 80);
+    EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer pegar"));
+    f.doc->Deshacer();
+    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 4);
+}
+
+TEST(Portapapeles, PasteWithNothingSelectedGoesFirst) {
+    DocumentFixture f;
+    f.crear(3);
+    f.portapapeles.setText(TextoPortapapeles(f.doc->d.Problemas[3]));
+    f.doc->DibujaPagina(); // no selection
+    f.doc->Pegar();
+    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 4);
+    EXPECT_EQ(f.doc->d.Problemas[1], f.doc->d.Problemas[4]);
+}
+
+TEST(Portapapeles, ForeignTextOrFullCollectionPastesNothing) {
+    DocumentFixture f;
+    f.crear(3);
+    f.ventana.pegar = true;
+    f.portapapeles.setText(QStringLiteral("hola"));
+    f.doc->Pegar();
+    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 3);
+    EXPECT_FALSE(f.ventana.pegar);
+    EXPECT_FALSE(f.ventana.deshacer);
+
+    DocumentFixture llena;
+    llena.crear(kMaxProblemas, kSinSoluciones);
+    llena.portapapeles.setText(TextoPortapapeles(llena.doc->d.Problemas[1]));
+    llena.doc->Pegar();
+    EXPECT_EQ(llena.doc->d.Coleccion.NPROB, kMaxProblemas);
+}
+
+TEST(Portapapeles, PollFollowsTheClipboard) {
+    DocumentFixture f;
+    f.crear(2);
+    f.doc->SondeaPortapapeles();
+    EXPECT_FALSE(f.ventana.pegar);
+    f.portapapeles.setText(TextoPortapapeles(f.doc->d.Problemas[1]));
+    f.doc->SondeaPortapapeles();
+    EXPECT_TRUE(f.ventana.pegar);
+    const int botones = f.ventana.botones;
+    f.doc->SondeaPortapapeles(); // no change, no redraw of the toolbar
+    EXPECT_EQ(f.ventana.botones, botones);
+    f.portapapeles.setText(QStringLiteral("otro texto"));
+    f.doc->SondeaPortapapeles();
+    EXPECT_FALSE(f.ventana.pegar);
+}
+
+TEST(Portapapeles, CutCopiesThenDeletesAndUndoKeepsTheClipboard) {
+    DocumentFixture f;
+    f.crear(3);
+    const Problema p = f.doc->d.Problemas[2];
+    f.muestraYSelecciona(2);
+    f.doc->Cortar();
+    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 2);
+    EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(p));
+    f.doc->Deshacer();
+    EXPECT_EQ(f.doc->d.Problemas[2], p);
+    EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(p));
+}
+
+} // namespace
+} // namespace vornith::document
