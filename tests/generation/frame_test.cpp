@@ -229,6 +229,21 @@ TEST(CargaCatalogo, EveryLineHasItsFixedWidthAndRoutinesComeInOrder) {
     EXPECT_TRUE(estado.Catalogo[static_cast<std::size_t>(estado.NumCatalogo) + 1].isEmpty());
 }
 
+TEST(CargaCatalogo, BothModulesListEveryTypeInRoutineOrder) {
+    Pcg32Random rng;
+    EstadoGeneracion estado(rng);
+    CargaCatalogo(estado);
+    ASSERT_EQ(estado.NumCatalogo, 15);
+    const char* const tipos[] = {"040000", "040020", "040015", "040025", "040045",
+                                 "040055", "040040", "040030", "040010", "040100",
+                                 "060000", "060030", "060035", "060040", "060100"};
+    for (int i = 1; i <= 15; ++i) {
+        const QString& line = estado.Catalogo[static_cast<std::size_t>(i)];
+        EXPECT_EQ(line.left(14), i <= 10 ? "XIMB_FISI_CIN:" : "XIMB_FISI_DIN:") << i;
+        EXPECT_EQ(line.mid(14, 6), QLatin1String(tipos[i - 1])) << i;
+    }
+}
+
 TEST(CargaCatalogo, ReloadingRebuildsInsteadOfAppending) {
     Pcg32Random rng;
     EstadoGeneracion estado(rng);
