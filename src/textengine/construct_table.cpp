@@ -28,12 +28,12 @@ constexpr Construccion kConstrucciones[] = {
     {u"#AND(", false, DibujaError}, // DibujaDecoracion
     {u"#ARC(", false, DibujaError}, // DibujaDecoracion
     {u"#DOL(", false, DibujaError}, // DibujaDecoracion
-    {u"#INT(", false, DibujaError}, // DibujaIntegral
+    {u"#INT(", false, DibujaIntegral},
     {u"#IMG(", false, DibujaImagen},
     {u"#UDB(", false, DibujaError}, // DibujaUDB
     {u"#BCV(", false, DibujaError}, // DibujaAnillo
     {u"#BCH(", false, DibujaError}, // DibujaAnillo
-    {u"#NES(", false, DibujaError}, // DibujaDelimitadores
+    {u"#NES(", false, DibujaDelimitadores},
     {u"#POT(", false, DibujaPotencia},
     {u"#EXP(", false, DibujaPotencia},
     {u"#COC(", true, DibujaCociente},
@@ -42,7 +42,7 @@ constexpr Construccion kConstrucciones[] = {
     {u"#ATX(", true, DibujaError},  // DibujaFlechaTexto
     {u"#TST(", false, DibujaApilado},
     {u"#RWS(", true, DibujaError},  // DibujaFilas
-    {u"#CEQ(", true, DibujaError},  // DibujaReaccion
+    {u"#CEQ(", true, DibujaReaccion},
 };
 
 // "#A" n x "(" with n = 3..9 and x = V, L, I or D.
