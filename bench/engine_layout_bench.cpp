@@ -11,12 +11,17 @@
 #include "textengine/page_entry.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QStringList>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
 
 namespace {
 
@@ -127,9 +132,40 @@ struct Pagina {
     PageBoxSurface caja;
 };
 
+// Appends `separador` and the exact decimal form of `v` to `s`.
+template <typename T> void anade(std::string& s, char separador, T v) {
+    char buffer[64];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
+    s.push_back(separador);
+    s.append(buffer, r.ptr);
+}
+
+// One page's results: MarcaResultado and the block table, every number exact.
+void anadeResultados(std::string& s, const textengine::EstadoMotor& m) {
+    anade(s, '\n', m.MarcaResultado);
+    anade(s, ' ', m.NumBloquesPagina);
+    for (int n = 1; n <= m.NumBloquesPagina; ++n) {
+        const auto k = static_cast<std::size_t>(n);
+        anade(s, ' ', m.BloqueRef[k]);
+        anade(s, ':', m.BloqueY1[k]);
+        anade(s, ':', m.BloqueY2[k]);
+    }
+}
+
+// A hash of the page's pixels.
+void anadeHuella(std::string& s, PageBoxSurface& caja) {
+    const QImage& imagen = caja.image();
+    const QByteArray pixeles(reinterpret_cast<const char*>(imagen.constBits()),
+                             static_cast<qsizetype>(imagen.sizeInBytes()));
+    s.push_back(' ');
+    s.append(QCryptographicHash::hash(pixeles, QCryptographicHash::Sha1).toHex().constData());
+}
+
 // Places blocks on pages as pagination does, 49 at a time, until `paginas` pages are laid out
-// on `destino`.
-int paginar(Pagina& p, Surface& destino, const QStringList& b, int paginas) {
+// on `destino`. With `registro`, each page's results are appended to it, one line per page,
+// with a hash of its pixels when it was drawn on the page box.
+int paginar(Pagina& p, Surface& destino, const QStringList& b, int paginas,
+            std::string* registro = nullptr) {
     int inicio = 0;
     int hechas = 0;
     while (hechas < paginas && inicio < b.size()) {
@@ -140,6 +176,10 @@ int paginar(Pagina& p, Surface& destino, const QStringList& b, int paginas) {
         double tamano = 12;
         textengine::DibujaTextoFormateado(p.motor, texto, tamano, destino);
         ++hechas;
+        if (registro) {
+            anadeResultados(*registro, p.motor);
+            if (&destino == &p.caja) anadeHuella(*registro, p.caja);
+        }
         const int r = p.motor.MarcaResultado;
         if (r >= 0) break;
         inicio = -r - 1;
@@ -174,11 +214,30 @@ void BM_Dibujar100Paginas(benchmark::State& state) {
 }
 BENCHMARK(BM_Dibujar100Paginas)->Unit(benchmark::kMillisecond);
 
+// With --results: the block tables of every page of both benchmarks, measured and drawn, and
+// a hash of each drawn page's pixels. Run before and after a change that should change no
+// result, and compare the outputs.
+void imprimeResultados() {
+    Pagina p;
+    MeasuringSurface medida(p.caja);
+    const QStringList b = bloques(999);
+    std::string s = "measured";
+    paginar(p, medida, b, 100, &s);
+    s += "\ndrawn";
+    paginar(p, p.caja, b, 100, &s);
+    s += '\n';
+    std::fwrite(s.data(), 1, s.size(), stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], "--results") == 0) {
+        imprimeResultados();
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
