@@ -13,21 +13,21 @@ namespace {
 // ring tags ("#BCV(", "#BCH(" and the pattern "#A" 3..9 V/L/I/D "(" below) will call
 // DibujaAnillo with ParametrosDeAnillo of their tag.
 constexpr Construccion kConstrucciones[] = {
-    {u"#RAD(", false, DibujaError}, // DibujaRaiz
-    {u"#SQR(", false, DibujaError}, // DibujaRaiz
-    {u"#CUR(", false, DibujaError}, // DibujaRaiz
-    {u"#TDX(", false, DibujaError}, // DibujaDecoracion
-    {u"#TDU(", false, DibujaError}, // DibujaDecoracion
-    {u"#TDD(", false, DibujaError}, // DibujaDecoracion
-    {u"#REC(", false, DibujaError}, // DibujaDecoracion
-    {u"#VEC(", false, DibujaError}, // DibujaDecoracion
-    {u"#VED(", false, DibujaError}, // DibujaDecoracion
-    {u"#SEG(", false, DibujaError}, // DibujaDecoracion
-    {u"#UDL(", false, DibujaError}, // DibujaDecoracion
-    {u"#SED(", false, DibujaError}, // DibujaDecoracion
-    {u"#AND(", false, DibujaError}, // DibujaDecoracion
-    {u"#ARC(", false, DibujaError}, // DibujaDecoracion
-    {u"#DOL(", false, DibujaError}, // DibujaDecoracion
+    {u"#RAD(", false, DibujaRaiz},
+    {u"#SQR(", false, DibujaRaiz},
+    {u"#CUR(", false, DibujaRaiz},
+    {u"#TDX(", false, DibujaDecoracion},
+    {u"#TDU(", false, DibujaDecoracion},
+    {u"#TDD(", false, DibujaDecoracion},
+    {u"#REC(", false, DibujaDecoracion},
+    {u"#VEC(", false, DibujaDecoracion},
+    {u"#VED(", false, DibujaDecoracion},
+    {u"#SEG(", false, DibujaDecoracion},
+    {u"#UDL(", false, DibujaDecoracion},
+    {u"#SED(", false, DibujaDecoracion},
+    {u"#AND(", false, DibujaDecoracion},
+    {u"#ARC(", false, DibujaDecoracion},
+    {u"#DOL(", false, DibujaDecoracion},
     {u"#INT(", false, DibujaIntegral},
     {u"#IMG(", false, DibujaImagen},
     {u"#UDB(", false, DibujaError}, // DibujaUDB
@@ -39,9 +39,9 @@ constexpr Construccion kConstrucciones[] = {
     {u"#COC(", true, DibujaCociente},
     {u"#DDL(", true, DibujaCociente},
     {u"#SPB(", true, DibujaSubSuper},
-    {u"#ATX(", true, DibujaError},  // DibujaFlechaTexto
+    {u"#ATX(", true, DibujaFlechaTexto},
     {u"#TST(", false, DibujaApilado},
-    {u"#RWS(", true, DibujaError},  // DibujaFilas
+    {u"#RWS(", true, DibujaFilas},
     {u"#CEQ(", true, DibujaReaccion},
 };
 
