@@ -9,9 +9,14 @@ namespace vornith::textengine {
 
 namespace {
 
-// One line per opening tag. DibujaError stands in for every drawer that is not there yet; the
-// ring tags ("#BCV(", "#BCH(" and the pattern "#A" 3..9 V/L/I/D "(" below) will call
-// DibujaAnillo with ParametrosDeAnillo of their tag.
+// The ring tags ("#BCV(", "#BCH(" and the pattern "#A" 3..9 V/L/I/D "(" below) reach
+// DibujaAnillo with what their tag says.
+void DibujaAnilloDeEtiqueta(EstadoMotor& motor, const QString& texto, Surface& destino) {
+    const ParametrosAnillo p = ParametrosDeAnillo(texto);
+    DibujaAnillo(motor, texto, destino, p.vertices, p.circulo, p.orientacion);
+}
+
+// One line per opening tag. DibujaError stands in for every drawer that is not there yet.
 constexpr Construccion kConstrucciones[] = {
     {u"#RAD(", false, DibujaRaiz},
     {u"#SQR(", false, DibujaRaiz},
@@ -30,9 +35,9 @@ constexpr Construccion kConstrucciones[] = {
     {u"#DOL(", false, DibujaDecoracion},
     {u"#INT(", false, DibujaIntegral},
     {u"#IMG(", false, DibujaImagen},
-    {u"#UDB(", false, DibujaError}, // DibujaUDB
-    {u"#BCV(", false, DibujaError}, // DibujaAnillo
-    {u"#BCH(", false, DibujaError}, // DibujaAnillo
+    {u"#UDB(", false, DibujaUDB},
+    {u"#BCV(", false, DibujaAnilloDeEtiqueta},
+    {u"#BCH(", false, DibujaAnilloDeEtiqueta},
     {u"#NES(", false, DibujaDelimitadores},
     {u"#POT(", false, DibujaPotencia},
     {u"#EXP(", false, DibujaPotencia},
@@ -46,7 +51,7 @@ constexpr Construccion kConstrucciones[] = {
 };
 
 // "#A" n x "(" with n = 3..9 and x = V, L, I or D.
-constexpr Construccion kAnillo = {u"#A", false, DibujaError}; // DibujaAnillo
+constexpr Construccion kAnillo = {u"#A", false, DibujaAnilloDeEtiqueta};
 
 bool esEtiquetaAnillo(QStringView t) {
     if (t.size() < 5 || !t.startsWith(u"#A") || t[4] != u'(') return false;
