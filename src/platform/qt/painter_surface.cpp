@@ -53,8 +53,20 @@ void PainterSurface::setFontItalic(bool on) {
 
 TextMetrics::Entry* PainterSurface::metrics() const {
     if (coded_) return nullptr;
-    if (!metrics_) metrics_ = &TextMetrics::entry(font_);
+    if (!metrics_) metrics_ = recentMetrics();
     return metrics_;
+}
+
+TextMetrics::Entry* PainterSurface::recentMetrics() const {
+    for (const RecentFont& r : recent_) {
+        if (r.entry && r.points == font_.points && r.bold == font_.bold &&
+            r.italic == font_.italic && r.name == font_.name)
+            return r.entry;
+    }
+    RecentFont& r = recent_[nextRecent_];
+    nextRecent_ = (nextRecent_ + 1) % recent_.size();
+    r = {font_.name, font_.points, font_.bold, font_.italic, &TextMetrics::entry(font_)};
+    return r.entry;
 }
 
 double PainterSurface::textWidth(const QString& text) const {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointF>
 
+#include <array>
 #include <memory>
 
 class QPaintDevice;
@@ -86,6 +87,7 @@ private:
     // The metrics of the current font; null for the byte-coded fonts, whose family depends on
     // the text.
     TextMetrics::Entry* metrics() const;
+    TextMetrics::Entry* recentMetrics() const;
 
     SurfaceKind kind_;
     double tppX_;
@@ -99,6 +101,18 @@ private:
     std::unique_ptr<QPainter> painter_;
     bool coded_ = false;
     mutable TextMetrics::Entry* metrics_ = nullptr; // reset whenever the font changes
+    // The metrics of the last few font states. The engine switches fonts all the time (to
+    // "Courier New" and back after every symbol and construct, italic off and on around every
+    // digit), and a full TextMetrics lookup after each switch cost more than the measuring.
+    struct RecentFont {
+        QString name;
+        double points = 0;
+        bool bold = false;
+        bool italic = false;
+        TextMetrics::Entry* entry = nullptr;
+    };
+    mutable std::array<RecentFont, 8> recent_;
+    mutable std::size_t nextRecent_ = 0; // the slot the next new font state replaces
     QFont drawFont_;                                 // the font print() draws with
     bool drawFontValid_ = false;
 };
