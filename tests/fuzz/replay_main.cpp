@@ -53,19 +53,20 @@ QList<QByteArray> leeDiccionario(const QString& ruta) {
 }
 
 class Mutador {
-public:
+  public:
     Mutador(QList<QByteArray> corpus, QList<QByteArray> tokens)
         : corpus_(std::move(corpus)), tokens_(std::move(tokens)) {}
 
     QByteArray siguiente() {
         QByteArray s = corpus_[static_cast<qsizetype>(hasta(corpus_.size()))];
         const int pasos = 1 + static_cast<int>(hasta(4));
-        for (int i = 0; i < pasos; ++i) muta(s);
+        for (int i = 0; i < pasos; ++i)
+            muta(s);
         if (s.size() > kMaxLargo) s.truncate(kMaxLargo);
         return s;
     }
 
-private:
+  private:
     static constexpr qsizetype kMaxLargo = 4096;
 
     // A number in [0, n), 0 for n <= 0. Taken from the raw generator output so that every
@@ -75,15 +76,21 @@ private:
     void muta(QByteArray& s) {
         const qsizetype p = hasta(s.size() + 1);
         switch (gen_() % 7) {
-        case 0: s.truncate(p); break;
-        case 1: s.remove(p, 1 + hasta(16)); break;
+        case 0:
+            s.truncate(p);
+            break;
+        case 1:
+            s.remove(p, 1 + hasta(16));
+            break;
         case 2:
             if (!tokens_.isEmpty()) s.insert(p, tokens_[hasta(tokens_.size())]);
             break;
         case 3:
             if (!s.isEmpty()) s[hasta(s.size())] = static_cast<char>(gen_() & 0xFF);
             break;
-        case 4: s.insert(p, s.mid(hasta(s.size()), 1 + hasta(32))); break;
+        case 4:
+            s.insert(p, s.mid(hasta(s.size()), 1 + hasta(32)));
+            break;
         case 5: {
             const QByteArray& otro = corpus_[hasta(corpus_.size())];
             s = s.left(p) + otro.mid(hasta(otro.size()));
@@ -125,9 +132,11 @@ int main(int argc, char** argv) {
     }
     const long mutaciones = argc > 3 ? std::strtol(argv[3], nullptr, 10) : 3000;
 
-    for (const QByteArray& entrada : corpus) ejecuta(entrada);
+    for (const QByteArray& entrada : corpus)
+        ejecuta(entrada);
     Mutador mutador(corpus, tokens);
-    for (long i = 0; i < mutaciones; ++i) ejecuta(mutador.siguiente());
+    for (long i = 0; i < mutaciones; ++i)
+        ejecuta(mutador.siguiente());
     std::printf("markup_fuzz_replay: %lld corpus inputs, %ld mutations\n",
                 static_cast<long long>(corpus.size()), mutaciones);
     return 0;

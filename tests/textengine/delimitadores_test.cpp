@@ -30,7 +30,8 @@ TEST(DibujaArco, TapersItsPenAndTakesTheEndAngleATurnLater) {
     EXPECT_NEAR(s.ops()[3].y2, 1000, 1e-9);
     // Segment i is drawn at p1 + (p2 - p1) i / n: the last one stops short of p2.
     const int esperados[] = {1, 2, 3, 4};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(s.ops()[i].state.drawWidth, esperados[i]);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(s.ops()[i].state.drawWidth, esperados[i]);
     EXPECT_EQ(s.drawWidth(), 3);
 }
 
@@ -48,7 +49,8 @@ TEST(DibujaArco, DrawsNothingForNoSegmentsAndEndsForAnyAngles) {
 TEST(DibujaArco, IsAtLeastTwoPixelsWideOnThePrinter) {
     RecordingSurface papel(SurfaceKind::Printer, 4753, 6883, 2.4);
     DibujaArco(0, 0, 10, 0, 90, 1, 1, 3, papel);
-    for (const DrawOp& op : papel.ops()) EXPECT_EQ(op.state.drawWidth, 2);
+    for (const DrawOp& op : papel.ops())
+        EXPECT_EQ(op.state.drawWidth, 2);
     EXPECT_EQ(papel.drawWidth(), 1);
 }
 
@@ -127,8 +129,7 @@ TEST(DibujaDelimitadores, OtherCharactersDrawNothingButKeepTheirRoom) {
 TEST(DibujaDelimitadores, NestedDelimitersReachAroundTallBodies) {
     Motor m;
     RecordingSurface s;
-    const Pasadas p =
-        dosPasadas(m, s, QStringLiteral("#NES([]a#NES((}#COC(1#N)(2#COC)#NES)#NES)"));
+    const Pasadas p = dosPasadas(m, s, QStringLiteral("#NES([]a#NES((}#COC(1#N)(2#COC)#NES)#NES)"));
     esperaPasadasSimetricas(p);
     EXPECT_TRUE(dentroDeLaCaja(m.motor, 2, p.ops));
     const CajaElemento& fuera = m.motor.Cajas(2);
@@ -157,7 +158,8 @@ TEST(DibujaDelimitadores, SmallFontsKeepAOneTwipStrokeAndPrinterArcsTwoPixels) {
     const std::vector<DrawOp> lineas = deClase(p.ops, DrawOp::Kind::Line);
     ASSERT_EQ(lineas.size(), 14u);
     EXPECT_DOUBLE_EQ(m.motor.Cajas(2).DespIzq, 3 * 2.3 + 1);
-    for (int i : {0, 5, 7, 12}) EXPECT_EQ(lineas[i].state.drawWidth, 2) << i;
+    for (int i : {0, 5, 7, 12})
+        EXPECT_EQ(lineas[i].state.drawWidth, 2) << i;
     EXPECT_EQ(lineas[6].state.drawWidth, 1);  // the straight stroke of "("
     EXPECT_EQ(lineas[13].state.drawWidth, 1); // the right bar
 }

@@ -15,7 +15,8 @@ constexpr double kHueco = 0.67 * kH;
 // The texts of the first `n` cells of the construct whose element number is `e`.
 QStringList celdas(const EstadoMotor& m, int e, int n) {
     QStringList r;
-    for (int k = 1; k <= n; ++k) r.append(m.Cajas(m.TablaNivel(e, k)).Texto);
+    for (int k = 1; k <= n; ++k)
+        r.append(m.Cajas(m.TablaNivel(e, k)).Texto);
     return r;
 }
 
@@ -153,8 +154,8 @@ TEST(DibujaReaccion, RowsOfCellsUnderTheTermsRuledOff) {
 TEST(DibujaReaccion, ATallTermGivesAOneRowEquationItsHeight) {
     Motor m;
     RecordingSurface s;
-    const Pasadas p = dosPasadas(m, s, QStringLiteral("#CEQ(1'#COC(1#N)(2#COC) = B'#CEQ)"), 1000,
-                                 2000);
+    const Pasadas p =
+        dosPasadas(m, s, QStringLiteral("#CEQ(1'#COC(1#N)(2#COC) = B'#CEQ)"), 1000, 2000);
     esperaPasadasSimetricas(p);
     const CajaElemento& c = m.motor.Cajas(2);
     const CajaElemento& termino = m.motor.Cajas(m.motor.TablaNivel(2, 2));
@@ -169,7 +170,8 @@ TEST(DibujaReaccion, MissingOrMisplacedCells) {
     Motor m;
     RecordingSurface s;
     // Cells in another order, and one missing: it alone shows the error mark.
-    const Pasadas p = dosPasadas(m, s, QStringLiteral("#CEQ(2 #A23(z#A23)'A = B' #A21(x#A21)#CEQ)"));
+    const Pasadas p =
+        dosPasadas(m, s, QStringLiteral("#CEQ(2 #A23(z#A23)'A = B' #A21(x#A21)#CEQ)"));
     esperaPasadasSimetricas(p);
     const QStringList t = celdas(m.motor, 2, 6);
     EXPECT_EQ(t[3], QStringLiteral(" x "));
@@ -180,18 +182,18 @@ TEST(DibujaReaccion, MissingOrMisplacedCells) {
 TEST(DibujaReaccion, MalformedConstructsShowTheErrorMark) {
     Motor m;
     RecordingSurface s;
-    for (const char* texto : {
-             "#CEQ(#CEQ)", "#CEQ(1#CEQ)", "#CEQ(1A = B#CEQ)", "#CEQ(1'A = B#CEQ)",
-             "#CEQ(x'A = B'#CEQ)", "#CEQ(0'A = B'#CEQ)", "#CEQ(1'A = B'",
-             // Ten columns.
-             "#CEQ(1'a + b + c + d + e = f + g + h + i'#CEQ)"}) {
+    for (const char* texto : {"#CEQ(#CEQ)", "#CEQ(1#CEQ)", "#CEQ(1A = B#CEQ)", "#CEQ(1'A = B#CEQ)",
+                              "#CEQ(x'A = B'#CEQ)", "#CEQ(0'A = B'#CEQ)", "#CEQ(1'A = B'",
+                              // Ten columns.
+                              "#CEQ(1'a + b + c + d + e = f + g + h + i'#CEQ)"}) {
         const Pasadas p = dosPasadas(m, s, QString::fromLatin1(texto));
         esperaPasadasSimetricas(p);
         EXPECT_TRUE(muestraError(p)) << texto;
         EXPECT_TRUE(deClase(p.ops, DrawOp::Kind::Line).empty()) << texto;
     }
     // Nine columns are the most a table holds.
-    const Pasadas nueve = dosPasadas(m, s, QStringLiteral("#CEQ(1'a + b + c + d = f + g + h + i'#CEQ)"));
+    const Pasadas nueve =
+        dosPasadas(m, s, QStringLiteral("#CEQ(1'a + b + c + d = f + g + h + i'#CEQ)"));
     EXPECT_FALSE(muestraError(nueve));
 }
 

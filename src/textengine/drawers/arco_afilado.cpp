@@ -12,8 +12,8 @@ namespace {
 constexpr double kMaxPluma = 10000; // pixels
 }
 
-void DibujaArco(double cx, double cy, double r, double a1, double a2, double w1, double w2,
-                int n, Surface& destino) {
+void DibujaArco(double cx, double cy, double r, double a1, double a2, double w1, double w2, int n,
+                Surface& destino) {
     if (n < 1 || !std::isfinite(a1) || !std::isfinite(a2)) return;
     if (a2 < a1) {
         // Whole turns at once: a loop of single turns would never end for far-apart angles.

@@ -15,7 +15,7 @@ namespace vornith::textengine {
 // in pixels of the printer on the printer (at least 2) or of the screen (at least 1). The
 // surface's pen width is restored afterwards. Nothing is drawn for n < 1 or for angles that are
 // not finite numbers.
-void DibujaArco(double cx, double cy, double r, double a1, double a2, double w1, double w2,
-                int n, Surface& destino);
+void DibujaArco(double cx, double cy, double r, double a1, double a2, double w1, double w2, int n,
+                Surface& destino);
 
 } // namespace vornith::textengine

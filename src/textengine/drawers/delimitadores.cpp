@@ -34,7 +34,9 @@ struct Trazo {
     void izquierdo(QChar o) const {
         const double xL = X0 - B.DespIzq - 2 * u - t / 2;
         switch (o.unicode()) {
-        case u'|': d.lineBy(xL, yT() - u, 0, alto() + 2 * u); break;
+        case u'|':
+            d.lineBy(xL, yT() - u, 0, alto() + 2 * u);
+            break;
         case u'[':
             d.lineBy(xL, yT() - u, 2 * u, 0);
             d.lineBy(xL, yT() - u, 0, alto() + 2 * u);
@@ -58,14 +60,17 @@ struct Trazo {
             arco(cx, yB() - u, 3 * u, 180, 255, true);
             break;
         }
-        default: break;
+        default:
+            break;
         }
     }
 
     void derecho(QChar c) const {
         const double xR = X0 + B.Ancho + 2 * u + t / 2;
         switch (c.unicode()) {
-        case u'|': d.lineBy(xR, yT() - u, 0, alto() + 2 * u); break;
+        case u'|':
+            d.lineBy(xR, yT() - u, 0, alto() + 2 * u);
+            break;
         case u']':
             d.lineBy(xR, yT() - u, -2 * u, 0);
             d.lineBy(xR, yT() - u, 0, alto() + 2 * u);
@@ -89,7 +94,8 @@ struct Trazo {
             arco(cx, yB() - u, 3 * u, 285, 360, false);
             break;
         }
-        default: break;
+        default:
+            break;
         }
     }
 };

@@ -36,8 +36,10 @@ struct Reaccion {
 };
 
 QStringView SinBlancos(QStringView s) {
-    while (!s.isEmpty() && s.front() == u' ') s = s.mid(1);
-    while (!s.isEmpty() && s.back() == u' ') s.chop(1);
+    while (!s.isEmpty() && s.front() == u' ')
+        s = s.mid(1);
+    while (!s.isEmpty() && s.back() == u' ')
+        s.chop(1);
     return s;
 }
 
@@ -68,8 +70,8 @@ qsizetype LargoToken(const EstadoMotor& motor, QStringView v) {
             }
         }
         if (const int k = BuscaSimbolo(motor, v)) return motor.SimboloTag[k].size();
-        const bool dos = s == u' ' || s == u'Q' || s == u'=' || s == u'#' || s == u'_' ||
-                         s == u'&' || s == u'E';
+        const bool dos =
+            s == u' ' || s == u'Q' || s == u'=' || s == u'#' || s == u'_' || s == u'&' || s == u'E';
         return dos ? 2 : 1;
     }
     if ((c == u'_' || c == u'^') && v.size() > 1) return 2;
@@ -95,9 +97,9 @@ FormaFlecha BuscaFlecha(const EstadoMotor& motor, QStringView eq) {
         qsizetype largo = LargoToken(motor, v);
         if (v.startsWith(u"&Q")) {
             primera(q, i);
-        } else if (v.startsWith(u"&ars") && largo == 4) {
+        } else if (v.startsWith(u"&ars")) {
             primera(ars, i);
-        } else if (v.startsWith(u"&als") && largo == 4) {
+        } else if (v.startsWith(u"&als")) {
             primera(als, i);
         } else if (v.startsWith(u"==")) {
             primera(doble, i);
@@ -199,7 +201,9 @@ struct Medidas {
     double W = 0;
 };
 
-int Parte(const Reaccion& r, int f, int c) { return (f - 1) * r.K + c; }
+int Parte(const Reaccion& r, int f, int c) {
+    return (f - 1) * r.K + c;
+}
 
 Medidas Mide(const EstadoMotor& motor, int e, const Reaccion& r, double h) {
     Medidas m;
@@ -212,7 +216,8 @@ Medidas Mide(const EstadoMotor& motor, int e, const Reaccion& r, double h) {
         }
     }
     m.W = kHueco * h * (r.K - 1);
-    for (int c = 1; c <= r.K; ++c) m.W += m.ancho[c];
+    for (int c = 1; c <= r.K; ++c)
+        m.W += m.ancho[c];
     return m;
 }
 
@@ -271,7 +276,8 @@ void DibujaReaccion(EstadoMotor& motor, const QString& texto, Surface& destino) 
             EscribeCaja(motor, e, 0, m.W, 0, m.arriba[1], m.arriba[1] + m.abajo[1], texto);
         } else {
             double alto = 0.59 * h * (r.n - 1);
-            for (int f = 1; f <= r.n; ++f) alto += m.arriba[f] + m.abajo[f];
+            for (int f = 1; f <= r.n; ++f)
+                alto += m.arriba[f] + m.abajo[f];
             EscribeCaja(motor, e, 0, m.W, 0, (r.n - 1) * h / 2 + 0.7 * h, alto, texto);
         }
         return;
