@@ -62,15 +62,31 @@ void IniciaMotor(EstadoMotor& motor) {
     LlenaTablaSimbolos(motor);
 }
 
+qsizetype BuscaEtiqueta(QStringView texto, QStringView etiqueta, qsizetype desde) {
+    if (etiqueta.isEmpty()) return -1;
+    const QChar primero = etiqueta[0];
+    for (qsizetype p = texto.indexOf(primero, desde); p >= 0; p = texto.indexOf(primero, p + 1)) {
+        if (texto.mid(p).startsWith(etiqueta)) return p;
+    }
+    return -1;
+}
+
 QString SustituyeEscapes(const QString& linea, const Notacion& notacion) {
     QString s = linea;
     if (!s.contains(u'&')) return s;
-    s.replace(QStringLiteral("&."), notacion.SeparadorDecimal);
-    s.replace(QStringLiteral("&,"), notacion.SeparadorLista);
-    s.replace(QStringLiteral("&("), notacion.SimboloParAbre);
-    s.replace(QStringLiteral("&)"), notacion.SimboloParCierra);
-    s.replace(QStringLiteral("&FA"), notacion.SimboloFA);
-    s.replace(QStringLiteral("&DT"), notacion.SimboloDT);
+    const struct {
+        QStringView escape;
+        const QString& valor;
+    } escapes[] = {
+        {u"&.", notacion.SeparadorDecimal}, {u"&,", notacion.SeparadorLista},
+        {u"&(", notacion.SimboloParAbre},   {u"&)", notacion.SimboloParCierra},
+        {u"&FA", notacion.SimboloFA},       {u"&DT", notacion.SimboloDT},
+    };
+    // In order, each on the result of the one before; most lines hold none or few of them.
+    for (const auto& e : escapes) {
+        if (BuscaEtiqueta(s, e.escape) >= 0)
+            s.replace(e.escape.data(), e.escape.size(), e.valor.data(), e.valor.size());
+    }
     return s;
 }
 

@@ -15,6 +15,11 @@ inline constexpr QStringView kTextoError = u"&FC=Rojo:*ERROR*&FC=Negro:";
 // shifts and the symbol table.
 void IniciaMotor(EstadoMotor& motor);
 
+// The position of the first `etiqueta` (a tag, beginning with "&" or "#") in `texto` at or
+// after `desde`, or -1. Markup tags are short and their first character is rare in plain text,
+// so this finds them faster than a general substring search.
+qsizetype BuscaEtiqueta(QStringView texto, QStringView etiqueta, qsizetype desde = 0);
+
 // `linea` with the six notation escapes replaced, in order: "&.", "&,", "&(", "&)", "&FA",
 // "&DT".
 QString SustituyeEscapes(const QString& linea, const Notacion& notacion);

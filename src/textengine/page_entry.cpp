@@ -6,8 +6,6 @@
 #include "textengine/line_processor.h"
 #include "textengine/markup.h"
 
-#include <QStringList>
-
 #include <algorithm>
 
 namespace vornith::textengine {
@@ -63,6 +61,25 @@ struct EstadoFuente {
     bool tachado;
 };
 
+// The lines of a text, separated by "&LF", handed out one at a time: a page often fills up
+// long before the end of the text it is offered. An empty text is one empty line, and a
+// trailing "&LF" gives a last empty line.
+class Lineas {
+public:
+    explicit Lineas(QStringView texto) : texto_(texto) {}
+    bool quedan() const { return desde_ >= 0; }
+    QString siguiente() {
+        const qsizetype inicio = desde_;
+        const qsizetype fin = BuscaEtiqueta(texto_, u"&LF", inicio);
+        desde_ = fin < 0 ? -1 : fin + 3;
+        return texto_.mid(inicio, fin < 0 ? -1 : fin - inicio).toString();
+    }
+
+private:
+    QStringView texto_;
+    qsizetype desde_ = 0; // the start of the next line; -1 after the last
+};
+
 void fijaGeometria(EstadoMotor& m, const Surface& d) {
     if (d.kind() == SurfaceKind::PageBox) {
         m.AnchoPagina = (d.widthPixels() - 2) * kScreenTwipsPerPixel;
@@ -106,8 +123,8 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
     m.SangriaIzq = 0;
 
     QString copia = texto;
-    copia.remove(QStringLiteral("\r\n"));
-    const QStringList lineas = copia.split(QStringLiteral("&LF"));
+    if (copia.contains(u'\r')) copia.remove(QStringLiteral("\r\n"));
+    Lineas lineas(copia);
 
     destino.setFontName(QStringLiteral("Times New Roman"));
     destino.setFontItalic(false);
@@ -126,8 +143,8 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
     bool recortando = false;          // the first block ran past the surface's bottom
     QString ajuste;
 
-    for (qsizetype n = 0; n < lineas.size(); ++n) {
-        QString linea = SustituyeEscapes(lineas[n], m.notacion);
+    for (qsizetype n = 0; lineas.quedan(); ++n) {
+        QString linea = SustituyeEscapes(lineas.siguiente(), m.notacion);
         const bool esMarca = linea.startsWith(QStringLiteral("#MARK"));
         if (n >= kMaxLineas || (esMarca && m.NumBloquesPagina >= kMaxBloquesPagina)) {
             // Past the limits of a page: as if this line did not fit.
@@ -147,7 +164,7 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
         // the next page, it would not fit there either.
         const bool dispensa = m.NumBloquesPagina == 1;
 
-        const qsizetype p = linea.indexOf(QStringLiteral("&LSAN="));
+        const qsizetype p = BuscaEtiqueta(linea, u"&LSAN=");
         if (p >= 0) {
             const qsizetype q = linea.indexOf(u':', p);
             if (q < 0) {

@@ -26,6 +26,17 @@ TEST(SustituyeEscapes, AppliesEachReplacementToTheResultOfThePreviousOne) {
     EXPECT_EQ(SustituyeEscapes(QStringLiteral("1&.2"), n), QStringLiteral("1;2"));
 }
 
+TEST(BuscaEtiqueta, FindsTheFirstWholeTagAtOrAfterTheStart) {
+    EXPECT_EQ(BuscaEtiqueta(u"a&LFb&LF", u"&LF"), 1);
+    EXPECT_EQ(BuscaEtiqueta(u"a&LFb&LF", u"&LF", 2), 5);
+    EXPECT_EQ(BuscaEtiqueta(u"&&LF", u"&LF"), 1); // a "&" that begins no tag is passed over
+    EXPECT_EQ(BuscaEtiqueta(u"ab&L", u"&LF"), -1);  // cut short by the end of the text
+    EXPECT_EQ(BuscaEtiqueta(u"&lf &LSAN", u"&LF"), -1);
+    EXPECT_EQ(BuscaEtiqueta(u"x&LSAN=5:", u"&LSAN="), 1);
+    EXPECT_EQ(BuscaEtiqueta(u"&LF", u"&LF", 3), -1);
+    EXPECT_EQ(BuscaEtiqueta(u"", u"&LF"), -1);
+}
+
 TEST(InterpretaColor, ThreeNumbersANumberAndNamesInAnyCase) {
     const Rgb rojo = rgb(255, 0, 0);
     EXPECT_EQ(InterpretaColor(QStringLiteral("255;0;0")), rojo);

@@ -109,6 +109,13 @@ TEST(DibujaTextoFormateado, SplitsAtLineFeedTagsNotAtCarriageReturnPairs) {
     dibuja(m, s, QStringLiteral("A\r\nB"));
     EXPECT_EQ(textos(s.ops()), QStringList({QStringLiteral("A"), QStringLiteral("B")}));
     EXPECT_EQ(topes(s).size(), 1u);
+
+    // The pairs go before the text is split: one inside "&LF" leaves a line feed tag.
+    s.clearOps();
+    dibuja(m, s, QStringLiteral("A&\r\nLFB\r"));
+    EXPECT_EQ(textos(s.ops()), QStringList({QStringLiteral("A"), QStringLiteral("B"),
+                                            QStringLiteral("\r")}));
+    EXPECT_EQ(topes(s).size(), 2u);
 }
 
 TEST(DibujaTextoFormateado, SubstitutesTheNotationEscapesOfEveryLine) {
