@@ -27,6 +27,26 @@ bool esDigito(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+// Punctuation printed upright in italic text, as digits are.
+bool esSignoRecto(QChar c) {
+    switch (c.unicode()) {
+    case u'.':
+    case u',':
+    case u':':
+    case u';':
+    case u'(':
+    case u')':
+    case u'[':
+    case u']':
+    case u'|':
+    case u'{':
+    case u'}':
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Turns italic off for the duration of an upright character and back on afterwards.
 class Recta {
 public:
@@ -108,7 +128,7 @@ void Caracter(LineaEnCurso& l, QChar c) {
         operador = 2;
     } else if (c == u'=') {
         operador = 3;
-    } else if (esDigito(c) || QStringView(u".,:;()[]|{}").contains(c)) {
+    } else if (esDigito(c) || esSignoRecto(c)) {
         recta = true;
     }
     double desplazamiento = 0;
