@@ -2,6 +2,9 @@
 
 #include "platform/cp1252.h"
 
+#include <array>
+#include <vector>
+
 namespace vornith::textengine {
 
 namespace {
@@ -32,6 +35,20 @@ constexpr Simbolo kSimbolos[kNumSimbolos] = {
     {u"&inter", 73},    {u"&mp", 109},      {u"&hbar", 104},
 };
 
+// Every tag begins with "&": the slots whose tag has a given second character, in slot order.
+// The line processor looks a symbol up at every "&", so it compares only those few tags.
+using IndiceSimbolos = std::array<std::vector<int>, 128>;
+
+const IndiceSimbolos& indiceSimbolos() {
+    static const IndiceSimbolos indice = [] {
+        IndiceSimbolos i;
+        for (int k = 1; k <= kNumSimbolos; ++k)
+            i[static_cast<std::size_t>(kSimbolos[k - 1].tag[1])].push_back(k);
+        return i;
+    }();
+    return indice;
+}
+
 } // namespace
 
 QStringView FuenteSimbolo(int k) {
@@ -46,8 +63,11 @@ void LlenaTablaSimbolos(EstadoMotor& motor) {
 }
 
 int BuscaSimbolo(const EstadoMotor& motor, QStringView texto) {
-    for (int k = 1; k <= kNumSimbolos; ++k) {
-        const QString& tag = motor.SimboloTag[k];
+    if (texto.size() < 2 || texto[0] != u'&') return 0;
+    const char16_t segundo = texto[1].unicode();
+    if (segundo >= indiceSimbolos().size()) return 0;
+    for (const int k : indiceSimbolos()[segundo]) {
+        const QString& tag = motor.SimboloTag[static_cast<std::size_t>(k)];
         if (!tag.isEmpty() && texto.startsWith(tag)) return k;
     }
     return 0;

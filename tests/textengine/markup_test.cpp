@@ -144,6 +144,28 @@ TEST(SimboloTag, FirstMatchWinsInSlotOrder) {
     EXPECT_EQ(FuenteSimbolo(75), QStringView(u"MT Extra"));
 }
 
+TEST(SimboloTag, EveryTagWithAnyFollowingTextFindsTheFirstSlotThatBeginsIt) {
+    Motor m;
+    const auto& tags = m.motor.SimboloTag;
+    for (int k = 1; k <= kNumSimbolos; ++k) {
+        for (const QString& sigue : {QString(), QStringLiteral("s"), QStringLiteral("o="),
+                                     QStringLiteral(" 1"), QStringLiteral("&pi")}) {
+            const QString texto = tags[k] + sigue;
+            int primera = 0;
+            for (int j = 1; j <= kNumSimbolos && primera == 0; ++j) {
+                if (texto.startsWith(tags[j])) primera = j;
+            }
+            EXPECT_EQ(BuscaSimbolo(m.motor, texto), primera) << texto.toStdString();
+        }
+    }
+    EXPECT_EQ(BuscaSimbolo(m.motor, u"&"), 0);
+    EXPECT_EQ(BuscaSimbolo(m.motor, u"alfa"), 0);
+    EXPECT_EQ(BuscaSimbolo(m.motor, u"#alfa"), 0);
+    EXPECT_EQ(BuscaSimbolo(m.motor, u"&\u00e9ta"), 0);
+    EXPECT_EQ(BuscaSimbolo(m.motor, u"&\u4e00"), 0);
+    EXPECT_EQ(BuscaSimbolo(EstadoMotor(), u"&alfa"), 0); // no table before IniciaMotor
+}
+
 TEST(ConstructTable, RecognisesEveryOpeningTagAndDerivesItsClose) {
     const char16_t* tags[] = {u"#RAD(", u"#SQR(", u"#CUR(", u"#TDX(", u"#TDU(", u"#TDD(",
                               u"#REC(", u"#VEC(", u"#VED(", u"#SEG(", u"#UDL(", u"#SED(",
