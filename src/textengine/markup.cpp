@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace vornith::textengine {
@@ -71,21 +72,37 @@ qsizetype BuscaEtiqueta(QStringView texto, QStringView etiqueta, qsizetype desde
     return -1;
 }
 
+namespace {
+
+// The six escapes of SustituyeEscapes, in the order they are replaced.
+constexpr QStringView kEscapes[] = {u"&.", u"&,", u"&(", u"&)", u"&FA", u"&DT"};
+
+// Which escapes `s` holds, one bit each (bit k for kEscapes[k]), found in one pass.
+unsigned escapesPresentes(QStringView s) {
+    unsigned presentes = 0;
+    for (qsizetype p = s.indexOf(u'&'); p >= 0 && p + 1 < s.size(); p = s.indexOf(u'&', p + 1)) {
+        const QStringView resto = s.mid(p);
+        for (std::size_t k = 0; k < std::size(kEscapes); ++k) {
+            if (resto[1] == kEscapes[k][1] && resto.startsWith(kEscapes[k])) presentes |= 1U << k;
+        }
+    }
+    return presentes;
+}
+
+} // namespace
+
 QString SustituyeEscapes(const QString& linea, const Notacion& notacion) {
     QString s = linea;
-    if (!s.contains(u'&')) return s;
-    const struct {
-        QStringView escape;
-        const QString& valor;
-    } escapes[] = {
-        {u"&.", notacion.SeparadorDecimal}, {u"&,", notacion.SeparadorLista},
-        {u"&(", notacion.SimboloParAbre},   {u"&)", notacion.SimboloParCierra},
-        {u"&FA", notacion.SimboloFA},       {u"&DT", notacion.SimboloDT},
-    };
-    // In order, each on the result of the one before; most lines hold none or few of them.
-    for (const auto& e : escapes) {
-        if (BuscaEtiqueta(s, e.escape) >= 0)
-            s.replace(e.escape.data(), e.escape.size(), e.valor.data(), e.valor.size());
+    const QString* valores[] = {&notacion.SeparadorDecimal, &notacion.SeparadorLista,
+                                &notacion.SimboloParAbre,   &notacion.SimboloParCierra,
+                                &notacion.SimboloFA,        &notacion.SimboloDT};
+    // In order, each on the result of the one before: a replacement may bring in an escape that
+    // the line did not hold, so the line is looked at again after each one.
+    unsigned presentes = escapesPresentes(s);
+    for (std::size_t k = 0; presentes != 0 && k < std::size(kEscapes); ++k) {
+        if ((presentes & (1U << k)) == 0) continue;
+        s.replace(kEscapes[k].data(), kEscapes[k].size(), valores[k]->data(), valores[k]->size());
+        presentes = escapesPresentes(s);
     }
     return s;
 }

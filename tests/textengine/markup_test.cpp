@@ -24,6 +24,11 @@ TEST(SustituyeEscapes, AppliesEachReplacementToTheResultOfThePreviousOne) {
     notacionDeArranque(n);
     n.SeparadorDecimal = QStringLiteral("&,"); // becomes the list separator next
     EXPECT_EQ(SustituyeEscapes(QStringLiteral("1&.2"), n), QStringLiteral("1;2"));
+    // A replacement may join an "&" of the line into a later escape, but never an earlier one.
+    notacionDeArranque(n);
+    EXPECT_EQ(SustituyeEscapes(QStringLiteral("&&.&&,"), n), QStringLiteral(";&;"));
+    n.SimboloFA = QStringLiteral("&");
+    EXPECT_EQ(SustituyeEscapes(QStringLiteral("&FA.&FADT"), n), QStringLiteral("&.&sigma"));
 }
 
 TEST(BuscaEtiqueta, FindsTheFirstWholeTagAtOrAfterTheStart) {
