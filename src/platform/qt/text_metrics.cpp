@@ -27,9 +27,16 @@ const QPaintDevice* measuringDevice() {
 } // namespace
 
 TextMetrics::Entry::Entry(const QFont& f, const QString& fam)
-    : font(f), family(fam), metrics(f, measuringDevice()) {}
+    : font(f), family(fam), metrics(f, measuringDevice()) {
+    charWidths.fill(-1.0);
+}
 
 double TextMetrics::Entry::width(const QString& text) {
+    if (text.size() == 1 && text[0].unicode() < charWidths.size()) {
+        double& w = charWidths[text[0].unicode()];
+        if (w < 0) w = metrics.horizontalAdvance(text);
+        return w;
+    }
     const auto found = widths.constFind(text);
     if (found != widths.constEnd()) return *found;
     if (widths.size() > kMaxCachedWidths) widths.clear();

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QString>
 
+#include <array>
+
 namespace vornith {
 
 // Text measurements in twips, the engine's hot path. Measured on a device of 1440 dots per
@@ -20,6 +22,9 @@ public:
         QString family;
         QFontMetricsF metrics;
         QHash<QString, double> widths;
+        // Widths of single Latin-1 characters, most of what the engine measures; negative
+        // until measured.
+        std::array<double, 256> charWidths;
         double width(const QString& text);
     };
 
