@@ -3,6 +3,7 @@
 #include "platform/qt/qt_picture.h"
 
 #include <QColor>
+#include <QGlyphRun>
 #include <QPaintDevice>
 
 #include <cmath>
@@ -86,6 +87,11 @@ int PainterSurface::fontAscentPixels() const {
 }
 
 QPainter& PainterSurface::painter() {
+    drawPendingText();
+    return activePainter();
+}
+
+QPainter& PainterSurface::activePainter() {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(device());
         painter_->setRenderHint(QPainter::Antialiasing);
@@ -102,6 +108,7 @@ QPainter& PainterSurface::painter() {
 }
 
 void PainterSurface::endPainting() {
+    drawPendingText();
     if (painter_) {
         painter_->end();
         painter_.reset();
@@ -116,11 +123,73 @@ QPen PainterSurface::penFor(Rgb colour) const {
     return pen;
 }
 
+quint32 PainterSurface::GlyphFont::glyphOf(QChar c) {
+    if (c.unicode() >= glyphs.size()) return 0;
+    int& glyph = glyphs[c.unicode()];
+    if (glyph < 0) {
+        glyph = 0;
+        if (raw.supportsCharacter(c)) {
+            const QList<quint32> found = raw.glyphIndexesForString(QString(c));
+            if (found.size() == 1) glyph = static_cast<int>(found.front());
+        }
+    }
+    return static_cast<quint32>(glyph);
+}
+
+PainterSurface::GlyphFont& PainterSurface::glyphFontFor(const TextMetrics::Entry& metrics) {
+    if (glyphEntry_ != &metrics) {
+        std::unique_ptr<GlyphFont>& font = glyphFonts_[&metrics];
+        if (!font) {
+            // The font print() would draw with, resolved for this device as the painter does.
+            const QFont drawn = FontResolver::fontFor(font_, metrics.family, device()->logicalDpiY());
+            font = std::make_unique<GlyphFont>();
+            font->raw = QRawFont::fromFont(QFont(drawn, device()));
+            font->glyphs.fill(-1);
+        }
+        glyphEntry_ = &metrics;
+        glyphFont_ = font.get();
+    }
+    return *glyphFont_;
+}
+
+void PainterSurface::drawPendingText() {
+    if (pending_.glyphs.isEmpty()) return;
+    {
+        QGlyphRun run;
+        run.setRawFont(pending_.font->raw);
+        run.setGlyphIndexes(pending_.glyphs);
+        run.setPositions(pending_.positions);
+        QPainter& p = activePainter();
+        p.setPen(toQColor(pending_.colour));
+        p.drawGlyphRun(QPointF(), run);
+    }
+    pending_.glyphs.clear();
+    pending_.positions.clear();
+}
+
 void PainterSurface::print(const QString& text) {
+    TextMetrics::Entry* m = metrics();
+    // Single characters wait to be drawn with their neighbours, at the very place drawText
+    // would put them. Underlined or struck-out text is drawn as it comes: its lines are drawn
+    // per print.
+    if (m && text.size() == 1 && !font_.underline && !font_.strikethru) {
+        GlyphFont& font = glyphFontFor(*m);
+        if (const quint32 glyph = font.glyphOf(text[0])) {
+            if (pending_.font != &font || pending_.colour != fore_) {
+                drawPendingText();
+                pending_.font = &font;
+                pending_.colour = fore_;
+            }
+            pending_.glyphs.append(glyph);
+            pending_.positions.append(QPointF(x_, y_ + m->metrics.ascent()));
+            x_ += m->width(text);
+            return;
+        }
+    }
     QPainter& p = painter();
     const double dpi = device()->logicalDpiY();
     p.setPen(toQColor(fore_));
-    if (TextMetrics::Entry* m = metrics()) {
+    if (m) {
         if (!drawFontValid_) {
             drawFont_ = FontResolver::fontFor(font_, m->family, dpi);
             drawFontValid_ = true;

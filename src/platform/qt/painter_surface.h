@@ -4,11 +4,14 @@
 #include "platform/qt/text_metrics.h"
 #include "platform/surface.h"
 
+#include <QList>
 #include <QPainter>
 #include <QPointF>
+#include <QRawFont>
 
 #include <array>
 #include <memory>
+#include <unordered_map>
 
 class QPaintDevice;
 
@@ -79,11 +82,34 @@ protected:
     // Where twip (0, 0) lies on the device, in twips from its top-left corner.
     virtual QPointF originTwips() const { return {}; }
     // Starts the painter on demand; derived classes end it before handing the device out.
+    // Text still waiting to be drawn is drawn first.
     QPainter& painter();
     void endPainting();
+    // Draws the characters printed but not drawn yet (see print()); needed before anything
+    // else reaches the device, such as a new printer page.
+    void drawPendingText();
 
 private:
+    // A drawing font with the glyphs of the Latin-1 characters looked up so far.
+    struct GlyphFont {
+        QRawFont raw;
+        std::array<int, 256> glyphs; // -1 not looked up yet, 0 missing from the font
+        // The glyph of `c`, or 0 when it must be drawn as text: outside Latin-1, or missing
+        // from the font and left to Qt's font fallback.
+        quint32 glyphOf(QChar c);
+    };
+    // Characters printed one after another in one font and colour, drawn as one glyph run.
+    struct PendingText {
+        const GlyphFont* font = nullptr;
+        Rgb colour = 0;
+        QList<quint32> glyphs;
+        QList<QPointF> positions; // baseline origins, in twips
+    };
+
+    QPainter& activePainter();
     QPen penFor(Rgb colour) const;
+    // The drawing font of the font state measured by `metrics`.
+    GlyphFont& glyphFontFor(const TextMetrics::Entry& metrics);
     // The metrics of the current font; null for the byte-coded fonts, whose family depends on
     // the text.
     TextMetrics::Entry* metrics() const;
@@ -113,8 +139,14 @@ private:
     };
     mutable std::array<RecentFont, 8> recent_;
     mutable std::size_t nextRecent_ = 0; // the slot the next new font state replaces
-    QFont drawFont_;                                 // the font print() draws with
+    QFont drawFont_;                     // the font print() draws text with
     bool drawFontValid_ = false;
+    // Drawing one character with QPainter::drawText shapes it and looks its font up; the engine
+    // prints one character at a time, so single characters are queued and drawn in runs.
+    std::unordered_map<const TextMetrics::Entry*, std::unique_ptr<GlyphFont>> glyphFonts_;
+    const TextMetrics::Entry* glyphEntry_ = nullptr; // the entry of glyphFont_
+    GlyphFont* glyphFont_ = nullptr;
+    PendingText pending_;
 };
 
 } // namespace vornith

@@ -1,0 +1,189 @@
+// The page box draws the characters the engine prints one by one in runs: the pixels must be
+// those of drawing each print on its own with QPainter::drawText, and the order of text and
+// other primitives must stay.
+
+#include "platform/qt/font_resolver.h"
+#include "platform/qt/page_box_surface.h"
+#include "platform/qt/qt_printers.h"
+#include "platform/qt/text_metrics.h"
+#include "platform/units.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace vornith {
+namespace {
+
+constexpr int kWidth = 400;
+constexpr int kHeight = 120;
+
+// One print as the engine makes it: font state, colour, position and text.
+struct Impresion {
+    FontState fuente;
+    Rgb color;
+    double x;
+    double y;
+    QString texto;
+};
+
+// A line of text printed character by character as the engine prints it, one twip of side
+// space on each side, with changes of colour, style, size and font on the way, characters
+// outside Latin-1 and texts of several characters.
+std::vector<Impresion> linea() {
+    std::vector<Impresion> r;
+    FontState f;
+    Rgb color = 0;
+    double x = 300.5;
+    const double y = 301.25;
+    const auto imprime = [&](const QString& texto, double lado = 1) {
+        x += lado;
+        r.push_back({f, color, x, y, texto});
+        x += TextMetrics::width(f, texto) + lado;
+    };
+    for (const QChar c : QStringLiteral("Velocidad: v"))
+        imprime(QString(c));
+    color = rgb(200, 0, 0);
+    imprime(QStringLiteral("0"));
+    f.italic = true;
+    for (const QChar c : QStringLiteral("x(t) = 2"))
+        imprime(QString(c));
+    color = 0;
+    f.italic = false;
+    f.points = 8;
+    imprime(QStringLiteral("\u2192")); // outside Latin-1: drawn as text
+    imprime(QStringLiteral("\u00D710"), 0);
+    f.points = 12;
+    f.underline = true;
+    for (const QChar c : QStringLiteral("sub"))
+        imprime(QString(c));
+    f.underline = false;
+    f.name = QStringLiteral("Arial");
+    f.bold = true;
+    for (const QChar c : QStringLiteral("¿Año?"))
+        imprime(QString(c), 0);
+    return r;
+}
+
+void aplica(Surface& s, const Impresion& p) {
+    s.setFontName(p.fuente.name);
+    s.setFontSize(p.fuente.points);
+    s.setFontItalic(p.fuente.italic);
+    s.setFontBold(p.fuente.bold);
+    s.setFontUnderline(p.fuente.underline);
+    s.setFontStrikethru(p.fuente.strikethru);
+    s.setForeColor(p.color);
+    s.moveTo(p.x, p.y);
+}
+
+// The same prints drawn one at a time with drawText on an image set up like the page box.
+QImage referencia(const std::vector<Impresion>& impresiones) {
+    QImage imagen(kWidth, kHeight, QImage::Format_RGB32);
+    const int dpm = static_cast<int>(std::lround(1440.0 / kScreenTwipsPerPixel / 0.0254));
+    imagen.setDotsPerMeterX(dpm);
+    imagen.setDotsPerMeterY(dpm);
+    imagen.fill(Qt::white);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(1 / kScreenTwipsPerPixel, 1 / kScreenTwipsPerPixel);
+    for (const Impresion& i : impresiones) {
+        const QString familia = FontResolver::familyFor(i.fuente.name);
+        p.setFont(FontResolver::fontFor(i.fuente, familia, imagen.logicalDpiY()));
+        p.setPen(QColor(redOf(i.color), greenOf(i.color), blueOf(i.color)));
+        p.drawText(QPointF(i.x, i.y + TextMetrics::ascent(i.fuente)), i.texto);
+    }
+    return imagen;
+}
+
+int pixelesDistintos(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    }
+    return n;
+}
+
+bool hayOscuro(const QImage& imagen, const QRect& zona) {
+    for (int y = zona.top(); y <= zona.bottom(); ++y) {
+        for (int x = zona.left(); x <= zona.right(); ++x) {
+            if (qGray(imagen.pixel(x, y)) < 100) return true;
+        }
+    }
+    return false;
+}
+
+TEST(PrintedText, CharactersDrawnInRunsLandOnThePixelsOfSeparateDraws) {
+    const std::vector<Impresion> impresiones = linea();
+    PageBoxSurface pagina(kWidth, kHeight);
+    for (const Impresion& i : impresiones) {
+        aplica(pagina, i);
+        pagina.print(i.texto);
+        EXPECT_DOUBLE_EQ(pagina.currentX(), i.x + pagina.textWidth(i.texto));
+    }
+    const QImage esperada = referencia(impresiones);
+    const QImage& dibujada = pagina.image();
+    EXPECT_TRUE(hayOscuro(dibujada, QRect(20, 20, 300, 20)));
+    EXPECT_EQ(pixelesDistintos(dibujada, esperada), 0);
+}
+
+TEST(PrintedText, TextKeepsItsPlaceBetweenOtherPrimitives) {
+    PageBoxSurface pagina(100, 100);
+    pagina.setFontSize(24);
+    const QRect letra(20, 20, 20, 20); // the pixels of an "H" printed at (300, 300)
+
+    // Printed, then covered by a box: the box wins.
+    pagina.moveTo(300, 300);
+    pagina.print(QStringLiteral("H"));
+    pagina.line(150, 150, 900, 900, rgb(160, 255, 160), LineShape::FilledBox);
+    EXPECT_FALSE(hayOscuro(pagina.image(), letra));
+
+    // Printed over the box: the letter shows.
+    pagina.moveTo(300, 300);
+    pagina.print(QStringLiteral("H"));
+    EXPECT_TRUE(hayOscuro(pagina.image(), letra));
+
+    // A clear wipes what was printed before it.
+    pagina.moveTo(300, 300);
+    pagina.print(QStringLiteral("H"));
+    pagina.clear();
+    EXPECT_FALSE(hayOscuro(pagina.image(), letra));
+}
+
+// The resource dictionaries of the PDF's pages, in page order: whether each names a font.
+std::vector<bool> paginasConFuente(const QByteArray& pdf) {
+    std::vector<bool> r;
+    const QByteArray clave = "/Font <<\n";
+    for (qsizetype p = pdf.indexOf(clave); p >= 0; p = pdf.indexOf(clave, p + 1))
+        r.push_back(pdf.mid(p + clave.size(), 2) == "/F");
+    return r;
+}
+
+TEST(PrintedText, ACharacterPrintedBeforeANewPageStaysOnItsPage) {
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath(QStringLiteral("p.pdf"));
+    QtPrinters printers;
+    auto job = printers.beginJob({QString(), ruta}, QStringLiteral("prueba"));
+    ASSERT_NE(job, nullptr);
+    Surface& s = job->surface();
+    s.moveTo(600, 600);
+    s.print(QStringLiteral("A"));
+    job->newPage();
+    s.line(600, 600, 1200, 1200);
+    job->newPage();
+    s.moveTo(600, 600);
+    s.print(QStringLiteral("B"));
+    ASSERT_TRUE(job->endDoc());
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(paginasConFuente(f.readAll()), std::vector<bool>({true, false, true}));
+}
+
+} // namespace
+} // namespace vornith
