@@ -77,12 +77,12 @@ double PainterSurface::textWidth(const QString& text) const {
 
 double PainterSurface::textHeight(const QString& text) const {
     TextMetrics::Entry* m = metrics();
-    return m ? m->metrics.height() : TextMetrics::height(font_, text);
+    return m ? m->height : TextMetrics::height(font_, text);
 }
 
 int PainterSurface::fontAscentPixels() const {
     TextMetrics::Entry* m = metrics();
-    const double ascent = m ? m->metrics.ascent() : TextMetrics::ascent(font_);
+    const double ascent = m ? m->ascent : TextMetrics::ascent(font_);
     return static_cast<int>(std::lround(ascent / tppY_));
 }
 
@@ -181,7 +181,7 @@ void PainterSurface::print(const QString& text) {
                 pending_.colour = fore_;
             }
             pending_.glyphs.append(glyph);
-            pending_.positions.append(QPointF(x_, y_ + m->metrics.ascent()));
+            pending_.positions.append(QPointF(x_, y_ + m->ascent));
             x_ += m->width(text);
             return;
         }
@@ -195,7 +195,7 @@ void PainterSurface::print(const QString& text) {
             drawFontValid_ = true;
         }
         p.setFont(drawFont_);
-        p.drawText(QPointF(x_, y_ + m->metrics.ascent()), text);
+        p.drawText(QPointF(x_, y_ + m->ascent), text);
         x_ += m->width(text);
         return;
     }

@@ -27,7 +27,8 @@ const QPaintDevice* measuringDevice() {
 } // namespace
 
 TextMetrics::Entry::Entry(const QFont& f, const QString& fam)
-    : font(f), family(fam), metrics(f, measuringDevice()) {
+    : font(f), family(fam), metrics(f, measuringDevice()), ascent(metrics.ascent()),
+      height(metrics.height()) {
     charWidths.fill(-1.0);
 }
 
@@ -76,11 +77,11 @@ double TextMetrics::width(const FontState& state, const QString& text) {
 
 double TextMetrics::height(const FontState& state, const QString& text) {
     const Shaped shaped = shape(state, text);
-    return entry(state, shaped.family).metrics.height();
+    return entry(state, shaped.family).height;
 }
 
 double TextMetrics::ascent(const FontState& state) {
-    return entry(state, shape(state, QString()).family).metrics.ascent();
+    return entry(state, shape(state, QString()).family).ascent;
 }
 
 } // namespace vornith

@@ -21,6 +21,9 @@ public:
         QFont font;
         QString family;
         QFontMetricsF metrics;
+        // The font's ascent and height, read often; QFontMetricsF looks its engine up for each.
+        double ascent;
+        double height;
         QHash<QString, double> widths;
         // Widths of single Latin-1 characters, most of what the engine measures; negative
         // until measured.
