@@ -85,9 +85,6 @@ protected:
     // Text still waiting to be drawn is drawn first.
     QPainter& painter();
     void endPainting();
-    // Draws the characters printed but not drawn yet (see print()); needed before anything
-    // else reaches the device, such as a new printer page.
-    void drawPendingText();
 
 private:
     // A drawing font with the glyphs of the Latin-1 characters looked up so far.
@@ -107,6 +104,8 @@ private:
     };
 
     QPainter& activePainter();
+    // Draws the characters printed but not drawn yet (see print()).
+    void drawPendingText();
     QPen penFor(Rgb colour) const;
     // The drawing font of the font state measured by `metrics`.
     GlyphFont& glyphFontFor(const TextMetrics::Entry& metrics);

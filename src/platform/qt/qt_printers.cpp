@@ -34,10 +34,7 @@ public:
     double heightTwips() const override { return printer_.height() * twipsPerPixelY(); }
 
     bool started() { return painter().isActive(); }
-    void newPage() {
-        drawPendingText();
-        printer_.newPage();
-    }
+    void newPage() { printer_.newPage(); }
     bool finish() {
         const bool active = painter().isActive();
         endPainting();
