@@ -1,6 +1,7 @@
 // Type "030": a block at rest on a horizontal plane set moving by a constant force.
 
 #include "generation/dynamics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/module_interface.h"
 #include "generation/number_services.h"
 
@@ -145,13 +146,9 @@ void FuerzaOblicua(Generador& g) {
 
 void Tipo030_PlanoHorizontal(Generador& g) {
     if (g.v.ModoCatalogo) {
-        g.v.CatClase = QStringLiteral("3");
-        g.v.CatAsignatura = QStringLiteral("Física");
-        g.v.CatCodTema = QStringLiteral("060");
-        g.v.CatTema = QStringLiteral("Dinámica");
-        g.v.CatCodTipo = QStringLiteral("030");
-        g.v.CatTitulo = QStringLiteral("Dinámica de una partícula (plano horizontal)");
-        g.v.CatDescripcion = QStringLiteral("Partícula en plano horizontal  (3 tipos)");
+        EntradaCatalogo(g.v, kTemaDinamica, QStringLiteral("030"),
+                        QStringLiteral("Dinámica de una partícula (plano horizontal)"),
+                        QStringLiteral("Partícula en plano horizontal  (3 tipos)"));
         return;
     }
     switch (SubTipo(g, 3)) {

@@ -4,6 +4,7 @@
 
 #include "generation/dynamics/rutinas.h"
 #include "generation/dynamics/tipo035_comun.h"
+#include "generation/listado.h"
 
 #include <cmath>
 
@@ -193,14 +194,10 @@ void CurvaPeraltada(Generador& g) {
 
 void Tipo035_PlanoInclinado(Generador& g) {
     if (g.v.ModoCatalogo) {
-        g.v.CatTitulo = u"Dinámica de una partícula (plano inclinado y otros tipos)"_s;
-        g.v.CatClase = u"3"_s;
-        g.v.CatAsignatura = u"Física"_s;
-        g.v.CatCodTema = u"060"_s;
-        g.v.CatTema = u"Dinámica"_s;
-        g.v.CatCodTipo = u"035"_s;
-        g.v.CatDescripcion =
-            u"&DPPartícula en inclinado, péndulo, ascensor, muelle, peralte...  (8 tipos)"_s;
+        EntradaCatalogo(
+            g.v, kTemaDinamica, u"035"_s,
+            u"Dinámica de una partícula (plano inclinado y otros tipos)"_s,
+            u"&DPPartícula en inclinado, péndulo, ascensor, muelle, peralte...  (8 tipos)"_s);
         return;
     }
     using namespace tipo035;

@@ -1,6 +1,7 @@
 // Type "040": two or three blocks joined by light cords over light pulleys.
 
 #include "generation/dynamics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/module_interface.h"
 #include "generation/number_services.h"
 
@@ -238,14 +239,10 @@ void MesaTresMasas(Generador& g) {
 
 void Tipo040_VariasParticulas(Generador& g) {
     if (g.v.ModoCatalogo) {
-        g.v.CatClase = QStringLiteral("3");
-        g.v.CatAsignatura = QStringLiteral("Física");
-        g.v.CatCodTema = QStringLiteral("060");
-        g.v.CatTema = QStringLiteral("Dinámica");
-        g.v.CatCodTipo = QStringLiteral("040");
-        g.v.CatTitulo = QStringLiteral("Dinámica de varias partículas");
-        g.v.CatDescripcion = QStringLiteral("Partículas unidas por cuerdas y poleas en planos "
-                                            "inclinados, horizontales, ... (5 tipos)");
+        EntradaCatalogo(g.v, kTemaDinamica, QStringLiteral("040"),
+                        QStringLiteral("Dinámica de varias partículas"),
+                        QStringLiteral("Partículas unidas por cuerdas y poleas en planos "
+                                       "inclinados, horizontales, ... (5 tipos)"));
         return;
     }
     switch (SubTipo(g, 5)) {

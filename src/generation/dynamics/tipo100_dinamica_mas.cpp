@@ -2,6 +2,7 @@
 // simple pendulum (7 and 8). Every number is written with four significant figures.
 
 #include "generation/dynamics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/module_interface.h"
 #include "generation/number_services.h"
 
@@ -180,15 +181,10 @@ QString Solucion(const Textos& t) {
 
 void Tipo100_DinamicaMAS(Generador& g) {
     if (g.v.ModoCatalogo) {
-        g.v.CatTitulo = u"Dinámica del movimiento armónico simple"_s;
-        g.v.CatClase = u"3"_s;
-        g.v.CatAsignatura = u"Física"_s;
-        g.v.CatCodTema = u"060"_s;
-        g.v.CatTema = u"Dinámica"_s;
-        g.v.CatCodTipo = u"100"_s;
-        g.v.CatDescripcion =
+        EntradaCatalogo(
+            g.v, kTemaDinamica, u"100"_s, u"Dinámica del movimiento armónico simple"_s,
             u"Dinámica del M.A.S. para muelles y péndulos: Elongación, velocidad, frecuencia, "
-            u"masa, constante elástica, longitud del péndulo... (8 tipos)"_s;
+            u"masa, constante elástica, longitud del péndulo... (8 tipos)"_s);
         return;
     }
     const int subTipo = SubTipo(g, 8);

@@ -1,6 +1,7 @@
 // Type 010: speed, distance and time at constant speed, and speed in several units.
 
 #include "generation/kinematics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/number_services.h"
 
 namespace vornith::generation::XIMB_FISI_CIN {
@@ -14,15 +15,11 @@ const QLatin1String kSeparador(",      ");
 void Tipo010_CalculosBasicos(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
-        v.CatClase = QStringLiteral("3");
-        v.CatAsignatura = QStringLiteral("Física");
-        v.CatCodTema = QStringLiteral("040");
-        v.CatTema = QStringLiteral("Cinemática");
-        v.CatCodTipo = QStringLiteral("010");
-        v.CatTitulo = QStringLiteral("Cálculos básicos y cambio de unidades");
-        v.CatDescripcion = QStringLiteral("Cálculos sencillos con velocidad, espacio y tiempo. "
-                                          "Expresión de la velocidad en varias unidades. "
-                                          "(4 tipos)");
+        EntradaCatalogo(v, kTemaCinematica, QStringLiteral("010"),
+                        QStringLiteral("Cálculos básicos y cambio de unidades"),
+                        QStringLiteral("Cálculos sencillos con velocidad, espacio y tiempo. "
+                                       "Expresión de la velocidad en varias unidades. "
+                                       "(4 tipos)"));
         return;
     }
 

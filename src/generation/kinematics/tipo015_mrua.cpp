@@ -2,6 +2,7 @@
 // fall. A graded type: the problem's place among those of its type picks the sub-type.
 
 #include "generation/kinematics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/number_services.h"
 
 #include <cmath>
@@ -183,15 +184,12 @@ void Textos(InterfazModulo& v, int subTipo, const Movimiento& m) {
 void Tipo015_MRUA(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
-        v.CatClase = QStringLiteral("3");
-        v.CatAsignatura = QStringLiteral("Física");
-        v.CatCodTema = QStringLiteral("040");
-        v.CatTema = QStringLiteral("Cinemática");
-        v.CatCodTipo = QStringLiteral("015");
-        v.CatTitulo = QStringLiteral("Movimiento rectilíneo uniformemente acelerado/desacelerado");
-        v.CatDescripcion = QStringLiteral(
-            "&DPProblemas de movimiento acelerado y desacelerado (MRUA / MRUD). Lanzamiento "
-            "vertical y caída libre. (7 tipos)");
+        EntradaCatalogo(
+            v, kTemaCinematica, QStringLiteral("015"),
+            QStringLiteral("Movimiento rectilíneo uniformemente acelerado/desacelerado"),
+            QStringLiteral(
+                "&DPProblemas de movimiento acelerado y desacelerado (MRUA / MRUD). Lanzamiento "
+                "vertical y caída libre. (7 tipos)"));
         return;
     }
     const int subTipo = SubTipoGraduado(v);

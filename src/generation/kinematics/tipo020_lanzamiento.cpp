@@ -1,6 +1,7 @@
 // Type 020: horizontal launch from a height, oblique launch from the ground and from a height.
 
 #include "generation/kinematics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/number_services.h"
 
 #include <cmath>
@@ -21,15 +22,11 @@ double R2(double x) {
 void Tipo020_Lanzamiento(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
-        v.CatClase = QStringLiteral("3");
-        v.CatAsignatura = QStringLiteral("Física");
-        v.CatCodTema = QStringLiteral("040");
-        v.CatTema = QStringLiteral("Cinemática");
-        v.CatCodTipo = QStringLiteral("020");
-        v.CatTitulo = QStringLiteral("Lanzamiento horizontal y oblicuo");
-        v.CatDescripcion = QStringLiteral("Problemas de movimiento en dos dimensiones: "
-                                          "Lanzamiento horizontal y lanzamiento oblicuo. "
-                                          "(3 tipos)");
+        EntradaCatalogo(v, kTemaCinematica, QStringLiteral("020"),
+                        QStringLiteral("Lanzamiento horizontal y oblicuo"),
+                        QStringLiteral("Problemas de movimiento en dos dimensiones: "
+                                       "Lanzamiento horizontal y lanzamiento oblicuo. "
+                                       "(3 tipos)"));
         return;
     }
 

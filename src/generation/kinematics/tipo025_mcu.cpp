@@ -1,6 +1,7 @@
 // Type "025": a pulley, wheel or flywheel turning at constant speed.
 
 #include "generation/kinematics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/number_services.h"
 
 namespace vornith::generation::XIMB_FISI_CIN {
@@ -48,14 +49,10 @@ GiroUniforme Datos(Generador& g) {
 void Tipo025_MCU(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
-        v.CatTitulo = QStringLiteral("Movimiento circular uniforme");
-        v.CatClase = QStringLiteral("3");
-        v.CatAsignatura = QStringLiteral("Física");
-        v.CatCodTema = QStringLiteral("040");
-        v.CatTema = QStringLiteral("Cinemática");
-        v.CatCodTipo = QStringLiteral("025");
-        v.CatDescripcion = QStringLiteral(
-            "Problemas de movimiento circular uniforme (velocidad constante) (MCU).    (4 tipos)");
+        EntradaCatalogo(v, kTemaCinematica, QStringLiteral("025"),
+                        QStringLiteral("Movimiento circular uniforme"),
+                        QStringLiteral("Problemas de movimiento circular uniforme (velocidad "
+                                       "constante) (MCU).    (4 tipos)"));
         return;
     }
 

@@ -2,6 +2,7 @@
 // constant rate.
 
 #include "generation/kinematics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/number_services.h"
 
 namespace vornith::generation::XIMB_FISI_CIN {
@@ -90,14 +91,10 @@ void AjustaDecimales(GiroAcelerado& m) {
 void Tipo030_MCUA(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
-        v.CatTitulo = QStringLiteral("Movimiento circular uniformemente acelerado");
-        v.CatClase = QStringLiteral("3");
-        v.CatAsignatura = QStringLiteral("Física");
-        v.CatCodTema = QStringLiteral("040");
-        v.CatTema = QStringLiteral("Cinemática");
-        v.CatCodTipo = QStringLiteral("030");
-        v.CatDescripcion = QStringLiteral("Problemas de movimiento circular uniformemente "
-                                          "acelerado (MCUA).         (4 tipos)");
+        EntradaCatalogo(v, kTemaCinematica, QStringLiteral("030"),
+                        QStringLiteral("Movimiento circular uniformemente acelerado"),
+                        QStringLiteral("Problemas de movimiento circular uniformemente "
+                                       "acelerado (MCUA).         (4 tipos)"));
         return;
     }
 

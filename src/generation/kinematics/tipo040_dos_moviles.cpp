@@ -1,6 +1,7 @@
 // Type "040": two vehicles that meet, and one vehicle that passes through stages.
 
 #include "generation/kinematics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/number_services.h"
 
 namespace vornith::generation::XIMB_FISI_CIN {
@@ -214,16 +215,12 @@ void SubTipo5(Generador& g) {
 void Tipo040_DosMoviles(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
-        v.CatTitulo =
-            QStringLiteral("Movimiento de dos móviles y combinación de varios tipos de movimiento");
-        v.CatClase = QStringLiteral("3");
-        v.CatAsignatura = QStringLiteral("Física");
-        v.CatCodTema = QStringLiteral("040");
-        v.CatTema = QStringLiteral("Cinemática");
-        v.CatCodTipo = QStringLiteral("040");
-        v.CatDescripcion = QStringLiteral(
-            "Problemas de dos móviles que se intersectan (3 tipos). Móvil con varios movimientos "
-            "(acelerado, uniforme, desacelerado) (2 tipos). (Total 5 tipos)");
+        EntradaCatalogo(
+            v, kTemaCinematica, QStringLiteral("040"),
+            QStringLiteral("Movimiento de dos móviles y combinación de varios tipos de movimiento"),
+            QStringLiteral("Problemas de dos móviles que se intersectan (3 tipos). Móvil con "
+                           "varios movimientos "
+                           "(acelerado, uniforme, desacelerado) (2 tipos). (Total 5 tipos)"));
         return;
     }
     switch (SubTipo(v.Semilla, 5)) {

@@ -3,6 +3,7 @@
 // over an interval and magnitudes at an instant.
 
 #include "generation/kinematics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/number_services.h"
 
 #include <cmath>
@@ -151,15 +152,12 @@ QString Solucion(const QString& a, const QString& b, const QString& c) {
 void Tipo045_Vectores(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
-        v.CatTitulo = QStringLiteral("Vectores de posición, velocidad y aceleración");
-        v.CatClase = QStringLiteral("3");
-        v.CatAsignatura = QStringLiteral("Física");
-        v.CatCodTema = QStringLiteral("040");
-        v.CatTema = QStringLiteral("Cinemática");
-        v.CatCodTipo = QStringLiteral("045");
-        v.CatDescripcion = QStringLiteral(
-            "Cálculo del vector de posición, velocidad y aceleración conocido uno de ellos. "
-            "Velocidad y aceleración media, módulos... (4 tipos)");
+        EntradaCatalogo(
+            v, kTemaCinematica, QStringLiteral("045"),
+            QStringLiteral("Vectores de posición, velocidad y aceleración"),
+            QStringLiteral(
+                "Cálculo del vector de posición, velocidad y aceleración conocido uno de ellos. "
+                "Velocidad y aceleración media, módulos... (4 tipos)"));
         return;
     }
 

@@ -2,6 +2,7 @@
 // curvature at one instant, for r(t) = (B t^2 + D) i + (C t^3 + E) j.
 
 #include "generation/kinematics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/number_services.h"
 
 #include <cmath>
@@ -94,15 +95,12 @@ double RadioRedondeado(double rho) {
 void Tipo055_ComponentesIntrinsecas(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
-        v.CatTitulo = QStringLiteral("Componentes intrínsecas de la aceleración");
-        v.CatClase = QStringLiteral("3");
-        v.CatAsignatura = QStringLiteral("Física");
-        v.CatCodTema = QStringLiteral("040");
-        v.CatTema = QStringLiteral("Cinemática");
-        v.CatCodTipo = QStringLiteral("055");
-        v.CatDescripcion = QStringLiteral(
-            "Cálculo de las componentes tangencial y normal de la aceleración a partir del "
-            "vector de posición. (1 tipo)");
+        EntradaCatalogo(
+            v, kTemaCinematica, QStringLiteral("055"),
+            QStringLiteral("Componentes intrínsecas de la aceleración"),
+            QStringLiteral(
+                "Cálculo de las componentes tangencial y normal de la aceleración a partir del "
+                "vector de posición. (1 tipo)"));
         return;
     }
 

@@ -2,6 +2,7 @@
 // number is written with four significant figures.
 
 #include "generation/kinematics/rutinas.h"
+#include "generation/listado.h"
 #include "generation/number_services.h"
 
 #include <cmath>
@@ -83,15 +84,12 @@ QString Elongacion(const Oscilacion& m, const QString& fase) {
 void Tipo100_MAS(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
-        v.CatTitulo = QStringLiteral("Cinemática del movimiento armónico simple");
-        v.CatClase = QStringLiteral("3");
-        v.CatAsignatura = QStringLiteral("Física");
-        v.CatCodTema = QStringLiteral("040");
-        v.CatTema = QStringLiteral("Cinemática");
-        v.CatCodTipo = QStringLiteral("100");
-        v.CatDescripcion = QStringLiteral(
-            "Cálculos con la ecuación de la elongación y velocidad. Aceleración, frecuencia, "
-            "periodo, pulsación y amplitud (5 tipos)");
+        EntradaCatalogo(
+            v, kTemaCinematica, QStringLiteral("100"),
+            QStringLiteral("Cinemática del movimiento armónico simple"),
+            QStringLiteral(
+                "Cálculos con la ecuación de la elongación y velocidad. Aceleración, frecuencia, "
+                "periodo, pulsación y amplitud (5 tipos)"));
         return;
     }
 
