@@ -103,7 +103,8 @@ QImage referencia(const std::vector<Impresion>& impresiones, int ratio) {
 int pixelesDistintos(const QImage& a, const QImage& b) {
     int n = 0;
     for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
     }
     return n;
 }

@@ -34,8 +34,8 @@ TEST(SustituyeEscapes, AppliesEachReplacementToTheResultOfThePreviousOne) {
 TEST(BuscaEtiqueta, FindsTheFirstWholeTagAtOrAfterTheStart) {
     EXPECT_EQ(BuscaEtiqueta(u"a&LFb&LF", u"&LF"), 1);
     EXPECT_EQ(BuscaEtiqueta(u"a&LFb&LF", u"&LF", 2), 5);
-    EXPECT_EQ(BuscaEtiqueta(u"&&LF", u"&LF"), 1); // a "&" that begins no tag is passed over
-    EXPECT_EQ(BuscaEtiqueta(u"ab&L", u"&LF"), -1);  // cut short by the end of the text
+    EXPECT_EQ(BuscaEtiqueta(u"&&LF", u"&LF"), 1);  // a "&" that begins no tag is passed over
+    EXPECT_EQ(BuscaEtiqueta(u"ab&L", u"&LF"), -1); // cut short by the end of the text
     EXPECT_EQ(BuscaEtiqueta(u"&lf &LSAN", u"&LF"), -1);
     EXPECT_EQ(BuscaEtiqueta(u"x&LSAN=5:", u"&LSAN="), 1);
     EXPECT_EQ(BuscaEtiqueta(u"&LF", u"&LF", 3), -1);

@@ -113,8 +113,8 @@ TEST(DibujaTextoFormateado, SplitsAtLineFeedTagsNotAtCarriageReturnPairs) {
     // The pairs go before the text is split: one inside "&LF" leaves a line feed tag.
     s.clearOps();
     dibuja(m, s, QStringLiteral("A&\r\nLFB\r"));
-    EXPECT_EQ(textos(s.ops()), QStringList({QStringLiteral("A"), QStringLiteral("B"),
-                                            QStringLiteral("\r")}));
+    EXPECT_EQ(textos(s.ops()),
+              QStringList({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("\r")}));
     EXPECT_EQ(topes(s).size(), 2u);
 }
 

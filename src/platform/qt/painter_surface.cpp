@@ -141,7 +141,8 @@ PainterSurface::GlyphFont& PainterSurface::glyphFontFor(const TextMetrics::Entry
         std::unique_ptr<GlyphFont>& font = glyphFonts_[&metrics];
         if (!font) {
             // The font print() would draw with, resolved for this device as the painter does.
-            const QFont drawn = FontResolver::fontFor(font_, metrics.family, device()->logicalDpiY());
+            const QFont drawn =
+                FontResolver::fontFor(font_, metrics.family, device()->logicalDpiY());
             font = std::make_unique<GlyphFont>();
             font->raw = QRawFont::fromFont(QFont(drawn, device()));
             font->glyphs.fill(-1);

@@ -141,7 +141,8 @@ private:
     QFont drawFont_;                     // the font print() draws text with
     bool drawFontValid_ = false;
     // Drawing one character with QPainter::drawText shapes it and looks its font up; the engine
-    // prints one character at a time, so single characters are queued and drawn in runs.
+    // prints one character at a time, so on the page box single characters are queued and
+    // drawn in runs. Drawing fonts by metrics entry (entries live for the whole run).
     std::unordered_map<const TextMetrics::Entry*, std::unique_ptr<GlyphFont>> glyphFonts_;
     const TextMetrics::Entry* glyphEntry_ = nullptr; // the entry of glyphFont_
     GlyphFont* glyphFont_ = nullptr;
