@@ -15,13 +15,6 @@ constexpr double kG = 9.8;
 
 const QString kLineaDato = QStringLiteral("    &+IDato: g &-I= 9&.8 m/s^2.&LF");
 
-QString TN(double x) {
-    return TextoNumero(x);
-}
-double R2(double x) {
-    return Redondea(x, -3);
-}
-
 // Friction coefficient: a hundredth from 0.15 to 0.35, or 0.2 after a draw above 0.6.
 double Rozamiento(Generador& g) {
     double mu = g.Aleatorio(15, 35, 1, 1) / 100;
@@ -86,7 +79,7 @@ void ConRozamiento(Generador& g) {
         QStringLiteral("&+Ba)&-B& Fuerza de rozamiento.  &+Bb)&-B& Aceleración.  &+Bc)&-B& "
                        "Distancia recorrida al cabo de ") +
         TN(p.t) + QStringLiteral("& segundos.&LF") + kLineaDato;
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(fr)) +
+    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(fr)) +
                         QStringLiteral(" N;      &+Bb)&-B ") + TN(p.a) +
                         QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(d) + QStringLiteral(" m.&LF");
 }
@@ -120,9 +113,9 @@ void FuerzaOblicua(Generador& g) {
     } while (!(a > 2 && normal > 10));
 
     const double t = Tiempo(g);
-    const double v = Redondea(t * a, -3);
-    const double d = Redondea(a * 0.5 * t * t, -3);
-    a = Redondea(a, -4);
+    const double v = D2(t * a);
+    const double d = D2(a * 0.5 * t * t);
+    a = D3(a);
 
     g.v.TextoEnunciado =
         QStringLiteral("Un bloque de ") + TN(m) +
@@ -135,8 +128,8 @@ void FuerzaOblicua(Generador& g) {
         QStringLiteral("&+Ba)&-B& Fuerza normal y de rozamiento.  &+Bb)&-B& Aceleración.  "
                        "&+Bc)&-B& Distancia recorrida y velocidad a los ") +
         TN(t) + QStringLiteral("& segundos de actuar la fuerza.&LF") + kLineaDato;
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(normal)) +
-                        QStringLiteral(" N;    ") + TN(R2(fr)) +
+    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(normal)) +
+                        QStringLiteral(" N;    ") + TN(D2(fr)) +
                         QStringLiteral(" N;      &+Bb)&-B ") + TN(a) +
                         QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(d) +
                         QStringLiteral(" m;     ") + TN(v) + QStringLiteral(" m/s.&LF");

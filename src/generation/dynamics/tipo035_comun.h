@@ -15,18 +15,6 @@ inline QString LineaDato() {
     return QStringLiteral("    &+IDato: g &-I= 9&.8 m/s^2.&LF");
 }
 
-inline QString TN(double x) {
-    return TextoNumero(x);
-}
-
-// A value rounded to two (R2) or three (R3) decimals.
-inline double R2(double x) {
-    return Redondea(x, -3);
-}
-inline double R3(double x) {
-    return Redondea(x, -4);
-}
-
 // Sub-types 1 to 4: take-off, lift, spring, conical pendulum.
 void Despegue(Generador& g);
 void Ascensor(Generador& g);

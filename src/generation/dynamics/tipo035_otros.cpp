@@ -16,7 +16,7 @@ void Despegue(Generador& g) {
     const double Fn = a * M;
     const double r = g.Aleatorio(15, 35, 1, 1);
     // r per cent of the net force, in whole kN.
-    const double Fr = 1000 * Redondea(Fn * (r / 100) / 1000, -1);
+    const double Fr = 1000 * D0(Fn * (r / 100) / 1000);
     const double F = Fn + Fr;
     const double t = g.Aleatorio(25, 55, 2, 1);
     const double v = t * a;
@@ -87,8 +87,8 @@ void Muelle(Generador& g) {
                          u"&SP=60:#IMG('F_DIN_HOOKE.GIF'DXmm=23.52:DYmm=-28:#IMG)&LF"_s +
                          u"&+Bc)&-B& Masa que tendrá un cuerpo si al colgarlo del muelle&LF"_s +
                          u"    éste se estira "_s + TN(y2) + u"& cm.&LF"_s + LineaDato();
-    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(R2(m * 9.8 / 1000)) + u" N;      &+Bb)&-B "_s +
-                        TN(R2(k)) + u" N/m;      &+Bc)&-B "_s + TN(Redondea(m2, -2)) + u" g.&LF"_s;
+    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(D2(m * 9.8 / 1000)) + u" N;      &+Bb)&-B "_s +
+                        TN(D2(k)) + u" N/m;      &+Bc)&-B "_s + TN(D1(m2)) + u" g.&LF"_s;
 }
 
 // Sub-type 4: a particle whirling on a cord fixed to the roof (lengths in m, shown in cm).
@@ -114,9 +114,9 @@ void PenduloConico(Generador& g) {
         u"&+Bb)&-B& Velocidad angular de giro en rad/s y rpm.&LF"
         u"&+Bc)&-B& Fuerza centrípeta.&LF"_s +
         LineaDato();
-    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(R2(T)) + u" N;      &+Bb)&-B "_s + TN(R2(w)) +
-                        u" rad/s = "_s + TN(R2(w * 30 / PI)) + u" rpm;      &+Bc)&-B "_s +
-                        TN(R2(Fc)) + u" N.&LF"_s;
+    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(D2(T)) + u" N;      &+Bb)&-B "_s + TN(D2(w)) +
+                        u" rad/s = "_s + TN(D2(w * 30 / PI)) + u" rpm;      &+Bc)&-B "_s +
+                        TN(D2(Fc)) + u" N.&LF"_s;
 }
 
 } // namespace vornith::generation::XIMB_FISI_DIN::tipo035

@@ -72,8 +72,8 @@ double RetocaAngulo(Generador& g, double alfa) {
 
 // Answers b) of the three plane sub-types: normal and friction force.
 QString SolucionFuerzas(double a, const FuerzasPlano& f) {
-    return u"&SP=10:&+Ba) &-B"_s + TN(R3(a)) + u" m/s^2;      &+Bb)&-B "_s + TN(R2(f.N)) +
-           u" N      "_s + TN(R2(f.Fr)) + u" N;      &+Bc)&-B "_s;
+    return u"&SP=10:&+Ba) &-B"_s + TN(D3(a)) + u" m/s^2;      &+Bb)&-B "_s + TN(D2(f.N)) +
+           u" N      "_s + TN(D2(f.Fr)) + u" N;      &+Bc)&-B "_s;
 }
 
 QString ImagenSubida() {
@@ -107,7 +107,7 @@ void BloqueDesciende(Generador& g) {
         u"&+Bc)&-B& Tiempo y velocidad para llegar al final del plano.&LF"_s +
         LineaDato();
     g.v.TextoSolucion =
-        SolucionFuerzas(a, f) + TN(R3(t)) + u" s      "_s + TN(R2(v)) + u" m/s.&LF"_s;
+        SolucionFuerzas(a, f) + TN(D3(t)) + u" s      "_s + TN(D2(v)) + u" m/s.&LF"_s;
 }
 
 // Sub-type 6: a block launched up the plane from its foot, until it stops.
@@ -129,7 +129,7 @@ void BloqueLanzado(Generador& g) {
         TN(mu) + u". Hallar:&LF"_s + u"&+Ba)&-B& Aceleración con la que se frena.&LF"_s +
         u"&+Bb)&-B& Fuerza normal y de rozamiento."_s + ImagenSubida() +
         u"&+Bc)&-B& Tiempo y distancia cuando se pare en lo alto del plano.&LF"_s + LineaDato();
-    g.v.TextoSolucion = SolucionFuerzas(a, f) + TN(R3(t)) + u" s      "_s + TN(R2(d)) + u" m.&LF"_s;
+    g.v.TextoSolucion = SolucionFuerzas(a, f) + TN(D3(t)) + u" s      "_s + TN(D2(d)) + u" m.&LF"_s;
 }
 
 // Sub-type 7: a block pushed up the plane by a whole number of newtons parallel to it.
@@ -159,7 +159,7 @@ void BloqueEmpujado(Generador& g) {
         u"&+Bc)&-B& Velocidad y altura alcanzada al cabo de "_s + TN(t) + u"& s.&LF"_s +
         LineaDato();
     g.v.TextoSolucion =
-        SolucionFuerzas(a, f) + TN(R2(v)) + u" m/s      "_s + TN(R2(h)) + u" m.&LF"_s;
+        SolucionFuerzas(a, f) + TN(D2(v)) + u" m/s      "_s + TN(D2(h)) + u" m.&LF"_s;
 }
 
 // Sub-type 8: a car on a banked curve, with and without friction.
@@ -184,8 +184,8 @@ void CurvaPeraltada(Generador& g) {
         u".&SP=64:#IMG('f_din_peral.GIF'DXmm=45.6:DYmm=-22:#IMG)&LF"_s +
         u"&+Bb)&-B& Ángulo de peralte para tomarla a "_s + TN(vq) + u" m/s sin rozamiento.&LF"_s +
         LineaDato();
-    g.v.TextoSolucion = u"&SP=10:&+Ba_1) &-B"_s + TN(R2(vs)) + u" m/s;      &+Ba_2)&-B "_s +
-                        TN(R2(vr)) + u" m/s;      &+Bb)&-B "_s + TN(R2(beta)) + u"°.&LF"_s;
+    g.v.TextoSolucion = u"&SP=10:&+Ba_1) &-B"_s + TN(D2(vs)) + u" m/s;      &+Ba_2)&-B "_s +
+                        TN(D2(vr)) + u" m/s;      &+Bb)&-B "_s + TN(D2(beta)) + u"°.&LF"_s;
 }
 
 } // namespace

@@ -15,16 +15,6 @@ constexpr double kG = 9.8;
 
 const QString kLineaDato = QStringLiteral("    &+IDato: g &-I= 9&.8 m/s^2.&LF");
 
-QString TN(double x) {
-    return TextoNumero(x);
-}
-double R2(double x) {
-    return Redondea(x, -3);
-}
-double R3(double x) {
-    return Redondea(x, -4);
-}
-
 // Diagrams hung from the line after a tab to a per cent of the width, beside the lines below.
 const QString kDibujoAtwood60 =
     QStringLiteral("&SP=60:#IMG('F_DIN_ATWOOD.GIF'DXmm=19.25:DYmm=-28:#IMG)");
@@ -67,9 +57,9 @@ void MaquinaAtwood(Generador& g) {
         QStringLiteral("&+Bb)&-B& Aceleración del sistema.&LF&+Bc)&-B& Tiempo para que las "
                        "masas se separen ") +
         TN(h) + QStringLiteral(" m.&LF") + kLineaDato;
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(tension)) +
-                        QStringLiteral(" N;      &+Bb)&-B ") + TN(R2(a)) +
-                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(R3(t)) +
+    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(tension)) +
+                        QStringLiteral(" N;      &+Bb)&-B ") + TN(D2(a)) +
+                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(D3(t)) +
                         QStringLiteral(" s.&LF");
 }
 
@@ -94,9 +84,9 @@ void MaquinaAtwoodMasa(Generador& g) {
         QStringLiteral("&+Bb)&-B& Tensión de la cuerda.&LF&+Bc)&-B& Diferencia de altura a "
                        "los ") +
         TN(t) + QStringLiteral(" s.&LF") + kLineaDato;
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(m2)) +
-                        QStringLiteral(" kg;      &+Bb)&-B ") + TN(R2(tension)) +
-                        QStringLiteral(" N;      &+Bc)&-B ") + TN(R3(desnivel)) +
+    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(m2)) +
+                        QStringLiteral(" kg;      &+Bb)&-B ") + TN(D2(tension)) +
+                        QStringLiteral(" N;      &+Bc)&-B ") + TN(D3(desnivel)) +
                         QStringLiteral(" m.&LF");
 }
 
@@ -121,9 +111,9 @@ QString ColaArrastre(const Arrastre& r) {
 }
 
 QString SolucionArrastre(const Arrastre& r) {
-    return QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(r.a)) + QStringLiteral(" m/s^2;      ") +
-           TN(R2(r.fr)) + QStringLiteral(" N;      &+Bb)&-B ") + TN(R2(r.tension)) +
-           QStringLiteral(" N;      &+Bc)&-B ") + TN(R3(r.t)) + QStringLiteral(" s.&LF");
+    return QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(r.a)) + QStringLiteral(" m/s^2;      ") +
+           TN(D2(r.fr)) + QStringLiteral(" N;      &+Bb)&-B ") + TN(D2(r.tension)) +
+           QStringLiteral(" N;      &+Bc)&-B ") + TN(D3(r.t)) + QStringLiteral(" s.&LF");
 }
 
 // Sub-type 3: m1 on a table with friction, pulled by m2 hanging over the edge.
@@ -229,10 +219,10 @@ void MesaTresMasas(Generador& g) {
         QStringLiteral("&+Ba)&-B& Fuerza de rozamiento.&LF") +
         QStringLiteral("&+Bb)&-B& Aceleración del movimiento.") + kDibujoMesa3 +
         QStringLiteral("&LF") + QStringLiteral("&+Bc)&-B& Tensión de las cuerdas.&LF") + kLineaDato;
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(R2(fr)) +
-                        QStringLiteral(" N;      &+Bb)&-B ") + TN(R2(a)) +
-                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(R2(t1)) +
-                        QStringLiteral(" N;      ") + TN(R2(t3)) + QStringLiteral(" N.&LF");
+    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(fr)) +
+                        QStringLiteral(" N;      &+Bb)&-B ") + TN(D2(a)) +
+                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(D2(t1)) +
+                        QStringLiteral(" N;      ") + TN(D2(t3)) + QStringLiteral(" N.&LF");
 }
 
 } // namespace

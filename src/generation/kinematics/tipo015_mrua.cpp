@@ -11,10 +11,6 @@ namespace vornith::generation::XIMB_FISI_CIN {
 
 namespace {
 
-QString TN(double x) {
-    return TextoNumero(x);
-}
-
 // Early places of a collection get accelerating bodies, middle ones braking, the last ones
 // vertical motion.
 int SubTipoGraduado(const InterfazModulo& v) {

@@ -8,17 +8,6 @@
 
 namespace vornith::generation::XIMB_FISI_CIN {
 
-namespace {
-
-double R1(double x) {
-    return Redondea(x, -2);
-}
-double R2(double x) {
-    return Redondea(x, -3);
-}
-
-} // namespace
-
 void Tipo020_Lanzamiento(Generador& g) {
     InterfazModulo& v = g.v;
     if (v.ModoCatalogo) {
@@ -46,10 +35,10 @@ void Tipo020_Lanzamiento(Generador& g) {
         vx = g.Aleatorio(10, 400, 10, 1);
         h = g.Aleatorio(20, 350, 5, 1);
         tiempoVuelo = std::sqrt(2 * h / 9.8);
-        alcance = R1(tiempoVuelo * vx);
-        tiempoVuelo = R2(tiempoVuelo);
+        alcance = D1(tiempoVuelo * vx);
+        tiempoVuelo = D2(tiempoVuelo);
         vy = 9.8 * tiempoVuelo;
-        impacto = R2(std::sqrt(vx * vx + vy * vy));
+        impacto = D2(std::sqrt(vx * vx + vy * vy));
         break;
     case 2: {
         v0 = g.Aleatorio(10, 400, 10, 1);
@@ -59,10 +48,10 @@ void Tipo020_Lanzamiento(Generador& g) {
         vy = v0 * std::sin(radianes);
         tiempoSubida = vy / 9.8;
         tiempoVuelo = 2 * tiempoSubida;
-        alcance = R1(tiempoVuelo * vx);
-        alturaMaxima = R1(tiempoSubida * vy / 2);
-        tiempoVuelo = R2(tiempoVuelo);
-        tiempoSubida = R2(tiempoSubida);
+        alcance = D1(tiempoVuelo * vx);
+        alturaMaxima = D1(tiempoSubida * vy / 2);
+        tiempoVuelo = D2(tiempoVuelo);
+        tiempoSubida = D2(tiempoSubida);
         break;
     }
     default: {
@@ -73,12 +62,12 @@ void Tipo020_Lanzamiento(Generador& g) {
         vx = v0 * std::cos(radianes);
         vy = v0 * std::sin(radianes);
         tiempoSubida = vy / 9.8;
-        alturaMaxima = R1(tiempoSubida * vy / 2) + h;
+        alturaMaxima = D1(tiempoSubida * vy / 2) + h;
         tiempoVuelo = (std::sqrt(vy * vy + 19.6 * h) + vy) / 9.8;
         const double vyFinal = vy - 9.8 * tiempoVuelo;
-        impacto = R2(std::sqrt(vyFinal * vyFinal + vx * vx));
-        alcance = R1(tiempoVuelo * vx);
-        tiempoSubida = R2(tiempoSubida);
+        impacto = D2(std::sqrt(vyFinal * vyFinal + vx * vx));
+        alcance = D1(tiempoVuelo * vx);
+        tiempoSubida = D2(tiempoSubida);
         break;
     }
     }

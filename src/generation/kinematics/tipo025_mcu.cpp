@@ -8,13 +8,6 @@ namespace vornith::generation::XIMB_FISI_CIN {
 
 namespace {
 
-QString TN(double x) {
-    return TextoNumero(x);
-}
-double D2(double x) {
-    return Redondea(x, -3);
-}
-
 struct GiroUniforme {
     double rpm = 0; // turning speed
     double r = 0;   // radius in cm

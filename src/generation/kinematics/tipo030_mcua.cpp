@@ -9,22 +9,6 @@ namespace vornith::generation::XIMB_FISI_CIN {
 
 namespace {
 
-QString TN(double x) {
-    return TextoNumero(x);
-}
-double D0(double x) {
-    return Redondea(x, -1);
-}
-double D1(double x) {
-    return Redondea(x, -2);
-}
-double D2(double x) {
-    return Redondea(x, -3);
-}
-double D3(double x) {
-    return Redondea(x, -4);
-}
-
 struct GiroAcelerado {
     double rpm0 = 0, rpm1 = 0; // initial and final turning speed
     double t = 0;              // time of the change in s

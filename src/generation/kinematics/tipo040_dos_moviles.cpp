@@ -8,13 +8,6 @@ namespace vornith::generation::XIMB_FISI_CIN {
 
 namespace {
 
-QString TN(double x) {
-    return TextoNumero(x);
-}
-double D2(double x) {
-    return Redondea(x, -3);
-}
-
 // A meeting of two vehicles: the data of the statement and the two answers.
 struct Encuentro {
     double vA = 0, vB = 0; // speeds of the vehicles from A and B

@@ -33,13 +33,6 @@ struct Movimiento {
     double t1 = 0, t2 = 0;
 };
 
-QString TN(double x) {
-    return TextoNumero(x);
-}
-double D1(double x) {
-    return Redondea(x, -2);
-}
-
 // A polynomial in t of degree at most three.
 QString P(double a3, double a2, double a1, double a0) {
     return TextoPolinomio(0, a3, a2, a1, a0, kT);

@@ -84,9 +84,9 @@ QString TextoNormal(double b, double c) {
 
 // Two decimals up to 100 m, one up to 1000 m, whole metres beyond.
 double RadioRedondeado(double rho) {
-    double r = Redondea(rho, -3);
-    if (r > 100) r = Redondea(rho, -2);
-    if (r > 1000) r = Redondea(rho, -1);
+    double r = D2(rho);
+    if (r > 100) r = D1(rho);
+    if (r > 1000) r = D0(rho);
     return r;
 }
 
