@@ -1,5 +1,6 @@
 // Type "030": a block at rest on a horizontal plane set moving by a constant force.
 
+#include "generation/dynamics/comun_dinamica.h"
 #include "generation/dynamics/rutinas.h"
 #include "generation/listado.h"
 #include "generation/module_interface.h"
@@ -11,15 +12,10 @@ namespace vornith::generation::XIMB_FISI_DIN {
 
 namespace {
 
-constexpr double kG = 9.8;
-
-const QString kLineaDato = QStringLiteral("    &+IDato: g &-I= 9&.8 m/s^2.&LF");
-
 // Friction coefficient: a hundredth from 0.15 to 0.35, or 0.2 after a draw above 0.6.
-double Rozamiento(Generador& g) {
-    double mu = g.Aleatorio(15, 35, 1, 1) / 100;
-    if (g.Rnd() > 0.6) mu = 0.2;
-    return mu;
+double RozamientoRetocado(Generador& g) {
+    const double mu = Rozamiento(g);
+    return g.Rnd() > 0.6 ? 0.2 : mu;
 }
 
 // Odd number of seconds from 3 to 13.
@@ -40,7 +36,7 @@ DatosParalela SorteaParalela(Generador& g) {
     DatosParalela d;
     d.m = g.Aleatorio(2, 50, 1, 1);
     d.a = g.Aleatorio(4, 19, 1, 1) / 2;
-    d.mu = Rozamiento(g);
+    d.mu = RozamientoRetocado(g);
     d.t = Tiempo(g);
     return d;
 }
@@ -78,7 +74,7 @@ void ConRozamiento(Generador& g) {
         QStringLiteral("& N paralela al plano.  Calcular:  ") +
         QStringLiteral("&+Ba)&-B& Fuerza de rozamiento.  &+Bb)&-B& Aceleración.  &+Bc)&-B& "
                        "Distancia recorrida al cabo de ") +
-        TN(p.t) + QStringLiteral("& segundos.&LF") + kLineaDato;
+        TN(p.t) + QStringLiteral("& segundos.&LF") + LineaDato();
     g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(fr)) +
                         QStringLiteral(" N;      &+Bb)&-B ") + TN(p.a) +
                         QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(d) + QStringLiteral(" m.&LF");
@@ -100,11 +96,8 @@ void FuerzaOblicua(Generador& g) {
         const double peso = m * kG;
         const double k = g.Aleatorio(45, 130, 1, 1);
         f = std::floor(peso * k / 100 + 0.5);
-        alfa = g.Aleatorio(25, 70, 1, 1);
-        if (g.Rnd() > 0.7) alfa = 45;
-        if (g.Rnd() > 0.7) alfa = 60;
-        if (g.Rnd() > 0.7) alfa = 30;
-        mu = Rozamiento(g);
+        alfa = AnguloFavorito(g, g.Aleatorio(25, 70, 1, 1), 45, 60, 30);
+        mu = RozamientoRetocado(g);
         const double fx = std::cos(alfa / 180 * PI) * f;
         const double fy = std::sin(alfa / 180 * PI) * f;
         normal = peso - fy;
@@ -127,7 +120,7 @@ void FuerzaOblicua(Generador& g) {
         QStringLiteral("° con el plano.  Hallar:  ") +
         QStringLiteral("&+Ba)&-B& Fuerza normal y de rozamiento.  &+Bb)&-B& Aceleración.  "
                        "&+Bc)&-B& Distancia recorrida y velocidad a los ") +
-        TN(t) + QStringLiteral("& segundos de actuar la fuerza.&LF") + kLineaDato;
+        TN(t) + QStringLiteral("& segundos de actuar la fuerza.&LF") + LineaDato();
     g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(normal)) +
                         QStringLiteral(" N;    ") + TN(D2(fr)) +
                         QStringLiteral(" N;      &+Bb)&-B ") + TN(a) +

@@ -39,7 +39,7 @@ void Ascensor(Generador& g) {
     const double m = g.Aleatorio(3, 35, 1, 1);
     const double a1 = g.Aleatorio(4, 10, 1, 1) / 2;
     double a2 = g.Aleatorio(4, 10, 1, 1) / 2;
-    const double P = m * 9.8;
+    const double P = m * kG;
     // Question d) must not repeat the acceleration of questions b) and c).
     if (a2 == a1) a2 = a1 + g.Aleatorio(2, 6, 1, 1) / 2;
     QString sentido = u"subida"_s;
@@ -74,10 +74,10 @@ void Ascensor(Generador& g) {
 void Muelle(Generador& g) {
     const double m = g.Aleatorio(300, 900, 5, 1);
     const double y = g.Aleatorio(25, 120, 1, 1);
-    const double k = (m / 1000 * 9.8) / (y / 100);
+    const double k = (m / 1000 * kG) / (y / 100);
     const double y2 = y + g.Aleatorio(20, 100, 1, 1);
     // From the unrounded constant, so the answer of c) is not worked from the one of b).
-    const double m2 = y2 * k / 100 / 9.8 * 1000;
+    const double m2 = y2 * k / 100 / kG * 1000;
 
     g.v.TextoEnunciado = u"De un muelle fijo al techo colgamos un cuerpo de "_s + TN(m) +
                          u"& g de masa. Debido a ello el muelle se estira "_s + TN(y) +
@@ -87,7 +87,7 @@ void Muelle(Generador& g) {
                          u"&SP=60:#IMG('F_DIN_HOOKE.GIF'DXmm=23.52:DYmm=-28:#IMG)&LF"_s +
                          u"&+Bc)&-B& Masa que tendrá un cuerpo si al colgarlo del muelle&LF"_s +
                          u"    éste se estira "_s + TN(y2) + u"& cm.&LF"_s + LineaDato();
-    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(D2(m * 9.8 / 1000)) + u" N;      &+Bb)&-B "_s +
+    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(D2(m * kG / 1000)) + u" N;      &+Bb)&-B "_s +
                         TN(D2(k)) + u" N/m;      &+Bc)&-B "_s + TN(D1(m2)) + u" g.&LF"_s;
 }
 
@@ -99,7 +99,7 @@ void PenduloConico(Generador& g) {
     // k per cent of the cord, cut down to whole centimetres: always shorter than the cord.
     const double r = std::floor(k * L) / 100;
     const double theta = PI / 2 - ArcoCoseno(r / L); // angle of the cord with the vertical
-    const double T = m * 9.8 / std::cos(theta);
+    const double T = m * kG / std::cos(theta);
     const double Fc = T * r / L;
     const double w = std::sqrt(T / L / m);
 

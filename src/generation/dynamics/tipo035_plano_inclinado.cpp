@@ -44,7 +44,7 @@ struct FuerzasPlano {
 
 FuerzasPlano Fuerzas(double m, double alfa, double mu) {
     FuerzasPlano f{};
-    f.P = m * 9.8;
+    f.P = m * kG;
     f.Px = std::sin(PI * alfa / 180) * f.P;
     f.N = std::cos(PI * alfa / 180) * f.P;
     f.Fr = mu * f.N;
@@ -54,20 +54,13 @@ FuerzasPlano Fuerzas(double m, double alfa, double mu) {
 double Masa(Generador& g) {
     return g.Aleatorio(3, 50, 1, 1);
 }
-double Rozamiento(Generador& g) {
-    return g.Aleatorio(15, 35, 1, 1) / 100;
-}
 double Inclinacion(Generador& g) {
     return g.Aleatorio(25, 70, 1, 1);
 }
 
-// Three draws in turn that replace the angle by the classroom favourites 45, 60 and 30 degrees;
-// a later one wins.
+// The drawn angle, or the classroom favourites 45, 60 and 30 degrees.
 double RetocaAngulo(Generador& g, double alfa) {
-    if (g.Rnd() > 0.7) alfa = 45;
-    if (g.Rnd() > 0.7) alfa = 60;
-    if (g.Rnd() > 0.7) alfa = 30;
-    return alfa;
+    return AnguloFavorito(g, alfa, 45, 60, 30);
 }
 
 // Answers b) of the three plane sub-types: normal and friction force.
@@ -169,11 +162,11 @@ void CurvaPeraltada(Generador& g) {
     const double R = g.Aleatorio(200, 500, 5, 1);
     const double c = std::cos(PI * alfa / 180);
     const double s = std::sin(PI * alfa / 180);
-    const double vs = std::sqrt(std::tan(PI * alfa / 180) * R * 9.8);
-    const double vr = std::sqrt((c * mu + s) * R * 9.8 / (c - s * mu));
+    const double vs = std::sqrt(std::tan(PI * alfa / 180) * R * kG);
+    const double vr = std::sqrt((c * mu + s) * R * kG / (c - s * mu));
     const double k = g.Aleatorio(60, 90, 1, 1);
     const double vq = std::floor(vs * k / 100 + 0.5);
-    const double beta = std::atan(vq * vq / R / 9.8) * 180 / PI;
+    const double beta = std::atan(vq * vq / R / kG) * 180 / PI;
 
     g.v.TextoEnunciado =
         u"Un coche toma una curva de "_s + TN(R) +

@@ -1,5 +1,6 @@
 // Type "040": two or three blocks joined by light cords over light pulleys.
 
+#include "generation/dynamics/comun_dinamica.h"
 #include "generation/dynamics/rutinas.h"
 #include "generation/listado.h"
 #include "generation/module_interface.h"
@@ -10,10 +11,6 @@
 namespace vornith::generation::XIMB_FISI_DIN {
 
 namespace {
-
-constexpr double kG = 9.8;
-
-const QString kLineaDato = QStringLiteral("    &+IDato: g &-I= 9&.8 m/s^2.&LF");
 
 // Diagrams hung from the line after a tab to a per cent of the width, beside the lines below.
 const QString kDibujoAtwood60 =
@@ -26,10 +23,6 @@ const QString kDibujoPlano2 =
     QStringLiteral("&SP=60:#IMG('F_DIN_pis2M.GIF'DXmm=45.6:DYmm=-22:#IMG)");
 const QString kDibujoMesa3 =
     QStringLiteral("&SP=57:#IMG('F_DIN_ME3M.GIF'DXmm=42.93:DYmm=-22:#IMG)");
-
-double Rozamiento(Generador& g) {
-    return g.Aleatorio(15, 35, 1, 1) / 100;
-}
 
 // Distance from 6 to 80 m, even.
 double Distancia(Generador& g) {
@@ -56,7 +49,7 @@ void MaquinaAtwood(Generador& g) {
         QStringLiteral("&LF") +
         QStringLiteral("&+Bb)&-B& Aceleración del sistema.&LF&+Bc)&-B& Tiempo para que las "
                        "masas se separen ") +
-        TN(h) + QStringLiteral(" m.&LF") + kLineaDato;
+        TN(h) + QStringLiteral(" m.&LF") + LineaDato();
     g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(tension)) +
                         QStringLiteral(" N;      &+Bb)&-B ") + TN(D2(a)) +
                         QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(D3(t)) +
@@ -83,7 +76,7 @@ void MaquinaAtwoodMasa(Generador& g) {
         QStringLiteral(" m/s^2.") + kDibujoAtwood65 + QStringLiteral("&LF") +
         QStringLiteral("&+Bb)&-B& Tensión de la cuerda.&LF&+Bc)&-B& Diferencia de altura a "
                        "los ") +
-        TN(t) + QStringLiteral(" s.&LF") + kLineaDato;
+        TN(t) + QStringLiteral(" s.&LF") + LineaDato();
     g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(m2)) +
                         QStringLiteral(" kg;      &+Bb)&-B ") + TN(D2(tension)) +
                         QStringLiteral(" N;      &+Bc)&-B ") + TN(D3(desnivel)) +
@@ -107,7 +100,7 @@ void CompletaArrastre(Generador& g, Arrastre& r) {
 
 QString ColaArrastre(const Arrastre& r) {
     return QStringLiteral("&+Bc)&-B& Tiempo para que el bloque 2 baje ") + TN(r.h) +
-           QStringLiteral(" m.&LF") + kLineaDato;
+           QStringLiteral(" m.&LF") + LineaDato();
 }
 
 QString SolucionArrastre(const Arrastre& r) {
@@ -159,10 +152,7 @@ void PlanoInclinadoDosMasas(Generador& g) {
         g.Vuelta();
         m1 = g.Aleatorio(1, 9, 1, 1);
         m2 = m1 + g.Aleatorio(3, 15, 1, 1);
-        alfa = g.Aleatorio(20, 60, 1, 1);
-        if (g.Rnd() > 0.7) alfa = 60;
-        if (g.Rnd() > 0.7) alfa = 45;
-        if (g.Rnd() > 0.7) alfa = 30;
+        alfa = AnguloFavorito(g, g.Aleatorio(20, 60, 1, 1), 60, 45, 30);
         mu = Rozamiento(g);
         const double px = m1 * kG * std::sin(alfa * PI / 180);
         const double n1 = m1 * kG * std::cos(alfa * PI / 180);
@@ -218,7 +208,8 @@ void MesaTresMasas(Generador& g) {
         TN(mu) + QStringLiteral(".  Calcular:&LF") +
         QStringLiteral("&+Ba)&-B& Fuerza de rozamiento.&LF") +
         QStringLiteral("&+Bb)&-B& Aceleración del movimiento.") + kDibujoMesa3 +
-        QStringLiteral("&LF") + QStringLiteral("&+Bc)&-B& Tensión de las cuerdas.&LF") + kLineaDato;
+        QStringLiteral("&LF") + QStringLiteral("&+Bc)&-B& Tensión de las cuerdas.&LF") +
+        LineaDato();
     g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(fr)) +
                         QStringLiteral(" N;      &+Bb)&-B ") + TN(D2(a)) +
                         QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(D2(t1)) +

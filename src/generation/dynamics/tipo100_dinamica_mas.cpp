@@ -1,6 +1,7 @@
 // Type "100": dynamics of simple harmonic motion, a mass on a spring (sub-types 1 to 6) and a
 // simple pendulum (7 and 8). Every number is written with four significant figures.
 
+#include "generation/dynamics/comun_dinamica.h"
 #include "generation/dynamics/rutinas.h"
 #include "generation/listado.h"
 #include "generation/module_interface.h"
@@ -45,7 +46,7 @@ MovimientoMAS SorteaMovimiento(Generador& g) {
     s.f = 1 / s.T;
     s.w = (PI + PI) * s.f;
     s.k = s.w * s.w * s.m / 1000;
-    s.Lp = s.T * s.T * 9.8 / 4 / (PI * PI);
+    s.Lp = s.T * s.T * kG / 4 / (PI * PI);
     return s;
 }
 
