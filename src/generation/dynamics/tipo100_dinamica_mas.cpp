@@ -4,22 +4,15 @@
 #include "generation/dynamics/comun_dinamica.h"
 #include "generation/dynamics/rutinas.h"
 #include "generation/listado.h"
-#include "generation/module_interface.h"
-#include "generation/number_services.h"
+#include "generation/movimiento_armonico.h"
 
 #include <QStringList>
-
-#include <cmath>
 
 namespace vornith::generation::XIMB_FISI_DIN {
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString TC4(double x) {
-    return TextoCifras(x, 4);
-}
 
 // One motion: every quantity of it follows from the drawn amplitude, mass and period.
 struct MovimientoMAS {
@@ -38,11 +31,9 @@ struct MovimientoMAS {
 
 MovimientoMAS SorteaMovimiento(Generador& g) {
     MovimientoMAS s;
-    s.A = g.Aleatorio(15, 495, 1, 1) / 100;
-    if (s.A == 1) s.A = 2;
+    s.A = SorteaAmplitud(g);
     s.m = g.Aleatorio(20, 4000, 10, 1) / 10;
-    s.T = g.Aleatorio(50, 9000, 10, 1) / 1000;
-    if (g.Rnd() > 0.5) s.T = g.Aleatorio(50, 900, 10, 1) / 1000;
+    s.T = SorteaPeriodo(g);
     s.f = 1 / s.T;
     s.w = (PI + PI) * s.f;
     s.k = s.w * s.w * s.m / 1000;
@@ -57,21 +48,8 @@ struct Ecuacion {
 };
 
 Ecuacion EscribeEcuacion(Generador& g, const MovimientoMAS& s) {
-    QString w = TC4(s.w);
-    if (w == u"1"_s) w.clear();
-    if (!w.isEmpty()) w += u"& "_s;
-    QString fase;
-    QString condicion = u"su elongación es nula"_s;
-    if (g.Rnd() > 0.5) {
-        fase = u"& +& &pi/6"_s;
-        condicion = u"su elongación es la mitad de la amplitud"_s;
-    }
-    if (g.Rnd() > 0.5) {
-        fase = u"& +& &pi/2"_s;
-        condicion = u"su elongación es máxima"_s;
-    }
-    return {u"&+Ix(t)&-I& =& "_s + TC4(s.A) + u"& sen("_s + w + u"&+It&-I"_s + fase + u")"_s,
-            condicion};
+    const FaseInicial inicio = SorteaFaseInicial(g);
+    return {TextoElongacion(s.A, s.w, inicio.fase), inicio.condicion};
 }
 
 // A problem's texts: the opening sentences, the questions a), b)... and their answers.
@@ -90,73 +68,73 @@ Textos TextosDelSubTipo(Generador& g, int subTipo, const MovimientoMAS& s, const
     const QString& c = e.condicion;
     switch (subTipo) {
     case 1:
-        return {u"Una masa de "_s + TC4(s.m) +
+        return {u"Una masa de "_s + C4(s.m) +
                     u"& g está unida a un muelle y realiza un movimiento armónico simple con "
                     u"una amplitud de "_s +
-                    TC4(s.A) + u"& m y un periodo de "_s + TC4(s.T) + u"& s. "_s +
+                    C4(s.A) + u"& m y un periodo de "_s + C4(s.T) + u"& s. "_s +
                     u"Si en el instante inicial "_s + c + u", calcular:&LF"_s,
                 {kConstantePedida, kEcuacionPedida, u"Fuerza máxima."_s},
-                {TC4(s.k) + u" N/m"_s, E, TC4(s.Fm()) + u" N"_s}};
+                {C4(s.k) + u" N/m"_s, E, C4(s.Fm()) + u" N"_s}};
     case 2:
-        return {u"La constante elástica de un muelle vale "_s + TC4(s.k) +
+        return {u"La constante elástica de un muelle vale "_s + C4(s.k) +
                     u"& N/m. Se coloca una masa al muelle y éste realiza un movimiento armónico "
                     u"simple de "_s +
-                    TC4(s.A) + u"& m de amplitud con una frecuencia de "_s + TC4(s.f) +
-                    u"& Hz. "_s + u"Cuando se inicia el movimiento "_s + c + u", determinar:&LF"_s,
+                    C4(s.A) + u"& m de amplitud con una frecuencia de "_s + C4(s.f) + u"& Hz. "_s +
+                    u"Cuando se inicia el movimiento "_s + c + u", determinar:&LF"_s,
                 {u"El valor de la masa."_s, kEcuacionPedida, u"Fuerza máxima."_s},
-                {TC4(s.m) + u" g"_s, E, TC4(s.Fm()) + u" N"_s}};
+                {C4(s.m) + u" g"_s, E, C4(s.Fm()) + u" N"_s}};
     case 3:
-        return {u"Un objeto de "_s + TC4(s.m) +
+        return {u"Un objeto de "_s + C4(s.m) +
                     u"& g de masa está unido a un muelle cuya constante elástica es de "_s +
-                    TC4(s.k) +
+                    C4(s.k) +
                     u"& N/m. Se hace vibrar el sistema con un movimiento armónico simple de "_s +
-                    TC4(s.A) + u"& m de amplitud. "_s + u"Para el instante inicial "_s + c +
+                    C4(s.A) + u"& m de amplitud. "_s + u"Para el instante inicial "_s + c +
                     u", hallar:&LF"_s,
                 {u"Frecuencia del movimiento."_s, kEcuacionPedida, u"Velocidad máxima."_s},
-                {TC4(s.f) + u" Hz"_s, E, TC4(s.vm()) + u" m/s"_s}};
+                {C4(s.f) + u" Hz"_s, E, C4(s.vm()) + u" m/s"_s}};
     case 4:
-        return {u"Tenemos un cuerpo de "_s + TC4(s.m) +
+        return {u"Tenemos un cuerpo de "_s + C4(s.m) +
                     u"& g de masa unido a un muelle. Se hace oscilar el sistema con un "
                     u"movimiento armónico simple que tiene una amplitud de "_s +
-                    TC4(s.A) + u"& m y una velocidad de "_s + TC4(s.vm()) +
+                    C4(s.A) + u"& m y una velocidad de "_s + C4(s.vm()) +
                     u"& m/s en el punto de equilibrio. "_s + u"Cuando el tiempo es nulo, "_s + c +
                     u", calcular:&LF"_s,
                 {u"Periodo del movimiento."_s, kConstantePedida, kEcuacionPedida},
-                {TC4(s.T) + u" s"_s, TC4(s.k) + u" N/m"_s, E}};
+                {C4(s.T) + u" s"_s, C4(s.k) + u" N/m"_s, E}};
     case 5:
-        return {u"Un objeto de "_s + TC4(s.m) +
+        return {u"Un objeto de "_s + C4(s.m) +
                     u"& g de masa se encuentra unido a un muelle realizando un movimiento "
                     u"armónico simple que tiene una frecuencia de "_s +
-                    TC4(s.f) + u"& Hz con una velocidad máxima de "_s + TC4(s.vm()) + u"& m/s. "_s +
+                    C4(s.f) + u"& Hz con una velocidad máxima de "_s + C4(s.vm()) + u"& m/s. "_s +
                     u"Si inicialmente "_s + c + u", determinar:&LF"_s,
                 {u"Amplitud."_s, kConstantePedida, kEcuacionPedida, kFuerzaPedida},
-                {TC4(s.A) + u" m"_s, TC4(s.k) + u" N/m"_s, E, TC4(s.Fm()) + u" N"_s}};
+                {C4(s.A) + u" m"_s, C4(s.k) + u" N/m"_s, E, C4(s.Fm()) + u" N"_s}};
     case 6:
-        return {u"Un cuerpo de "_s + TC4(s.m) +
+        return {u"Un cuerpo de "_s + C4(s.m) +
                     u"& g de masa está unido a un muelle que realiza un movimiento armónico "
                     u"simple cuya elongación viene dada por "_s +
                     E + u" en unidades del S.I. Hallar:&LF"_s,
                 {kConstantePedida, u"Velocidad máxima."_s, kFuerzaPedida},
-                {TC4(s.k) + u" N/m"_s, TC4(s.vm()) + u" m/s"_s, TC4(s.Fm()) + u" N"_s}};
+                {C4(s.k) + u" N/m"_s, C4(s.vm()) + u" m/s"_s, C4(s.Fm()) + u" N"_s}};
     case 7: {
-        const double xc = s.A * g.Aleatorio(20, 80, 1, 1) / 100;
-        const double vc = s.w * std::sqrt(s.A * s.A - xc * xc);
+        const double xc = SorteaElongacion(g, s.A);
+        const double vc = VelocidadEnElongacion(s.A, s.w, xc);
         return {
             u"Un péndulo simple oscila con un movimiento armónico simple según la "
             u"expresión "_s +
                 E + u" en unidades del S.I. Siendo &+Ig&-I& =& 9&.8& m/s^2, calcular:&LF"_s,
             {u"Frecuencia."_s, u"Longitud de la varilla del péndulo."_s,
-             u"Velocidad de la &+Ilenteja&-I cuando la elongación es de "_s + TC4(xc) + u" m."_s},
-            {TC4(s.f) + u" Hz"_s, TC4(s.Lp) + u" m"_s, TC4(vc) + u" m/s"_s}};
+             u"Velocidad de la &+Ilenteja&-I cuando la elongación es de "_s + C4(xc) + u" m."_s},
+            {C4(s.f) + u" Hz"_s, C4(s.Lp) + u" m"_s, C4(vc) + u" m/s"_s}};
     }
     default:
-        return {u"La varilla de un péndulo simple mide "_s + TC4(s.Lp) +
+        return {u"La varilla de un péndulo simple mide "_s + C4(s.Lp) +
                     u"& m de longitud. El péndulo oscila con un movimiento armónico simple de "_s +
-                    TC4(s.A) + u"& m de amplitud. "_s + u"Si inicialmente "_s + c +
+                    C4(s.A) + u"& m de amplitud. "_s + u"Si inicialmente "_s + c +
                     u" y siendo &+Ig&-I& =& 9&.8& m/s^2, determinar:&LF"_s,
                 {u"Periodo."_s, kEcuacionPedida,
                  u"Velocidad máxima de oscilación de la &+Ilenteja&-I."_s},
-                {TC4(s.T) + u" s"_s, E, TC4(s.vm()) + u" m/s"_s}};
+                {C4(s.T) + u" s"_s, E, C4(s.vm()) + u" m/s"_s}};
     }
 }
 

@@ -3,65 +3,31 @@
 
 #include "generation/kinematics/rutinas.h"
 #include "generation/listado.h"
-#include "generation/number_services.h"
-
-#include <cmath>
+#include "generation/movimiento_armonico.h"
 
 namespace vornith::generation::XIMB_FISI_CIN {
 
 namespace {
 
-QString C4(double x) {
-    return TextoCifras(x, 4);
-}
-QString C3(double x) {
-    return TextoCifras(x, 3);
-}
-
 struct Oscilacion {
-    double Am = 0;  // amplitude, m
-    double T = 0;   // period, s
-    double f = 0;   // frequency, Hz
-    double w = 0;   // pulsation, rad/s
-    QString wTexto; // the factor of t, empty when it reads "1"
+    double Am = 0; // amplitude, m
+    double T = 0;  // period, s
+    double f = 0;  // frequency, Hz
+    double w = 0;  // pulsation, rad/s
 
     double vmax() const { return w * Am; }
     double amax() const { return w * Am * w; }
     // Speed at the elongation x1.
-    double vx(double x1) const { return std::sqrt(Am * Am - x1 * x1) * w; }
+    double vx(double x1) const { return VelocidadEnElongacion(Am, w, x1); }
 };
 
 Oscilacion Datos(Generador& g) {
     Oscilacion m;
-    m.Am = g.Aleatorio(15, 495, 1, 1) / 100;
-    if (m.Am == 1) m.Am = 2;
-    m.T = g.Aleatorio(50, 9000, 10, 1) / 1000;
-    if (g.Rnd() > 0.5) m.T = g.Aleatorio(50, 900, 10, 1) / 1000;
+    m.Am = SorteaAmplitud(g);
+    m.T = SorteaPeriodo(g);
     m.f = 1 / m.T;
     m.w = 2 * PI * m.f;
-    m.wTexto = C4(m.w);
-    if (m.wTexto == QLatin1String("1"))
-        m.wTexto.clear();
-    else
-        m.wTexto += QStringLiteral("& ");
     return m;
-}
-
-// The initial state of sub-types 3 and 4: the phase text and its wording. Both draws are
-// always made; the second wins.
-struct Inicio {
-    QString fase;
-    QString condicion;
-};
-
-Inicio DibujaInicio(Generador& g) {
-    Inicio i{QString(), QStringLiteral("su elongación es nula")};
-    if (g.Rnd() > 0.5)
-        i = {QStringLiteral("& +& &pi/6"),
-             QStringLiteral("su elongación es la mitad de la amplitud")};
-    if (g.Rnd() > 0.5)
-        i = {QStringLiteral("& +& &pi/2"), QStringLiteral("su elongación es máxima")};
-    return i;
 }
 
 // A drawn initial phase in rad, as its "+ phi" text.
@@ -69,14 +35,8 @@ QString DibujaFase(Generador& g) {
     return QStringLiteral("& +& ") + C4(g.Aleatorio(10, 50, 1, 1) / 10);
 }
 
-// An elongation between 20 % and 80 % of the amplitude.
-double DibujaElongacion(Generador& g, const Oscilacion& m) {
-    return m.Am * g.Aleatorio(20, 80, 1, 1) / 100;
-}
-
 QString Elongacion(const Oscilacion& m, const QString& fase) {
-    return QStringLiteral("&+Ix(t)&-I& =& ") + C4(m.Am) + QStringLiteral("& sen(") + m.wTexto +
-           QStringLiteral("&+It&-I") + fase + u')';
+    return TextoElongacion(m.Am, m.w, fase);
 }
 
 } // namespace
@@ -112,7 +72,7 @@ void Tipo100_MAS(Generador& g) {
         break;
     case 2: {
         const QString fase = DibujaFase(g);
-        const double x1 = DibujaElongacion(g, m);
+        const double x1 = SorteaElongacion(g, m.Am);
         v.TextoEnunciado =
             QStringLiteral("La elongación de un movimiento armónico simple viene dada por la "
                            "expresión ") +
@@ -130,7 +90,7 @@ void Tipo100_MAS(Generador& g) {
         break;
     }
     case 3: {
-        const Inicio inicio = DibujaInicio(g);
+        const FaseInicial inicio = SorteaFaseInicial(g);
         v.TextoEnunciado =
             QStringLiteral("La amplitud de un movimiento armónico simple vale ") + C4(m.Am) +
             QStringLiteral("& m y su velocidad máxima es de ") + C4(m.vmax()) +
@@ -146,8 +106,8 @@ void Tipo100_MAS(Generador& g) {
         break;
     }
     case 4: {
-        const Inicio inicio = DibujaInicio(g);
-        const double x1 = DibujaElongacion(g, m);
+        const FaseInicial inicio = SorteaFaseInicial(g);
+        const double x1 = SorteaElongacion(g, m.Am);
         v.TextoEnunciado =
             QStringLiteral("Para un movimiento armónico simple la velocidad en el punto de "
                            "equilibrio es de ") +
@@ -169,9 +129,9 @@ void Tipo100_MAS(Generador& g) {
     }
     default: {
         const QString fase = DibujaFase(g);
-        const QString velocidad = QStringLiteral("&+Iv(t)&-I& =& ") + C3(m.vmax()) +
-                                  QStringLiteral("& cos(") + m.wTexto + QStringLiteral("&+It&-I") +
-                                  fase + u')';
+        const QString velocidad = QStringLiteral("&+Iv(t)&-I& =& ") + TextoCifras(m.vmax(), 3) +
+                                  QStringLiteral("& cos(") + TextoPulsacion(m.w) +
+                                  QStringLiteral("&+It&-I") + fase + u')';
         v.TextoEnunciado =
             QStringLiteral("La velocidad de oscilación en un movimiento armónico simple viene "
                            "dada por la expresión ") +
