@@ -1,5 +1,6 @@
 // Type "025": a pulley, wheel or flywheel turning at constant speed.
 
+#include "generation/kinematics/giro.h"
 #include "generation/kinematics/rutinas.h"
 #include "generation/listado.h"
 #include "generation/number_services.h"
@@ -17,11 +18,6 @@ struct GiroUniforme {
     double N = 0;   // turns in the time t
 };
 
-// Linear speed at the rim in m/s, unrounded.
-double VelocidadBorde(const GiroUniforme& m) {
-    return PI * m.rpm / 30 * m.r / 100;
-}
-
 // Redraws until the rim acceleration stays below 1000 m/s^2.
 GiroUniforme Datos(Generador& g) {
     GiroUniforme m;
@@ -30,7 +26,7 @@ GiroUniforme Datos(Generador& g) {
         m.rpm = g.Aleatorio(60, 900, 1, 1);
         m.r = g.Aleatorio(20, 600, 5, 1);
         m.t = g.Aleatorio(3, 65, 1, 1);
-        m.v = D2(VelocidadBorde(m));
+        m.v = D2(VelocidadBorde(m.rpm, m.r));
         m.an = D2(m.v * m.v / m.r * 100);
         m.N = D2(m.rpm / 60 * m.t);
     } while (!(m.an < 1000));
@@ -52,14 +48,12 @@ void Tipo025_MCU(Generador& g) {
     const int subTipo = SubTipo(v.Semilla, 4);
     const GiroUniforme m = Datos(g);
 
-    QString radio = TN(m.r) + QStringLiteral("& cm de radio");
-    if (g.Rnd() > 0.5) radio = TN(2 * m.r) + QStringLiteral("& cm de diámetro");
+    const QString radio = TextoRadio(g, m.r);
     QString velocidad = TN(m.v) + QStringLiteral("& m/s");
-    if (g.Rnd() > 0.7) velocidad = TN(D2(VelocidadBorde(m) * 3.6)) + QStringLiteral("& km/h");
+    if (g.Rnd() > 0.7)
+        velocidad = TN(D2(VelocidadBorde(m.rpm, m.r) * 3.6)) + QStringLiteral("& km/h");
 
-    const QString objetos[] = {QStringLiteral("Una polea"), QStringLiteral("Una rueda"),
-                               QStringLiteral("Un volante")};
-    const QString objeto = objetos[RestoSemilla(v.Semilla, 3)];
+    const QString objeto = ObjetoQueGira(v.Semilla);
     const QString omega = TN(D2(PI * m.rpm / 30));
     // Angular speed in rad/s and in rpm, the first answer of sub-types 2 to 4.
     const QString omegaYRpm = QStringLiteral("&SP=10:&+Ba)&-B& ") + omega +

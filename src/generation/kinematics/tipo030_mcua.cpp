@@ -1,6 +1,7 @@
 // Type "030": a turning object or the wheels of a vehicle whose angular speed changes at a
 // constant rate.
 
+#include "generation/kinematics/giro.h"
 #include "generation/kinematics/rutinas.h"
 #include "generation/listado.h"
 #include "generation/number_services.h"
@@ -20,11 +21,6 @@ struct GiroAcelerado {
     double N = 0;              // turns made during the change
     double d = 0;              // braking distance in m (sub-type 4)
 };
-
-// Speed at the rim in m/s, unrounded, of a turning speed in rpm.
-double VelocidadBorde(double rpm, double r) {
-    return PI * rpm / 30 * r / 100;
-}
 
 // Angle turned during the change, in rad.
 double Angulo(const GiroAcelerado& m) {
@@ -92,12 +88,9 @@ void Tipo030_MCUA(Generador& g) {
         inicial = TN(D2(VelocidadBorde(m.rpm0, m.r) * 3.6)) + QStringLiteral("& km/h");
         final_ = TN(D2(VelocidadBorde(m.rpm1, m.r) * 3.6)) + QStringLiteral("& km/h");
     }
-    QString radio = TN(m.r) + QStringLiteral("& cm de radio");
-    if (g.Rnd() > 0.5) radio = TN(2 * m.r) + QStringLiteral("& cm de diámetro");
+    const QString radio = TextoRadio(g, m.r);
 
-    const QString objetos[] = {QStringLiteral("Una polea"), QStringLiteral("Una rueda"),
-                               QStringLiteral("Un volante")};
-    const QString objeto = objetos[RestoSemilla(v.Semilla, 3)];
+    const QString objeto = ObjetoQueGira(v.Semilla);
     const QString alfa =
         QStringLiteral("&+Bb)&-B& ") + TN(m.alfa) + QStringLiteral("& rad/s^2      ");
     // Angular, tangential and final normal accelerations: answers a) and b) of 1 and 3.
