@@ -5,6 +5,7 @@
 #include "generation/dynamics/rutinas.h"
 #include "generation/kinematics/rutinas.h"
 #include "generation/modulos.h"
+#include "generation/number_services.h"
 
 #include <QStringList>
 
@@ -83,16 +84,6 @@ QString Codigo(const QString& texto) {
     return (QStringLiteral("000") + texto).right(3);
 }
 
-QString SinBlancos(const QString& s) {
-    qsizetype a = 0;
-    qsizetype b = s.size();
-    while (a < b && s[a] == u' ')
-        ++a;
-    while (b > a && s[b - 1] == u' ')
-        --b;
-    return s.mid(a, b - a);
-}
-
 QString Listado(const Modulo& m, EstadoGeneracion& estado) {
     InterfazModulo& v = estado.Interfaz;
     v.ModoCatalogo = true;
@@ -112,7 +103,7 @@ QString Listado(const Modulo& m, EstadoGeneracion& estado) {
         v.CatTema = Ajusta(v.CatTema, 80);
         v.CatTitulo = Ajusta(v.CatTitulo, 80);
         v.CatDescripcion = Ajusta(v.CatDescripcion, 160);
-        const QString clase = SinBlancos(v.CatClase);
+        const QString clase = RecortaBlancos(v.CatClase);
         v.CatClase = clase.isEmpty() ? QStringLiteral("3") : clase.left(1);
 
         const QString encabezado = v.CatCodTema + QLatin1String("000") + v.CatAsignatura +

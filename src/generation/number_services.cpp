@@ -22,17 +22,6 @@ void exigeFinito(double x) {
                               QStringLiteral("Desbordamiento: valor numérico no finito"));
 }
 
-// Trims blanks only (not tabs or line ends), as the polynomial text needs.
-QString recortaBlancos(const QString& s) {
-    qsizetype start = 0;
-    qsizetype end = s.size();
-    while (start < end && s[start] == u' ')
-        ++start;
-    while (end > start && s[end - 1] == u' ')
-        --end;
-    return s.mid(start, end - start);
-}
-
 int cuentaDigitos(const QString& s) {
     int n = 0;
     for (const QChar c : s)
@@ -41,6 +30,16 @@ int cuentaDigitos(const QString& s) {
 }
 
 } // namespace
+
+QString RecortaBlancos(const QString& s) {
+    qsizetype start = 0;
+    qsizetype end = s.size();
+    while (start < end && s[start] == u' ')
+        ++start;
+    while (end > start && s[end - 1] == u' ')
+        --end;
+    return s.mid(start, end - start);
+}
 
 std::optional<double> Aleatorio(RandomSource& rng, double min, double max, double step,
                                 double noCero) {
@@ -158,7 +157,7 @@ QString TextoPolinomio(double a4, double a3, double a2, double a1, double a0,
         hayMayor = true;
     }
     if (!hayMayor) return QStringLiteral("0");
-    s = recortaBlancos(s);
+    s = RecortaBlancos(s);
     s.replace(QLatin1String(" "), QLatin1String("& "));
     s.replace(QLatin1String("."), QLatin1String("&."));
     return s;

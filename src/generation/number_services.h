@@ -44,6 +44,7 @@ QString TextoPolinomio(double a4, double a3, double a2, double a1, double a0,
 // Markup text of the vector x i + y j + z k; a non-empty component text replaces its number.
 QString TextoVector(double x, double y, double z, const QString& tx = QString(),
                     const QString& ty = QString(), const QString& tz = QString());
+
 // Shorthands of the generators: TN(x) is TextoNumero(x), Dn(x) is x rounded to n decimals.
 inline QString TN(double x) {
     return TextoNumero(x);
@@ -64,5 +65,9 @@ inline double D3(double x) {
 // Arc cosine in radians; 0 outside [-1, 1]. Rounding noise just outside (such as
 // -1.0000000000000002) counts as the end of the interval; not-a-number is passed on.
 double ArcoCoseno(double x);
+
+// s without its leading and trailing blanks; tabs and line ends stay (the polynomial text and
+// the class of a catalogue entry trim only blanks).
+QString RecortaBlancos(const QString& s);
 
 } // namespace vornith::generation

@@ -184,6 +184,12 @@ TEST(ArcoCoseno, RoundingNoiseOutsideTheIntervalIsClamped) {
     EXPECT_EQ(ArcoCoseno(1.0000000000000002), 0.0);
 }
 
+TEST(RecortaBlancos, TrimsBlanksOnly) {
+    EXPECT_EQ(RecortaBlancos("  4x "), "4x");
+    EXPECT_EQ(RecortaBlancos("    "), "");
+    EXPECT_EQ(RecortaBlancos(" \t a\r\n "), "\t a\r\n");
+}
+
 TEST(TextServices, NonFiniteValuesThrowInsteadOfPrinting) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::nan("");
