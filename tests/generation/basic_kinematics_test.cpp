@@ -1,12 +1,9 @@
 // Types 010 and 020 of the kinematics module: worked examples on scripted draws, and the
 // physics of every seed's problem read back from its texts.
 
-#include "generated_text.h"
+#include "generador_directo.h"
 #include "generation/kinematics/rutinas.h"
-#include "generation/me_norv.h"
 #include "generation/number_services.h"
-#include "qstring_printer.h"
-#include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,83 +14,45 @@
 namespace vornith::generation {
 namespace {
 
+using test::generaConGuion;
+using test::Generado;
 using test::numerosEn;
-using test::ScriptedRandom;
 
-struct Textos {
-    QString enunciado;
-    QString solucion;
-};
-
-// Runs a generator directly, with the draws the test scripted.
-Textos corre(RutinaGeneradora rutina, int semilla, std::deque<float> draws, int* usadas = nullptr) {
-    ScriptedRandom rng;
-    rng.script = std::move(draws);
-    InterfazModulo v;
-    v.Semilla = semilla;
-    Generador g(v, rng);
-    rutina(g);
-    if (usadas) *usadas = rng.draws;
-    return {v.TextoEnunciado, v.TextoSolucion};
-}
-
-Textos generaCodigo(EstadoGeneracion& estado, int routine, int seed) {
-    Textos t;
+// The problem of a routine and seed, through the module's entry as a collection would ask it.
+Generado generaCodigo(EstadoGeneracion& estado, int routine, int seed) {
     const QString code = QString::number(routine).rightJustified(3, u'0') + "000" +
                          QString::number(seed).rightJustified(4, u'0') + "000101";
-    GeneraPorModulo(estado, QStringLiteral("XIMB_FISI_CIN"), code, t.enunciado, t.solucion);
-    return t;
+    return test::generaPorModulo(estado, QStringLiteral("XIMB_FISI_CIN"), code);
 }
 
-// The rules every generated text keeps.
-void compruebaForma(const Textos& t, int seed) {
-    EXPECT_TRUE(t.enunciado.endsWith("&LF")) << seed << t.enunciado;
-    EXPECT_TRUE(t.solucion.startsWith("&SP=10:")) << seed << t.solucion;
+// The house rules, and a full stop closing the answers of these two types.
+void compruebaForma(const Generado& t, int seed) {
+    test::compruebaNormasCinematica(t);
     EXPECT_TRUE(t.solucion.endsWith(".&LF")) << seed << t.solucion;
-    EXPECT_FALSE(t.enunciado.startsWith("<ERROR")) << seed << t.enunciado;
-    EXPECT_TRUE(test::esCp1252(t.enunciado) && test::esCp1252(t.solucion)) << seed;
-    EXPECT_TRUE(test::sinPuntoSuelto(t.enunciado) && test::sinPuntoSuelto(t.solucion)) << seed;
-}
-
-bool casi(double a, double b, double tolerancia) {
-    return std::fabs(a - b) <= tolerancia;
 }
 
 // Type 010
 
-TEST(Tipo010, ListsItsCatalogueEntry) {
-    ScriptedRandom rng;
-    InterfazModulo v;
-    v.ModoCatalogo = true;
-    Generador g(v, rng);
-    XIMB_FISI_CIN::Tipo010_CalculosBasicos(g);
-    EXPECT_EQ(v.CatCodTipo, "010");
-    EXPECT_EQ(v.CatTitulo, "Cálculos básicos y cambio de unidades");
-    EXPECT_TRUE(v.CatDescripcion.endsWith("(4 tipos)"));
-    EXPECT_EQ(rng.draws, 0);
-}
-
 TEST(Tipo010, GivenSpeedInKmPerHour) {
     // Semilla 8: sub-type 1, "Un objeto"; v = 25, u = 2.
-    int usadas = 0;
-    const Textos t = corre(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 8, {0.04F, 0.33F}, &usadas);
+    const auto t = generaConGuion(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 8, {0.04F, 0.33F});
     EXPECT_EQ(t.enunciado, "Un objeto se desplaza con una velocidad de 90& km/h.  Calcular esta "
                            "velocidad en m/s,  cm/s  y  m/min.&LF");
     EXPECT_EQ(t.solucion, "&SP=10:25& m/s,      2500& cm/s,      1500& m/min.&LF");
-    EXPECT_EQ(usadas, 2);
+    EXPECT_EQ(t.sorteos, 2);
 }
 
 TEST(Tipo010, EachGivenUnitAsksForTheOtherThree) {
     // v = 25 each time; u = 1, 3, 4.
-    Textos t = corre(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 4, {0.04F, 0.0F});
+    Generado t = generaConGuion(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 4, {0.04F, 0.0F});
     EXPECT_EQ(t.enunciado, "Un móvil se desplaza con una velocidad de 25& m/s.  Calcular esta "
                            "velocidad en km/h,  cm/s  y  m/min.&LF");
     EXPECT_EQ(t.solucion, "&SP=10:90& km/h,      2500& cm/s,      1500& m/min.&LF");
-    t = corre(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 0, {0.04F, 0.6F});
+    t = generaConGuion(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 0, {0.04F, 0.6F});
     EXPECT_TRUE(t.enunciado.startsWith("Una partícula se desplaza con una velocidad de 2500& "
                                        "cm/s.  Calcular esta velocidad en km/h,  m/s  y  m/min"));
     EXPECT_EQ(t.solucion, "&SP=10:90& km/h,      25& m/s,      1500& m/min.&LF");
-    t = corre(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 0, {0.04F, 0.99F});
+    t = generaConGuion(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 0, {0.04F, 0.99F});
     EXPECT_TRUE(t.enunciado.contains("de 1500& m/min.  Calcular esta velocidad en km/h,  cm/s  "
                                      "y  m/s.&LF"));
     EXPECT_EQ(t.solucion, "&SP=10:90& km/h,      2500& cm/s,      25& m/s.&LF");
@@ -102,22 +61,21 @@ TEST(Tipo010, EachGivenUnitAsksForTheOtherThree) {
 TEST(Tipo010, SubTypeTwoWithHalfMinutes) {
     // Semilla 9: sub-type 2, "Una partícula". First round too far (275 m/s, 660 s), then
     // v = 20 and t = 150 s: 3000 m in 2.5 minutes.
-    int usadas = 0;
-    const Textos t =
-        corre(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 9, {0.999F, 0.999F, 0.02F, 0.2F}, &usadas);
+    const auto t =
+        generaConGuion(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 9, {0.999F, 0.999F, 0.02F, 0.2F});
     EXPECT_EQ(t.enunciado, "Una partícula se mueve a una velocidad de 20& m/s.  Determinar:  "
                            "&+Ba)&-B& La& velocidad en km/h.  &+Bb)&-B& La& distancia recorrida "
                            "al cabo de 2&.5& minutos.&LF");
     EXPECT_EQ(t.solucion, "&SP=10:&+Ba)&-B 72& km/h,      &+Bb)&-B 3000& m.&LF");
-    EXPECT_EQ(usadas, 4);
+    EXPECT_EQ(t.sorteos, 4);
 }
 
 TEST(Tipo010, SubTypesThreeAndFour) {
-    Textos t = corre(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 2, {0.02F, 0.2F});
+    Generado t = generaConGuion(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 2, {0.02F, 0.2F});
     EXPECT_EQ(t.enunciado, "Un objeto ha recorrido 3000& metros en 150& segundos.  Hallar su "
                            "velocidad en  cm/s  y en  m/min.&LF");
     EXPECT_EQ(t.solucion, "&SP=10:2000& cm/s,      1200& m/min.&LF");
-    t = corre(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 3, {0.02F, 0.2F});
+    t = generaConGuion(&XIMB_FISI_CIN::Tipo010_CalculosBasicos, 3, {0.02F, 0.2F});
     EXPECT_EQ(t.enunciado, "Tenemos una partícula cuya velocidad es de 72& km/h.  Calcular:  "
                            "&+Ba)&-B& Su& velocidad en m/s.  &+Bb)&-B& El& tiempo necesario para "
                            "que recorra 3000& metros.&LF");
@@ -133,7 +91,7 @@ TEST(Tipo010, EverySeedsAnswersFollowFromItsData) {
     const QStringList unidades = {"m/s", "km/h", "cm/s", "m/min"};
     const double eps = 1e-9;
     for (int seed = 0; seed < 10000; ++seed) {
-        const Textos t = generaCodigo(estado, 8, seed);
+        const Generado t = generaCodigo(estado, 8, seed);
         compruebaForma(t, seed);
         const QList<double> e = numerosEn(t.enunciado);
         const QList<double> s = numerosEn(t.solucion);
@@ -151,15 +109,15 @@ TEST(Tipo010, EverySeedsAnswersFollowFromItsData) {
             // replaced by m/s.
             const int orden[4][3] = {{1, 2, 3}, {0, 2, 3}, {1, 0, 3}, {1, 2, 0}};
             for (int k = 0; k < 3; ++k)
-                EXPECT_TRUE(casi(s[k], v * factor[orden[u][k]], eps)) << seed;
+                EXPECT_TRUE(test::Cerca(s[k], v * factor[orden[u][k]], eps)) << seed;
             break;
         }
         case 2: {
             ASSERT_EQ(e.size(), 2);
             ASSERT_EQ(s.size(), 2);
-            EXPECT_TRUE(casi(s[0], 3.6 * e[0], eps)) << seed;
+            EXPECT_TRUE(test::Cerca(s[0], 3.6 * e[0], eps)) << seed;
             EXPECT_EQ(std::fmod(e[1], 0.5), 0.0) << seed;
-            EXPECT_TRUE(casi(s[1], e[0] * e[1] * 60, eps)) << seed;
+            EXPECT_TRUE(test::Cerca(s[1], e[0] * e[1] * 60, eps)) << seed;
             EXPECT_LT(s[1], 10000) << seed;
             break;
         }
@@ -168,15 +126,15 @@ TEST(Tipo010, EverySeedsAnswersFollowFromItsData) {
             ASSERT_EQ(s.size(), 2);
             EXPECT_LT(e[0], 10000) << seed;
             const double v = e[0] / e[1];
-            EXPECT_TRUE(casi(s[0], 100 * v, 1e-9 * s[0])) << seed;
-            EXPECT_TRUE(casi(s[1], 60 * v, 1e-9 * s[1])) << seed;
+            EXPECT_TRUE(test::Cerca(s[0], 100 * v, 1e-9 * s[0])) << seed;
+            EXPECT_TRUE(test::Cerca(s[1], 60 * v, 1e-9 * s[1])) << seed;
             break;
         }
         default: {
             ASSERT_EQ(e.size(), 2);
             ASSERT_EQ(s.size(), 2);
-            EXPECT_TRUE(casi(e[0], 3.6 * s[0], eps)) << seed;
-            EXPECT_TRUE(casi(e[1], s[0] * s[1], eps)) << seed;
+            EXPECT_TRUE(test::Cerca(e[0], 3.6 * s[0], eps)) << seed;
+            EXPECT_TRUE(test::Cerca(e[1], s[0] * s[1], eps)) << seed;
             EXPECT_LT(e[1], 10000) << seed;
             EXPECT_TRUE(t.enunciado.startsWith("Tenemos un")) << seed;
             break;
@@ -193,25 +151,11 @@ TEST(Tipo010, EverySeedsAnswersFollowFromItsData) {
 
 // Type 020
 
-TEST(Tipo020, ListsItsCatalogueEntry) {
-    ScriptedRandom rng;
-    InterfazModulo v;
-    v.ModoCatalogo = true;
-    Generador g(v, rng);
-    XIMB_FISI_CIN::Tipo020_Lanzamiento(g);
-    EXPECT_EQ(v.CatCodTipo, "020");
-    EXPECT_EQ(v.CatTema, "Cinemática");
-    EXPECT_EQ(v.CatTitulo, "Lanzamiento horizontal y oblicuo");
-    EXPECT_TRUE(v.CatDescripcion.endsWith("(3 tipos)"));
-    EXPECT_EQ(rng.draws, 0);
-}
-
 TEST(Tipo020, HorizontalLaunchWorkedExample) {
     // Semilla 3: sub-type 1. vx = 10, h = 20; the object draws say "una bola", which the
     // horizontal launch ignores.
-    int usadas = 0;
-    const Textos t = corre(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 3,
-                           {0.0F, 0.0F, 0.8F, 0.8F, 0.1F, 0.1F}, &usadas);
+    const auto t = generaConGuion(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 3,
+                                  {0.0F, 0.0F, 0.8F, 0.8F, 0.1F, 0.1F});
     EXPECT_EQ(t.enunciado,
               "Desde lo alto de un acantilado de 20& m de altura sobre el mar se lanza una "
               "piedra horizontalmente con una velocidad de 10& m/s.  Hallar:  &+Ba)&-B& "
@@ -219,25 +163,28 @@ TEST(Tipo020, HorizontalLaunchWorkedExample) {
               "Módulo de la velocidad en el punto de impacto.&LF");
     EXPECT_EQ(t.solucion, "&SP=10:&+Ba)&-B& 2&.02& s      &+Bb)&-B& 20&.2& m      "
                           "&+Bc)&-B& 22&.18& m/s.&LF");
-    EXPECT_EQ(usadas, 6);
+    EXPECT_EQ(t.sorteos, 6);
 }
 
 TEST(Tipo020, PlaceDraws) {
-    Textos t = corre(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 0, {0.0F, 0.0F, 0.1F, 0.1F, 0.8F, 0.1F});
+    Generado t = generaConGuion(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 0,
+                                {0.0F, 0.0F, 0.1F, 0.1F, 0.8F, 0.1F});
     EXPECT_TRUE(t.enunciado.startsWith("Desde lo alto de un edificio de 20& m de altura sobre el "
                                        "suelo se lanza una piedra"));
     EXPECT_TRUE(t.enunciado.contains("llegar al suelo.  "));
-    t = corre(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 0, {0.0F, 0.0F, 0.1F, 0.1F, 0.1F, 0.71F});
+    t = generaConGuion(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 0,
+                       {0.0F, 0.0F, 0.1F, 0.1F, 0.1F, 0.71F});
     EXPECT_TRUE(t.enunciado.startsWith("Desde lo alto de una torre de 20& m de altura sobre el "
                                        "suelo"));
-    t = corre(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 0, {0.0F, 0.0F, 0.1F, 0.1F, 0.7F, 0.1F});
+    t = generaConGuion(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 0,
+                       {0.0F, 0.0F, 0.1F, 0.1F, 0.7F, 0.1F});
     EXPECT_TRUE(t.enunciado.startsWith("Desde lo alto de un acantilado")); // not above 0.7
 }
 
 TEST(Tipo020, ObliqueLaunchFromTheGroundWorkedExample) {
     // Semilla 4: sub-type 2. v0 = 20, alpha = 30; "un objeto".
-    const Textos t =
-        corre(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 4, {0.03F, 0.2F, 0.8F, 0.1F, 0.1F, 0.1F});
+    const Generado t = generaConGuion(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 4,
+                                      {0.03F, 0.2F, 0.8F, 0.1F, 0.1F, 0.1F});
     EXPECT_EQ(t.enunciado,
               "Se lanza un objeto desde el suelo a 20& m/s formando un ángulo de 30º con la "
               "horizontal. Calcular:  &+Ba)&-B& Tiempo para que alcance la altura máxima.  "
@@ -249,26 +196,25 @@ TEST(Tipo020, ObliqueLaunchFromTheGroundWorkedExample) {
 
 TEST(Tipo020, ObliqueLaunchFromAHeightDrawsSpeedHeightAngle) {
     // Semilla 5: sub-type 3. v0 = 20, h = 20, alpha = 30; "una bola".
-    int usadas = 0;
-    const Textos t = corre(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 5,
-                           {0.03F, 0.0F, 0.2F, 0.1F, 0.9F, 0.1F, 0.1F}, &usadas);
+    const auto t = generaConGuion(&XIMB_FISI_CIN::Tipo020_Lanzamiento, 5,
+                                  {0.03F, 0.0F, 0.2F, 0.1F, 0.9F, 0.1F, 0.1F});
     EXPECT_TRUE(t.enunciado.startsWith("Desde una altura de 20& m se lanza una bola a 20& m/s "
                                        "formando un ángulo de 30º con la horizontal. "
                                        "Determinar:  "));
     // hmax = 5.1 + 20; T = (sqrt(100 + 392) + 10) / 9.8; impact = sqrt(400 + 392).
     EXPECT_EQ(t.solucion, "&SP=10:&+Ba)&-B& 1&.02& s      &+Bb)&-B& 25&.1& m      &+Bc)&-B& "
                           "56&.9& m      &+Bd)&-B& 28&.14& m/s.&LF");
-    EXPECT_EQ(usadas, 7);
+    EXPECT_EQ(t.sorteos, 7);
 }
 
 TEST(Tipo020, EverySeedsAnswersFollowFromItsData) {
     Pcg32Random rng;
     EstadoGeneracion estado(rng);
     const double g = 9.8;
-    const double t2 = 0.005 + 1e-9; // two decimals
-    const double t1 = 0.05 + 1e-9;  // one decimal
+    const double t2 = test::CotaRedondeo(2);
+    const double t1 = test::CotaRedondeo(1);
     for (int seed = 0; seed < 10000; ++seed) {
-        const Textos t = generaCodigo(estado, 1, seed);
+        const Generado t = generaCodigo(estado, 1, seed);
         compruebaForma(t, seed);
         const QList<double> e = numerosEn(t.enunciado);
         const QList<double> s = numerosEn(t.solucion);
@@ -279,10 +225,10 @@ TEST(Tipo020, EverySeedsAnswersFollowFromItsData) {
             const double h = e[0];
             const double vx = e[1];
             const double vuelo = std::sqrt(2 * h / g);
-            EXPECT_TRUE(casi(s[0], vuelo, t2)) << seed;
-            EXPECT_TRUE(casi(s[1], vuelo * vx, t1)) << seed;
+            EXPECT_TRUE(test::Cerca(s[0], vuelo, t2)) << seed;
+            EXPECT_TRUE(test::Cerca(s[1], vuelo * vx, t1)) << seed;
             // The impact speed comes from the rounded flight time.
-            EXPECT_TRUE(casi(s[2], std::hypot(vx, g * s[0]), t2)) << seed;
+            EXPECT_TRUE(test::Cerca(s[2], std::hypot(vx, g * s[0]), t2)) << seed;
             EXPECT_TRUE(t.enunciado.contains("una piedra")) << seed;
             break;
         }
@@ -293,10 +239,10 @@ TEST(Tipo020, EverySeedsAnswersFollowFromItsData) {
             const double a = e[1] * PI / 180;
             EXPECT_TRUE(e[1] >= 20 && e[1] <= 70) << seed;
             const double subida = v0 * std::sin(a) / g;
-            EXPECT_TRUE(casi(s[0], subida, t2)) << seed;
-            EXPECT_TRUE(casi(s[1], std::pow(v0 * std::sin(a), 2) / (2 * g), t1)) << seed;
-            EXPECT_TRUE(casi(s[2], 2 * subida, t2)) << seed;
-            EXPECT_TRUE(casi(s[3], v0 * v0 * std::sin(2 * a) / g, t1)) << seed;
+            EXPECT_TRUE(test::Cerca(s[0], subida, t2)) << seed;
+            EXPECT_TRUE(test::Cerca(s[1], std::pow(v0 * std::sin(a), 2) / (2 * g), t1)) << seed;
+            EXPECT_TRUE(test::Cerca(s[2], 2 * subida, t2)) << seed;
+            EXPECT_TRUE(test::Cerca(s[3], v0 * v0 * std::sin(2 * a) / g, t1)) << seed;
             break;
         }
         default: {
@@ -306,12 +252,12 @@ TEST(Tipo020, EverySeedsAnswersFollowFromItsData) {
             const double v0 = e[1];
             const double a = e[2] * PI / 180;
             const double vy = v0 * std::sin(a);
-            EXPECT_TRUE(casi(s[0], vy / g, t2)) << seed;
-            EXPECT_TRUE(casi(s[1], h + vy * vy / (2 * g), t1)) << seed;
+            EXPECT_TRUE(test::Cerca(s[0], vy / g, t2)) << seed;
+            EXPECT_TRUE(test::Cerca(s[1], h + vy * vy / (2 * g), t1)) << seed;
             const double vuelo = (vy + std::sqrt(vy * vy + 2 * g * h)) / g;
-            EXPECT_TRUE(casi(s[2], v0 * std::cos(a) * vuelo, t1)) << seed;
+            EXPECT_TRUE(test::Cerca(s[2], v0 * std::cos(a) * vuelo, t1)) << seed;
             // Energy: the speed at the ground depends only on v0 and h.
-            EXPECT_TRUE(casi(s[3], std::sqrt(v0 * v0 + 2 * g * h), t2 + 1e-6)) << seed;
+            EXPECT_TRUE(test::Cerca(s[3], std::sqrt(v0 * v0 + 2 * g * h), t2 + 1e-6)) << seed;
             break;
         }
         }

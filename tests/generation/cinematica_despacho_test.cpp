@@ -1,8 +1,7 @@
 // The motion generators reached through the kinematics module by their routine numbers, with
 // the collection counts of the problem code reaching the graded type.
 
-#include "generation/me_norv.h"
-#include "qstring_printer.h"
+#include "generador_directo.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +11,10 @@ namespace {
 QString Enunciado(const char* codigo) {
     Pcg32Random rng;
     EstadoGeneracion estado(rng);
-    QString enunciado, solucion;
-    GeneraPorModulo(estado, QStringLiteral("XIMB_FISI_CIN"), QString::fromLatin1(codigo), enunciado,
-                    solucion);
-    EXPECT_TRUE(solucion.startsWith(QLatin1String("&SP=10:"))) << solucion;
-    return enunciado;
+    const test::Generado p =
+        test::generaPorModulo(estado, QStringLiteral("XIMB_FISI_CIN"), QString::fromLatin1(codigo));
+    EXPECT_TRUE(p.solucion.startsWith(QLatin1String("&SP=10:"))) << p.solucion;
+    return p.enunciado;
 }
 
 TEST(GeneradoresMovimiento, RoutineNumbersReachTheirGenerators) {

@@ -1,57 +1,52 @@
-// Generators of vectors, intrinsic components and harmonic motion fed by a random source gone
-// wrong: they end in a generation failure, never in "nan" text or a hang.
+// The motion generators fed by a random source gone wrong: they end in a generation failure
+// (a number that cannot be written, or a redraw loop that never ends), never in "nan" text or
+// a hang.
 
+#include "generador_directo.h"
 #include "generation/generation_failure.h"
 #include "generation/kinematics/rutinas.h"
-#include "generation/module_interface.h"
 
 #include <gtest/gtest.h>
-
-#include <limits>
 
 namespace vornith::test {
 namespace {
 
 using namespace generation;
 
-class FuenteFija final : public RandomSource {
-  public:
-    explicit FuenteFija(float valor) : valor_(valor) {}
-    void reseed(std::int64_t) override {}
-    void reseedFromClock() override {}
-    float next() override { return valor_; }
-
-  private:
-    float valor_;
-};
-
-// The failure number a generator ends with, or -1 when it finishes.
-int NumeroDeFallo(RutinaGeneradora rutina, RandomSource& fuente, int vueltasYaDadas = 0) {
-    InterfazModulo v;
-    Generador g(v, fuente);
-    for (int i = 0; i < vueltasYaDadas; ++i)
-        g.Vuelta();
-    try {
-        rutina(g);
-    } catch (const FalloGeneracion& f) {
-        return f.numero();
+TEST(GeneradoresMovimiento, ValuesThatAreNotNumbersEndInAFailure) {
+    const struct {
+        const char* nombre;
+        RutinaGeneradora rutina;
+        int subTipos;
+    } generadores[] = {{"015", &XIMB_FISI_CIN::Tipo015_MRUA, 7},
+                       {"025", &XIMB_FISI_CIN::Tipo025_MCU, 4},
+                       {"030", &XIMB_FISI_CIN::Tipo030_MCUA, 4},
+                       {"040", &XIMB_FISI_CIN::Tipo040_DosMoviles, 5}};
+    for (const auto& gen : generadores) {
+        for (int semilla = 0; semilla < gen.subTipos; ++semilla) {
+            RandomCiclico nan = randomRoto();
+            const int fallo = numeroDeFallo(gen.rutina, semilla, nan);
+            EXPECT_TRUE(fallo == kFalloDesbordamiento || fallo == kFalloBucle)
+                << gen.nombre << " Semilla " << semilla << ": " << fallo;
+        }
     }
-    return -1;
 }
 
 TEST(CinFuenteRota, NotANumberDrawsEndInTheOverflowFailure) {
-    FuenteFija nan(std::numeric_limits<float>::quiet_NaN());
     for (RutinaGeneradora r :
          {&XIMB_FISI_CIN::Tipo045_Vectores, &XIMB_FISI_CIN::Tipo055_ComponentesIntrinsecas,
-          &XIMB_FISI_CIN::Tipo100_MAS})
-        EXPECT_EQ(NumeroDeFallo(r, nan), kFalloDesbordamiento);
+          &XIMB_FISI_CIN::Tipo100_MAS}) {
+        RandomCiclico nan = randomRoto();
+        EXPECT_EQ(numeroDeFallo(r, 0, nan), kFalloDesbordamiento);
+    }
 }
 
 TEST(CinFuenteRota, VectorsRedrawLoopEndsWhenEveryDrawGivesZero) {
     // 0.5 lands on 0 in every symmetric grid, so no coordinate gets its two terms in t and
     // the redraw loop would never end; the round count stops it.
-    FuenteFija mitad(0.5F);
-    EXPECT_EQ(NumeroDeFallo(&XIMB_FISI_CIN::Tipo045_Vectores, mitad, kMaxVueltas - 1), kFalloBucle);
+    RandomCiclico mitad({0.5F});
+    EXPECT_EQ(numeroDeFallo(&XIMB_FISI_CIN::Tipo045_Vectores, 0, mitad, kMaxVueltas - 1),
+              kFalloBucle);
 }
 
 } // namespace

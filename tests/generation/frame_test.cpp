@@ -1,32 +1,21 @@
+#include "generador_directo.h"
 #include "generation/despacho.h"
 #include "generation/dynamics/rutinas.h"
 #include "generation/kinematics/rutinas.h"
 #include "generation/me_norv.h"
 #include "generation/modulos.h"
-#include "qstring_printer.h"
-#include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
 namespace vornith::generation {
 namespace {
 
+using test::Generado;
 using test::ScriptedRandom;
 
 const QString kErrorModulo =
     QStringLiteral("<ERROR: No se puede regenerar el problema>. Posiblemente el archivo fue "
                    "creado con una aplicación de otra asignatura.&LF");
-
-struct Generado {
-    QString enunciado;
-    QString solucion;
-};
-
-Generado genera(EstadoGeneracion& estado, const QString& modulo, const QString& id) {
-    Generado g;
-    GeneraPorModulo(estado, modulo, id, g.enunciado, g.solucion);
-    return g;
-}
 
 Problema registro(int tipo, int a, int b, int variante, int cantidad, int orden) {
     Problema p;
@@ -69,7 +58,7 @@ TEST(GeneraPorModulo, CodeFieldsReachTheInterfaceInAnyKeyCase) {
     ScriptedRandom rng;
     rng.fallback = 0.01F; // small draws keep type 010's distance under its bound
     EstadoGeneracion estado(rng);
-    const Generado g = genera(estado, "ximb_fisi_cin", "0080170345010302");
+    const Generado g = test::generaPorModulo(estado, "ximb_fisi_cin", "0080170345010302");
     EXPECT_EQ(estado.Interfaz.CatRutina, "008");
     EXPECT_EQ(estado.Interfaz.Semilla, 345);
     EXPECT_EQ(estado.Interfaz.NumDelTipo, 3.0);
@@ -88,7 +77,7 @@ TEST(GeneraPorModulo, FourDrawsAreDiscardedAfterReseeding) {
     // Discarded four; then type 010 sub-type 1 (Semilla 8): v = 25, u = 2.
     rng.script = {0.9F, 0.9F, 0.9F, 0.9F, 0.04F, 0.33F};
     EstadoGeneracion estado(rng);
-    const Generado g = genera(estado, "XIMB_FISI_CIN", "0080000008000101");
+    const Generado g = test::generaPorModulo(estado, "XIMB_FISI_CIN", "0080000008000101");
     EXPECT_EQ(g.enunciado, "Un objeto se desplaza con una velocidad de 90& km/h.  Calcular esta "
                            "velocidad en m/s,  cm/s  y  m/min.&LF");
     EXPECT_EQ(g.solucion, "&SP=10:25& m/s,      2500& cm/s,      1500& m/min.&LF");
@@ -98,16 +87,18 @@ TEST(GeneraPorModulo, FourDrawsAreDiscardedAfterReseeding) {
 TEST(GeneraPorModulo, UnknownRoutineNamesItsCode) {
     ScriptedRandom rng;
     EstadoGeneracion estado(rng);
-    Generado g = genera(estado, "XIMB_FISI_CIN", "0000000000000000");
+    Generado g = test::generaPorModulo(estado, "XIMB_FISI_CIN", "0000000000000000");
     EXPECT_EQ(g.enunciado, "<ERROR EN MODULO XIMB_FISI_CIN:. NO EXISTE RUTINA CON ID = 000>&LF");
     EXPECT_EQ(g.solucion, "&LF");
-    g = genera(estado, "XIMB_FISI_CIN", "0120000001000101");
+    g = test::generaPorModulo(estado, "XIMB_FISI_CIN", "0120000001000101");
     EXPECT_EQ(g.enunciado, "<ERROR EN MODULO XIMB_FISI_CIN:. NO EXISTE RUTINA CON ID = 012>&LF");
-    g = genera(estado, "Ximb_Fisi_Din", "0050000001000101");
+    g = test::generaPorModulo(estado, "Ximb_Fisi_Din", "0050000001000101");
     EXPECT_EQ(g.enunciado, "<ERROR EN MODULO XIMB_FISI_DIN:. NO EXISTE RUTINA CON ID = 005>&LF");
-    g = genera(estado, "XIMB_FISI_CIN", "abc0000001000101"); // not a number: routine 0
+    g = test::generaPorModulo(estado, "XIMB_FISI_CIN",
+                              "abc0000001000101"); // not a number: routine 0
     EXPECT_EQ(g.enunciado, "<ERROR EN MODULO XIMB_FISI_CIN:. NO EXISTE RUTINA CON ID = abc>&LF");
-    g = genera(estado, "XIMB_FISI_CIN", "12"); // a short code reads as far as it goes
+    g = test::generaPorModulo(estado, "XIMB_FISI_CIN",
+                              "12"); // a short code reads as far as it goes
     EXPECT_EQ(g.enunciado, "<ERROR EN MODULO XIMB_FISI_CIN:. NO EXISTE RUTINA CON ID = 12>&LF");
 }
 
@@ -115,7 +106,7 @@ TEST(GeneraPorModulo, UnknownModuleKey) {
     ScriptedRandom rng;
     EstadoGeneracion estado(rng);
     for (const QString& key : {QStringLiteral("XIMB_QUIM_EST"), QString()}) {
-        const Generado g = genera(estado, key, "0080170345010302");
+        const Generado g = test::generaPorModulo(estado, key, "0080170345010302");
         EXPECT_EQ(g.enunciado, kErrorModulo);
         EXPECT_EQ(g.solucion, "<ERROR>&LF");
     }
@@ -125,7 +116,7 @@ TEST(GeneraPorModulo, UnknownModuleKey) {
 TEST(GeneraPorModulo, EndlessRedrawLoopEndsInTheErrorStatement) {
     ScriptedRandom rng; // every draw 0.5: type 010 sub-type 2 never gets under 10000 m
     EstadoGeneracion estado(rng);
-    const Generado g = genera(estado, "XIMB_FISI_CIN", "0080000001000101");
+    const Generado g = test::generaPorModulo(estado, "XIMB_FISI_CIN", "0080000001000101");
     EXPECT_EQ(g.enunciado, "<ERROR>  Número=  17&LFDescripción del error=Los datos no "
                            "convergen tras 100000 intentos &LFOrden=0080000001000101&LFMódulo="
                            "XIMB_FISI_CIN&LF");
@@ -135,7 +126,7 @@ TEST(GeneraPorModulo, EndlessRedrawLoopEndsInTheErrorStatement) {
 TEST(GeneraPorModulo, OverflowingSeedEndsInTheErrorStatement) {
     ScriptedRandom rng;
     EstadoGeneracion estado(rng);
-    const Generado g = genera(estado, "ximb_fisi_cin", "0010009E99000101");
+    const Generado g = test::generaPorModulo(estado, "ximb_fisi_cin", "0010009E99000101");
     EXPECT_TRUE(g.enunciado.startsWith("<ERROR>  Número=  6&LFDescripción del error="))
         << g.enunciado;
     EXPECT_TRUE(g.enunciado.endsWith(" &LFOrden=0010009E99000101&LFMódulo=ximb_fisi_cin&LF"));
@@ -147,7 +138,7 @@ TEST(GeneraPorModulo, NegativeSeedStillGivesAValidSubType) {
     EstadoGeneracion estado(rng);
     for (const char* seed : {"-001", "-002", "-003", "-999"}) {
         const QString code = "001000" + QLatin1String(seed) + "000101";
-        const Generado g = genera(estado, "XIMB_FISI_CIN", code);
+        const Generado g = test::generaPorModulo(estado, "XIMB_FISI_CIN", code);
         EXPECT_TRUE(g.enunciado.endsWith("&LF")) << code;
         EXPECT_TRUE(g.solucion.startsWith("&SP=10:")) << code << g.solucion;
     }

@@ -1,7 +1,6 @@
-#include "cinematica_generada.h"
+#include "generador_directo.h"
 #include "generation/generation_failure.h"
 #include "generation/kinematics/rutinas.h"
-#include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +12,7 @@ namespace {
 using generation::XIMB_FISI_CIN::Tipo025_MCU;
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kCent = 0.005 + 1e-9; // half of the last place kept by a two-decimal rounding
+const double kCent = CotaRedondeo(2);
 
 // The radius in cm, whether the statement gave the radius or the diameter.
 double Radio(const QString& enunciado, double dato) {
@@ -45,8 +44,8 @@ TEST(Tipo025_MCU, EverySubTypeKeepsOmegaAndRimSpeed) {
     int diametros = 0, kmh = 0;
     for (int subTipo = 1; subTipo <= 4; ++subTipo) {
         for (int i = 0; i < 3000; ++i) {
-            const ProblemaGenerado p = Generar(&Tipo025_MCU, subTipo - 1 + 4 * i);
-            ComprobarNormas(p);
+            const Generado p = generaDirecto(&Tipo025_MCU, subTipo - 1 + 4 * i);
+            compruebaNormasCinematica(p);
             const QList<double> e = numerosEn(p.enunciado);
             const QList<double> s = numerosEn(p.solucion);
             diametros += p.enunciado.contains(QString::fromUtf8("de diámetro"));
@@ -109,7 +108,7 @@ TEST(Tipo025_MCU, SubTypeAndObjectComeFromTwoModuli) {
     const char* const objetos[] = {"olea", "ueda", "olante"};
     std::set<std::pair<int, int>> pares;
     for (int semilla = -12; semilla < 24; ++semilla) {
-        const QString e = Generar(&Tipo025_MCU, semilla).enunciado;
+        const QString e = generaDirecto(&Tipo025_MCU, semilla).enunciado;
         const int sub = ((semilla % 4) + 4) % 4;
         const int obj = ((semilla % 3) + 3) % 3;
         EXPECT_TRUE(e.contains(QString::fromUtf8(marcas[sub]))) << e.toStdString();
@@ -120,11 +119,10 @@ TEST(Tipo025_MCU, SubTypeAndObjectComeFromTwoModuli) {
 }
 
 TEST(Tipo025_MCU, ScriptedWheelInDiameterAndKmh) {
-    ScriptedRandom rng;
     // 300 rpm, r = 50 cm, t = 10 s; diameter; km/h.
-    rng.script = {Sorteo(60, 900, 1, 300), Sorteo(20, 600, 5, 50), Sorteo(3, 65, 1, 10), 0.6F,
-                  0.8F};
-    const ProblemaGenerado p = GenerarGuion(&Tipo025_MCU, 1, rng); // sub-type 2, una rueda
+    const auto p = generaConGuion(&Tipo025_MCU, 1,
+                                  {sorteoHacia(60, 900, 300), sorteoHacia(20, 600, 50),
+                                   sorteoHacia(3, 65, 10), 0.6F, 0.8F}); // sub-type 2, una rueda
     // v = 15.707963 m/s, 56.548667 km/h; an from v = 15.71: 493.6082.
     EXPECT_EQ(p.enunciado,
               QString::fromUtf8("Tenemos una rueda de 100& cm de diámetro que rueda sobre su "
@@ -136,9 +134,9 @@ TEST(Tipo025_MCU, ScriptedWheelInDiameterAndKmh) {
 }
 
 TEST(Tipo025_MCU, ScriptedTurnsInATimeOmitsTheRadius) {
-    ScriptedRandom rng;
-    rng.script = {Sorteo(60, 900, 1, 61), Sorteo(20, 600, 5, 20), Sorteo(3, 65, 1, 7), 0.9F, 0.1F};
-    const ProblemaGenerado p = GenerarGuion(&Tipo025_MCU, 3, rng); // sub-type 4, una polea
+    const auto p = generaConGuion(&Tipo025_MCU, 3,
+                                  {sorteoHacia(60, 900, 61), sorteoHacia(20, 600, 20),
+                                   sorteoHacia(3, 65, 7), 0.9F, 0.1F}); // sub-type 4, una polea
     EXPECT_EQ(p.enunciado,
               QString::fromUtf8("Una polea se desplaza a 1&.28& m/s rodando sobre su borde. Si "
                                 "da 7&.12& vueltas cada 7 segundos,  calcular:  &+Ba)&-B& Su& "
@@ -149,54 +147,17 @@ TEST(Tipo025_MCU, ScriptedTurnsInATimeOmitsTheRadius) {
 }
 
 TEST(Tipo025_MCU, TooFastARimIsDrawnAgain) {
-    ScriptedRandom rng;
     // 900 rpm on 600 cm first (an far above 1000), then 60 rpm on 20 cm.
-    rng.script = {0.99F, 0.99F, 0.5F, 0.0F, 0.0F, 0.0F, 0.0F, 0.0F};
-    const ProblemaGenerado p = GenerarGuion(&Tipo025_MCU, 0, rng);
+    const auto p =
+        generaConGuion(&Tipo025_MCU, 0, {0.99F, 0.99F, 0.5F, 0.0F, 0.0F, 0.0F, 0.0F, 0.0F});
     EXPECT_TRUE(p.enunciado.contains(QLatin1String(" gira uniformemente a 60& rpm")))
         << p.enunciado.toStdString();
-    EXPECT_EQ(rng.draws, 8);
+    EXPECT_EQ(p.sorteos, 8);
 }
 
 TEST(Tipo025_MCU, ARunawayRedrawEndsInAFailure) {
-    ScriptedRandom rng;
-    rng.fallback = 0.99F; // every round draws 900 rpm on 600 cm
-    generation::InterfazModulo v;
-    generation::Generador g(v, rng);
-    try {
-        Tipo025_MCU(g);
-        FAIL() << "no failure";
-    } catch (const generation::FalloGeneracion& f) {
-        EXPECT_EQ(f.numero(), generation::kFalloBucle);
-    }
-    EXPECT_TRUE(v.TextoEnunciado.isEmpty());
-}
-
-TEST(Tipo025_MCU, EqualSeedGivesEqualProblem) {
-    for (int semilla : {1, 2, 9998}) {
-        const ProblemaGenerado a = Generar(&Tipo025_MCU, semilla);
-        const ProblemaGenerado b = Generar(&Tipo025_MCU, semilla);
-        EXPECT_EQ(a.enunciado, b.enunciado);
-        EXPECT_EQ(a.solucion, b.solucion);
-    }
-}
-
-TEST(Tipo025_MCU, ListingFillsTheCatalogueFieldsAndDrawsNothing) {
-    generation::InterfazModulo v;
-    v.ModoCatalogo = true;
-    ScriptedRandom rng;
-    generation::Generador g(v, rng);
-    Tipo025_MCU(g);
-    EXPECT_EQ(rng.draws, 0);
-    EXPECT_EQ(v.CatTitulo, QStringLiteral("Movimiento circular uniforme"));
-    EXPECT_EQ(v.CatClase, QStringLiteral("3"));
-    EXPECT_EQ(v.CatAsignatura, QString::fromUtf8("Física"));
-    EXPECT_EQ(v.CatCodTema, QStringLiteral("040"));
-    EXPECT_EQ(v.CatTema, QString::fromUtf8("Cinemática"));
-    EXPECT_EQ(v.CatCodTipo, QStringLiteral("025"));
-    EXPECT_EQ(v.CatDescripcion, QStringLiteral("Problemas de movimiento circular uniforme "
-                                               "(velocidad constante) (MCU).    (4 tipos)"));
-    EXPECT_TRUE(v.CatExtra.isEmpty());
+    RandomCiclico rng({0.99F}); // every round draws 900 rpm on 600 cm
+    EXPECT_EQ(numeroDeFallo(&Tipo025_MCU, 0, rng), generation::kFalloBucle);
 }
 
 } // namespace

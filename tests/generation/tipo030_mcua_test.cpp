@@ -1,6 +1,5 @@
-#include "cinematica_generada.h"
+#include "generador_directo.h"
 #include "generation/kinematics/rutinas.h"
-#include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +9,6 @@ namespace {
 using generation::XIMB_FISI_CIN::Tipo030_MCUA;
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr double kEps = 1e-9;
-
-// Rounding bound of a value written with at most `decimales` places.
-double Media(int decimales) {
-    return 0.5 * std::pow(10.0, -decimales) + kEps;
-}
 
 // Angular accelerations keep three decimals, two above 1 and one above 10. Each step rounds
 // the previous rounding, so the bounds add up; a printed 1 or 10 may already come from the
@@ -24,9 +17,9 @@ int DecimalesAlfa(double alfa) {
     return alfa > 10 ? 1 : alfa > 1 ? 2 : 3;
 }
 double MargenAlfa(double alfa) {
-    double m = Media(3);
-    if (alfa >= 1) m += Media(2);
-    if (alfa >= 10) m += Media(1);
+    double m = CotaRedondeo(3);
+    if (alfa >= 1) m += CotaRedondeo(2);
+    if (alfa >= 10) m += CotaRedondeo(1);
     return m;
 }
 
@@ -35,9 +28,9 @@ int DecimalesAceleracion(double a) {
     return a > 1000 ? 0 : a > 100 ? 1 : 2;
 }
 double MargenAceleracion(double a) {
-    double m = Media(2);
-    if (a >= 100) m += Media(1);
-    if (a >= 1000) m += Media(0);
+    double m = CotaRedondeo(2);
+    if (a >= 100) m += CotaRedondeo(1);
+    if (a >= 1000) m += CotaRedondeo(0);
     return m;
 }
 
@@ -48,7 +41,7 @@ double Radio(const QString& enunciado, double dato) {
 // The rim speed in m/s of a speed text, with its rounding bound.
 double Velocidad(const QString& enunciado, double dato, double& margen) {
     const bool kmh = enunciado.contains(QLatin1String("& km/h"));
-    margen = kmh ? Media(2) / 3.6 : Media(2);
+    margen = kmh ? CotaRedondeo(2) / 3.6 : CotaRedondeo(2);
     return kmh ? dato / 3.6 : dato;
 }
 
@@ -74,8 +67,8 @@ void ComprobarAlfa(const QString& texto, double exacta, double holgura) {
 TEST(Tipo030_MCUA, SpeedingUpKeepsTheAngularKinematics) {
     for (int i = 0; i < 3000; ++i) {
         // Sub-type 1: radius, rpm0, t, rpm1 -> alfa, at, an, N.
-        ProblemaGenerado p = Generar(&Tipo030_MCUA, 4 * i);
-        ComprobarNormas(p);
+        Generado p = generaDirecto(&Tipo030_MCUA, 4 * i);
+        compruebaNormasCinematica(p);
         QList<double> e = numerosEn(p.enunciado);
         QStringList s = textosNumericosEn(p.solucion);
         ASSERT_EQ(e.size(), 4);
@@ -88,11 +81,11 @@ TEST(Tipo030_MCUA, SpeedingUpKeepsTheAngularKinematics) {
         ComprobarAlfa(s[0], alfa, 0);
         const double vf = std::floor(kPi * rpm1 / 30 * r + 0.5) / 100;
         ComprobarAceleraciones(s[1], s[2], alfa, 0, r, vf);
-        EXPECT_TRUE(Cerca(valorMarkup(s[3]), (rpm0 + rpm1) / 2 * t / 60, Media(1)));
+        EXPECT_TRUE(Cerca(valorMarkup(s[3]), (rpm0 + rpm1) / 2 * t / 60, CotaRedondeo(1)));
 
         // Sub-type 2: radius, vi, t, vf -> omega1, alfa, N.
-        p = Generar(&Tipo030_MCUA, 4 * i + 1);
-        ComprobarNormas(p);
+        p = generaDirecto(&Tipo030_MCUA, 4 * i + 1);
+        compruebaNormasCinematica(p);
         e = numerosEn(p.enunciado);
         s = textosNumericosEn(p.solucion);
         ASSERT_EQ(e.size(), 4);
@@ -103,10 +96,10 @@ TEST(Tipo030_MCUA, SpeedingUpKeepsTheAngularKinematics) {
         const double w1 = Velocidad(p.enunciado, e[3], margen) / (r / 100);
         const double mw = margen / (r / 100);
         EXPECT_LE(Decimales(s[0]), 1);
-        EXPECT_TRUE(Cerca(valorMarkup(s[0]), w1, Media(1) + mw));
+        EXPECT_TRUE(Cerca(valorMarkup(s[0]), w1, CotaRedondeo(1) + mw));
         ComprobarAlfa(s[1], (w1 - w0) / e[2], 2 * mw / e[2]);
         EXPECT_TRUE(Cerca(valorMarkup(s[2]), (w0 + w1) / 2 * e[2] / (2 * kPi),
-                          Media(1) + mw * e[2] / (2 * kPi)));
+                          CotaRedondeo(1) + mw * e[2] / (2 * kPi)));
         if (::testing::Test::HasFailure())
             FAIL() << p.enunciado.toStdString() << "\n" << p.solucion.toStdString();
     }
@@ -115,8 +108,8 @@ TEST(Tipo030_MCUA, SpeedingUpKeepsTheAngularKinematics) {
 TEST(Tipo030_MCUA, FromRestTheTurnsGiveTheAcceleration) {
     for (int i = 0; i < 3000; ++i) {
         // Sub-type 3: radius, N, rpm1 -> alfa, at, an, vf; omega1^2 = 2·alfa·2·pi·N.
-        const ProblemaGenerado p = Generar(&Tipo030_MCUA, 4 * i + 2);
-        ComprobarNormas(p);
+        const Generado p = generaDirecto(&Tipo030_MCUA, 4 * i + 2);
+        compruebaNormasCinematica(p);
         const QList<double> e = numerosEn(p.enunciado);
         const QStringList s = textosNumericosEn(p.solucion);
         ASSERT_EQ(e.size(), 3);
@@ -125,10 +118,10 @@ TEST(Tipo030_MCUA, FromRestTheTurnsGiveTheAcceleration) {
         const double n = e[1], w1 = kPi * e[2] / 30;
         const double alfa = valorMarkup(s[0]);
         EXPECT_LE(Decimales(s[0]), DecimalesAlfa(alfa));
-        EXPECT_GE(alfa, w1 * w1 / (4 * kPi * (n + Media(1))) - MargenAlfa(alfa));
-        EXPECT_LE(alfa, w1 * w1 / (4 * kPi * (n - Media(1))) + MargenAlfa(alfa));
+        EXPECT_GE(alfa, w1 * w1 / (4 * kPi * (n + CotaRedondeo(1))) - MargenAlfa(alfa));
+        EXPECT_LE(alfa, w1 * w1 / (4 * kPi * (n - CotaRedondeo(1))) + MargenAlfa(alfa));
         const double vf = valorMarkup(s[3]);
-        EXPECT_TRUE(Cerca(vf, w1 * r / 100, Media(2)));
+        EXPECT_TRUE(Cerca(vf, w1 * r / 100, CotaRedondeo(2)));
         ComprobarAceleraciones(s[1], s[2], alfa, MargenAlfa(alfa), r, vf);
         if (::testing::Test::HasFailure())
             FAIL() << p.enunciado.toStdString() << "\n" << p.solucion.toStdString();
@@ -139,8 +132,8 @@ TEST(Tipo030_MCUA, BrakingKeepsThreeDecimalsAndItsDistance) {
     int alfasGrandes = 0, distanciasEnteras = 0;
     for (int i = 0; i < 3000; ++i) {
         // Sub-type 4: radius, vi, t -> omega0, alfa, N, d.
-        const ProblemaGenerado p = Generar(&Tipo030_MCUA, 4 * i + 3);
-        ComprobarNormas(p);
+        const Generado p = generaDirecto(&Tipo030_MCUA, 4 * i + 3);
+        compruebaNormasCinematica(p);
         const QList<double> e = numerosEn(p.enunciado);
         const QStringList s = textosNumericosEn(p.solucion);
         ASSERT_EQ(e.size(), 3);
@@ -149,17 +142,19 @@ TEST(Tipo030_MCUA, BrakingKeepsThreeDecimalsAndItsDistance) {
         double margen = 0;
         const double vi = Velocidad(p.enunciado, e[1], margen);
         const double w0 = vi / (r / 100), mw = margen / (r / 100);
-        EXPECT_TRUE(Cerca(valorMarkup(s[0]), w0, Media(1) + mw));
+        EXPECT_TRUE(Cerca(valorMarkup(s[0]), w0, CotaRedondeo(1) + mw));
         const double alfa = valorMarkup(s[1]);
         EXPECT_LT(alfa, 0);
         EXPECT_LE(Decimales(s[1]), 3);
-        EXPECT_TRUE(Cerca(alfa, -w0 / t, Media(3) + mw / t)) << alfa;
+        EXPECT_TRUE(Cerca(alfa, -w0 / t, CotaRedondeo(3) + mw / t)) << alfa;
         if (alfa < -10 && Decimales(s[1]) == 3) ++alfasGrandes;
-        EXPECT_TRUE(Cerca(valorMarkup(s[2]), w0 * t / 2 / (2 * kPi), Media(1) + mw * t / 4 / kPi));
+        EXPECT_TRUE(
+            Cerca(valorMarkup(s[2]), w0 * t / 2 / (2 * kPi), CotaRedondeo(1) + mw * t / 4 / kPi));
         const double d = valorMarkup(s[3]);
         EXPECT_LE(Decimales(s[3]), d > 1000 ? 0 : 1);
         if (d > 1000) ++distanciasEnteras;
-        EXPECT_TRUE(Cerca(d, vi * t / 2, Media(1) + (d > 1000 ? Media(0) : 0) + margen * t / 2));
+        EXPECT_TRUE(Cerca(d, vi * t / 2,
+                          CotaRedondeo(1) + (d > 1000 ? CotaRedondeo(0) : 0) + margen * t / 2));
         if (::testing::Test::HasFailure())
             FAIL() << p.enunciado.toStdString() << "\n" << p.solucion.toStdString();
     }
@@ -168,10 +163,9 @@ TEST(Tipo030_MCUA, BrakingKeepsThreeDecimalsAndItsDistance) {
 }
 
 TEST(Tipo030_MCUA, ScriptedBraking) {
-    ScriptedRandom rng;
-    rng.script = {Sorteo(60, 920, 5, 600), Sorteo(3, 65, 1, 10), Sorteo(20, 600, 5, 50), 0.1F,
-                  0.1F};
-    const ProblemaGenerado p = GenerarGuion(&Tipo030_MCUA, 3, rng);
+    const auto p = generaConGuion(
+        &Tipo030_MCUA, 3,
+        {sorteoHacia(60, 920, 600), sorteoHacia(3, 65, 10), sorteoHacia(20, 600, 50), 0.1F, 0.1F});
     EXPECT_EQ(p.enunciado,
               QString::fromUtf8("Un móvil tiene ruedas de 50& cm de radio y se mueve a 31&.42& "
                                 "m/s.  Se le aplica un freno que lo detiene en 10 segundos. "
@@ -184,11 +178,10 @@ TEST(Tipo030_MCUA, ScriptedBraking) {
 }
 
 TEST(Tipo030_MCUA, ScriptedStartFromRestStillDrawsTheInitialSpeed) {
-    ScriptedRandom rng;
     // The first draw would be an initial speed of 120 rpm; from rest it is dropped.
-    rng.script = {
-        0.99F, Sorteo(20, 900, 5, 300), Sorteo(3, 65, 1, 10), Sorteo(20, 600, 5, 50), 0.1F, 0.1F};
-    const ProblemaGenerado p = GenerarGuion(&Tipo030_MCUA, 10, rng); // sub-type 3, una rueda
+    const auto p = generaConGuion(&Tipo030_MCUA, 10,
+                                  {0.99F, sorteoHacia(20, 900, 300), sorteoHacia(3, 65, 10),
+                                   sorteoHacia(20, 600, 50), 0.1F, 0.1F}); // sub-type 3, una rueda
     EXPECT_EQ(p.enunciado,
               QString::fromUtf8("Una rueda de 50& cm de radio acelera uniformemente desde el "
                                 "reposo.  Cuando ha dado 25 vueltas su velocidad es de 300& rpm."
@@ -200,18 +193,14 @@ TEST(Tipo030_MCUA, ScriptedStartFromRestStillDrawsTheInitialSpeed) {
     EXPECT_EQ(p.solucion, QStringLiteral("&SP=10:&+Ba)&-B& 3&.14& rad/s^2      &+Bb)&-B& 1&.57& "
                                          "m/s^2      493&.6& m/s^2      &+Bc)&-B& 15&.71& "
                                          "m/s.&LF"));
-    EXPECT_EQ(rng.draws, 6);
+    EXPECT_EQ(p.sorteos, 6);
 }
 
 TEST(Tipo030_MCUA, VehicleSpeedsInKmhAndWheelInDiameter) {
-    ScriptedRandom rng;
-    rng.script = {Sorteo(30, 120, 5, 60),
-                  Sorteo(20, 900, 5, 240),
-                  Sorteo(3, 65, 1, 20),
-                  Sorteo(20, 600, 5, 25),
-                  0.8F,
-                  0.6F};
-    const ProblemaGenerado p = GenerarGuion(&Tipo030_MCUA, 1, rng); // sub-type 2
+    const auto p =
+        generaConGuion(&Tipo030_MCUA, 1,
+                       {sorteoHacia(30, 120, 60), sorteoHacia(20, 900, 240), sorteoHacia(3, 65, 20),
+                        sorteoHacia(20, 600, 25), 0.8F, 0.6F}); // sub-type 2
     // Rim speeds pi·60/30·0.25 = 1.5708 m/s and pi·300/30·0.25 = 7.854 m/s, in km/h.
     EXPECT_TRUE(p.enunciado.startsWith(
         QString::fromUtf8("Un vehículo con ruedas de 50& cm de diámetro se desplaza a 5&.65& "
@@ -222,32 +211,6 @@ TEST(Tipo030_MCUA, VehicleSpeedsInKmhAndWheelInDiameter) {
     // 20 s: 60 turns.
     EXPECT_EQ(p.solucion, QStringLiteral("&SP=10:&+Ba)&-B& 31&.4& rad/s      &+Bb)&-B& 1&.26& "
                                          "rad/s^2      &+Bc)&-B& 60& vueltas.&LF"));
-}
-
-TEST(Tipo030_MCUA, EqualSeedGivesEqualProblem) {
-    for (int semilla : {0, 3, 777}) {
-        const ProblemaGenerado a = Generar(&Tipo030_MCUA, semilla);
-        const ProblemaGenerado b = Generar(&Tipo030_MCUA, semilla);
-        EXPECT_EQ(a.enunciado, b.enunciado);
-        EXPECT_EQ(a.solucion, b.solucion);
-    }
-}
-
-TEST(Tipo030_MCUA, ListingFillsTheCatalogueFieldsAndDrawsNothing) {
-    generation::InterfazModulo v;
-    v.ModoCatalogo = true;
-    ScriptedRandom rng;
-    generation::Generador g(v, rng);
-    Tipo030_MCUA(g);
-    EXPECT_EQ(rng.draws, 0);
-    EXPECT_EQ(v.CatTitulo, QStringLiteral("Movimiento circular uniformemente acelerado"));
-    EXPECT_EQ(v.CatClase, QStringLiteral("3"));
-    EXPECT_EQ(v.CatAsignatura, QString::fromUtf8("Física"));
-    EXPECT_EQ(v.CatCodTema, QStringLiteral("040"));
-    EXPECT_EQ(v.CatTema, QString::fromUtf8("Cinemática"));
-    EXPECT_EQ(v.CatCodTipo, QStringLiteral("030"));
-    EXPECT_EQ(v.CatDescripcion, QStringLiteral("Problemas de movimiento circular uniformemente "
-                                               "acelerado (MCUA).         (4 tipos)"));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
-#include "cinematica_generada.h"
+#include "generador_directo.h"
 #include "generation/generation_failure.h"
 #include "generation/kinematics/rutinas.h"
-#include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +14,9 @@ double EnMs(const QString& enunciado, double dato) {
     return enunciado.contains(QLatin1String("& km/h")) ? dato / 3.6 : dato;
 }
 
-ProblemaGenerado GenerarSubTipo(int subTipo, int i) {
-    const ProblemaGenerado p = Generar(&Tipo040_DosMoviles, subTipo - 1 + 5 * i);
-    ComprobarNormas(p);
+Generado GenerarSubTipo(int subTipo, int i) {
+    const Generado p = generaDirecto(&Tipo040_DosMoviles, subTipo - 1 + 5 * i);
+    compruebaNormasCinematica(p);
     return p;
 }
 
@@ -25,7 +24,7 @@ TEST(Tipo040_DosMoviles, HeadOnVehiclesMeetWhereTheSolutionSays) {
     int enKmh = 0;
     for (int i = 0; i < 3000; ++i) {
         // Sub-type 1: d, vA, vB -> t, dA.
-        ProblemaGenerado p = GenerarSubTipo(1, i);
+        Generado p = GenerarSubTipo(1, i);
         QList<double> e = numerosEn(p.enunciado), s = numerosEn(p.solucion);
         ASSERT_EQ(e.size(), 3);
         ASSERT_EQ(s.size(), 2);
@@ -66,7 +65,7 @@ TEST(Tipo040_DosMoviles, HeadOnVehiclesMeetWhereTheSolutionSays) {
 TEST(Tipo040_DosMoviles, AcceleratingVehicleCatchesTheUniformOne) {
     for (int i = 0; i < 3000; ++i) {
         // Sub-type 3: vA, aB -> t, dA; vA·t = aB·t^2/2.
-        const ProblemaGenerado p = GenerarSubTipo(3, i);
+        const Generado p = GenerarSubTipo(3, i);
         const QList<double> e = numerosEn(p.enunciado), s = numerosEn(p.solucion);
         ASSERT_EQ(e.size(), 2);
         ASSERT_EQ(s.size(), 2);
@@ -80,10 +79,10 @@ TEST(Tipo040_DosMoviles, AcceleratingVehicleCatchesTheUniformOne) {
 }
 
 TEST(Tipo040_DosMoviles, StagesAddUp) {
-    constexpr double kCent = 0.005 + 1e-9;
+    const double kCent = CotaRedondeo(2);
     for (int i = 0; i < 3000; ++i) {
         // Sub-type 4: a, t1, t2 -> v, d1, d2, total, mean speed.
-        ProblemaGenerado p = GenerarSubTipo(4, i);
+        Generado p = GenerarSubTipo(4, i);
         QList<double> e = numerosEn(p.enunciado), s = numerosEn(p.solucion);
         ASSERT_EQ(e.size(), 3);
         ASSERT_EQ(s.size(), 5);
@@ -113,13 +112,11 @@ TEST(Tipo040_DosMoviles, StagesAddUp) {
 }
 
 TEST(Tipo040_DosMoviles, EqualSpeedsAndTooLongADistanceAreRedrawn) {
-    ScriptedRandom rng;
     // First round: 50 and 45 m/s for 594 s, far beyond 15000 m. Second: 20 and 20 m/s (B gets
     // 25) for 100 s. Then the km/h choice.
-    rng.script = {
-        0.99F, 0.9F, 0.99F, Sorteo(15, 50, 5, 20), Sorteo(15, 50, 5, 20), Sorteo(30, 600, 2, 100),
-        0.6F};
-    const ProblemaGenerado p = GenerarGuion(&Tipo040_DosMoviles, 0, rng);
+    const auto p = generaConGuion(&Tipo040_DosMoviles, 0,
+                                  {0.99F, 0.9F, 0.99F, sorteoHacia(15, 50, 20),
+                                   sorteoHacia(15, 50, 20), sorteoHacia(30, 600, 100), 0.6F});
     EXPECT_EQ(p.enunciado,
               QString::fromUtf8(
                   "Tenemos dos vehículos situados en los puntos A y B,  distantes 4500& m,  que "
@@ -129,14 +126,13 @@ TEST(Tipo040_DosMoviles, EqualSpeedsAndTooLongADistanceAreRedrawn) {
                   "&+Bb)&-B& La distancia recorrida por el vehículo que parte de A cuando se "
                   "encuentren.&LF"));
     EXPECT_EQ(p.solucion, QStringLiteral("&SP=10:&+Ba)&-B& 100& s;      &+Bb)&-B& 2000& m.&LF"));
-    EXPECT_EQ(rng.draws, 7);
+    EXPECT_EQ(p.sorteos, 7);
 }
 
 TEST(Tipo040_DosMoviles, ScriptedThreeStages) {
-    ScriptedRandom rng;
-    rng.script = {Sorteo(2, 10, 1, 2), Sorteo(5, 45, 1, 10), Sorteo(5, 60, 1, 30),
-                  Sorteo(5, 60, 1, 8)};
-    const ProblemaGenerado p = GenerarGuion(&Tipo040_DosMoviles, 4, rng);
+    const auto p = generaConGuion(&Tipo040_DosMoviles, 4,
+                                  {sorteoHacia(2, 10, 2), sorteoHacia(5, 45, 10),
+                                   sorteoHacia(5, 60, 30), sorteoHacia(5, 60, 8)});
     EXPECT_EQ(p.enunciado,
               QString::fromUtf8(
                   "Un vehículo aumenta su velocidad desde el reposo hasta los 20& m/s tardando "
@@ -153,47 +149,10 @@ TEST(Tipo040_DosMoviles, ScriptedThreeStages) {
 
 TEST(Tipo040_DosMoviles, RunawayMeetingDrawsEndInAFailure) {
     for (int semilla : {0, 1}) { // both head-on sub-types: every round far too long a distance
-        ScriptedRandom rng;
-        rng.fallback = 0.99F;
-        generation::InterfazModulo v;
-        v.Semilla = semilla;
-        generation::Generador g(v, rng);
-        try {
-            Tipo040_DosMoviles(g);
-            ADD_FAILURE() << "no failure for Semilla " << semilla;
-        } catch (const generation::FalloGeneracion& f) {
-            EXPECT_EQ(f.numero(), generation::kFalloBucle);
-        }
+        RandomCiclico rng({0.99F});
+        EXPECT_EQ(numeroDeFallo(&Tipo040_DosMoviles, semilla, rng), generation::kFalloBucle)
+            << semilla;
     }
-}
-
-TEST(Tipo040_DosMoviles, EqualSeedGivesEqualProblem) {
-    for (int semilla = 0; semilla < 5; ++semilla) {
-        const ProblemaGenerado a = Generar(&Tipo040_DosMoviles, semilla);
-        const ProblemaGenerado b = Generar(&Tipo040_DosMoviles, semilla);
-        EXPECT_EQ(a.enunciado, b.enunciado);
-        EXPECT_EQ(a.solucion, b.solucion);
-    }
-}
-
-TEST(Tipo040_DosMoviles, ListingFillsTheCatalogueFieldsAndDrawsNothing) {
-    generation::InterfazModulo v;
-    v.ModoCatalogo = true;
-    ScriptedRandom rng;
-    generation::Generador g(v, rng);
-    Tipo040_DosMoviles(g);
-    EXPECT_EQ(rng.draws, 0);
-    EXPECT_EQ(v.CatTitulo, QString::fromUtf8("Movimiento de dos móviles y combinación de varios "
-                                             "tipos de movimiento"));
-    EXPECT_EQ(v.CatClase, QStringLiteral("3"));
-    EXPECT_EQ(v.CatAsignatura, QString::fromUtf8("Física"));
-    EXPECT_EQ(v.CatCodTema, QStringLiteral("040"));
-    EXPECT_EQ(v.CatTema, QString::fromUtf8("Cinemática"));
-    EXPECT_EQ(v.CatCodTipo, QStringLiteral("040"));
-    EXPECT_EQ(v.CatDescripcion,
-              QString::fromUtf8("Problemas de dos móviles que se intersectan (3 tipos). Móvil "
-                                "con varios movimientos (acelerado, uniforme, desacelerado) (2 "
-                                "tipos). (Total 5 tipos)"));
 }
 
 } // namespace
