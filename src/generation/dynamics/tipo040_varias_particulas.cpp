@@ -98,8 +98,11 @@ void CompletaArrastre(Generador& g, Arrastre& r) {
     r.t = std::sqrt((r.h + r.h) / r.a);
 }
 
-QString ColaArrastre(const Arrastre& r) {
-    return QStringLiteral("&+Bc)&-B& Tiempo para que el bloque 2 baje ") + TN(r.h) +
+// Questions a) to c) of sub-types 3 and 4, with the diagram beside b), and the data line.
+QString PreguntasArrastre(const QString& dibujo, const Arrastre& r) {
+    return QStringLiteral("&+Ba)&-B& Aceleración de las masas y fuerza de rozamiento.&LF") +
+           QStringLiteral("&+Bb)&-B& Tensión de la cuerda.") + dibujo + QStringLiteral("&LF") +
+           QStringLiteral("&+Bc)&-B& Tiempo para que el bloque 2 baje ") + TN(r.h) +
            QStringLiteral(" m.&LF") + LineaDato();
 }
 
@@ -134,10 +137,7 @@ void MesaDosMasas(Generador& g) {
         TN(m2) +
         QStringLiteral("& kg que cuelga verticalmente por el borde de la mesa.  El "
                        "coeficiente de rozamiento dinámico entre la mesa y el bloque 1 vale ") +
-        TN(mu) + QStringLiteral(".  Determinar:&LF") +
-        QStringLiteral("&+Ba)&-B& Aceleración de las masas y fuerza de rozamiento.&LF") +
-        QStringLiteral("&+Bb)&-B& Tensión de la cuerda.") + kDibujoMesa2 + QStringLiteral("&LF") +
-        ColaArrastre(r);
+        TN(mu) + QStringLiteral(".  Determinar:&LF") + PreguntasArrastre(kDibujoMesa2, r);
     g.v.TextoSolucion = SolucionArrastre(r);
 }
 
@@ -170,10 +170,7 @@ void PlanoInclinadoDosMasas(Generador& g) {
         TN(m2) +
         QStringLiteral("& kg que cuelga verticalmente por el borde del plano.  El coeficiente "
                        "de rozamiento dinámico entre el plano y el bloque 1 vale ") +
-        TN(mu) + QStringLiteral(".  Hallar:&LF") +
-        QStringLiteral("&+Ba)&-B& Aceleración de las masas y fuerza de rozamiento.&LF") +
-        QStringLiteral("&+Bb)&-B& Tensión de la cuerda.") + kDibujoPlano2 + QStringLiteral("&LF") +
-        ColaArrastre(r);
+        TN(mu) + QStringLiteral(".  Hallar:&LF") + PreguntasArrastre(kDibujoPlano2, r);
     g.v.TextoSolucion = SolucionArrastre(r);
 }
 
