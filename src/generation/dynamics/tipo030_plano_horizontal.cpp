@@ -55,9 +55,9 @@ void SinRozamiento(Generador& g) {
         QStringLiteral("&+Ba)&-B& Aceleración que adquiere.  &+Bb)&-B& Velocidad que "
                        "alcanza y la distancia recorrida al cabo de ") +
         TN(p.t) + QStringLiteral("& segundos.&LF");
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(p.a) +
-                        QStringLiteral(" m/s^2;      &+Bb)&-B ") + TN(v) +
-                        QStringLiteral(" m/s;      ") + TN(d) + QStringLiteral(" m.&LF");
+    g.v.TextoSolucion =
+        Respuestas({TN(p.a) + QStringLiteral(" m/s^2"),
+                    TN(v) + QStringLiteral(" m/s;      ") + TN(d) + QStringLiteral(" m")});
 }
 
 // Sub-type 2: friction, the force shown includes it.
@@ -75,9 +75,9 @@ void ConRozamiento(Generador& g) {
         QStringLiteral("&+Ba)&-B& Fuerza de rozamiento.  &+Bb)&-B& Aceleración.  &+Bc)&-B& "
                        "Distancia recorrida al cabo de ") +
         TN(p.t) + QStringLiteral("& segundos.&LF") + LineaDato();
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(fr)) +
-                        QStringLiteral(" N;      &+Bb)&-B ") + TN(p.a) +
-                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(d) + QStringLiteral(" m.&LF");
+    g.v.TextoSolucion =
+        Respuestas({TN(D2(fr)) + QStringLiteral(" N"), TN(p.a) + QStringLiteral(" m/s^2"),
+                    TN(d) + QStringLiteral(" m")});
 }
 
 // Sub-type 3: force at an angle above the plane. Drawn again until the block clearly moves
@@ -121,11 +121,10 @@ void FuerzaOblicua(Generador& g) {
         QStringLiteral("&+Ba)&-B& Fuerza normal y de rozamiento.  &+Bb)&-B& Aceleración.  "
                        "&+Bc)&-B& Distancia recorrida y velocidad a los ") +
         TN(t) + QStringLiteral("& segundos de actuar la fuerza.&LF") + LineaDato();
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(normal)) +
-                        QStringLiteral(" N;    ") + TN(D2(fr)) +
-                        QStringLiteral(" N;      &+Bb)&-B ") + TN(a) +
-                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(d) +
-                        QStringLiteral(" m;     ") + TN(v) + QStringLiteral(" m/s.&LF");
+    g.v.TextoSolucion =
+        Respuestas({TN(D2(normal)) + QStringLiteral(" N;    ") + TN(D2(fr)) + QStringLiteral(" N"),
+                    TN(a) + QStringLiteral(" m/s^2"),
+                    TN(d) + QStringLiteral(" m;     ") + TN(v) + QStringLiteral(" m/s")});
 }
 
 } // namespace

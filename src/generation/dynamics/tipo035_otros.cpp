@@ -30,8 +30,8 @@ void Despegue(Generador& g) {
         u"&+Ba)&-B& Aceleración que requiere.  &+Bb)&-B& Longitud de pista mínima necesaria.  "
         u"&+Bc)&-B& Fuerza de los motores si el rozamiento es de "_s +
         TN(Fr / 1000) + u"& kN.    "_s + u"&+IDato&-I:& 1& kN& =& 1000& N.&LF"_s;
-    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(a) + u" m/s^2;      &+Bb)&-B "_s + TN(L) +
-                        u" m;      &+Bc)&-B "_s + TN(F / 1000) + u"& kN.&LF"_s;
+    g.v.TextoSolucion =
+        Respuestas({TN(a) + u" m/s^2"_s, TN(L) + u" m"_s, TN(F / 1000) + u"& kN"_s});
 }
 
 // Sub-type 2: tension of the cord that holds a body from the roof of a lift.
@@ -65,9 +65,9 @@ void Ascensor(Generador& g) {
                  u"es de "_s +
                  TN(a2 * m + P) + u"& N.&LF"_s + LineaDato();
     g.v.TextoEnunciado = enunciado;
-    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(P) + u" N;      &+Bb)&-B "_s + TN(a1 * m + P) +
-                        u" N;      &+Bc)&-B "_s + TN(P - a1 * m) + u"& N;      &+Bd)&-B "_s +
-                        TN(std::fabs(a2)) + u" m/s^2 ("_s + sentido + u").&LF"_s;
+    g.v.TextoSolucion =
+        Respuestas({TN(P) + u" N"_s, TN(a1 * m + P) + u" N"_s, TN(P - a1 * m) + u"& N"_s,
+                    TN(std::fabs(a2)) + u" m/s^2 ("_s + sentido + u")"_s});
 }
 
 // Sub-type 3: a spring stretched by a hanging body (masses in g, stretches in cm).
@@ -87,8 +87,8 @@ void Muelle(Generador& g) {
                          u"&SP=60:#IMG('F_DIN_HOOKE.GIF'DXmm=23.52:DYmm=-28:#IMG)&LF"_s +
                          u"&+Bc)&-B& Masa que tendrá un cuerpo si al colgarlo del muelle&LF"_s +
                          u"    éste se estira "_s + TN(y2) + u"& cm.&LF"_s + LineaDato();
-    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(D2(m * kG / 1000)) + u" N;      &+Bb)&-B "_s +
-                        TN(D2(k)) + u" N/m;      &+Bc)&-B "_s + TN(D1(m2)) + u" g.&LF"_s;
+    g.v.TextoSolucion =
+        Respuestas({TN(D2(m * kG / 1000)) + u" N"_s, TN(D2(k)) + u" N/m"_s, TN(D1(m2)) + u" g"_s});
 }
 
 // Sub-type 4: a particle whirling on a cord fixed to the roof (lengths in m, shown in cm).
@@ -114,9 +114,9 @@ void PenduloConico(Generador& g) {
         u"&+Bb)&-B& Velocidad angular de giro en rad/s y rpm.&LF"
         u"&+Bc)&-B& Fuerza centrípeta.&LF"_s +
         LineaDato();
-    g.v.TextoSolucion = u"&SP=10:&+Ba) &-B"_s + TN(D2(T)) + u" N;      &+Bb)&-B "_s + TN(D2(w)) +
-                        u" rad/s = "_s + TN(D2(w * 30 / PI)) + u" rpm;      &+Bc)&-B "_s +
-                        TN(D2(Fc)) + u" N.&LF"_s;
+    g.v.TextoSolucion = Respuestas({TN(D2(T)) + u" N"_s,
+                                    TN(D2(w)) + u" rad/s = "_s + TN(D2(w * 30 / PI)) + u" rpm"_s,
+                                    TN(D2(Fc)) + u" N"_s});
 }
 
 } // namespace vornith::generation::XIMB_FISI_DIN::tipo035

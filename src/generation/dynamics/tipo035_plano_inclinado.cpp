@@ -63,10 +63,11 @@ double RetocaAngulo(Generador& g, double alfa) {
     return AnguloFavorito(g, alfa, 45, 60, 30);
 }
 
-// Answers b) of the three plane sub-types: normal and friction force.
-QString SolucionFuerzas(double a, const FuerzasPlano& f) {
-    return u"&SP=10:&+Ba) &-B"_s + TN(D3(a)) + u" m/s^2;      &+Bb)&-B "_s + TN(D2(f.N)) +
-           u" N      "_s + TN(D2(f.Fr)) + u" N;      &+Bc)&-B "_s;
+// The answers of the three plane sub-types: the acceleration, the normal and friction forces,
+// and answer c).
+QString SolucionFuerzas(double a, const FuerzasPlano& f, const QString& c) {
+    return Respuestas(
+        {TN(D3(a)) + u" m/s^2"_s, TN(D2(f.N)) + u" N      "_s + TN(D2(f.Fr)) + u" N"_s, c});
 }
 
 QString ImagenSubida() {
@@ -99,8 +100,7 @@ void BloqueDesciende(Generador& g) {
         u"&+Bb)&-B& Fuerza normal y de rozamiento.&LF"
         u"&+Bc)&-B& Tiempo y velocidad para llegar al final del plano.&LF"_s +
         LineaDato();
-    g.v.TextoSolucion =
-        SolucionFuerzas(a, f) + TN(D3(t)) + u" s      "_s + TN(D2(v)) + u" m/s.&LF"_s;
+    g.v.TextoSolucion = SolucionFuerzas(a, f, TN(D3(t)) + u" s      "_s + TN(D2(v)) + u" m/s"_s);
 }
 
 // Sub-type 6: a block launched up the plane from its foot, until it stops.
@@ -122,7 +122,7 @@ void BloqueLanzado(Generador& g) {
         TN(mu) + u". Hallar:&LF"_s + u"&+Ba)&-B& Aceleración con la que se frena.&LF"_s +
         u"&+Bb)&-B& Fuerza normal y de rozamiento."_s + ImagenSubida() +
         u"&+Bc)&-B& Tiempo y distancia cuando se pare en lo alto del plano.&LF"_s + LineaDato();
-    g.v.TextoSolucion = SolucionFuerzas(a, f) + TN(D3(t)) + u" s      "_s + TN(D2(d)) + u" m.&LF"_s;
+    g.v.TextoSolucion = SolucionFuerzas(a, f, TN(D3(t)) + u" s      "_s + TN(D2(d)) + u" m"_s);
 }
 
 // Sub-type 7: a block pushed up the plane by a whole number of newtons parallel to it.
@@ -151,8 +151,7 @@ void BloqueEmpujado(Generador& g) {
         u"&+Bb)&-B& Fuerza normal y de rozamiento."_s + ImagenSubida() +
         u"&+Bc)&-B& Velocidad y altura alcanzada al cabo de "_s + TN(t) + u"& s.&LF"_s +
         LineaDato();
-    g.v.TextoSolucion =
-        SolucionFuerzas(a, f) + TN(D2(v)) + u" m/s      "_s + TN(D2(h)) + u" m.&LF"_s;
+    g.v.TextoSolucion = SolucionFuerzas(a, f, TN(D2(v)) + u" m/s      "_s + TN(D2(h)) + u" m"_s);
 }
 
 // Sub-type 8: a car on a banked curve, with and without friction.

@@ -50,10 +50,9 @@ void MaquinaAtwood(Generador& g) {
         QStringLiteral("&+Bb)&-B& Aceleración del sistema.&LF&+Bc)&-B& Tiempo para que las "
                        "masas se separen ") +
         TN(h) + QStringLiteral(" m.&LF") + LineaDato();
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(tension)) +
-                        QStringLiteral(" N;      &+Bb)&-B ") + TN(D2(a)) +
-                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(D3(t)) +
-                        QStringLiteral(" s.&LF");
+    g.v.TextoSolucion =
+        Respuestas({TN(D2(tension)) + QStringLiteral(" N"), TN(D2(a)) + QStringLiteral(" m/s^2"),
+                    TN(D3(t)) + QStringLiteral(" s")});
 }
 
 // Sub-type 2: two hanging masses; the heavier one is found from the acceleration wanted.
@@ -77,10 +76,9 @@ void MaquinaAtwoodMasa(Generador& g) {
         QStringLiteral("&+Bb)&-B& Tensión de la cuerda.&LF&+Bc)&-B& Diferencia de altura a "
                        "los ") +
         TN(t) + QStringLiteral(" s.&LF") + LineaDato();
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(m2)) +
-                        QStringLiteral(" kg;      &+Bb)&-B ") + TN(D2(tension)) +
-                        QStringLiteral(" N;      &+Bc)&-B ") + TN(D3(desnivel)) +
-                        QStringLiteral(" m.&LF");
+    g.v.TextoSolucion =
+        Respuestas({TN(D2(m2)) + QStringLiteral(" kg"), TN(D2(tension)) + QStringLiteral(" N"),
+                    TN(D3(desnivel)) + QStringLiteral(" m")});
 }
 
 // Result of a block pulled by a hanging one (sub-types 3 and 4).
@@ -107,9 +105,9 @@ QString PreguntasArrastre(const QString& dibujo, const Arrastre& r) {
 }
 
 QString SolucionArrastre(const Arrastre& r) {
-    return QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(r.a)) + QStringLiteral(" m/s^2;      ") +
-           TN(D2(r.fr)) + QStringLiteral(" N;      &+Bb)&-B ") + TN(D2(r.tension)) +
-           QStringLiteral(" N;      &+Bc)&-B ") + TN(D3(r.t)) + QStringLiteral(" s.&LF");
+    return Respuestas(
+        {TN(D2(r.a)) + QStringLiteral(" m/s^2;      ") + TN(D2(r.fr)) + QStringLiteral(" N"),
+         TN(D2(r.tension)) + QStringLiteral(" N"), TN(D3(r.t)) + QStringLiteral(" s")});
 }
 
 // Sub-type 3: m1 on a table with friction, pulled by m2 hanging over the edge.
@@ -207,10 +205,9 @@ void MesaTresMasas(Generador& g) {
         QStringLiteral("&+Bb)&-B& Aceleración del movimiento.") + kDibujoMesa3 +
         QStringLiteral("&LF") + QStringLiteral("&+Bc)&-B& Tensión de las cuerdas.&LF") +
         LineaDato();
-    g.v.TextoSolucion = QStringLiteral("&SP=10:&+Ba) &-B") + TN(D2(fr)) +
-                        QStringLiteral(" N;      &+Bb)&-B ") + TN(D2(a)) +
-                        QStringLiteral(" m/s^2;      &+Bc)&-B ") + TN(D2(t1)) +
-                        QStringLiteral(" N;      ") + TN(D2(t3)) + QStringLiteral(" N.&LF");
+    g.v.TextoSolucion =
+        Respuestas({TN(D2(fr)) + QStringLiteral(" N"), TN(D2(a)) + QStringLiteral(" m/s^2"),
+                    TN(D2(t1)) + QStringLiteral(" N;      ") + TN(D2(t3)) + QStringLiteral(" N")});
 }
 
 } // namespace
