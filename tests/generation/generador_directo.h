@@ -26,6 +26,12 @@
 
 namespace vornith::test {
 
+// pi, g and the line of a dynamics statement that gives g, for working the physics back from
+// the texts.
+inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr double kG = 9.8;
+inline const QString kLineaDato = QStringLiteral("    &+IDato: g &-I= 9&.8 m/s^2.&LF");
+
 struct Generado {
     QString enunciado;
     QString solucion;

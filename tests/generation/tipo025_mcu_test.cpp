@@ -11,7 +11,6 @@ namespace {
 
 using generation::XIMB_FISI_CIN::Tipo025_MCU;
 
-constexpr double kPi = 3.14159265358979323846;
 const double kCent = CotaRedondeo(2);
 
 // The radius in cm, whether the statement gave the radius or the diameter.

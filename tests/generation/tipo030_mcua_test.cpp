@@ -8,8 +8,6 @@ namespace {
 
 using generation::XIMB_FISI_CIN::Tipo030_MCUA;
 
-constexpr double kPi = 3.14159265358979323846;
-
 // Angular accelerations keep three decimals, two above 1 and one above 10. Each step rounds
 // the previous rounding, so the bounds add up; a printed 1 or 10 may already come from the
 // coarser step.

@@ -10,10 +10,6 @@ namespace {
 
 using generation::XIMB_FISI_DIN::Tipo035_PlanoInclinado;
 
-constexpr double kG = 9.8;
-constexpr double kPi = 3.14159265358979323846;
-const QString kLineaDato = QStringLiteral("    &+IDato: g &-I= 9&.8 m/s^2.&LF");
-
 double rad(double grados) {
     return grados * kPi / 180;
 }

@@ -13,9 +13,10 @@ namespace {
 using test::Dibujo;
 using test::generaDirecto;
 using test::Generado;
+using test::kG;
+using test::kLineaDato;
 using test::numerosEn;
 
-constexpr double kG = 9.8;
 constexpr int kSemillas = 10000;
 constexpr int kSubtipos = 5;
 
@@ -62,7 +63,7 @@ TEST(Tipo040VariasParticulas, SeedChoosesSubType) {
 }
 
 TEST(Tipo040VariasParticulas, EveryProblemKeepsTheHouseRules) {
-    const QString datoFinal = QStringLiteral("&LF    &+IDato: g &-I= 9&.8 m/s^2.&LF");
+    const QString datoFinal = QStringLiteral("&LF") + kLineaDato;
     for (int semilla = -30; semilla < kSemillas; ++semilla) {
         const Generado p = generaDirecto(&Tipo040_VariasParticulas, semilla);
         test::compruebaNormasDinamica(p);

@@ -12,8 +12,6 @@ namespace {
 
 using generation::XIMB_FISI_DIN::Tipo100_DinamicaMAS;
 
-constexpr double kG = 9.8;
-constexpr double kPi = 3.14159265358979323846;
 // Four significant figures: half a unit of the fourth, relative.
 constexpr double kCifra = 5.0001e-4;
 

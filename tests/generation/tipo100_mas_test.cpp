@@ -15,7 +15,6 @@ namespace {
 using generation::XIMB_FISI_CIN::Tipo100_MAS;
 
 constexpr int kSemillas = 10000;
-constexpr double kPi = 3.14159265358979323846;
 
 // Four significant figures put a number within 5e-4 of its value, relatively.
 constexpr double kCifras4 = 5e-4 * (1 + 1e-9);
