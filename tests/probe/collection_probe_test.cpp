@@ -1,5 +1,6 @@
 // The probe's collection command end to end: real fonts, real page box, a real PDF printer.
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,8 +19,10 @@ struct Salida {
 };
 
 Salida probe(const QStringList& argumentos) {
+    // The test program is built in tests/ beside the programs' bin/.
     QProcess p;
-    p.start(QStringLiteral("bin/vornith-probe"), argumentos);
+    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/vornith-probe"),
+            argumentos);
     Salida s;
     if (!p.waitForFinished(120000)) return s;
     s.codigo = p.exitCode();
