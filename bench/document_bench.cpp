@@ -8,33 +8,27 @@
 #include "platform/qt/qt_picture.h"
 #include "textengine/markup.h"
 
-#include <QApplication>
-#include <QCryptographicHash>
+#include "bench_support.h"
+
 
 #include <benchmark/benchmark.h>
 
-#include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
 
 using namespace vornith;
-
-class NoYield final : public EventLoop {
-public:
-    void yield() override {}
-};
+using namespace vornith::bench;
 
 class SilentNotifier final : public Notifier {
-public:
+  public:
     Answer ask(const QString&, const QString&, Buttons, Icon) override { return Answer::Ok; }
     void beep() override {}
 };
 
 class NoClipboard final : public Clipboard {
-public:
+  public:
     void clear() override {}
     void setText(const QString&) override {}
     QString text() const override { return {}; }
@@ -49,9 +43,9 @@ struct Escritorio {
         motor.pictures = &imagenes;
         motor.eventLoop = &eventos;
         motor.printerCount = 1;
-        doc = std::make_unique<document::Documento>(document::ServiciosColeccion{
-            generacion, motor, caja, ventana, cursor, eventos, avisos, portapapeles,
-            defaultPictureFolders()});
+        doc = std::make_unique<document::Documento>(
+            document::ServiciosColeccion{generacion, motor, caja, ventana, cursor, eventos, avisos,
+                                         portapapeles, defaultPictureFolders()});
     }
     void nueva() {
         document::ListaTemas temas;
@@ -111,13 +105,6 @@ void BM_DibujaPagina(benchmark::State& state) {
 BENCHMARK(BM_DibujaPagina)->Unit(benchmark::kMillisecond);
 
 // Appends `separador` and the exact decimal form of `v` to `s`.
-template <typename T> void anade(std::string& s, char separador, T v) {
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
-    s.push_back(separador);
-    s.append(buffer, r.ptr);
-}
-
 // With --results: the page of every block, and for every page the engine's block table and a
 // hash of the pixels drawn. Run before and after a change that should change no result, and
 // compare the outputs.
@@ -133,19 +120,8 @@ void imprimeResultados() {
     for (int pagina = 1; pagina <= e.doc->d.NumPaginas; ++pagina) {
         e.doc->d.PaginaActual = static_cast<std::int16_t>(pagina);
         e.doc->DibujaPagina();
-        anade(s, '\n', m.MarcaResultado);
-        anade(s, ' ', m.NumBloquesPagina);
-        for (int n = 1; n <= m.NumBloquesPagina; ++n) {
-            const auto k = static_cast<std::size_t>(n);
-            anade(s, ' ', m.BloqueRef[k]);
-            anade(s, ':', m.BloqueY1[k]);
-            anade(s, ':', m.BloqueY2[k]);
-        }
-        const QImage& imagen = e.caja.image();
-        const QByteArray pixeles(reinterpret_cast<const char*>(imagen.constBits()),
-                                 static_cast<qsizetype>(imagen.sizeInBytes()));
-        s.push_back(' ');
-        s.append(QCryptographicHash::hash(pixeles, QCryptographicHash::Sha1).toHex().constData());
+        anadeResultados(s, m);
+        anadeHuella(s, e.caja);
     }
     s.push_back('\n');
     std::fwrite(s.data(), 1, s.size(), stdout);
@@ -154,14 +130,5 @@ void imprimeResultados() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (argc == 2 && std::strcmp(argv[1], "--results") == 0) {
-        imprimeResultados();
-        return 0;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vornith::bench::ejecuta(argc, argv, &imprimeResultados);
 }

@@ -10,31 +10,25 @@
 #include "textengine/markup.h"
 #include "textengine/page_entry.h"
 
-#include <QApplication>
-#include <QCryptographicHash>
+#include "bench_support.h"
+
 #include <QStringList>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
 
 using namespace vornith;
-
-class NoYield final : public EventLoop {
-public:
-    void yield() override {}
-};
+using namespace vornith::bench;
 
 // A fixed linear congruential sequence: the same corpus on every run.
 class Secuencia {
-public:
+  public:
     std::uint32_t siguiente() {
         estado_ = estado_ * 1664525U + 1013904223U;
         return estado_ >> 8;
@@ -46,7 +40,7 @@ public:
         return QString::number(entero) + QStringLiteral("&.") + QString::number(hasta(100));
     }
 
-private:
+  private:
     std::uint32_t estado_ = 12345;
 };
 
@@ -133,34 +127,6 @@ struct Pagina {
 };
 
 // Appends `separador` and the exact decimal form of `v` to `s`.
-template <typename T> void anade(std::string& s, char separador, T v) {
-    char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v);
-    s.push_back(separador);
-    s.append(buffer, r.ptr);
-}
-
-// One page's results: MarcaResultado and the block table, every number exact.
-void anadeResultados(std::string& s, const textengine::EstadoMotor& m) {
-    anade(s, '\n', m.MarcaResultado);
-    anade(s, ' ', m.NumBloquesPagina);
-    for (int n = 1; n <= m.NumBloquesPagina; ++n) {
-        const auto k = static_cast<std::size_t>(n);
-        anade(s, ' ', m.BloqueRef[k]);
-        anade(s, ':', m.BloqueY1[k]);
-        anade(s, ':', m.BloqueY2[k]);
-    }
-}
-
-// A hash of the page's pixels.
-void anadeHuella(std::string& s, PageBoxSurface& caja) {
-    const QImage& imagen = caja.image();
-    const QByteArray pixeles(reinterpret_cast<const char*>(imagen.constBits()),
-                             static_cast<qsizetype>(imagen.sizeInBytes()));
-    s.push_back(' ');
-    s.append(QCryptographicHash::hash(pixeles, QCryptographicHash::Sha1).toHex().constData());
-}
-
 // Places blocks on pages as pagination does, 49 at a time, until `paginas` pages are laid out
 // on `destino`. With `registro`, each page's results are appended to it, one line per page,
 // with a hash of its pixels when it was drawn on the page box.
@@ -232,14 +198,5 @@ void imprimeResultados() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (argc == 2 && std::strcmp(argv[1], "--results") == 0) {
-        imprimeResultados();
-        return 0;
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vornith::bench::ejecuta(argc, argv, &imprimeResultados);
 }
