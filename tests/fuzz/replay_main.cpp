@@ -1,4 +1,4 @@
-// A short, deterministic pass of the markup fuzz entry for the ordinary test build: every file of
+// A short, deterministic pass of a fuzz entry for the ordinary test build: every file of
 // the seed corpus, then a fixed number of mutations of them made with a seeded generator
 // (truncations, deletions, duplications, byte changes, tags of the dictionary inserted,
 // splices). Usage: markup_fuzz_replay CORPUS_DIR DICTIONARY [MUTATIONS]
@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 
 #include <cstdint>
@@ -111,8 +112,10 @@ class Mutador {
 } // namespace
 
 int main(int argc, char** argv) {
+    const QByteArray programa = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toLocal8Bit();
+    const char* nombrePrograma = programa.constData();
     if (argc < 3) {
-        std::fprintf(stderr, "usage: markup_fuzz_replay CORPUS_DIR DICTIONARY [MUTATIONS]\n");
+        std::fprintf(stderr, "usage: %s CORPUS_DIR DICTIONARY [MUTATIONS]\n", nombrePrograma);
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -122,12 +125,12 @@ int main(int argc, char** argv) {
         if (f.open(QIODevice::ReadOnly)) corpus.append(f.readAll());
     }
     if (corpus.isEmpty()) {
-        std::fprintf(stderr, "markup_fuzz_replay: no corpus in %s\n", argv[1]);
+        std::fprintf(stderr, "%s: no corpus in %s\n", nombrePrograma, argv[1]);
         return 2;
     }
     const QList<QByteArray> tokens = leeDiccionario(QString::fromLocal8Bit(argv[2]));
     if (tokens.isEmpty()) {
-        std::fprintf(stderr, "markup_fuzz_replay: no dictionary in %s\n", argv[2]);
+        std::fprintf(stderr, "%s: no dictionary in %s\n", nombrePrograma, argv[2]);
         return 2;
     }
     const long mutaciones = argc > 3 ? std::strtol(argv[3], nullptr, 10) : 3000;
@@ -137,7 +140,7 @@ int main(int argc, char** argv) {
     Mutador mutador(corpus, tokens);
     for (long i = 0; i < mutaciones; ++i)
         ejecuta(mutador.siguiente());
-    std::printf("markup_fuzz_replay: %lld corpus inputs, %ld mutations\n",
+    std::printf("%s: %lld corpus inputs, %ld mutations\n", nombrePrograma,
                 static_cast<long long>(corpus.size()), mutaciones);
     return 0;
 }
