@@ -50,14 +50,17 @@ void Documento::OpenFile() {
     // Read whole into a new object: the open collection is only replaced by a good one.
     LecturaColeccion lectura = AbreArchivoColeccion(d.ArchivoActual);
     switch (lectura.Fallo) {
-    case FalloLectura::Ninguno: break;
+    case FalloLectura::Ninguno:
+        break;
     case FalloLectura::ErrorAlAbrir:
         s_.cursor.setBusy(false);
         s_.avisos.ask(MensajeErrorLectura(lectura.Fallo), s_.ventana.TituloAplicacion(),
                       Notifier::Buttons::Ok, Notifier::Icon::None);
         NoColeccion();
         return;
-    default: AvisoError(); return;
+    default:
+        AvisoError();
+        return;
     }
     ExtraeImagenes(lectura.Datos.Imagenes, s_.carpetas);
 

@@ -47,7 +47,9 @@ struct Bloque {
 
 // The problems of a collection, 1-based: entry 0 is never used.
 using TablaProblemas = std::vector<Problema>;
-inline TablaProblemas nuevaTablaProblemas() { return TablaProblemas(kMaxProblemas + 1); }
+inline TablaProblemas nuevaTablaProblemas() {
+    return TablaProblemas(kMaxProblemas + 1);
+}
 
 // One level of undo or redo: a whole copy of header and problems, with its description.
 struct PuntoRestauracion {

@@ -67,7 +67,8 @@ void ComponerBloques(const DatosColeccion& coleccion, const TablaProblemas& prob
         const Problema& p = problemas[i];
         const QString caja =
             CajaNumero(coleccion.COLRESPRO, coleccion.PROPRE, numero, coleccion.PROSUF);
-        const QString enunciado = QStringLiteral("&+B") + caja + QStringLiteral("&-B& ") + p.Enunciado;
+        const QString enunciado =
+            QStringLiteral("&+B") + caja + QStringLiteral("&-B& ") + p.Enunciado;
         const QString solucion = QStringLiteral("&+I") + kEtiquetaSolucion +
                                  QStringLiteral("&-I:& ") + p.Solucion + QStringLiteral("&LF");
         // The block mark counts in the length of the statement block, as it is written.
@@ -85,9 +86,8 @@ void ComponerBloques(const DatosColeccion& coleccion, const TablaProblemas& prob
         case kSolucionesAparte:
             nuevoBloque(enunciado + QStringLiteral("&LF"), i);
             if (!p.Solucion.isEmpty()) {
-                reunidas.push_back({QStringLiteral(" &+B") + caja + QStringLiteral("&-B& ") +
-                                        p.Solucion,
-                                    i});
+                reunidas.push_back(
+                    {QStringLiteral(" &+B") + caja + QStringLiteral("&-B& ") + p.Solucion, i});
             }
             break;
         default:
@@ -99,7 +99,8 @@ void ComponerBloques(const DatosColeccion& coleccion, const TablaProblemas& prob
     if (!reunidas.empty()) {
         reunidas.front().texto.prepend(QStringLiteral("&+B") + kEtiquetaSoluciones +
                                        QStringLiteral(":&-B&LF"));
-        for (const Reunida& r : reunidas) nuevoBloque(r.texto, -r.problema);
+        for (const Reunida& r : reunidas)
+            nuevoBloque(r.texto, -r.problema);
     }
 }
 

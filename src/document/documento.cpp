@@ -27,8 +27,8 @@ void Documento::CrearColeccion(int IDProb) {
     if (!d.Coleccion.ORDENA) Barajar(d.Problemas, n, s_.generacion.Azar);
     for (int i = 1; i <= n; ++i) {
         Problema& p = d.Problemas[i];
-        generation::GeneraPorModulo(s_.generacion, p.Clave, generation::IdProblema(p),
-                                    p.Enunciado, p.Solucion);
+        generation::GeneraPorModulo(s_.generacion, p.Clave, generation::IdProblema(p), p.Enunciado,
+                                    p.Solucion);
     }
     ComponerColeccion(IDProb);
     d.ArchivoActual.clear();

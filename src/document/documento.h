@@ -35,14 +35,14 @@ struct ServiciosColeccion {
 
 // Which Edit commands the selection allows (the Edit menu as it opens).
 struct EstadoEdicion {
-    bool seleccion = false;        // Cut, Copy, Delete, Insert, Regenerate
-    bool mover[4] = {};            // to start, to end, up, down
+    bool seleccion = false; // Cut, Copy, Delete, Insert, Regenerate
+    bool mover[4] = {};     // to start, to end, up, down
 };
 
 // The one open collection: its records, composition, pages, undo and redo, edits, file and
 // clipboard text.
 class Documento final : public generation::ServiciosDocumento {
-public:
+  public:
     explicit Documento(ServiciosColeccion servicios);
 
     EstadoDocumento d;
@@ -102,7 +102,7 @@ public:
     void PonArchivoActual(const QString& ruta) override { d.ArchivoActual = ruta; }
     void PonModificado(bool modificado) override { d.Modificado = modificado; }
 
-private:
+  private:
     QString TextoPagina(int pagina) const;
     bool PuedeEditar() const;
     void FinEdicion();

@@ -29,7 +29,8 @@ EstadoEdicion Documento::EstadoMenuEdicion() const {
     const int n = NumSeleccionados();
     const int s = ProblemaSeleccionado();
     e.seleccion = n > 0 && s > 0;
-    for (bool& m : e.mover) m = e.seleccion;
+    for (bool& m : e.mover)
+        m = e.seleccion;
     if (n == 1 && s == 1) e.mover[0] = e.mover[2] = false;
     if (n == 1 && s == d.Coleccion.NPROB) e.mover[1] = e.mover[3] = false;
     return e;
@@ -56,7 +57,8 @@ void Documento::Borrar() {
     const int s = ProblemaSeleccionado();
     SetUNDO(QStringLiteral("borrar"));
     int& n = d.Coleccion.NPROB;
-    for (int i = s; i < n; ++i) d.Problemas[i] = d.Problemas[i + 1];
+    for (int i = s; i < n; ++i)
+        d.Problemas[i] = d.Problemas[i + 1];
     --n;
     if (n == 0) {
         // The undo point stays: Undo brings the collection back.
@@ -78,7 +80,8 @@ void Documento::InsertarMismoTipo() {
     const int s = ProblemaSeleccionado();
     SetUNDO(QStringLiteral("insertar problema del mismo tipo"));
     int& n = d.Coleccion.NPROB;
-    for (int i = n; i >= s; --i) d.Problemas[i + 1] = d.Problemas[i];
+    for (int i = n; i >= s; --i)
+        d.Problemas[i + 1] = d.Problemas[i];
     ++n;
     RandomSource& azar = s_.generacion.Azar;
     azar.reseedFromClock();
@@ -107,9 +110,11 @@ bool Documento::MoverProblema(int PosOrigen, int PosDestino) {
         return false;
     const Problema copia = d.Problemas[PosOrigen];
     if (PosDestino > PosOrigen) {
-        for (int i = PosOrigen + 1; i <= PosDestino; ++i) d.Problemas[i - 1] = d.Problemas[i];
+        for (int i = PosOrigen + 1; i <= PosDestino; ++i)
+            d.Problemas[i - 1] = d.Problemas[i];
     } else {
-        for (int i = PosOrigen - 1; i >= PosDestino; --i) d.Problemas[i + 1] = d.Problemas[i];
+        for (int i = PosOrigen - 1; i >= PosDestino; --i)
+            d.Problemas[i + 1] = d.Problemas[i];
     }
     d.Problemas[PosDestino] = copia;
     return true;

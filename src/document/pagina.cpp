@@ -15,16 +15,25 @@ double XNumero(int posNumPag, int numero, double ancho, double izq, double der, 
     const double izquierda = izq;
     const double derecha = ancho - der - w;
     switch (posNumPag & 7) {
-    case 1: return derecha;
-    case 2: return izquierda;
-    case 3: return (ancho - der - izq) / 2 + izq - w / 2;
-    case 4: return numero % 2 == 0 ? izquierda : derecha;
-    case 5: return numero % 2 != 0 ? izquierda : derecha;
-    default: return x;
+    case 1:
+        return derecha;
+    case 2:
+        return izquierda;
+    case 3:
+        return (ancho - der - izq) / 2 + izq - w / 2;
+    case 4:
+        return numero % 2 == 0 ? izquierda : derecha;
+    case 5:
+        return numero % 2 != 0 ? izquierda : derecha;
+    default:
+        return x;
     }
 }
 
-void FuenteNumero(Surface& s, double puntos, Rgb colour) {
+// Prints the page's printed number `numero` where POSNUMPAG puts it: in Times New Roman of
+// `puntos`, plain, in `colour`, within the margins of the page drawn last.
+void ImprimeNumero(Surface& s, const textengine::EstadoMotor& motor, int posNumPag, int numero,
+                   double puntos, Rgb colour) {
     s.setFontName(kFuenteTexto);
     s.setFontSize(puntos);
     s.setFontBold(false);
@@ -32,6 +41,15 @@ void FuenteNumero(Surface& s, double puntos, Rgb colour) {
     s.setFontUnderline(false);
     s.setFontStrikethru(false);
     s.setForeColor(colour);
+    const QString n = QString::number(numero);
+    const double w = s.textWidth(n);
+    const double alto = s.textHeight(n);
+    const double x = XNumero(posNumPag, numero, s.widthTwips(), motor.MargenIzqPagina,
+                             motor.MargenDerPagina, w, s.currentX());
+    const double y =
+        (posNumPag & 8) ? s.heightTwips() - motor.MargenInfPagina - alto : motor.MargenSupPagina;
+    s.moveTo(x, y);
+    s.print(n);
 }
 
 } // namespace
@@ -58,7 +76,8 @@ void Documento::DibujaPagina() {
     Surface& caja = s_.cajaPagina;
     const double zoom = motor.Zoom;
     s_.cursor.setBusy(true);
-    s_.ventana.PonEtiquetaPagina(QStringLiteral("Pág. %1/%2").arg(d.PaginaActual).arg(d.NumPaginas));
+    s_.ventana.PonEtiquetaPagina(
+        QStringLiteral("Pág. %1/%2").arg(d.PaginaActual).arg(d.NumPaginas));
 
     caja.clear();
     QString texto = TextoPagina(d.PaginaActual);
@@ -79,17 +98,8 @@ void Documento::DibujaPagina() {
     textengine::DibujaTextoFormateado(motor, texto, tamano, caja);
 
     if (c.POSNUMPAG != 0) {
-        FuenteNumero(caja, zoom * 11, rgb(128, 128, 128));
-        const int numero = c.PAGINI + d.PaginaActual - 1;
-        const QString n = QString::number(numero);
-        const double w = caja.textWidth(n);
-        const double alto = caja.textHeight(n);
-        const double x = XNumero(c.POSNUMPAG, numero, caja.widthTwips(), motor.MargenIzqPagina,
-                                 motor.MargenDerPagina, w, caja.currentX());
-        const double y = (c.POSNUMPAG & 8) ? caja.heightTwips() - motor.MargenInfPagina - alto
-                                           : motor.MargenSupPagina;
-        caja.moveTo(x, y);
-        caja.print(n);
+        ImprimeNumero(caja, motor, c.POSNUMPAG, c.PAGINI + d.PaginaActual - 1, zoom * 11,
+                      rgb(128, 128, 128));
     }
     s_.cursor.setBusy(false);
 }
@@ -115,21 +125,8 @@ void Documento::ImprimirPagina(Surface& impresora, int pagina) {
     double tamano = 12;
     textengine::DibujaTextoFormateado(motor, texto, tamano, impresora);
 
-    if (c.POSNUMPAG != 0) {
-        FuenteNumero(impresora, 11, rgb(0, 0, 0));
-        const int numero = c.PAGINI + pagina - 1;
-        const QString n = QString::number(numero);
-        const double w = impresora.textWidth(n);
-        const double alto = impresora.textHeight(n);
-        const double x =
-            XNumero(c.POSNUMPAG, numero, impresora.widthTwips(), motor.MargenIzqPagina,
-                    motor.MargenDerPagina, w, impresora.currentX());
-        const double y = (c.POSNUMPAG & 8)
-                             ? impresora.heightTwips() - motor.MargenInfPagina - alto
-                             : motor.MargenSupPagina;
-        impresora.moveTo(x, y);
-        impresora.print(n);
-    }
+    if (c.POSNUMPAG != 0)
+        ImprimeNumero(impresora, motor, c.POSNUMPAG, c.PAGINI + pagina - 1, 11, rgb(0, 0, 0));
     s_.cursor.setBusy(false);
 }
 

@@ -61,7 +61,8 @@ void Documento::Paginar(int ProblemaVisible) {
     const auto fase = [&](int primero, int ultimo, int p) {
         int s = primero;
         for (int intentos = 0; intentos < kMaxPaginasFase; ++intentos, ++p) {
-            while (s <= ultimo && d.TablaBloques[s].Pagina != 0) ++s;
+            while (s <= ultimo && d.TablaBloques[s].Pagina != 0)
+                ++s;
             if (s > ultimo) return p - 1;
             const int fin = std::min(ultimo, s + kVentanaBloques - 1);
             QString texto;

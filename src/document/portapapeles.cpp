@@ -16,8 +16,7 @@ void Documento::Copiar() {
 
 void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
-    if (d.NumBloques == 0 || n == 0 || !s_.portapapeles.hasText() || n + 1 > kMaxProblemas)
-        return;
+    if (d.NumBloques == 0 || n == 0 || !s_.portapapeles.hasText() || n + 1 > kMaxProblemas) return;
     const auto pegado = LeeTextoPortapapeles(s_.portapapeles.text());
     if (!pegado) {
         s_.ventana.PegarHabilitado(false);
@@ -27,7 +26,8 @@ void Documento::Pegar() {
     const int p = seleccionado > 0 ? seleccionado : 1;
     const int scroll = s_.ventana.PosicionScroll();
     SetUNDO(QStringLiteral("pegar"));
-    for (int i = n; i >= p; --i) d.Problemas[i + 1] = d.Problemas[i];
+    for (int i = n; i >= p; --i)
+        d.Problemas[i + 1] = d.Problemas[i];
     ++n;
     d.Problemas[p] = *pegado;
     s_.ventana.ActualizarBotones();

@@ -9,7 +9,7 @@
 namespace vornith::document {
 
 class VentanaNula final : public VentanaColeccion {
-public:
+  public:
     void EstadoGenerando() override {}
     void HabilitaControles() override {}
     void MuestraPagina() override {}
@@ -31,11 +31,11 @@ public:
 };
 
 class CursorNulo final : public BusyCursor {
-public:
+  public:
     void setBusy(bool busy) override { busy_ = busy; }
     bool isBusy() const override { return busy_; }
 
-private:
+  private:
     bool busy_ = false;
 };
 

@@ -10,7 +10,7 @@ namespace vornith::document {
 // needs of it (generation::ServiciosVentana: the generating state, the caption). The window
 // implements it; tests fake it. The document never reaches a widget any other way.
 class VentanaColeccion : public generation::ServiciosVentana {
-public:
+  public:
     // The page label ("Pág. 2/5"); empty clears it.
     virtual void PonEtiquetaPagina(const QString& texto) = 0;
     // The vertical scroll position of the page view; 0 is the top of the page.

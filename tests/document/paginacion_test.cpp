@@ -18,7 +18,9 @@ void expectPaginated(const EstadoDocumento& d) {
         ASSERT_TRUE(p == anterior || p == anterior + 1) << "block " << j;
         anterior = p;
     }
-    if (d.NumBloques > 0) EXPECT_EQ(d.TablaBloques[d.NumBloques].Pagina, d.NumPaginas);
+    if (d.NumBloques > 0) {
+        EXPECT_EQ(d.TablaBloques[d.NumBloques].Pagina, d.NumPaginas);
+    }
 }
 
 TEST(CrearColeccion, GeneratesComposesAndShowsFirstPage) {
@@ -83,8 +85,11 @@ TEST(Paginar, SolutionsOnPagesOfTheirOwn) {
     int ultimaProblema = 0;
     int primeraSolucion = 0;
     for (int j = 1; j <= d.NumBloques; ++j) {
-        if (d.TablaBloques[j].NumProblema > 0) ultimaProblema = d.TablaBloques[j].Pagina;
-        else if (primeraSolucion == 0) primeraSolucion = d.TablaBloques[j].Pagina;
+        if (d.TablaBloques[j].NumProblema > 0) {
+            ultimaProblema = d.TablaBloques[j].Pagina;
+        } else if (primeraSolucion == 0) {
+            primeraSolucion = d.TablaBloques[j].Pagina;
+        }
     }
     EXPECT_EQ(primeraSolucion, ultimaProblema + 1);
 }
@@ -153,7 +158,9 @@ TEST(DibujaPagina, BlocksAreOrderedAndNonEmpty) {
         ASSERT_GE(f.motor.NumBloquesPagina, 1);
         for (int j = 1; j <= f.motor.NumBloquesPagina; ++j) {
             EXPECT_LE(f.motor.BloqueY1[j], f.motor.BloqueY2[j]);
-            if (j > 1) EXPECT_LE(f.motor.BloqueY2[j - 1], f.motor.BloqueY1[j]);
+            if (j > 1) {
+                EXPECT_LE(f.motor.BloqueY2[j - 1], f.motor.BloqueY1[j]);
+            }
             EXPECT_EQ(f.doc->d.TablaBloques[f.motor.BloqueRef[j]].Pagina, p);
         }
     }
@@ -164,7 +171,7 @@ const DrawOp& numeroDibujado(const DocumentFixture& f) {
     const auto& ops = f.caja.ops();
     for (auto it = ops.rbegin(); it != ops.rend(); ++it)
         if (it->kind == DrawOp::Kind::Text) return *it;
-    static const DrawOp none{DrawOp::Kind::Clear};
+    static const DrawOp none{DrawOp::Kind::Clear, 0, 0, 0, 0, QString(), 0, {}};
     return none;
 }
 
@@ -198,13 +205,9 @@ TEST(DibujaPagina, PageNumberPositions) {
         EXPECT_EQ(op.state.foreColor, rgb(128, 128, 128));
         EXPECT_DOUBLE_EQ(op.state.fontSize, 11);
         const double w = op.x2 - op.x1;
-        if (c.lado == 'L') EXPECT_NEAR(op.x1, m, 0.01);
-        if (c.lado == 'R') EXPECT_NEAR(op.x1, W - m - w, 0.01);
-        if (c.lado == 'C') EXPECT_NEAR(op.x1 + w / 2, W / 2, 0.01);
-        if (c.abajo)
-            EXPECT_NEAR(op.y1, H - m - (op.y2 - op.y1), 0.01);
-        else
-            EXPECT_NEAR(op.y1, m, 0.01);
+        const double x = c.lado == 'L' ? m : c.lado == 'R' ? W - m - w : W / 2 - w / 2;
+        EXPECT_NEAR(op.x1, x, 0.01);
+        EXPECT_NEAR(op.y1, c.abajo ? H - m - (op.y2 - op.y1) : m, 0.01);
     }
 }
 
