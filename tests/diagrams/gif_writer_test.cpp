@@ -156,6 +156,28 @@ TEST(GifWriter, QtCanReadGif) {
     EXPECT_TRUE(QImageReader::supportedImageFormats().contains("gif"));
 }
 
+TEST(GifWriter, AColourWithoutOpacityIsTransparent) {
+    QImage image(4, 3, QImage::Format_Indexed8);
+    image.setColorTable({qRgb(0, 0, 0), qRgba(255, 255, 255, 0), qRgb(9, 9, 9)});
+    image.fill(1);
+    image.setPixel(2, 1, 0);
+    const auto gif = encodeGif(image);
+    ASSERT_TRUE(gif);
+    // The graphic control extension names entry 1.
+    const qsizetype gce = gif->indexOf(QByteArray("\x21\xF9\x04\x01", 4));
+    ASSERT_GE(gce, 0);
+    EXPECT_EQ(gif->at(gce + 6), 1);
+    QBuffer buffer;
+    buffer.setData(*gif);
+    const QImage read = QImageReader(&buffer, "gif").read().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(read.pixel(0, 0)), 0);
+    EXPECT_EQ(read.pixel(2, 1), qRgb(0, 0, 0));
+
+    // Without such a colour there is no extension.
+    image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(9, 9, 9)});
+    EXPECT_EQ(encodeGif(image)->indexOf(QByteArray("\x21\xF9", 2)), -1);
+}
+
 TEST(GifWriter, WritesHeaderScreenTableAndTrailer) {
     QImage image(300, 2, QImage::Format_Indexed8);
     image.setColorTable({qRgb(255, 255, 255), qRgb(1, 2, 3), qRgb(200, 100, 50)});

@@ -62,8 +62,11 @@ TEST(ShippedDiagrams, EachIsASharpGifShapedLikeItsBox) {
 
         QImageReader reader(path);
         EXPECT_EQ(reader.format(), QByteArray("gif"));
-        const QImage image = reader.read().convertToFormat(QImage::Format_RGB32);
-        ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
+        const QImage read = reader.read();
+        ASSERT_FALSE(read.isNull()) << reader.errorString().toStdString();
+        // The paper is transparent, so that a picture hanging beside text hides none of it.
+        EXPECT_EQ(qAlpha(read.pixel(0, 0)), 0);
+        const QImage image = read.convertToFormat(QImage::Format_RGB32);
 
         const double shape = double(image.width()) / image.height();
         const double box = picture.widthMm / picture.heightMm;

@@ -282,18 +282,30 @@ std::span<const Diagram> allDiagrams() {
     return kDiagrams;
 }
 
+// The palette index of the transparent paper, after the sixteen greys.
+constexpr uchar kTransparente = 16;
+
 QImage toGreyPalette(const QImage& image) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    QImage grey(rgb.size(), QImage::Format_Indexed8);
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    QImage grey(argb.size(), QImage::Format_Indexed8);
     QList<QRgb> table;
     for (int level = 0; level < 16; ++level)
         table.append(qRgb(17 * level, 17 * level, 17 * level));
+    table.append(qRgba(255, 255, 255, 0)); // the paper: transparent
     grey.setColorTable(table);
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         uchar* out = grey.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x)
-            out[x] = uchar((qGray(in[x]) + 8) / 17);
+        for (int x = 0; x < argb.width(); ++x) {
+            const int alpha = qAlpha(in[x]);
+            if (alpha < 128) {
+                out[x] = kTransparente;
+                continue;
+            }
+            // Ink on paper: the grey of the pixel laid on white.
+            const int gris = (qGray(in[x]) * alpha + 255 * (255 - alpha)) / 255;
+            out[x] = uchar((gris + 8) / 17);
+        }
     }
     return grey;
 }
@@ -302,8 +314,10 @@ QImage renderDiagram(const Diagram& diagram, double dotsPerInch) {
     const double pixelsPerMm = dotsPerInch / 25.4;
     const int width = int(std::lround(diagram.widthMm * pixelsPerMm));
     const int height = int(std::lround(diagram.heightMm * pixelsPerMm));
-    QImage canvas(width, height, QImage::Format_RGB32);
-    canvas.fill(kPaper);
+    // The paper stays transparent, so that a picture laid over text hides none of it; shapes
+    // filled with paper white stay opaque.
+    QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::Antialiasing);

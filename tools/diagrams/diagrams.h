@@ -20,11 +20,12 @@ struct Diagram {
 // The nine pictures, in the order of the problems that use them.
 std::span<const Diagram> allDiagrams();
 
-// Draws a picture at `dotsPerInch` of its printed size, anti-aliased, on white, and returns it
-// as a 16-grey palette image ready for the GIF encoder.
+// Draws a picture at `dotsPerInch` of its printed size, anti-aliased, on transparent paper, and
+// returns it as a 16-grey palette image with a transparent entry, ready for the GIF encoder.
 QImage renderDiagram(const Diagram& diagram, double dotsPerInch);
 
-// Maps an image to 16 evenly spaced greys (0, 17, ..., 255) by its luminance.
+// Maps an image to 16 evenly spaced greys (0, 17, ..., 255) by its luminance laid on white;
+// pixels less than half opaque become the transparent 17th entry.
 QImage toGreyPalette(const QImage& image);
 
 } // namespace vornith::diagrams

@@ -166,6 +166,19 @@ std::optional<QByteArray> encodeGif(const QImage& image, QString* error) {
         out.append(char(qGreen(rgb)));
         out.append(char(qBlue(rgb)));
     }
+    // A colour of the table with no opacity is the transparent one: a graphic control
+    // extension names it (no delay, no disposal).
+    for (int i = 0; i < colours; ++i) {
+        if (qAlpha(table[i]) != 0) continue;
+        out.append(char(0x21));
+        out.append(char(0xF9));
+        out.append(char(4));
+        out.append(char(0x01));
+        putWord(out, 0);
+        out.append(char(i));
+        out.append('\0');
+        break;
+    }
     // Image descriptor: the whole screen, no local table, not interlaced.
     out.append(char(0x2C));
     putWord(out, 0);
