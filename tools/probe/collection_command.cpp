@@ -109,18 +109,16 @@ std::optional<document::ListaTemas> leeTemas(const QString& texto) {
     return lista;
 }
 
-std::string informe(const document::EstadoDocumento& d) {
+std::string informe(const document::Documento& doc) {
+    const document::EstadoDocumento& d = doc.d;
     std::string s = "{\"NPROB\": " + jsonNumber(d.Coleccion.NPROB) +
                     ", \"NumBloques\": " + jsonNumber(d.NumBloques) +
                     ", \"NumPaginas\": " + jsonNumber(d.NumPaginas) + ", \"problems\": [";
     for (int i = 1; i <= d.Coleccion.NPROB; ++i) {
-        int pagina = 0;
-        for (int j = 1; j <= d.NumBloques && pagina == 0; ++j)
-            if (d.TablaBloques[j].NumProblema == i) pagina = d.TablaBloques[j].Pagina;
         if (i > 1) s += ", ";
         s += "{\"Clave\": " + jsonString(d.Problemas[i].Clave) +
              ", \"IdProblema\": " + jsonString(generation::IdProblema(d.Problemas[i])) +
-             ", \"Pagina\": " + jsonNumber(pagina) + "}";
+             ", \"Pagina\": " + jsonNumber(doc.PaginaDeProblema(i)) + "}";
     }
     s += "], \"blocks\": [";
     for (int j = 1; j <= d.NumBloques; ++j) {
@@ -200,7 +198,7 @@ int runCollection(const QStringList& arguments) {
         if (!caja.image().save(o.png, "PNG"))
             return fallo(QStringLiteral("cannot write \"%1\"").arg(o.png));
     }
-    const std::string json = informe(doc.d);
+    const std::string json = informe(doc);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return 0;
 }
