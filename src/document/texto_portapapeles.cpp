@@ -4,17 +4,17 @@
 #include "document/conversion_numerica.h"
 #include "generation/me_norv.h"
 
+#include <algorithm>
+
 namespace vornith::document {
 
 namespace {
 
 const QString kPrefijo = QString::fromUtf16(kPrefijoPortapapeles);
 
-std::int16_t Campo(QStringView datos, qsizetype desde, qsizetype ancho) {
-    if (desde >= datos.size()) return 0;
-    return EnteroCorto(datos.sliced(desde).first(std::min(ancho, datos.size() - desde)))
-        .value_or(0);
-}
+// The problem code behind the key: six fields of decimal digits.
+constexpr int kLongitudCodigo = 16;
+constexpr qsizetype kCampos[][2] = {{0, 3}, {3, 3}, {6, 4}, {10, 2}, {12, 2}, {14, 2}};
 
 } // namespace
 
@@ -25,27 +25,33 @@ QString TextoPortapapeles(const generation::Problema& problema) {
 }
 
 bool EsTextoPortapapeles(const QString& texto) {
-    return texto.startsWith(kPrefijo);
+    return LeeTextoPortapapeles(texto).has_value();
 }
 
 std::optional<generation::Problema> LeeTextoPortapapeles(const QString& texto) {
-    if (!EsTextoPortapapeles(texto)) return std::nullopt;
+    if (!texto.startsWith(kPrefijo)) return std::nullopt;
     const QStringView datos = QStringView(texto).sliced(kPrefijo.size());
+    if (datos.size() < kLongitudClave + kLongitudCodigo) return std::nullopt;
+    const QStringView codigo = datos.sliced(kLongitudClave, kLongitudCodigo);
+    if (!std::all_of(codigo.begin(), codigo.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+
+    // The texts must be framed as written: "#ENU(" statement "#ENU)#SOL(" solution "#SOL)".
+    const QStringView textos = datos.sliced(kLongitudClave + kLongitudCodigo);
+    if (!textos.startsWith(u"#ENU(") || !textos.endsWith(u"#SOL)")) return std::nullopt;
+    auto separados = SeparaTextos(textos);
+    if (!separados ||
+        textos.sliced(5 + separados->first.size()).first(10) != QLatin1String("#ENU)#SOL("))
+        return std::nullopt;
+
     generation::Problema problema;
-    problema.Clave =
-        SinBlancos(datos.first(std::min<qsizetype>(kLongitudClave, datos.size()))).toString();
-    problema.Tipo = Campo(datos, 80, 3);
-    problema.SemillaA = Campo(datos, 83, 3);
-    problema.SemillaB = Campo(datos, 86, 4);
-    problema.Variante = Campo(datos, 90, 2);
-    problema.Cantidad = Campo(datos, 92, 2);
-    problema.Orden = Campo(datos, 94, 2);
-    if (datos.size() > 96) {
-        if (auto textos = SeparaTextos(datos.sliced(96))) {
-            problema.Enunciado = std::move(textos->first);
-            problema.Solucion = std::move(textos->second);
-        }
-    }
+    problema.Clave = SinBlancos(datos.first(kLongitudClave)).toString();
+    std::int16_t* campos[] = {&problema.Tipo,     &problema.SemillaA, &problema.SemillaB,
+                              &problema.Variante, &problema.Cantidad, &problema.Orden};
+    for (std::size_t k = 0; k < std::size(campos); ++k)
+        *campos[k] = static_cast<std::int16_t>(codigo.sliced(kCampos[k][0], kCampos[k][1]).toInt());
+    problema.Enunciado = std::move(separados->first);
+    problema.Solucion = std::move(separados->second);
     return problema;
 }
 

@@ -17,12 +17,12 @@ inline constexpr char16_t kPrefijoPortapapeles[] = u"VORNITH:NPROB=001:";
 // "#ENU(" statement "#ENU)#SOL(" solution "#SOL)".
 QString TextoPortapapeles(const generation::Problema& problema);
 
-// The text begins with the prefix: it holds a problem that can be pasted.
+// The text holds a problem that can be pasted (LeeTextoPortapapeles gives one).
 bool EsTextoPortapapeles(const QString& texto);
 
-// The problem held by a clipboard text; nothing without the prefix. A damaged text still gives
-// a problem: a number field that is not a 16-bit whole number (or is cut off) gives 0, and
-// texts that SeparaTextos cannot split give an empty statement and solution.
+// The problem held by a clipboard text. Nothing without the prefix, for a text too short for
+// the key and the 16-digit code, a code that is not all digits, or texts not framed as
+// "#ENU(" statement "#ENU)#SOL(" solution "#SOL)".
 std::optional<generation::Problema> LeeTextoPortapapeles(const QString& texto);
 
 } // namespace vornith::document

@@ -68,6 +68,31 @@ TEST(Portapapeles, ForeignTextOrFullCollectionPastesNothing) {
     EXPECT_EQ(llena.doc->d.Coleccion.NPROB, kMaxProblemas);
 }
 
+TEST(Portapapeles, DamagedTextPastesNothingAndKeepsTheUndoPoint) {
+    DocumentFixture f;
+    f.crear(3);
+    f.muestraYSelecciona(2);
+    f.doc->Borrar(); // an undo point of its own
+    const QString entero = TextoPortapapeles(f.doc->d.Problemas[1]);
+    const QString danados[] = {
+        entero.left(entero.size() - 3),                             // wrong length
+        QString(entero).replace(18 + 80, 3, QStringLiteral("0a8")), // not digits in the code
+        QString(entero).replace(QStringLiteral("#ENU)"), QStringLiteral("#ENU ")), // framing
+    };
+    for (const QString& texto : danados) {
+        f.portapapeles.setText(texto);
+        f.ventana.pegar = true;
+        f.muestraYSelecciona(1);
+        f.doc->Pegar();
+        EXPECT_EQ(f.doc->d.Coleccion.NPROB, 2);
+        EXPECT_FALSE(f.ventana.pegar);
+        EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer borrar"));
+        f.ventana.pegar = true;
+        f.doc->SondeaPortapapeles();
+        EXPECT_FALSE(f.ventana.pegar);
+    }
+}
+
 TEST(Portapapeles, PollFollowsTheClipboard) {
     DocumentFixture f;
     f.crear(2);

@@ -24,10 +24,10 @@ TEST(TextoPortapapeles, Disposicion) {
 
 TEST(TextoPortapapeles, Prefijo) {
     EXPECT_TRUE(EsTextoPortapapeles(TextoPortapapeles(kProblema)));
-    EXPECT_TRUE(EsTextoPortapapeles(QStringLiteral("VORNITH:NPROB=001:")));
-    EXPECT_FALSE(EsTextoPortapapeles(QStringLiteral("VORNITH:NPROB=001")));
-    EXPECT_FALSE(EsTextoPortapapeles(QStringLiteral("vornith:NPROB=001:XIMB")));
-    EXPECT_FALSE(EsTextoPortapapeles(QStringLiteral(" VORNITH:NPROB=001:")));
+    EXPECT_FALSE(EsTextoPortapapeles(QStringLiteral("VORNITH:NPROB=001:")));
+    QString texto = TextoPortapapeles(kProblema);
+    EXPECT_FALSE(EsTextoPortapapeles(texto.replace(0, 7, QStringLiteral("vornith"))));
+    EXPECT_FALSE(EsTextoPortapapeles(u' ' + TextoPortapapeles(kProblema)));
     EXPECT_EQ(LeeTextoPortapapeles(QStringLiteral("Un texto cualquiera")), std::nullopt);
 }
 
@@ -39,27 +39,32 @@ TEST(TextoPortapapeles, IdaYVuelta) {
     EXPECT_EQ(LeeTextoPortapapeles(TextoPortapapeles(vacio)), vacio);
 }
 
-TEST(TextoPortapapeles, TextoDanadoPegaLoQueDanLasConversiones) {
-    QString texto = TextoPortapapeles(kProblema);
-    texto.replace(QStringLiteral("045"), QStringLiteral("4x5"));
-    texto.replace(QStringLiteral("#SOL("), QStringLiteral("#S0L("));
-    const std::optional<Problema> p = LeeTextoPortapapeles(texto);
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->Tipo, 7);
-    EXPECT_EQ(p->SemillaA, 0);
-    EXPECT_EQ(p->SemillaB, 123);
-    EXPECT_TRUE(p->Enunciado.isEmpty());
-    EXPECT_TRUE(p->Solucion.isEmpty());
-
-    // Cut anywhere after the prefix: whatever is complete is kept, the rest is empty or 0.
+// Damaged texts that begin with the prefix hold no problem.
+QStringList TextosDanados() {
     const QString entero = TextoPortapapeles(kProblema);
-    for (qsizetype n = 18; n <= entero.size(); ++n) {
-        const std::optional<Problema> cortado = LeeTextoPortapapeles(entero.left(n));
-        ASSERT_TRUE(cortado) << n;
-        EXPECT_EQ(cortado->Orden, n >= 114 ? 2 : 0) << n;
-        EXPECT_EQ(cortado->Clave.isEmpty(), n <= 18) << n;
+    const auto cambia = [&entero](const QString& de, const QString& a) {
+        return QString(entero).replace(de, a);
+    };
+    return {QStringLiteral("VORNITH:NPROB=001:basura"),
+            entero.left(18 + 80 + 15),      // cut inside the code
+            entero.left(entero.size() - 1), // cut inside the closing tag
+            cambia(QStringLiteral("045"), QStringLiteral("4x5")),
+            cambia(QStringLiteral("0070"), QStringLiteral(" 070")),
+            cambia(QStringLiteral("#SOL("), QStringLiteral("#S0L(")),
+            cambia(QStringLiteral("#ENU("), QStringLiteral("#ENV(")),
+            cambia(QStringLiteral("#ENU)"), QStringLiteral("#ENU]")),
+            entero + u'x'};
+}
+
+TEST(TextoPortapapeles, TextoDanadoNoDaProblema) {
+    for (const QString& texto : TextosDanados()) {
+        EXPECT_EQ(LeeTextoPortapapeles(texto), std::nullopt) << texto.toStdString();
+        EXPECT_FALSE(EsTextoPortapapeles(texto)) << texto.toStdString();
     }
-    EXPECT_EQ(LeeTextoPortapapeles(entero.left(18)), Problema{});
+    // Cut anywhere, the text holds no problem.
+    const QString entero = TextoPortapapeles(kProblema);
+    for (qsizetype n = 0; n < entero.size(); ++n)
+        EXPECT_EQ(LeeTextoPortapapeles(entero.left(n)), std::nullopt) << n;
 }
 
 } // namespace
