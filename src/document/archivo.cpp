@@ -1,5 +1,7 @@
 #include "document/disco_coleccion.h"
 #include "document/documento.h"
+#include "document/imagenes_perdidas.h"
+#include "platform/titulo_programa.h"
 
 namespace vornith::document {
 
@@ -28,14 +30,26 @@ void Documento::AvisoError() {
 }
 
 bool Documento::SaveFile() {
+    // Pictures the opened file could not give, still named and still missing, are left out.
+    QStringList omitidas;
+    if (!d.ImagenesPerdidas.isEmpty()) {
+        omitidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, s_.carpetas);
+        omitidas.removeIf(
+            [this](const QString& nombre) { return !d.ImagenesPerdidas.contains(nombre); });
+    }
     const ErrorGuardado error =
-        GuardaColeccion(d.ArchivoActual, d.Coleccion, d.Problemas, s_.carpetas);
+        GuardaColeccion(d.ArchivoActual, d.Coleccion, d.Problemas, s_.carpetas, omitidas);
     if (!error.hayError()) {
         d.Modificado = false;
+        if (!omitidas.isEmpty() && !d.ImagenesPerdidasAvisadas) {
+            d.ImagenesPerdidasAvisadas = true;
+            s_.avisos.ask(MensajeGuardadaSinImagenes(omitidas), TituloPrograma(),
+                          Notifier::Buttons::Ok, Notifier::Icon::Information);
+        }
         return true;
     }
     s_.cursor.setBusy(false);
-    s_.avisos.ask(MensajeErrorGuardado(error, d.ArchivoActual), s_.ventana.TituloAplicacion(),
+    s_.avisos.ask(MensajeErrorGuardado(error, d.ArchivoActual), TituloPrograma(),
                   Notifier::Buttons::Ok, Notifier::Icon::Critical);
     if (error.Tipo == FalloGuardado::ProtegidoContraEscritura) s_.ventana.GuardarComo();
     return false;
@@ -54,8 +68,8 @@ void Documento::OpenFile() {
         break;
     case FalloLectura::ErrorAlAbrir:
         s_.cursor.setBusy(false);
-        s_.avisos.ask(MensajeErrorLectura(lectura.Fallo), s_.ventana.TituloAplicacion(),
-                      Notifier::Buttons::Ok, Notifier::Icon::None);
+        s_.avisos.ask(MensajeErrorLectura(lectura.Fallo), TituloPrograma(), Notifier::Buttons::Ok,
+                      Notifier::Icon::None);
         NoColeccion();
         return;
     default:
@@ -66,6 +80,8 @@ void Documento::OpenFile() {
 
     d.Coleccion = lectura.Datos.Coleccion;
     d.Problemas = std::move(lectura.Datos.Problemas);
+    d.ImagenesPerdidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, s_.carpetas);
+    d.ImagenesPerdidasAvisadas = false;
     s_.ventana.ActualizaMenusCheckeados();
     ComponerColeccion(1);
     d.Modificado = false;
@@ -75,6 +91,9 @@ void Documento::OpenFile() {
     s_.ventana.HayColeccion();
     SetUNDO(QString());
     s_.ventana.ActualizarBotones();
+    if (!d.ImagenesPerdidas.isEmpty())
+        s_.avisos.ask(MensajeImagenesNoLeidas(d.ImagenesPerdidas), TituloPrograma(),
+                      Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
 }
 
 } // namespace vornith::document

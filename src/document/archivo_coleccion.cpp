@@ -120,6 +120,8 @@ QString MensajeErrorGuardado(const ErrorGuardado& error, const QString& ArchivoA
     case FalloGuardado::ImagenNoEncontrada:
         return QStringLiteral("Error al guardar archivo.") + kFinLinea +
                QStringLiteral("No se encuentra el archivo de la imagen ") + error.Imagen;
+    case FalloGuardado::TextoNoGuardable:
+        return QStringLiteral("Error al guardar archivo.") + kFinLinea + error.Descripcion;
     case FalloGuardado::ProtegidoContraEscritura:
         return QStringLiteral("Lo sentimos: Archivo protegido contra escritura. ") + kFinLinea +
                QStringLiteral("No se puede guardar el archivo ") + ArchivoActual + kFinLinea +
@@ -172,15 +174,19 @@ QStringList NombresImagenes(const QString& texto) {
     return nombres;
 }
 
-ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
-                                            const TablaProblemas& problemas,
-                                            const FuenteImagenes& fuente) {
+int ProblemasDelArchivo(const DatosColeccion& coleccion, const TablaProblemas& problemas) {
     const qsizetype tope =
         std::max<qsizetype>(0, std::min<qsizetype>(kMaxProblemas, problemas.size() - 1));
-    const int n = static_cast<int>(std::clamp<qsizetype>(coleccion.NPROB, 0, tope));
+    return static_cast<int>(std::clamp<qsizetype>(coleccion.NPROB, 0, tope));
+}
 
-    // Everything up to the header's picture position is in code-page form, so that its
-    // character count is its byte count.
+namespace {
+
+// Pieces 1 to 6 of the file, with no picture position yet in the header, in code-page form so
+// that its character count is its byte count; `posicionBindir` is where that position goes.
+QByteArray TextoArchivo(const DatosColeccion& coleccion, const TablaProblemas& problemas,
+                        qsizetype& posicionBindir) {
+    const int n = ProblemasDelArchivo(coleccion, problemas);
     QString texto = QStringLiteral("#CABECERA(#PROPARAM(");
     for (int i = 1; i <= n; ++i)
         texto += LineaParametros(problemas[i], i, coleccion.PROINI);
@@ -197,18 +203,33 @@ ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
     for (std::size_t k = 0; k < std::size(kItemsCabecera); ++k)
         texto += Item(kItemsCabecera[k], valores[k]);
     texto += QStringLiteral("#BINDIR(");
-    const qsizetype posicionBindir = texto.size();
+    posicionBindir = texto.size();
     texto += kBindirVacio + QStringLiteral("#BINDIR)#CABECERA)");
     for (int i = 1; i <= n; ++i) {
         texto += EtiquetaProblema(i, '(') + QStringLiteral("#ENU(") + problemas[i].Enunciado +
                  QStringLiteral("#ENU)#SOL(") + problemas[i].Solucion + QStringLiteral("#SOL)") +
                  EtiquetaProblema(i, ')');
     }
+    return toCp1252(texto);
+}
 
+} // namespace
+
+QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProblemas& problemas) {
+    qsizetype posicionBindir = 0;
+    return NombresImagenes(fromCp1252(TextoArchivo(coleccion, problemas, posicionBindir)));
+}
+
+ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
+                                            const TablaProblemas& problemas,
+                                            const FuenteImagenes& fuente,
+                                            const QStringList& omitidas) {
+    qsizetype posicionBindir = 0;
+    QByteArray bytes = TextoArchivo(coleccion, problemas, posicionBindir);
     ArchivoConstruido archivo;
-    QByteArray bytes = toCp1252(texto);
     // Names as the file's reader will see them.
-    const QStringList nombres = NombresImagenes(fromCp1252(bytes));
+    QStringList nombres = NombresImagenes(fromCp1252(bytes));
+    nombres.removeIf([&omitidas](const QString& nombre) { return omitidas.contains(nombre); });
     if (nombres.isEmpty()) {
         archivo.bytes = std::move(bytes);
         return archivo;

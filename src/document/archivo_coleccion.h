@@ -38,6 +38,7 @@ constexpr int kMaxPosicion = 99999999; // positions and lengths are written in 8
 enum class FalloGuardado {
     Ninguno,
     ImagenNoEncontrada,       // a named picture is in neither img/ nor temp/
+    TextoNoGuardable,         // the file cannot hold a text as it stands: Descripcion says why
     ProtegidoContraEscritura, // the file or its folder may not be written: offer Save As
     Otro,                     // any other failure, with a number and a description
 };
@@ -46,7 +47,7 @@ struct ErrorGuardado {
     FalloGuardado Tipo = FalloGuardado::Ninguno;
     QString Imagen;      // ImagenNoEncontrada: the picture's name
     int Numero = 0;      // the error number shown to the user
-    QString Descripcion; // and its description
+    QString Descripcion; // and its description; TextoNoGuardable: the reason
 
     bool hayError() const { return Tipo != FalloGuardado::Ninguno; }
 };
@@ -70,12 +71,21 @@ struct ArchivoConstruido {
     ErrorGuardado error;
 };
 
+// The problems a file of `coleccion` holds: NPROB, within the limits of the system and the
+// table.
+int ProblemasDelArchivo(const DatosColeccion& coleccion, const TablaProblemas& problemas);
+
+// The pictures the file of `coleccion` names, as NombresImagenes finds them in it.
+QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProblemas& problemas);
+
 // The complete file of header `coleccion` and problems 1..NPROB, with every picture the texts
-// name taken from `fuente`. Fails naming the first picture that `fuente` cannot give, or when
+// name taken from `fuente`, except those in `omitidas`: their references stay, and the file
+// carries no bytes of them. Fails naming the first picture that `fuente` cannot give, or when
 // the file would be too large for its 8-digit positions.
 ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
                                             const TablaProblemas& problemas,
-                                            const FuenteImagenes& fuente);
+                                            const FuenteImagenes& fuente,
+                                            const QStringList& omitidas = {});
 
 // ----- Reading
 

@@ -4,6 +4,7 @@
 #include "platform/colour.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -70,6 +71,10 @@ struct EstadoDocumento {
     bool Ocupado = false;
     bool Modificado = false;
     QString ArchivoActual;
+    // Pictures the opened file named but could not give: saves leave them out, and the first
+    // save that does says so.
+    QStringList ImagenesPerdidas;
+    bool ImagenesPerdidasAvisadas = false;
     PuntoRestauracion Undo;
     PuntoRestauracion Redo;
 };

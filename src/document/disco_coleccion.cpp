@@ -1,5 +1,7 @@
 #include "document/disco_coleccion.h"
 
+#include "document/comprobacion_guardado.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,10 +61,16 @@ ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
 }
 
 ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& coleccion,
-                              const TablaProblemas& problemas, const PictureFolders& carpetas) {
+                              const TablaProblemas& problemas, const PictureFolders& carpetas,
+                              const QStringList& omitidas) {
+    if (const ErrorGuardado error = CompruebaTextos(coleccion, problemas); error.hayError())
+        return error;
     const ArchivoConstruido archivo =
-        ConstruyeArchivoColeccion(coleccion, problemas, FuenteCarpetas(carpetas));
+        ConstruyeArchivoColeccion(coleccion, problemas, FuenteCarpetas(carpetas), omitidas);
     if (archivo.error.hayError()) return archivo.error;
+    if (const ErrorGuardado error = CompruebaRelectura(archivo.bytes, coleccion, problemas);
+        error.hayError())
+        return error;
     return EscribeArchivo(ruta, archivo.bytes);
 }
 

@@ -19,10 +19,12 @@ FuenteImagenes FuenteCarpetas(const PictureFolders& carpetas);
 ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes);
 
 // SaveFile without its effect on Modificado: the file of header `coleccion` and problems
-// 1..NPROB, with its pictures from `carpetas`, written to `ruta`. Nothing on disk changes when
-// a picture is missing.
+// 1..NPROB, with its pictures from `carpetas` but those in `omitidas`, written to `ruta`.
+// Nothing on disk changes when a picture is missing, when the file cannot hold a text, or when
+// the bytes built do not read back to the collection.
 ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& coleccion,
-                              const TablaProblemas& problemas, const PictureFolders& carpetas);
+                              const TablaProblemas& problemas, const PictureFolders& carpetas,
+                              const QStringList& omitidas = {});
 
 // The last four characters of `ruta`, in upper case, are ".COL".
 bool TieneExtensionCol(const QString& ruta);

@@ -16,6 +16,8 @@ QString TituloConArchivo(const QString& tituloAplicacion, const QString& ruta) {
 
 void Documento::Arbol_to_Var(ListaTemas& temas) {
     document::Arbol_to_Var(temas, d.Coleccion, d.Problemas, s_.generacion.Azar);
+    d.ImagenesPerdidas.clear();
+    d.ImagenesPerdidasAvisadas = false;
     s_.ventana.ActualizaMenusCheckeados();
 }
 

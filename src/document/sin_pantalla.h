@@ -5,6 +5,7 @@
 
 #include "document/ventana_coleccion.h"
 #include "platform/busy_cursor.h"
+#include "platform/titulo_programa.h"
 
 namespace vornith::document {
 
@@ -14,7 +15,7 @@ class VentanaNula final : public VentanaColeccion {
     void HabilitaControles() override {}
     void MuestraPagina() override {}
     void PonTitulo(const QString&) override {}
-    QString TituloAplicacion() const override { return QStringLiteral("Vornith NORV"); }
+    QString TituloAplicacion() const override { return TituloPrograma(); }
     void PonEtiquetaPagina(const QString&) override {}
     int PosicionScroll() const override { return 0; }
     void PonPosicionScroll(int) override {}

@@ -1,3 +1,5 @@
+#include "coleccion_de_prueba.h"
+#include "document/texto_portapapeles.h"
 #include "document_fixture.h"
 
 #include <QDir>
@@ -38,7 +40,7 @@ TEST(ArchivoDocumento, SaveThenOpenRestoresTheCollection) {
     for (int i = 1; i <= d.Coleccion.NPROB; ++i) EXPECT_EQ(d.Problemas[i], f.doc->d.Problemas[i]);
     EXPECT_FALSE(d.Modificado);
     EXPECT_EQ(d.NumBloques, f.doc->d.NumBloques);
-    EXPECT_EQ(g.ventana.titulo, QStringLiteral("Vornith NORV  -  repaso.col"));
+    EXPECT_EQ(g.ventana.titulo, QStringLiteral("Zelm Software - Vornith  -  repaso.col"));
     EXPECT_EQ(g.ventana.recientes, QStringList{ruta});
     EXPECT_TRUE(g.ventana.hayColeccion);
     EXPECT_FALSE(g.ventana.deshacer);
@@ -60,28 +62,160 @@ TEST(ArchivoDocumento, MissingPictureStopsTheSaveAndKeepsModified) {
               QStringLiteral("Error al guardar archivo.\r\nNo se encuentra el archivo de la imagen "
                              "falta.gif"));
     EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Critical);
+    EXPECT_EQ(f.avisos.shown[0].title, QStringLiteral("Vornith NORV"));
     EXPECT_FALSE(QFile::exists(f.doc->d.ArchivoActual));
 }
 
-TEST(ArchivoDocumento, DamagedFileGivesTheMessageAndNoCollection) {
+QByteArray Lee(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(ArchivoDocumento, TitleTheFileCannotHoldIsRefusedAndTheOldFileStays) {
+    const struct {
+        const char* titulo;
+        const char* razon; // empty: saved and read back the same
+    } casos[] = {
+        {"Tema 1 #CABECERA) fin", "El título contiene «#CABECERA)»"},
+        {"Curso #TITULO) 2", "El título contiene «#TITULO)»"},
+        {"Movimiento con Δv y π", "El título contiene el carácter «Δ» (U+0394)"},
+        {" Tema #1 (repaso) € ", ""},
+    };
+    for (const auto& caso : casos) {
+        Carpetas c;
+        const QString ruta = c.raiz.filePath(QStringLiteral("curso.COL"));
+        QFile viejo(ruta);
+        ASSERT_TRUE(viejo.open(QIODevice::WriteOnly));
+        viejo.write("contenido viejo");
+        viejo.close();
+        DocumentFixture f(c.carpetas);
+        f.crear(2, kSolucionTrasProblema, true, QString::fromUtf8(caso.titulo));
+        f.doc->d.ArchivoActual = ruta;
+        const QString razon = QString::fromUtf8(caso.razon);
+        if (razon.isEmpty()) {
+            ASSERT_TRUE(f.doc->SaveFile());
+            DocumentFixture g(c.carpetas);
+            g.doc->d.ArchivoActual = ruta;
+            g.doc->OpenFile();
+            EXPECT_EQ(g.doc->d.Coleccion, f.doc->d.Coleccion);
+            continue;
+        }
+        EXPECT_FALSE(f.doc->SaveFile()) << caso.titulo;
+        EXPECT_TRUE(f.doc->d.Modificado);
+        EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
+        ASSERT_EQ(f.avisos.shown.size(), 1U);
+        EXPECT_TRUE(f.avisos.shown[0].text.startsWith(
+            QStringLiteral("Error al guardar archivo.\r\n") + razon))
+            << f.avisos.shown[0].text.toStdString();
+        EXPECT_EQ(f.avisos.shown[0].title, QStringLiteral("Vornith NORV"));
+        EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Critical);
+        EXPECT_EQ(f.ventana.guardarComo, 0);
+    }
+}
+
+TEST(ArchivoDocumento, PastedStatementWithAGreekLetterIsRefusedByName) {
     Carpetas c;
-    const QString ruta = c.raiz.filePath(QStringLiteral("roto.COL"));
-    QFile roto(ruta);
-    ASSERT_TRUE(roto.open(QIODevice::WriteOnly));
-    roto.write("#CABECERA(#PROPARAM(basura");
-    roto.close();
     DocumentFixture f(c.carpetas);
-    f.crear(3);
-    f.ventana.hayColeccion = true;
-    f.doc->d.ArchivoActual = ruta;
-    f.doc->OpenFile();
+    f.crear(2);
+    Problema p = f.doc->d.Problemas[2];
+    p.Enunciado = QStringLiteral("Un ángulo α&LF");
+    f.portapapeles.setText(TextoPortapapeles(p));
+    f.doc->DibujaPagina();
+    f.doc->Pegar();
+    ASSERT_EQ(f.doc->d.Problemas[1], p);
+    f.doc->d.ArchivoActual = c.raiz.filePath(QStringLiteral("pegado.COL"));
+    EXPECT_FALSE(f.doc->SaveFile());
     ASSERT_EQ(f.avisos.shown.size(), 1U);
-    EXPECT_EQ(f.avisos.shown[0].text, QStringLiteral("El Archivo es incorrecto"));
-    EXPECT_EQ(f.avisos.shown[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 0);
-    EXPECT_FALSE(f.ventana.hayColeccion);
-    EXPECT_TRUE(f.doc->d.ArchivoActual.isEmpty());
-    EXPECT_FALSE(f.cursor.isBusy());
+    EXPECT_TRUE(f.avisos.shown[0].text.contains(
+        QStringLiteral("El enunciado del problema 1 contiene el carácter «α» (U+03B1)")));
+    EXPECT_FALSE(QFile::exists(f.doc->d.ArchivoActual));
+    EXPECT_TRUE(f.doc->d.Modificado);
+}
+
+TEST(ArchivoDocumento, DamagedFileGivesTheMessageAndNoCollection) {
+    const struct {
+        QByteArray bytes;
+        QString texto;
+        QString titulo;
+        Notifier::Icon icono;
+    } casos[] = {
+        {"#CABECERA(#PROPARAM(basura", QStringLiteral("El Archivo es incorrecto"),
+         QStringLiteral("Error"), Notifier::Icon::Exclamation},
+        {"#CABECERA(#PROPARAM(#PROPARAM)#TITULO(#TITULO)#POSNUMPAG( 1#POSNUMPAG)#COLRESPRO( "
+         "0#COLRESPRO)#ORDENA(0#ORDENA)#PAGINI( 1#PAGINI)#POSSOL( 1#POSSOL)#PROPRE(#PROPRE)"
+         "#PROSUF(#PROSUF)#PROINI( 1#PROINI)#CABECERA)",
+         QStringLiteral("Error al abrir el archivo"), QStringLiteral("Vornith NORV"),
+         Notifier::Icon::None},
+    };
+    for (const auto& caso : casos) {
+        Carpetas c;
+        const QString ruta = c.raiz.filePath(QStringLiteral("roto.COL"));
+        QFile roto(ruta);
+        ASSERT_TRUE(roto.open(QIODevice::WriteOnly));
+        roto.write(caso.bytes);
+        roto.close();
+        DocumentFixture f(c.carpetas);
+        f.crear(3);
+        f.ventana.hayColeccion = true;
+        f.doc->d.ArchivoActual = ruta;
+        f.doc->OpenFile();
+        ASSERT_EQ(f.avisos.shown.size(), 1U);
+        EXPECT_EQ(f.avisos.shown[0].text, caso.texto);
+        EXPECT_EQ(f.avisos.shown[0].title, caso.titulo);
+        EXPECT_EQ(f.avisos.shown[0].icon, caso.icono);
+        EXPECT_EQ(f.doc->d.Coleccion.NPROB, 0);
+        EXPECT_FALSE(f.ventana.hayColeccion);
+        EXPECT_TRUE(f.doc->d.ArchivoActual.isEmpty());
+        EXPECT_FALSE(f.cursor.isBusy());
+    }
+}
+
+TEST(ArchivoDocumento, SkippedPicturesAreNamedOnceAndLeftOutOfTheSave) {
+    Carpetas c;
+    const test::ColeccionDePrueba prueba;
+    QByteArray bytes = ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas,
+                                                 test::FuenteFija(test::ImagenesDePrueba()))
+                           .bytes;
+    bytes.chop(1); // the last picture runs past the end: the directory is refused
+    const QString ruta = c.raiz.filePath(QStringLiteral("dibujos.COL"));
+    QFile archivo(ruta);
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write(bytes);
+    archivo.close();
+
+    const auto abre = [&](DocumentFixture& f) {
+        f.doc->d.ArchivoActual = ruta;
+        f.doc->OpenFile();
+        ASSERT_EQ(f.doc->d.Coleccion.NPROB, 3);
+        ASSERT_EQ(f.avisos.shown.size(), 1U);
+        const auto& aviso = f.avisos.shown[0];
+        EXPECT_TRUE(aviso.text.contains(QStringLiteral("rueda.png\r\n    Plano.gif")))
+            << aviso.text.toStdString();
+        EXPECT_EQ(aviso.title, QStringLiteral("Vornith NORV"));
+    };
+    DocumentFixture f(c.carpetas);
+    abre(f);
+    EXPECT_EQ(f.doc->d.Problemas[3], prueba.problemas[3]); // the references stay
+
+    // Saved without the pictures, said once.
+    ASSERT_TRUE(f.doc->SaveFile());
+    ASSERT_EQ(f.avisos.shown.size(), 2U);
+    EXPECT_TRUE(f.avisos.shown[1].text.contains(QStringLiteral("rueda.png")));
+    f.doc->d.Modificado = true;
+    ASSERT_TRUE(f.doc->SaveFile());
+    EXPECT_EQ(f.avisos.shown.size(), 2U);
+    EXPECT_FALSE(f.doc->d.Modificado);
+
+    DocumentFixture g(c.carpetas);
+    abre(g);
+    EXPECT_EQ(g.doc->d.Coleccion, f.doc->d.Coleccion);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(g.doc->d.Problemas[i], prueba.problemas[i]);
+
+    // A picture that the opened file did not skip is still required.
+    g.doc->d.Problemas[1].Enunciado += QStringLiteral("#IMG('otra.png'#IMG)");
+    EXPECT_FALSE(g.doc->SaveFile());
+    EXPECT_TRUE(g.avisos.shown.back().text.endsWith(QStringLiteral("imagen otra.png")));
 }
 
 TEST(ArchivoDocumento, WrongExtensionIsIgnoredQuietly) {

@@ -82,6 +82,19 @@ TEST(DiscoColeccion, UnaImagenQueFaltaNoTocaElArchivoViejo) {
     EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
 }
 
+TEST(DiscoColeccion, LoQueNoSeLeeIgualNoTocaElArchivoViejo) {
+    const Carpetas c;
+    const QString ruta = c.ruta("vieja.COL");
+    Escribe(ruta, "contenido viejo");
+    ColeccionDePrueba prueba;
+    prueba.problemas[1].Enunciado = QStringLiteral("a#SOL(b");
+    const ErrorGuardado error =
+        GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas);
+    EXPECT_EQ(error.Tipo, FalloGuardado::TextoNoGuardable);
+    EXPECT_TRUE(error.Descripcion.startsWith(QStringLiteral("El enunciado del problema 7")));
+    EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
+}
+
 TEST(DiscoColeccion, UnaEscrituraFallidaDejaElArchivoViejoIntacto) {
     const Carpetas c;
     // The file may exist, but nothing can be written beside it under a longer name.

@@ -9,6 +9,8 @@ namespace vornith::test {
 // The main window as the document sees it: remembers every call.
 class FakeVentana final : public document::VentanaColeccion {
 public:
+    static inline const QString kTitulo = QStringLiteral("Zelm Software - Vornith");
+
     void EstadoGenerando() override {
         generando = true;
         ++vecesGenerando;
@@ -16,7 +18,8 @@ public:
     void HabilitaControles() override { generando = false; }
     void MuestraPagina() override { ++paginasMostradas; }
     void PonTitulo(const QString& texto) override { titulo = texto; }
-    QString TituloAplicacion() const override { return QStringLiteral("Vornith NORV"); }
+    // The caption, which differs from the program's title.
+    QString TituloAplicacion() const override { return kTitulo; }
     void PonEtiquetaPagina(const QString& texto) override { etiquetas.append(texto); }
     int PosicionScroll() const override { return scroll; }
     void PonPosicionScroll(int posicion) override { scroll = posicion; }

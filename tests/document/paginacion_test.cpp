@@ -41,7 +41,7 @@ TEST(CrearColeccion, GeneratesComposesAndShowsFirstPage) {
     EXPECT_TRUE(d.ArchivoActual.isEmpty());
     EXPECT_FALSE(d.Ocupado);
     EXPECT_FALSE(f.ventana.generando);
-    EXPECT_EQ(f.ventana.titulo, QStringLiteral("Vornith NORV"));
+    EXPECT_EQ(f.ventana.titulo, f.ventana.kTitulo);
     EXPECT_EQ(f.ventana.etiquetas.back(), QStringLiteral("Pág. 1/%1").arg(d.NumPaginas));
     EXPECT_FALSE(f.cursor.isBusy());
 }

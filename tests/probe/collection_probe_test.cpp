@@ -79,6 +79,20 @@ TEST(CollectionProbe, SavedFileReopensToTheSameProblems) {
     EXPECT_EQ(abierta.json[QStringLiteral("problems")], creada.json[QStringLiteral("problems")]);
 }
 
+TEST(CollectionProbe, RefusedSaveExitsWithTheMessage) {
+    QTemporaryDir dir;
+    const QString col = dir.filePath(QStringLiteral("griego.COL"));
+    const Salida s =
+        probe({QStringLiteral("collection"), QStringLiteral("--new"),
+               QStringLiteral("XIMB_FISI_CIN:1:2"), QStringLiteral("--title"),
+               QStringLiteral("Movimiento con Δv y π"), QStringLiteral("--save"), col});
+    EXPECT_NE(s.codigo, 0);
+    EXPECT_TRUE(s.errores.contains(QStringLiteral("Vornith NORV: Error al guardar archivo.")))
+        << s.errores.toStdString();
+    EXPECT_TRUE(s.errores.contains(QStringLiteral("«Δ» (U+0394)"))) << s.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(col));
+}
+
 TEST(CollectionProbe, BadArgumentsAreRefused) {
     EXPECT_EQ(probe({QStringLiteral("collection")}).codigo, 2);
     EXPECT_EQ(probe({QStringLiteral("collection"), QStringLiteral("--new"),

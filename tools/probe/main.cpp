@@ -2,6 +2,8 @@
 
 #include "commands.h"
 
+#include "platform/titulo_programa.h"
+
 #include <QApplication>
 #include <QTextStream>
 
@@ -20,7 +22,7 @@ void printHelp(QTextStream& out) {
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vornith NORV"));
+    QApplication::setApplicationName(vornith::TituloPrograma());
     QStringList args = QApplication::arguments().mid(1);
     QTextStream out(stdout);
     if (args.isEmpty() || args.front() == QLatin1String("--help") ||

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_settings.h"
 
+#include "platform/titulo_programa.h"
+
 namespace vornith {
 
 namespace {
@@ -11,8 +13,7 @@ QString keyOf(const QString& section, const QString& key) {
 } // namespace
 
 QtSettings::QtSettings()
-    : store_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vornith NORV"),
-             QStringLiteral("Vornith NORV")) {}
+    : store_(QSettings::IniFormat, QSettings::UserScope, TituloPrograma(), TituloPrograma()) {}
 
 QString QtSettings::value(const QString& section, const QString& key,
                           const QString& fallback) const {
