@@ -1,0 +1,25 @@
+// The pictures of the dialogs, one function per window family; each returns its pictures by
+// file name.
+
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+namespace vornith::ui_pictures {
+
+struct Dibujo {
+    QString archivo;
+    QImage imagen;
+};
+
+// Frame pieces, drag handle, drawn buttons and window corners shared by every dialog.
+std::vector<Dibujo> dibujosMarcos();
+// Tabs and the previews of the collection option controls.
+std::vector<Dibujo> dibujosPropiedades();
+// The collate pictures of the print dialog.
+std::vector<Dibujo> dibujosImprimir();
+
+} // namespace vornith::ui_pictures

@@ -1,0 +1,45 @@
+// The collate pictures of the print dialog: the page order of three pages in two copies.
+
+#include "dibujos.h"
+#include "pinceles.h"
+
+#include <QFont>
+
+namespace vornith::ui_pictures {
+
+namespace {
+
+QImage ordenCopias(const int (&paginas)[6]) {
+    QImage img = lienzo(80, 24);
+    QPainter p(&img);
+    preparaPintor(p);
+    QFont letra(QStringLiteral("Liberation Sans"));
+    letra.setPixelSize(9);
+    letra.setBold(true);
+    p.setFont(letra);
+    for (int i = 0; i < 6; ++i) {
+        // Copies apart: a wider gap after the third sheet.
+        const double x = 1 + i * 12.5 + (i >= 3 ? 3 : 0);
+        const QRectF hoja(x, 3, 11, 17);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 40));
+        p.drawRect(hoja.translated(1, 1));
+        p.setBrush(Qt::white);
+        p.setPen(QPen(QColor(120, 120, 150), 1));
+        p.drawRect(hoja.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.setPen(kTinta);
+        p.drawText(hoja, Qt::AlignCenter, QString::number(paginas[i]));
+    }
+    return img;
+}
+
+} // namespace
+
+std::vector<Dibujo> dibujosImprimir() {
+    return {
+        {QStringLiteral("intercalar_no.png"), ordenCopias({1, 1, 2, 2, 3, 3})},
+        {QStringLiteral("intercalar_si.png"), ordenCopias({1, 2, 3, 1, 2, 3})},
+    };
+}
+
+} // namespace vornith::ui_pictures
