@@ -30,8 +30,8 @@ int main(int argc, char* argv[]) {
                 err << "vornith-ui-pictures: cannot write " << path << '\n';
                 return 1;
             }
-            out << dibujo.archivo << ' ' << dibujo.imagen.width() << 'x'
-                << dibujo.imagen.height() << '\n';
+            out << dibujo.archivo << ' ' << dibujo.imagen.width() << 'x' << dibujo.imagen.height()
+                << '\n';
         }
     }
     return 0;

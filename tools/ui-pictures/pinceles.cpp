@@ -8,7 +8,9 @@ QImage lienzo(int ancho, int alto) {
     return imagen;
 }
 
-void preparaPintor(QPainter& p) { p.setRenderHint(QPainter::Antialiasing, true); }
+void preparaPintor(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing, true);
+}
 
 QRectF paginaMiniatura(QPainter& p, const QRectF& hoja) {
     p.setPen(Qt::NoPen);

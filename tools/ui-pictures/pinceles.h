@@ -9,10 +9,10 @@
 
 namespace vornith::ui_pictures {
 
-inline const QColor kTinta(64, 64, 128);     // captions and strong lines
-inline const QColor kLinea(132, 132, 180);   // frame lines
-inline const QColor kLuz(236, 236, 248);     // highlights and tab fill
-inline const QColor kSombra(214, 214, 230);  // soft shadows
+inline const QColor kTinta(64, 64, 128);    // captions and strong lines
+inline const QColor kLinea(132, 132, 180);  // frame lines
+inline const QColor kLuz(236, 236, 248);    // highlights and tab fill
+inline const QColor kSombra(214, 214, 230); // soft shadows
 inline const QColor kGrisLinea(172, 172, 176);
 inline const QColor kGrisRelleno(238, 238, 240);
 

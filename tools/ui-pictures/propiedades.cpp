@@ -66,10 +66,12 @@ QImage previewSoluciones(int posicion) {
         // Problems on one page, their solutions on a page of their own behind it.
         const QRectF atras = paginaMiniatura(p, QRectF(34, 4, 70, 98));
         double y = atras.top() + 12;
-        for (int i = 0; i < 4; ++i) y = solucion(p, atras.left(), y, atras.width(), 2);
+        for (int i = 0; i < 4; ++i)
+            y = solucion(p, atras.left(), y, atras.width(), 2);
         const QRectF frente = paginaMiniatura(p, QRectF(6, 36, 70, 98));
         y = frente.top() + 2;
-        for (int i = 0; i < 4; ++i) y = problema(p, frente.left(), y, frente.width(), 3);
+        for (int i = 0; i < 4; ++i)
+            y = problema(p, frente.left(), y, frente.width(), 3);
         return img;
     }
     const QRectF zona = paginaMiniatura(p, QRectF(10, 6, 90, 128));
@@ -78,7 +80,8 @@ QImage previewSoluciones(int posicion) {
     const double w = zona.width();
     switch (posicion) {
     case 0: // no solutions
-        for (int i = 0; i < 5; ++i) y = problema(p, x, y, w, 3);
+        for (int i = 0; i < 5; ++i)
+            y = problema(p, x, y, w, 3);
         break;
     case 1: // each solution after its problem
         for (int i = 0; i < 3; ++i) {
@@ -87,11 +90,13 @@ QImage previewSoluciones(int posicion) {
         }
         break;
     default: // all solutions together at the end
-        for (int i = 0; i < 3; ++i) y = problema(p, x, y, w, 3);
+        for (int i = 0; i < 3; ++i)
+            y = problema(p, x, y, w, 3);
         p.setPen(QPen(kLinea, 1, Qt::DashLine));
         p.drawLine(QPointF(x, y + 1), QPointF(x + w, y + 1));
         y += 7;
-        for (int i = 0; i < 3; ++i) y = solucion(p, x, y, w, 1);
+        for (int i = 0; i < 3; ++i)
+            y = solucion(p, x, y, w, 1);
         break;
     }
     return img;
@@ -128,8 +133,8 @@ std::vector<Dibujo> dibujosPropiedades() {
     const char* soluciones[] = {"soluciones_ninguna", "soluciones_tras_problema",
                                 "soluciones_al_final", "soluciones_aparte"};
     for (int i = 0; i < 4; ++i) {
-        dibujos.push_back({QString::fromLatin1(soluciones[i]) + QStringLiteral(".png"),
-                           previewSoluciones(i)});
+        dibujos.push_back(
+            {QString::fromLatin1(soluciones[i]) + QStringLiteral(".png"), previewSoluciones(i)});
     }
     const char* lugares[] = {"izquierda", "centro", "derecha"};
     for (const bool abajo : {false, true}) {

@@ -1,0 +1,38 @@
+#pragma once
+
+// Shared helpers of the dialog tests: mouse events with a chosen global position, pressing
+// and clicking drawn labels, and picture comparison.
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QWidget>
+
+namespace vornith::test {
+
+// Sends a mouse event to `w` at `local`, with `global` as its screen position.
+inline void raton(QWidget* w, QEvent::Type tipo, QPoint local, QPoint global,
+                  Qt::MouseButton boton = Qt::LeftButton) {
+    const Qt::MouseButtons botones = tipo == QEvent::MouseButtonRelease ? Qt::NoButton : boton;
+    QMouseEvent e(tipo, QPointF(local), QPointF(global), boton, botones, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+inline void pulsa(QWidget* w, QPoint local = QPoint(5, 5)) {
+    raton(w, QEvent::MouseButtonPress, local, w->mapToGlobal(local));
+}
+inline void suelta(QWidget* w, QPoint local = QPoint(5, 5)) {
+    raton(w, QEvent::MouseButtonRelease, local, w->mapToGlobal(local));
+}
+inline void clic(QWidget* w, QPoint local = QPoint(5, 5)) {
+    pulsa(w, local);
+    suelta(w, local);
+}
+
+inline bool mismaImagen(const QPixmap& a, const QPixmap& b) {
+    return !a.isNull() && a.toImage().convertToFormat(QImage::Format_ARGB32) ==
+                              b.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace vornith::test
