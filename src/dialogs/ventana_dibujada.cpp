@@ -1,5 +1,6 @@
 #include "dialogs/ventana_dibujada.h"
 
+#include "dialogs/controles_sueltos.h"
 #include "dialogs/imagenes_ui.h"
 #include "platform/qt/font_resolver.h"
 
@@ -59,11 +60,6 @@ QFont fuente(int puntos, bool negrita) {
     return f;
 }
 
-void colorTexto(QLabel* etiqueta, QRgb color) {
-    etiqueta->setStyleSheet(
-        QStringLiteral("color: %1; background: transparent;").arg(QColor(color).name()));
-}
-
 } // namespace
 
 VentanaDibujada::VentanaDibujada(QWidget* padre, QSize tamano, const QString& titulo, int anchoAsa,
@@ -86,14 +82,14 @@ VentanaDibujada::VentanaDibujada(QWidget* padre, QSize tamano, const QString& ti
 
     titulo_ = new QLabel(titulo, this);
     titulo_->setFont(fuente(11, true));
-    colorTexto(titulo_, kColorTinta);
+    PonColorTexto(titulo_, kColorTinta);
     titulo_->move(anchoAsa >= tamano.width() - 10 ? 14 : anchoAsa + 8, 6);
     titulo_->adjustSize();
     titulo_->installEventFilter(this);
 
     cerrar_ = new QLabel(QStringLiteral("×"), this);
     cerrar_->setFont(fuente(15, true));
-    colorTexto(cerrar_, kColorTinta);
+    PonColorTexto(cerrar_, kColorTinta);
     cerrar_->setToolTip(QStringLiteral("Cerrar"));
     cerrar_->setAlignment(Qt::AlignCenter);
     reposoCerrar_ = QPoint(anchoVentana - 26, 1);
@@ -133,7 +129,7 @@ void VentanaDibujada::actualizaBoton(const BotonDibujado& boton) {
     boton.Image1->setPixmap(
         ImagenUi(habilitado ? QStringLiteral("boton") : QStringLiteral("boton_deshabilitado")));
     boton.Label3->setText(boton.comando->caption());
-    colorTexto(boton.Label3, habilitado ? kColorTinta : kColorTextoDeshabilitado);
+    PonColorTexto(boton.Label3, habilitado ? kColorTinta : kColorTextoDeshabilitado);
 }
 
 void VentanaDibujada::PonEsquinas(QPoint izquierda, QPoint derecha) {
@@ -229,13 +225,13 @@ bool VentanaDibujada::marcaCerrar(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         cerrarPulsado_ = true;
-        colorTexto(cerrar_, qRgb(255, 255, 255));
+        PonColorTexto(cerrar_, qRgb(255, 255, 255));
         cerrar_->move(reposoCerrar_ + QPoint(1, 1));
         return true;
     case QEvent::MouseButtonRelease: {
         if (!cerrarPulsado_) return true;
         cerrarPulsado_ = false;
-        colorTexto(cerrar_, kColorTinta);
+        PonColorTexto(cerrar_, kColorTinta);
         cerrar_->move(reposoCerrar_);
         const auto* raton = static_cast<QMouseEvent*>(event);
         if (cerrar_->rect().contains(raton->position().toPoint())) Cancelar();
