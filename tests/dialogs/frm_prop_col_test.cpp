@@ -1,0 +1,161 @@
+// The properties dialog: the header edited in place, put back whole by every close but
+// Accept; the load and the tabs.
+
+#include "dialogs/frm_prop_col.h"
+
+#include "ayudas.h"
+#include "support/fakes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vornith::dialogs {
+namespace {
+
+struct Propiedades {
+    explicit Propiedades(document::DatosColeccion datos)
+        : Coleccion(std::move(datos)), dialogo(nullptr, Coleccion, r, cursor) {}
+    document::DatosColeccion Coleccion;
+    ResultadosDialogos r;
+    test::FakeBusyCursor cursor;
+    FrmPropCol dialogo;
+    ControlesOpciones& o() { return dialogo.Opciones(); }
+};
+
+document::DatosColeccion cabecera() {
+    document::DatosColeccion c;
+    c.TITULO = QStringLiteral("Física 1");
+    c.ORDENA = true;
+    c.POSSOL = 1;
+    c.PROPRE = QStringLiteral("P");
+    c.PROSUF = QStringLiteral(".");
+    c.PROINI = 3;
+    c.COLRESPRO = kPaletaResalte[4];
+    c.PAGINI = 2;
+    c.POSNUMPAG = 9;
+    c.NPROB = 12;
+    return c;
+}
+
+TEST(FrmPropCol, CadaCierreSalvoAceptarDevuelveLaCabecera) {
+    const std::function<void(FrmPropCol&)> cierres[] = {
+        [](FrmPropCol& d) { test::clic(d.Boton(0).Label3); },
+        [](FrmPropCol& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+        [](FrmPropCol& d) { test::clic(d.Label6()); },
+        [](FrmPropCol& d) { d.close(); },
+    };
+    for (const auto& cierre : cierres) {
+        const document::DatosColeccion original = cabecera();
+        Propiedades t(original);
+        t.dialogo.show();
+        EXPECT_EQ(t.Coleccion, original) << "the load stores back what it shows";
+        t.o().TxTITULO->setText(QStringLiteral("Otra"));
+        t.o().Option12->setChecked(true);
+        t.o().Option5->setChecked(true);
+        t.o().TxNumProbINI->setText(QStringLiteral("5"));
+        t.o().TxProPre->setText(QStringLiteral("x"));
+        t.o().TxProSuf->setText(QStringLiteral("y"));
+        test::raton(t.o().Picture2, QEvent::MouseButtonPress, QPoint(100, 5), QPoint());
+        t.o().TxINIPAG->setText(QStringLiteral("40"));
+        t.o().Combo2->setCurrentIndex(4);
+        EXPECT_EQ(t.Coleccion.POSNUMPAG, 13);
+        t.o().Check1->setChecked(false);
+        EXPECT_EQ(t.Coleccion.TITULO, QStringLiteral("Otra"));
+        EXPECT_EQ(t.Coleccion.COLRESPRO, kPaletaResalte[5]);
+        EXPECT_EQ(t.Coleccion.PAGINI, 40);
+        t.r.PropiedadesAceptadas = true;
+        cierre(t.dialogo);
+        EXPECT_FALSE(t.dialogo.isVisible());
+        EXPECT_EQ(t.Coleccion, original);
+        EXPECT_FALSE(t.r.PropiedadesAceptadas);
+    }
+}
+
+TEST(FrmPropCol, AceptarSinCambiosDaPorAceptado) {
+    const document::DatosColeccion original = cabecera();
+    Propiedades t(original);
+    t.dialogo.show();
+    test::clic(t.dialogo.Boton(1).Label3);
+    EXPECT_TRUE(t.r.PropiedadesAceptadas);
+    EXPECT_EQ(t.dialogo.result(), QDialog::Accepted);
+    EXPECT_EQ(t.Coleccion, original);
+}
+
+TEST(FrmPropCol, CargaDeLaCabecera) {
+    {
+        document::DatosColeccion c = cabecera();
+        c.POSNUMPAG = 0;
+        c.PAGINI = 7;
+        Propiedades t(c);
+        EXPECT_FALSE(t.o().Check1->isChecked());
+        EXPECT_EQ(t.o().TxINIPAG->text(), QStringLiteral("7"));
+        t.o().Check1->setChecked(true);
+        EXPECT_EQ(t.Coleccion.POSNUMPAG, 11);
+        EXPECT_EQ(t.Coleccion.PAGINI, 7);
+    }
+    {
+        document::DatosColeccion c = cabecera();
+        c.POSNUMPAG = 8;
+        Propiedades t(c);
+        EXPECT_EQ(t.Coleccion.POSNUMPAG, 11);
+    }
+    {
+        document::DatosColeccion c = cabecera();
+        c.POSSOL = 7;
+        Propiedades t(c);
+        for (auto* o : {t.o().Option1, t.o().Option13, t.o().Option19, t.o().Option5})
+            EXPECT_FALSE(o->isChecked());
+        EXPECT_EQ(t.Coleccion.POSSOL, 7);
+    }
+    {
+        document::DatosColeccion c = cabecera();
+        c.COLRESPRO = kPaletaAsistente[1]; // not in this dialog's palette
+        Propiedades t(c);
+        EXPECT_EQ(t.o().Picture2->Shape2Left(), 2);
+        test::clic(t.dialogo.Boton(1).Label3);
+        EXPECT_EQ(t.Coleccion.COLRESPRO, kPaletaAsistente[1]);
+    }
+}
+
+TEST(FrmPropCol, PestanasYBotonesEnSuSitio) {
+    Propiedades t(cabecera());
+    EXPECT_EQ(t.dialogo.size(), QSize(631, 485));
+    const int izquierdas[] = {0, 10, 99, 218, 307, 456};
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(t.dialogo.LblTAB(i)->pos(), QPoint(izquierdas[i] + 5, 40)) << i;
+        EXPECT_EQ(t.dialogo.Frame1(i)->geometry(), QRect(26, 68, 576, 320)) << i;
+    }
+    EXPECT_EQ(t.dialogo.LblTAB(4)->text(), QStringLiteral(" Numeración prob."));
+    EXPECT_EQ(t.dialogo.Boton(0).Image1->pos(), QPoint(480, 437));
+    EXPECT_EQ(t.dialogo.Boton(1).Image1->pos(), QPoint(315, 437));
+    EXPECT_EQ(t.dialogo.Boton(0).Label3->text(), QStringLiteral("Cancelar"));
+}
+
+TEST(FrmPropCol, UnaPaginaPorPestanaYLaPrimeraEnfocaElTitulo) {
+    Propiedades t(cabecera());
+    t.cursor.setBusy(true);
+    t.dialogo.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&t.dialogo));
+    EXPECT_FALSE(t.cursor.isBusy());
+    EXPECT_TRUE(t.o().TxTITULO->hasFocus());
+    for (int elegida : {2, 5, 3, 4, 1}) {
+        test::clic(t.dialogo.LblTAB(elegida));
+        EXPECT_EQ(t.dialogo.TabActual(), elegida);
+        for (int i = 1; i <= 5; ++i)
+            EXPECT_EQ(t.dialogo.Frame1(i)->isVisible(), i == elegida);
+    }
+    EXPECT_TRUE(t.o().TxTITULO->hasFocus());
+    test::clic(t.dialogo.LblTAB(4));
+    t.o().TxProPre->setFocus();
+    test::clic(t.dialogo.LblTAB(4));
+    EXPECT_TRUE(t.o().TxProPre->hasFocus()) << "other tabs leave the focus";
+}
+
+} // namespace
+} // namespace vornith::dialogs
