@@ -1,0 +1,46 @@
+#pragma once
+
+#include "dialogs/dialogos.h"
+
+#include <QString>
+
+namespace vornith {
+class BusyCursor;
+class Notifier;
+class Printers;
+class Settings;
+namespace generation {
+struct EstadoGeneracion;
+}
+} // namespace vornith
+
+namespace vornith::dialogs {
+
+// What the dialogs use of the platform and the program.
+struct ServiciosDialogos {
+    Settings& settings;
+    Notifier& notifier;
+    Printers& printers;
+    BusyCursor& cursor;
+    generation::EstadoGeneracion& generacion;
+    QString carpetaPrograma;
+};
+
+// The dialogs as the program shows them: modal, drawn windows.
+class DialogosQt final : public Dialogos {
+  public:
+    explicit DialogosQt(ServiciosDialogos servicios) : s_(std::move(servicios)) {}
+
+    // The new-collection wizard is not built yet: the collection is left as it is and the
+    // outcome is "not accepted".
+    void Asistente(QWidget* padre, document::DatosColeccion& Coleccion, document::ListaTemas& Temas,
+                   ResultadosDialogos& r) override;
+    void Propiedades(QWidget* padre, document::DatosColeccion& Coleccion,
+                     ResultadosDialogos& r) override;
+    void Imprimir(QWidget* padre, int PaginaActual, int NumPaginas, ResultadosDialogos& r) override;
+
+  private:
+    ServiciosDialogos s_;
+};
+
+} // namespace vornith::dialogs
