@@ -178,10 +178,9 @@ bool VentanaDibujada::arrastre(QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         // Wayland lets no client place its windows: the compositor moves it.
-        if (QGuiApplication::platformName() == QLatin1String("wayland") && windowHandle()) {
-            windowHandle()->startSystemMove();
+        if (QGuiApplication::platformName() == QLatin1String("wayland") && windowHandle() &&
+            windowHandle()->startSystemMove())
             return true;
-        }
         Arrastrando = true;
         Arrastre = static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - pos();
         return true;

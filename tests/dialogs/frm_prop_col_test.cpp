@@ -101,12 +101,6 @@ TEST(FrmPropCol, CargaDeLaCabecera) {
     }
     {
         document::DatosColeccion c = cabecera();
-        c.POSNUMPAG = 8;
-        Propiedades t(c);
-        EXPECT_EQ(t.Coleccion.POSNUMPAG, 11);
-    }
-    {
-        document::DatosColeccion c = cabecera();
         c.POSSOL = 7;
         Propiedades t(c);
         for (auto* o : {t.o().Option1, t.o().Option13, t.o().Option19, t.o().Option5})
