@@ -30,11 +30,12 @@ QImage piezasMarco(const TonosMarco& t) {
     const QPen linea(t.linea, 1);
     const QPen sombra(t.sombra, 1);
 
-    // Tab: left end, middle and right end form one folder tab on the frame's top line.
+    // Tab: left end, middle and right end form one folder tab standing on the frame's top
+    // line, flush with the frame's left side.
     QPainterPath pestana;
-    pestana.moveTo(5.5, 17.5);
-    pestana.lineTo(5.5, 7.5);
-    pestana.quadTo(5.5, 2.5, 10.5, 2.5);
+    pestana.moveTo(0.5, 17.5);
+    pestana.lineTo(0.5, 6.5);
+    pestana.quadTo(0.5, 2.5, 4.5, 2.5);
     pestana.lineTo(26.5, 2.5);
     pestana.cubicTo(31.5, 2.5, 31.0, 17.5, 36.5, 17.5);
     pestana.closeSubpath();
@@ -44,66 +45,64 @@ QImage piezasMarco(const TonosMarco& t) {
     p.setPen(linea);
     p.setBrush(Qt::NoBrush);
     QPainterPath contorno;
-    contorno.moveTo(5.5, 26);
-    contorno.lineTo(5.5, 7.5);
-    contorno.quadTo(5.5, 2.5, 10.5, 2.5);
+    contorno.moveTo(0.5, 26);
+    contorno.lineTo(0.5, 6.5);
+    contorno.quadTo(0.5, 2.5, 4.5, 2.5);
     contorno.lineTo(26.5, 2.5);
     contorno.cubicTo(31.5, 2.5, 31.0, 17.5, 36.5, 17.5);
     p.drawPath(contorno);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.drawLine(6, 17, 36, 17);
+    p.drawLine(1, 17, 36, 17);
     p.setPen(sombra);
-    p.drawLine(6, 18, 6, 25);
+    p.drawLine(1, 18, 36, 18);
+    p.drawLine(1, 18, 1, 25);
 
     // Top edge and top-right corner.
     p.setPen(linea);
     p.drawLine(38, 17, 49, 17);
     p.setPen(sombra);
     p.drawLine(38, 18, 49, 18);
+    p.drawLine(54, 18, 60, 18);
+    p.drawLine(64, 22, 64, 25);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(linea);
     QPainterPath esquina;
     esquina.moveTo(54, 17.5);
-    esquina.lineTo(56.5, 17.5);
-    esquina.quadTo(60.5, 17.5, 60.5, 21.5);
-    esquina.lineTo(60.5, 26);
+    esquina.lineTo(61.5, 17.5);
+    esquina.quadTo(65.5, 17.5, 65.5, 21.5);
+    esquina.lineTo(65.5, 26);
     p.drawPath(esquina);
     p.setRenderHint(QPainter::Antialiasing, false);
 
     // Edge band: left and right lines, 6 rows that repeat down the frame.
     p.setPen(linea);
-    p.drawLine(5, 26, 5, 31);
-    p.drawLine(60, 26, 60, 31);
+    p.drawLine(0, 26, 0, 31);
+    p.drawLine(65, 26, 65, 31);
     p.setPen(sombra);
-    p.drawLine(6, 26, 6, 31);
-    p.drawLine(61, 26, 61, 31);
+    p.drawLine(1, 26, 1, 31);
+    p.drawLine(64, 26, 64, 31);
 
-    // Bottom band: corners and the stretched bottom edge, with a soft shadow below.
+    // Bottom band: corners and the stretched bottom edge on the band's last row.
     p.setPen(linea);
-    p.drawLine(13, 49, 24, 49);
+    p.drawLine(13, 54, 24, 54);
     p.setPen(sombra);
-    p.drawLine(13, 50, 24, 50);
+    p.drawLine(13, 53, 24, 53);
+    p.drawLine(1, 43, 1, 49);
+    p.drawLine(64, 43, 64, 49);
+    p.drawLine(5, 53, 13, 53);
+    p.drawLine(54, 53, 60, 53);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(linea);
     QPainterPath abajo;
-    abajo.moveTo(5.5, 43);
-    abajo.lineTo(5.5, 45.5);
-    abajo.quadTo(5.5, 49.5, 9.5, 49.5);
-    abajo.lineTo(13, 49.5);
-    abajo.moveTo(54, 49.5);
-    abajo.lineTo(56.5, 49.5);
-    abajo.quadTo(60.5, 49.5, 60.5, 45.5);
-    abajo.lineTo(60.5, 43);
+    abajo.moveTo(0.5, 43);
+    abajo.lineTo(0.5, 50.5);
+    abajo.quadTo(0.5, 54.5, 4.5, 54.5);
+    abajo.lineTo(13, 54.5);
+    abajo.moveTo(54, 54.5);
+    abajo.lineTo(61.5, 54.5);
+    abajo.quadTo(65.5, 54.5, 65.5, 50.5);
+    abajo.lineTo(65.5, 43);
     p.drawPath(abajo);
-    p.setPen(sombra);
-    QPainterPath sombraAbajo;
-    sombraAbajo.moveTo(8, 50.5);
-    sombraAbajo.lineTo(13, 50.5);
-    sombraAbajo.moveTo(54, 50.5);
-    sombraAbajo.lineTo(57, 50.5);
-    sombraAbajo.quadTo(61.5, 50.5, 61.5, 45.5);
-    sombraAbajo.lineTo(61.5, 43);
-    p.drawPath(sombraAbajo);
     return img;
 }
 
