@@ -109,11 +109,5 @@ TEST(DibujaMarco, SinPiezasDeBordePorDebajoDe38DeAlto) {
     }
 }
 
-TEST(DibujaMarco, PiezasDeLosDialogosTienenSuTamano) {
-    const PiezasMarco& piezas = PiezasMarco::DeLosDialogos();
-    EXPECT_EQ(piezas.Picanvas.size(), QSize(66, 55));
-    EXPECT_EQ(piezas.Picanvasg.size(), QSize(66, 55));
-}
-
 } // namespace
 } // namespace vornith::dialogs
