@@ -23,7 +23,7 @@ QStringList ImagenesQueFaltan(const DatosColeccion& coleccion, const TablaProble
 
 QString MensajeImagenesNoLeidas(const QStringList& nombres) {
     return QStringLiteral("No se han podido leer estas imágenes del archivo:") + Lista(nombres) +
-           QStringLiteral("En su lugar se muestra un recuadro vacío. Al guardar, la colección "
+           QStringLiteral("En su lugar se muestra un recuadro tachado. Al guardar, la colección "
                           "se guardará sin ellas.");
 }
 
