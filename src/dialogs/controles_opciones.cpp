@@ -4,6 +4,7 @@
 #include "dialogs/imagenes_ui.h"
 #include "dialogs/numero_texto.h"
 #include "dialogs/ventana_dibujada.h"
+#include "document/comprobacion_guardado.h"
 #include "document/conversion_numerica.h"
 
 #include <QButtonGroup>
@@ -15,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QValidator>
 
 #include <cmath>
 
@@ -94,6 +96,22 @@ QLineEdit* caja(QWidget* padre, int x, int y, int ancho) {
     return c;
 }
 
+// The title, prefix and suffix boxes take only what the collection file can hold: a typed or
+// pasted character outside its code page, or one that completes a header tag, is refused.
+class TextoDeCabecera final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& texto, int&) const override {
+        return document::CabeEnCabecera(texto) ? Acceptable : Invalid;
+    }
+};
+
+QLineEdit* cajaDeCabecera(QWidget* padre, int x, int y, int ancho) {
+    QLineEdit* c = caja(padre, x, y, ancho);
+    c->setValidator(new TextoDeCabecera(c));
+    return c;
+}
+
 void desmarcaTodos(QButtonGroup* g) {
     g->setExclusive(false);
     for (auto* b : g->buttons())
@@ -136,7 +154,7 @@ ControlesOpciones::ControlesOpciones(document::DatosColeccion& coleccion, const 
                                      QWidget* padre)
     : QObject(padre), Coleccion(coleccion), paleta_(paleta) {
     GrupoTitulo = grupo(padre, 500, 26);
-    TxTITULO = caja(GrupoTitulo, 0, 0, 500);
+    TxTITULO = cajaDeCabecera(GrupoTitulo, 0, 0, 500);
 
     GrupoOrdenacion = grupo(padre, 300, 56);
     Option11 = Opcion(GrupoOrdenacion, QStringLiteral("Ordenar por temas"), 0, 0);
@@ -161,9 +179,9 @@ ControlesOpciones::ControlesOpciones(document::DatosColeccion& coleccion, const 
     Etiqueta(GrupoNumeracionProblemas, QStringLiteral("Iniciar en:"), 0, 4);
     TxNumProbINI = caja(GrupoNumeracionProblemas, 80, 0, 60);
     Etiqueta(GrupoNumeracionProblemas, QStringLiteral("Prefijo:"), 0, 38);
-    TxProPre = caja(GrupoNumeracionProblemas, 80, 34, 100);
+    TxProPre = cajaDeCabecera(GrupoNumeracionProblemas, 80, 34, 100);
     Etiqueta(GrupoNumeracionProblemas, QStringLiteral("Sufijo:"), 210, 38);
-    TxProSuf = caja(GrupoNumeracionProblemas, 270, 34, 100);
+    TxProSuf = cajaDeCabecera(GrupoNumeracionProblemas, 270, 34, 100);
     Etiqueta(GrupoNumeracionProblemas, QStringLiteral("Color resalte nº de problema:"), 0, 76);
     Picture2 = new FilaColores(paleta_, GrupoNumeracionProblemas);
     Picture2->move(0, 100);

@@ -4,6 +4,7 @@
 #include "generation/me_norv.h"
 #include "platform/cp1252.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vornith::document {
@@ -81,6 +82,11 @@ QString EtiquetaDeCabecera(const QString& texto) {
         }
     }
     return etiqueta;
+}
+
+bool CabeEnCabecera(const QString& texto) {
+    return std::all_of(texto.begin(), texto.end(), [](QChar c) { return cp1252Byte(c) >= 0; }) &&
+           EtiquetaDeCabecera(texto).isEmpty();
 }
 
 ErrorGuardado CompruebaTextos(const DatosColeccion& coleccion, const TablaProblemas& problemas) {

@@ -12,6 +12,10 @@ namespace vornith::document {
 // short; empty when there is none. For the title, the prefix and the suffix.
 QString EtiquetaDeCabecera(const QString& texto);
 
+// The file can hold `texto` as a title, prefix or suffix: every character in its code page, and
+// no header tag.
+bool CabeEnCabecera(const QString& texto);
+
 // Refuses, naming the character or the tag and where it stands, a collection whose texts hold
 // a character outside Windows-1252 or whose title, prefix or suffix holds a header tag.
 ErrorGuardado CompruebaTextos(const DatosColeccion& coleccion, const TablaProblemas& problemas);

@@ -6,8 +6,10 @@
 #include "ayudas.h"
 #include "dialogs/imagenes_ui.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -173,6 +175,20 @@ TEST(ControlesOpciones, ColorRepetidoMarcaLaPrimeraMuestra) {
     c.COLRESPRO = kPaletaAsistente[19];
     Opciones t(c);
     EXPECT_EQ(t.o.Picture2->Shape2Left(), 15 * 20 + 2);
+}
+
+TEST(ControlesOpciones, TextosSoloTomanLoQueCabeEnElArchivo) {
+    Opciones t{document::DatosColeccion{}};
+    for (QLineEdit* caja : {t.o.TxTITULO, t.o.TxProPre, t.o.TxProSuf}) {
+        caja->clear();
+        // Typed one character at a time, letters outside ASCII included.
+        for (const QChar c : QStringLiteral("Δv π € #TITULO) #PROPRE(")) {
+            QKeyEvent tecla(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(caja, &tecla);
+        }
+        EXPECT_EQ(caja->text(), QStringLiteral("v  € #TITULO #PROPRE"));
+    }
+    EXPECT_EQ(t.Coleccion.TITULO, QStringLiteral("v  € #TITULO #PROPRE"));
 }
 
 TEST(ControlesOpciones, OpcionesYTextos) {
