@@ -133,6 +133,7 @@ frmImprimir::frmImprimir(QWidget* padre, int paginaActual, int NumPaginas, Resul
         const QString actual = printers_.currentPrinter();
         Combo1->addItems(printers_.deviceNames());
         Boton(0).Label3->setToolTip(actual);
+        Boton(0).Image1->setToolTip(actual);
         Combo1->setCurrentIndex(
             Combo1->findText(actual, Qt::MatchExactly | Qt::MatchCaseSensitive));
         connect(Combo1, &QComboBox::currentIndexChanged, this,

@@ -245,6 +245,10 @@ TEST(FrmImprimir, ImpresoraYIntercalado) {
     EXPECT_TRUE(r.ImprimirAceptado);
     EXPECT_FALSE(r.ImprimirIntercalado);
     EXPECT_EQ(printers.current, QStringLiteral("Aula"));
+
+    printers.names.clear();
+    frmImprimir sinImpresoras(nullptr, 1, 3, r, printers, notifier);
+    EXPECT_TRUE(sinImpresoras.Combo1->isHidden());
 }
 
 } // namespace
