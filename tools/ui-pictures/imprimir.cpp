@@ -21,12 +21,7 @@ QImage ordenCopias(const int (&paginas)[6]) {
         // Copies apart: a wider gap after the third sheet.
         const double x = 1 + i * 12.5 + (i >= 3 ? 3 : 0);
         const QRectF hoja(x, 3, 11, 17);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 40));
-        p.drawRect(hoja.translated(1, 1));
-        p.setBrush(Qt::white);
-        p.setPen(QPen(QColor(120, 120, 150), 1));
-        p.drawRect(hoja.adjusted(0.5, 0.5, -0.5, -0.5));
+        hojaConSombra(p, hoja, 1, QColor(120, 120, 150));
         p.setPen(kTinta);
         p.drawText(hoja, Qt::AlignCenter, QString::number(paginas[i]));
     }

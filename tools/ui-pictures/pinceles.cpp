@@ -12,13 +12,17 @@ void preparaPintor(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, true);
 }
 
-QRectF paginaMiniatura(QPainter& p, const QRectF& hoja) {
+void hojaConSombra(QPainter& p, const QRectF& hoja, double sombra, const QColor& borde) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 40));
-    p.drawRect(hoja.translated(2, 2));
+    p.drawRect(hoja.translated(sombra, sombra));
     p.setBrush(Qt::white);
-    p.setPen(QPen(QColor(150, 150, 160), 1));
+    p.setPen(QPen(borde, 1));
     p.drawRect(hoja.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+QRectF paginaMiniatura(QPainter& p, const QRectF& hoja) {
+    hojaConSombra(p, hoja, 2, QColor(150, 150, 160));
     const double margen = hoja.width() * 0.12;
     return hoja.adjusted(margen, margen, -margen, -margen);
 }

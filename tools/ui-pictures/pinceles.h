@@ -22,6 +22,9 @@ QImage lienzo(int ancho, int alto);
 // A painter with antialiasing on.
 void preparaPintor(QPainter& p);
 
+// A white sheet with its border and a shadow `sombra` pixels below and to the right.
+void hojaConSombra(QPainter& p, const QRectF& hoja, double sombra, const QColor& borde);
+
 // A miniature page with its sheet, border and shadow; returns the sheet's inner area.
 QRectF paginaMiniatura(QPainter& p, const QRectF& hoja);
 
