@@ -9,7 +9,8 @@ namespace vornith::ui_pictures {
 
 namespace {
 
-QImage ordenCopias(const int (&paginas)[6]) {
+// Six sheets in groups of `grupo`: a gap between the groups shows how the sheets come out.
+QImage ordenCopias(const int (&paginas)[6], int grupo) {
     QImage img = lienzo(80, 24);
     QPainter p(&img);
     preparaPintor(p);
@@ -18,8 +19,7 @@ QImage ordenCopias(const int (&paginas)[6]) {
     letra.setBold(true);
     p.setFont(letra);
     for (int i = 0; i < 6; ++i) {
-        // Copies apart: a wider gap after the third sheet.
-        const double x = 1 + i * 12.5 + (i >= 3 ? 3 : 0);
+        const double x = 1 + i * 12 + (i / grupo) * (grupo == 3 ? 4 : 3);
         const QRectF hoja(x, 3, 11, 17);
         hojaConSombra(p, hoja, 1, QColor(120, 120, 150));
         p.setPen(kTinta);
@@ -32,8 +32,8 @@ QImage ordenCopias(const int (&paginas)[6]) {
 
 std::vector<Dibujo> dibujosImprimir() {
     return {
-        {QStringLiteral("intercalar_no.png"), ordenCopias({1, 1, 2, 2, 3, 3})},
-        {QStringLiteral("intercalar_si.png"), ordenCopias({1, 2, 3, 1, 2, 3})},
+        {QStringLiteral("intercalar_no.png"), ordenCopias({1, 1, 2, 2, 3, 3}, 2)},
+        {QStringLiteral("intercalar_si.png"), ordenCopias({1, 2, 3, 1, 2, 3}, 3)},
     };
 }
 
