@@ -1,10 +1,15 @@
 #pragma once
 
-// What the benchmark programs share: a headless application around Google Benchmark, an event
-// loop that never yields, and the --results report that checks a speed-up changes no result.
+// What the benchmark programs share: a headless application around Google Benchmark, the core
+// on the real page box with an event loop that never yields, and the --results report that
+// checks a speed-up changes no result.
 
+#include "document/nucleo.h"
+#include "document/sin_pantalla.h"
 #include "platform/event_loop.h"
 #include "platform/qt/page_box_surface.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_printers.h"
 #include "textengine/estado_motor.h"
 
 #include <QApplication>
@@ -22,6 +27,39 @@ namespace vornith::bench {
 class NoYield final : public EventLoop {
   public:
     void yield() override {}
+};
+
+class SilentNotifier final : public Notifier {
+  public:
+    Answer ask(const QString&, const QString&, Buttons, Icon) override { return Answer::Ok; }
+    void beep() override {}
+};
+
+class NoClipboard final : public Clipboard {
+  public:
+    void clear() override {}
+    void setText(const QString&) override {}
+    QString text() const override { return {}; }
+    bool hasText() const override { return false; }
+};
+
+// The core with a page box of the A4 page at zoom 1 and generation seeded with 7.
+struct NucleoBench {
+    NucleoBench()
+        : caja(796, 1125), nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes,
+                                   impresoras, defaultPictureFolders()},
+                                  ventana) {}
+
+    Pcg32Random azar{7};
+    PageBoxSurface caja;
+    document::CursorNulo cursor;
+    NoYield eventos;
+    SilentNotifier avisos;
+    NoClipboard portapapeles;
+    QtPictureLoader imagenes;
+    QtPrinters impresoras;
+    document::VentanaNula ventana;
+    document::Nucleo nucleo;
 };
 
 // Appends `separador` and the exact decimal text of `v`.

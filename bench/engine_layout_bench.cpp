@@ -1,13 +1,7 @@
 // Laying out pages of typical problem markup with the page entry on the real page-box surface:
 // about one hundred pages per iteration, placed block by block as pagination does.
 
-#include "generation/me_norv.h"
-#include "platform/event_loop.h"
 #include "platform/measuring_surface.h"
-#include "platform/qt/page_box_surface.h"
-#include "platform/qt/qt_picture.h"
-#include "textengine/estado_motor.h"
-#include "textengine/markup.h"
 #include "textengine/page_entry.h"
 
 #include "bench_support.h"
@@ -112,21 +106,11 @@ QStringList bloques(int cuantos) {
     return b;
 }
 
-struct Pagina {
-    Pagina() : caja(796, 1125) {
-        generation::FijaNotacion(motor.notacion);
-        textengine::IniciaMotor(motor);
-        motor.pictures = &imagenes;
-        motor.eventLoop = &eventos;
-        motor.printerCount = 1;
-    }
-    textengine::EstadoMotor motor;
-    QtPictureLoader imagenes;
-    NoYield eventos;
-    PageBoxSurface caja;
+// The engine of the core, drawing on its page box.
+struct Pagina : NucleoBench {
+    textengine::EstadoMotor& motor = nucleo.motor;
 };
 
-// Appends `separador` and the exact decimal form of `v` to `s`.
 // Places blocks on pages as pagination does, 49 at a time, until `paginas` pages are laid out
 // on `destino`. With `registro`, each page's results are appended to it, one line per page,
 // with a hash of its pixels when it was drawn on the page box.

@@ -29,7 +29,7 @@ void Documento::AvisoError() {
     NoColeccion();
 }
 
-bool Documento::SaveFile() {
+bool Documento::SaveFile(const QString& ruta) {
     // Pictures the opened file could not give, still named and still missing, are left out.
     QStringList omitidas;
     if (!d.ImagenesPerdidas.isEmpty()) {
@@ -38,8 +38,9 @@ bool Documento::SaveFile() {
             [this](const QString& nombre) { return !d.ImagenesPerdidas.contains(nombre); });
     }
     const ErrorGuardado error =
-        GuardaColeccion(d.ArchivoActual, d.Coleccion, d.Problemas, s_.carpetas, omitidas);
+        GuardaColeccion(ruta, d.Coleccion, d.Problemas, s_.carpetas, omitidas);
     if (!error.hayError()) {
+        d.ArchivoActual = ruta;
         d.Modificado = false;
         if (!omitidas.isEmpty() && !d.ImagenesPerdidasAvisadas) {
             d.ImagenesPerdidasAvisadas = true;
@@ -49,20 +50,17 @@ bool Documento::SaveFile() {
         return true;
     }
     s_.cursor.setBusy(false);
-    s_.avisos.ask(MensajeErrorGuardado(error, d.ArchivoActual), TituloPrograma(),
-                  Notifier::Buttons::Ok, Notifier::Icon::Critical);
+    s_.avisos.ask(MensajeErrorGuardado(error, ruta), TituloPrograma(), Notifier::Buttons::Ok,
+                  Notifier::Icon::Critical);
     if (error.Tipo == FalloGuardado::ProtegidoContraEscritura) s_.ventana.GuardarComo();
     return false;
 }
 
-void Documento::OpenFile() {
-    if (!TieneExtensionCol(d.ArchivoActual)) {
-        d.ArchivoActual.clear();
-        return;
-    }
+bool Documento::OpenFile(const QString& ruta) {
+    if (!TieneExtensionCol(ruta)) return false;
     s_.cursor.setBusy(true);
     // Read whole into a new object: the open collection is only replaced by a good one.
-    LecturaColeccion lectura = AbreArchivoColeccion(d.ArchivoActual);
+    LecturaColeccion lectura = AbreArchivoColeccion(ruta);
     switch (lectura.Fallo) {
     case FalloLectura::Ninguno:
         break;
@@ -71,15 +69,16 @@ void Documento::OpenFile() {
         s_.avisos.ask(MensajeErrorLectura(lectura.Fallo), TituloPrograma(), Notifier::Buttons::Ok,
                       Notifier::Icon::None);
         NoColeccion();
-        return;
+        return false;
     default:
         AvisoError();
-        return;
+        return false;
     }
     ExtraeImagenes(lectura.Datos.Imagenes, s_.carpetas);
 
     d.Coleccion = lectura.Datos.Coleccion;
     d.Problemas = std::move(lectura.Datos.Problemas);
+    d.ArchivoActual = ruta;
     d.ImagenesPerdidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, s_.carpetas);
     d.ImagenesPerdidasAvisadas = false;
     s_.ventana.ActualizaMenusCheckeados();
@@ -94,6 +93,7 @@ void Documento::OpenFile() {
     if (!d.ImagenesPerdidas.isEmpty())
         s_.avisos.ask(MensajeImagenesNoLeidas(d.ImagenesPerdidas), TituloPrograma(),
                       Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+    return true;
 }
 
 } // namespace vornith::document

@@ -14,6 +14,16 @@ QString TituloConArchivo(const QString& tituloAplicacion, const QString& ruta) {
     return tituloAplicacion + QStringLiteral("  -  ") + ruta.mid(barra + 1);
 }
 
+void Documento::PonCabecera(const DatosColeccion& cabecera) {
+    const int nprob = d.Coleccion.NPROB;
+    d.Coleccion = cabecera;
+    d.Coleccion.NPROB = nprob;
+}
+
+void Documento::PonPaginaActual(int pagina) {
+    d.PaginaActual = static_cast<std::int16_t>(std::clamp(pagina, 1, 32767));
+}
+
 void Documento::Arbol_to_Var(ListaTemas& temas) {
     document::Arbol_to_Var(temas, d.Coleccion, d.Problemas, s_.generacion.Azar);
     d.ImagenesPerdidas.clear();

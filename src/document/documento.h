@@ -4,7 +4,6 @@
 #include "document/tema.h"
 #include "document/ventana_coleccion.h"
 #include "generation/estado_generacion.h"
-#include "generation/regenera_problema.h"
 #include "platform/busy_cursor.h"
 #include "platform/clipboard.h"
 #include "platform/event_loop.h"
@@ -17,6 +16,10 @@
 #include <QString>
 
 #include <vector>
+
+namespace vornith::test {
+struct DocumentFixture;
+} // namespace vornith::test
 
 namespace vornith::document {
 
@@ -40,12 +43,18 @@ struct EstadoEdicion {
 };
 
 // The one open collection: its records, composition, pages, undo and redo, edits, file and
-// clipboard text.
-class Documento final : public generation::ServiciosDocumento {
+// clipboard text. Its state is read through estado() and changed only by the operations below.
+class Documento final {
   public:
     explicit Documento(ServiciosColeccion servicios);
 
-    EstadoDocumento d;
+    const EstadoDocumento& estado() const { return d; }
+
+    // The header fields the wizard and the properties dialog edit, all but NPROB. Nothing is
+    // recomposed: ComponerColeccion(0) shows the change of an open collection.
+    void PonCabecera(const DatosColeccion& cabecera);
+    // The page DibujaPagina draws; a page past the last draws an empty page.
+    void PonPaginaActual(int pagina);
 
     // Creation.
     void Arbol_to_Var(ListaTemas& temas);
@@ -55,14 +64,14 @@ class Documento final : public generation::ServiciosDocumento {
 
     // Composition and pages.
     void ComponerColeccion(int ProblemaVisible);
-    void ComponerColeccion(bool flag, std::int16_t& ProblemaVisible) override;
     void Paginar(int ProblemaVisible);
     int PaginaDeProblema(int ProblemaVisible) const;
     void DibujaPagina();
-    // Draws page `pagina` on a printer page (no page break).
-    void ImprimirPagina(Surface& impresora, int pagina);
-    // Prints `paginas` on `trabajo`, a new sheet only between pages.
-    void ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas);
+    // Draws page `pagina` on a printer page (no page break) at `zoom`, 1 for paper; the zoom of
+    // the page box is left alone.
+    void ImprimirPagina(Surface& impresora, int pagina, double zoom);
+    // Prints `paginas` on `trabajo` at `zoom`, a new sheet only between pages.
+    void ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas, double zoom);
 
     // Undo and redo, one level each.
     void SetUNDO(const QString& descripcion);
@@ -94,15 +103,21 @@ class Documento final : public generation::ServiciosDocumento {
     // The no-collection state. An edit that emptied the collection keeps its undo point.
     void NoColeccion(bool conservarDeshacer = false);
 
-    // The collection file named by ArchivoActual.
-    bool SaveFile();
-    void OpenFile();
-
-    // generation::ServiciosDocumento
-    void PonArchivoActual(const QString& ruta) override { d.ArchivoActual = ruta; }
-    void PonModificado(bool modificado) override { d.Modificado = modificado; }
+    // The collection file. Each returns whether it succeeded, and only then sets ArchivoActual
+    // to `ruta`. A failed save keeps the collection and Modificado; a failed open leaves the
+    // open collection alone when the name is not a collection file's, and the no-collection
+    // state when the file could not be read.
+    bool SaveFile(const QString& ruta);
+    bool OpenFile(const QString& ruta);
 
   private:
+    // Tests set up states that no command reaches in one step (texts of any length).
+    friend struct test::DocumentFixture;
+
+    // Generates `problema` again from its code (its seeds were set by the caller), composes the
+    // collection showing problem ProblemaVisible, and unties the collection from its file. The
+    // window is given back on every exit; a failure of the composition is passed on after that.
+    void RegeneraProblema(Problema& problema, int ProblemaVisible);
     QString TextoPagina(int pagina) const;
     bool PuedeEditar() const;
     void FinEdicion();
@@ -110,6 +125,7 @@ class Documento final : public generation::ServiciosDocumento {
     void AvisoError();
     void Regenerar(int s);
 
+    EstadoDocumento d;
     ServiciosColeccion s_;
 };
 

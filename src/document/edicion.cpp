@@ -1,6 +1,6 @@
 #include "document/creacion.h"
 #include "document/documento.h"
-#include "generation/regenera_problema.h"
+#include "generation/me_norv.h"
 
 namespace vornith::document {
 
@@ -69,10 +69,31 @@ void Documento::Borrar() {
     FinEdicion();
 }
 
+void Documento::RegeneraProblema(Problema& problema, int ProblemaVisible) {
+    s_.cursor.setBusy(true);
+    bool compuesta = false;
+    try {
+        s_.ventana.EstadoGenerando();
+        generation::GeneraPorModulo(s_.generacion, problema.Clave, generation::IdProblema(problema),
+                                    problema.Enunciado, problema.Solucion);
+        ComponerColeccion(ProblemaVisible);
+        compuesta = true; // the composition has given the window back
+        d.ArchivoActual.clear();
+        s_.ventana.PonTitulo(s_.ventana.TituloAplicacion());
+        d.Modificado = true;
+    } catch (...) {
+        if (!compuesta) {
+            s_.ventana.MuestraPagina();
+            s_.ventana.HabilitaControles();
+        }
+        s_.cursor.setBusy(false);
+        throw;
+    }
+    s_.cursor.setBusy(false);
+}
+
 void Documento::Regenerar(int s) {
-    std::int16_t visible = static_cast<std::int16_t>(s);
-    generation::RegeneraProblema(s_.generacion, *this, s_.ventana, s_.cursor, d.Problemas[s],
-                                 visible);
+    RegeneraProblema(d.Problemas[s], s);
 }
 
 void Documento::InsertarMismoTipo() {

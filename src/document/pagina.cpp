@@ -104,12 +104,19 @@ void Documento::DibujaPagina() {
     s_.cursor.setBusy(false);
 }
 
-void Documento::ImprimirPagina(Surface& impresora, int pagina) {
+void Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     const DatosColeccion& c = d.Coleccion;
     textengine::EstadoMotor& motor = s_.motor;
+    // The engine draws at its Zoom: the printer's for this page, the page box's again after.
+    struct ZoomDeImpresion {
+        textengine::EstadoMotor& motor;
+        const double pantalla;
+        ~ZoomDeImpresion() { motor.Zoom = pantalla; }
+    } guarda{motor, motor.Zoom};
+    motor.Zoom = zoom;
     s_.cursor.setBusy(true);
     QString texto = TextoPagina(pagina);
-    impresora.setFontSize(12);
+    impresora.setFontSize(zoom * 12);
     const double h = impresora.textHeight(QStringLiteral("HH"));
     const bool numeroArriba = c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0;
     if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
@@ -122,27 +129,23 @@ void Documento::ImprimirPagina(Surface& impresora, int pagina) {
         impresora.setFillStyle(FillStyle::Transparent);
         impresora.line(borde, y1, x2, y2, rgb(255, 255, 255), LineShape::Box);
     }
-    double tamano = 12;
+    double tamano = zoom * 12;
     textengine::DibujaTextoFormateado(motor, texto, tamano, impresora);
 
-    if (c.POSNUMPAG != 0)
-        ImprimeNumero(impresora, motor, c.POSNUMPAG, c.PAGINI + pagina - 1, 11, rgb(0, 0, 0));
+    if (c.POSNUMPAG != 0) {
+        ImprimeNumero(impresora, motor, c.POSNUMPAG, c.PAGINI + pagina - 1, zoom * 11,
+                      rgb(0, 0, 0));
+    }
     s_.cursor.setBusy(false);
 }
 
-void Documento::ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas) {
-    textengine::EstadoMotor& motor = s_.motor;
-    const double zoom = motor.Zoom;
-    const std::int16_t actual = d.PaginaActual;
+void Documento::ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas, double zoom) {
     bool primera = true;
     for (const int p : paginas) {
         if (!primera) trabajo.newPage();
         primera = false;
-        motor.Zoom = 1.0;
-        ImprimirPagina(trabajo.surface(), p);
+        ImprimirPagina(trabajo.surface(), p, zoom);
     }
-    motor.Zoom = zoom;
-    d.PaginaActual = actual;
 }
 
 } // namespace vornith::document

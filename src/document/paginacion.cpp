@@ -20,10 +20,6 @@ void Documento::ComponerColeccion(int ProblemaVisible) {
     d.Modificado = true;
 }
 
-void Documento::ComponerColeccion(bool, std::int16_t& ProblemaVisible) {
-    ComponerColeccion(ProblemaVisible);
-}
-
 int Documento::PaginaDeProblema(int ProblemaVisible) const {
     if (ProblemaVisible != 0) {
         if (d.NumBloques < 1) return 1;

@@ -1,16 +1,27 @@
 #pragma once
 
-#include "generation/regenera_problema.h"
-
 #include <QString>
 
 namespace vornith::document {
 
-// What the collection document does to the main window, beyond what regenerating a problem
-// needs of it (generation::ServiciosVentana: the generating state, the caption). The window
-// implements it; tests fake it. The document never reaches a widget any other way.
-class VentanaColeccion : public generation::ServiciosVentana {
+// What the collection document does to the main window: the one interface the window
+// implements; tests fake it. The document never reaches a widget any other way.
+class VentanaColeccion {
   public:
+    virtual ~VentanaColeccion() = default;
+
+    // Page box hidden, its shadow white, toolbar, File and Help menus and page-turn images
+    // disabled: while a collection is generated or paginated.
+    virtual void EstadoGenerando() = 0;
+    // The controls that EstadoGenerando disabled, enabled again.
+    virtual void HabilitaControles() = 0;
+    // Page box shown, its shadow dark grey, focus on the page.
+    virtual void MuestraPagina() = 0;
+    // The window caption.
+    virtual void PonTitulo(const QString& texto) = 0;
+    // TituloAplicacion, the caption of a collection that belongs to no file.
+    virtual QString TituloAplicacion() const = 0;
+
     // The page label ("Pág. 2/5"); empty clears it.
     virtual void PonEtiquetaPagina(const QString& texto) = 0;
     // The vertical scroll position of the page view; 0 is the top of the page.

@@ -45,16 +45,6 @@ void AlmacenaListado(EstadoGeneracion& estado, const QString& listado) {
     }
 }
 
-void FijaNotacion(textengine::Notacion& notacion) {
-    notacion.TextoPor10 = QStringLiteral("×10");
-    notacion.SeparadorDecimal = QStringLiteral(",");
-    notacion.SimboloParAbre = QStringLiteral("(");
-    notacion.SimboloParCierra = QStringLiteral(")");
-    notacion.SimboloFA = QStringLiteral("f");
-    notacion.SimboloDT = QStringLiteral("&sigma");
-    notacion.SeparadorLista = QStringLiteral(";");
-}
-
 void CargaCatalogo(EstadoGeneracion& estado) {
     estado.NumCatalogo = 0;
     for (QString& linea : estado.Catalogo)

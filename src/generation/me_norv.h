@@ -1,17 +1,14 @@
 #pragma once
 
-// Entries of problem generation: notation, catalogue, generation by module key, problem code.
+// Entries of problem generation: catalogue, generation by module key, problem code. The
+// notation the generated texts are shown in is the engine's (textengine/notation.h).
 
 #include "generation/estado_generacion.h"
 #include "generation/problema.h"
-#include "textengine/notation.h"
 
 #include <QString>
 
 namespace vornith::generation {
-
-// The engine's notation strings (decimal comma, "×10" for powers of ten...). Once, at start-up.
-void FijaNotacion(textengine::Notacion& notacion);
 
 // Rebuilds the catalogue from the listings of both modules, kinematics first. A module whose
 // listing fails contributes nothing; lines past the 1024th are dropped.

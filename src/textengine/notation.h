@@ -16,4 +16,15 @@ struct Notacion {
     QString SimboloDT;        // "&DT"
 };
 
+// The program's notation (decimal comma, "×10" for powers of ten...). Once, at start-up.
+inline void FijaNotacion(Notacion& notacion) {
+    notacion.TextoPor10 = QStringLiteral("×10");
+    notacion.SeparadorDecimal = QStringLiteral(",");
+    notacion.SimboloParAbre = QStringLiteral("(");
+    notacion.SimboloParCierra = QStringLiteral(")");
+    notacion.SimboloFA = QStringLiteral("f");
+    notacion.SimboloDT = QStringLiteral("&sigma");
+    notacion.SeparadorLista = QStringLiteral(";");
+}
+
 } // namespace vornith::textengine

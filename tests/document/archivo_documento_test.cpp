@@ -27,19 +27,19 @@ TEST(ArchivoDocumento, SaveThenOpenRestoresTheCollection) {
     DocumentFixture f(c.carpetas);
     f.crear(6, kSolucionesAlFinal, true, QStringLiteral("Repaso"));
     const QString ruta = c.raiz.filePath(QStringLiteral("repaso.col"));
-    f.doc->d.ArchivoActual = ruta;
-    ASSERT_TRUE(f.doc->SaveFile());
-    EXPECT_FALSE(f.doc->d.Modificado);
+    ASSERT_TRUE(f.doc->SaveFile(ruta));
+    EXPECT_EQ(f.doc->estado().ArchivoActual, ruta);
+    EXPECT_FALSE(f.doc->estado().Modificado);
 
     DocumentFixture g(c.carpetas);
     g.doc->SetUNDO(QStringLiteral("borrar")); // an open clears the undo point
-    g.doc->d.ArchivoActual = ruta;
-    g.doc->OpenFile();
-    const EstadoDocumento& d = g.doc->d;
-    EXPECT_EQ(d.Coleccion, f.doc->d.Coleccion);
-    for (int i = 1; i <= d.Coleccion.NPROB; ++i) EXPECT_EQ(d.Problemas[i], f.doc->d.Problemas[i]);
+    ASSERT_TRUE(g.doc->OpenFile(ruta));
+    const EstadoDocumento& d = g.doc->estado();
+    EXPECT_EQ(d.Coleccion, f.doc->estado().Coleccion);
+    for (int i = 1; i <= d.Coleccion.NPROB; ++i)
+        EXPECT_EQ(d.Problemas[i], f.doc->estado().Problemas[i]);
     EXPECT_FALSE(d.Modificado);
-    EXPECT_EQ(d.NumBloques, f.doc->d.NumBloques);
+    EXPECT_EQ(d.NumBloques, f.doc->estado().NumBloques);
     EXPECT_EQ(g.ventana.titulo, QStringLiteral("Zelm Software - Vornith  -  repaso.col"));
     EXPECT_EQ(g.ventana.recientes, QStringList{ruta});
     EXPECT_TRUE(g.ventana.hayColeccion);
@@ -51,19 +51,22 @@ TEST(ArchivoDocumento, MissingPictureStopsTheSaveAndKeepsModified) {
     Carpetas c;
     DocumentFixture f(c.carpetas);
     f.crear(2);
-    f.doc->d.Problemas[2].Enunciado =
+    const QString anterior = c.raiz.filePath(QStringLiteral("anterior.COL"));
+    ASSERT_TRUE(f.doc->SaveFile(anterior));
+    f.d().Modificado = true;
+    f.d().Problemas[2].Enunciado =
         QString(120, u'x') + QStringLiteral("#IMG('falta.gif'DXmm=10:DYmm=10:#IMG)&LF");
-    f.doc->d.ArchivoActual = c.raiz.filePath(QStringLiteral("a.COL"));
-    f.doc->d.Modificado = true;
-    EXPECT_FALSE(f.doc->SaveFile());
-    EXPECT_TRUE(f.doc->d.Modificado);
+    const QString ruta = c.raiz.filePath(QStringLiteral("a.COL"));
+    EXPECT_FALSE(f.doc->SaveFile(ruta));
+    EXPECT_TRUE(f.doc->estado().Modificado);
     ASSERT_EQ(f.avisos.shown.size(), 1U);
     EXPECT_EQ(f.avisos.shown[0].text,
               QStringLiteral("Error al guardar archivo.\r\nNo se encuentra el archivo de la imagen "
                              "falta.gif"));
     EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Critical);
     EXPECT_EQ(f.avisos.shown[0].title, QStringLiteral("Vornith NORV"));
-    EXPECT_FALSE(QFile::exists(f.doc->d.ArchivoActual));
+    EXPECT_FALSE(QFile::exists(ruta));
+    EXPECT_EQ(f.doc->estado().ArchivoActual, anterior); // still tied to the file it was saved in
 }
 
 QByteArray Lee(const QString& ruta) {
@@ -90,18 +93,16 @@ TEST(ArchivoDocumento, TitleTheFileCannotHoldIsRefusedAndTheOldFileStays) {
         viejo.close();
         DocumentFixture f(c.carpetas);
         f.crear(2, kSolucionTrasProblema, true, QString::fromUtf8(caso.titulo));
-        f.doc->d.ArchivoActual = ruta;
         const QString razon = QString::fromUtf8(caso.razon);
         if (razon.isEmpty()) {
-            ASSERT_TRUE(f.doc->SaveFile());
+            ASSERT_TRUE(f.doc->SaveFile(ruta));
             DocumentFixture g(c.carpetas);
-            g.doc->d.ArchivoActual = ruta;
-            g.doc->OpenFile();
-            EXPECT_EQ(g.doc->d.Coleccion, f.doc->d.Coleccion);
+            g.doc->OpenFile(ruta);
+            EXPECT_EQ(g.doc->estado().Coleccion, f.doc->estado().Coleccion);
             continue;
         }
-        EXPECT_FALSE(f.doc->SaveFile()) << caso.titulo;
-        EXPECT_TRUE(f.doc->d.Modificado);
+        EXPECT_FALSE(f.doc->SaveFile(ruta)) << caso.titulo;
+        EXPECT_TRUE(f.doc->estado().Modificado);
         EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
         ASSERT_EQ(f.avisos.shown.size(), 1U);
         EXPECT_TRUE(f.avisos.shown[0].text.startsWith(
@@ -117,19 +118,19 @@ TEST(ArchivoDocumento, PastedStatementWithAGreekLetterIsRefusedByName) {
     Carpetas c;
     DocumentFixture f(c.carpetas);
     f.crear(2);
-    Problema p = f.doc->d.Problemas[2];
+    Problema p = f.doc->estado().Problemas[2];
     p.Enunciado = QStringLiteral("Un ángulo α&LF");
     f.portapapeles.setText(TextoPortapapeles(p));
     f.doc->DibujaPagina();
     f.doc->Pegar();
-    ASSERT_EQ(f.doc->d.Problemas[1], p);
-    f.doc->d.ArchivoActual = c.raiz.filePath(QStringLiteral("pegado.COL"));
-    EXPECT_FALSE(f.doc->SaveFile());
+    ASSERT_EQ(f.doc->estado().Problemas[1], p);
+    const QString ruta = c.raiz.filePath(QStringLiteral("pegado.COL"));
+    EXPECT_FALSE(f.doc->SaveFile(ruta));
     ASSERT_EQ(f.avisos.shown.size(), 1U);
     EXPECT_TRUE(f.avisos.shown[0].text.contains(
         QStringLiteral("El enunciado del problema 1 contiene el carácter «α» (U+03B1)")));
-    EXPECT_FALSE(QFile::exists(f.doc->d.ArchivoActual));
-    EXPECT_TRUE(f.doc->d.Modificado);
+    EXPECT_FALSE(QFile::exists(ruta));
+    EXPECT_TRUE(f.doc->estado().Modificado);
 }
 
 TEST(ArchivoDocumento, DamagedFileGivesTheMessageAndNoCollection) {
@@ -157,15 +158,14 @@ TEST(ArchivoDocumento, DamagedFileGivesTheMessageAndNoCollection) {
         DocumentFixture f(c.carpetas);
         f.crear(3);
         f.ventana.hayColeccion = true;
-        f.doc->d.ArchivoActual = ruta;
-        f.doc->OpenFile();
+        EXPECT_FALSE(f.doc->OpenFile(ruta));
         ASSERT_EQ(f.avisos.shown.size(), 1U);
         EXPECT_EQ(f.avisos.shown[0].text, caso.texto);
         EXPECT_EQ(f.avisos.shown[0].title, caso.titulo);
         EXPECT_EQ(f.avisos.shown[0].icon, caso.icono);
-        EXPECT_EQ(f.doc->d.Coleccion.NPROB, 0);
+        EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 0);
         EXPECT_FALSE(f.ventana.hayColeccion);
-        EXPECT_TRUE(f.doc->d.ArchivoActual.isEmpty());
+        EXPECT_TRUE(f.doc->estado().ArchivoActual.isEmpty());
         EXPECT_FALSE(f.cursor.isBusy());
     }
 }
@@ -184,9 +184,8 @@ TEST(ArchivoDocumento, SkippedPicturesAreNamedOnceAndLeftOutOfTheSave) {
     archivo.close();
 
     const auto abre = [&](DocumentFixture& f) {
-        f.doc->d.ArchivoActual = ruta;
-        f.doc->OpenFile();
-        ASSERT_EQ(f.doc->d.Coleccion.NPROB, 3);
+        EXPECT_TRUE(f.doc->OpenFile(ruta));
+        ASSERT_EQ(f.doc->estado().Coleccion.NPROB, 3);
         ASSERT_EQ(f.avisos.shown.size(), 1U);
         const auto& aviso = f.avisos.shown[0];
         EXPECT_TRUE(aviso.text.contains(QStringLiteral("rueda.png\r\n    Plano.gif")))
@@ -195,37 +194,46 @@ TEST(ArchivoDocumento, SkippedPicturesAreNamedOnceAndLeftOutOfTheSave) {
     };
     DocumentFixture f(c.carpetas);
     abre(f);
-    EXPECT_EQ(f.doc->d.Problemas[3], prueba.problemas[3]); // the references stay
+    EXPECT_EQ(f.doc->estado().Problemas[3], prueba.problemas[3]); // the references stay
 
     // Saved without the pictures, said once.
-    ASSERT_TRUE(f.doc->SaveFile());
+    ASSERT_TRUE(f.doc->SaveFile(ruta));
     ASSERT_EQ(f.avisos.shown.size(), 2U);
     EXPECT_TRUE(f.avisos.shown[1].text.contains(QStringLiteral("rueda.png")));
-    f.doc->d.Modificado = true;
-    ASSERT_TRUE(f.doc->SaveFile());
+    f.d().Modificado = true;
+    ASSERT_TRUE(f.doc->SaveFile(ruta));
     EXPECT_EQ(f.avisos.shown.size(), 2U);
-    EXPECT_FALSE(f.doc->d.Modificado);
+    EXPECT_FALSE(f.doc->estado().Modificado);
 
     DocumentFixture g(c.carpetas);
     abre(g);
-    EXPECT_EQ(g.doc->d.Coleccion, f.doc->d.Coleccion);
+    EXPECT_EQ(g.doc->estado().Coleccion, f.doc->estado().Coleccion);
     for (int i = 1; i <= 3; ++i)
-        EXPECT_EQ(g.doc->d.Problemas[i], prueba.problemas[i]);
+        EXPECT_EQ(g.doc->estado().Problemas[i], prueba.problemas[i]);
 
     // A picture that the opened file did not skip is still required.
-    g.doc->d.Problemas[1].Enunciado += QStringLiteral("#IMG('otra.png'#IMG)");
-    EXPECT_FALSE(g.doc->SaveFile());
+    g.d().Problemas[1].Enunciado += QStringLiteral("#IMG('otra.png'#IMG)");
+    EXPECT_FALSE(g.doc->SaveFile(ruta));
     EXPECT_TRUE(g.avisos.shown.back().text.endsWith(QStringLiteral("imagen otra.png")));
 }
 
 TEST(ArchivoDocumento, WrongExtensionIsIgnoredQuietly) {
-    DocumentFixture f;
+    Carpetas c;
+    DocumentFixture f(c.carpetas);
     f.crear(2);
-    f.doc->d.ArchivoActual = QStringLiteral("/tmp/notas.txt");
-    f.doc->OpenFile();
+    EXPECT_FALSE(f.doc->OpenFile(QStringLiteral("/tmp/notas.txt")));
     EXPECT_TRUE(f.avisos.shown.empty());
-    EXPECT_TRUE(f.doc->d.ArchivoActual.isEmpty());
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 2); // the open collection stays
+    EXPECT_TRUE(f.doc->estado().ArchivoActual.isEmpty());
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 2); // the open collection stays
+
+    // A collection tied to its file keeps its file and its undo point.
+    const QString ruta = c.raiz.filePath(QStringLiteral("dos.col"));
+    ASSERT_TRUE(f.doc->SaveFile(ruta));
+    f.doc->SetUNDO(QStringLiteral("borrar"));
+    EXPECT_FALSE(f.doc->OpenFile(c.raiz.filePath(QStringLiteral("dos.txt"))));
+    EXPECT_EQ(f.doc->estado().ArchivoActual, ruta);
+    EXPECT_TRUE(f.ventana.deshacer);
+    EXPECT_TRUE(f.avisos.shown.empty());
 }
 
 } // namespace

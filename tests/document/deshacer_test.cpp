@@ -30,23 +30,23 @@ TEST(Deshacer, CaptionsFollowTheDescription) {
 TEST(Deshacer, DeleteUndoRedoRestoreExactly) {
     DocumentFixture f;
     f.crear(6);
-    const DatosColeccion antes = f.doc->d.Coleccion;
-    const TablaProblemas problemasAntes = f.doc->d.Problemas;
+    const DatosColeccion antes = f.doc->estado().Coleccion;
+    const TablaProblemas problemasAntes = f.doc->estado().Problemas;
     f.muestraYSelecciona(3);
     f.doc->Borrar();
-    const DatosColeccion despues = f.doc->d.Coleccion;
-    const TablaProblemas problemasDespues = f.doc->d.Problemas;
+    const DatosColeccion despues = f.doc->estado().Coleccion;
+    const TablaProblemas problemasDespues = f.doc->estado().Problemas;
     EXPECT_EQ(despues.NPROB, 5);
     EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer borrar"));
 
     f.doc->Deshacer();
-    EXPECT_TRUE(mismosProblemas(f.doc->d, antes, problemasAntes));
+    EXPECT_TRUE(mismosProblemas(f.doc->estado(), antes, problemasAntes));
     EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("No se puede deshacer"));
     EXPECT_EQ(f.ventana.tituloRehacer, QStringLiteral("Rehacer borrar"));
     EXPECT_TRUE(f.ventana.rehacer);
 
     f.doc->Rehacer();
-    EXPECT_TRUE(mismosProblemas(f.doc->d, despues, problemasDespues));
+    EXPECT_TRUE(mismosProblemas(f.doc->estado(), despues, problemasDespues));
     EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer borrar"));
     EXPECT_FALSE(f.ventana.rehacer);
 }
@@ -56,35 +56,35 @@ TEST(Deshacer, OnlyTheLastOfTwoChangesCanBeUndone) {
     f.crear(6);
     f.muestraYSelecciona(2);
     f.doc->Borrar();
-    const DatosColeccion tras1 = f.doc->d.Coleccion;
-    const TablaProblemas problemasTras1 = f.doc->d.Problemas;
+    const DatosColeccion tras1 = f.doc->estado().Coleccion;
+    const TablaProblemas problemasTras1 = f.doc->estado().Problemas;
     f.muestraYSelecciona(4);
     f.doc->Mover(3);
     f.doc->Deshacer();
-    EXPECT_TRUE(mismosProblemas(f.doc->d, tras1, problemasTras1));
+    EXPECT_TRUE(mismosProblemas(f.doc->estado(), tras1, problemasTras1));
     EXPECT_FALSE(f.ventana.deshacer);
-    const int antes = f.doc->d.Coleccion.NPROB;
+    const int antes = f.doc->estado().Coleccion.NPROB;
     f.doc->Deshacer(); // nothing left to undo
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, antes);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, antes);
 }
 
 TEST(Deshacer, DeletingTheOnlyProblemThenUndoBringsItBack) {
     DocumentFixture f;
     f.crear(1);
     f.ventana.hayColeccion = true;
-    const Problema p = f.doc->d.Problemas[1];
+    const Problema p = f.doc->estado().Problemas[1];
     f.muestraYSelecciona(1);
     f.doc->Borrar();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 0);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 0);
     EXPECT_FALSE(f.ventana.hayColeccion);
     EXPECT_TRUE(f.ventana.deshacer); // still reachable
     f.doc->Deshacer();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 1);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 1);
     EXPECT_TRUE(f.ventana.hayColeccion);
-    EXPECT_EQ(f.doc->d.Problemas[1], p);
-    EXPECT_GE(f.doc->d.NumBloques, 1);
+    EXPECT_EQ(f.doc->estado().Problemas[1], p);
+    EXPECT_GE(f.doc->estado().NumBloques, 1);
     f.doc->Rehacer();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 0);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 0);
     EXPECT_FALSE(f.ventana.hayColeccion);
 }
 
@@ -94,7 +94,7 @@ TEST(Deshacer, UndoOfANewCollectionReturnsToNone) {
     f.crear(4);
     f.ventana.hayColeccion = true;
     f.doc->Deshacer();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 0);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 0);
     EXPECT_FALSE(f.ventana.hayColeccion);
     EXPECT_FALSE(f.ventana.rehacer);
     EXPECT_FALSE(f.ventana.deshacer);
@@ -103,12 +103,12 @@ TEST(Deshacer, UndoOfANewCollectionReturnsToNone) {
 TEST(Deshacer, UndoneRegenerationBringsBackTheOldTexts) {
     DocumentFixture f;
     f.crear(4);
-    const Problema antes = f.doc->d.Problemas[2];
+    const Problema antes = f.doc->estado().Problemas[2];
     f.muestraYSelecciona(2);
     f.doc->RegenerarProblema();
-    EXPECT_NE(f.doc->d.Problemas[2].Enunciado, antes.Enunciado);
+    EXPECT_NE(f.doc->estado().Problemas[2].Enunciado, antes.Enunciado);
     f.doc->Deshacer();
-    EXPECT_EQ(f.doc->d.Problemas[2], antes);
+    EXPECT_EQ(f.doc->estado().Problemas[2], antes);
 }
 
 } // namespace

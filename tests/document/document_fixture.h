@@ -1,28 +1,23 @@
 #pragma once
 
-#include "document/documento.h"
+#include "document/nucleo.h"
 #include "fake_ventana.h"
 #include "generation/me_norv.h"
 #include "support/fakes.h"
 #include "support/recording_surface.h"
-#include "textengine/markup.h"
-
-#include <memory>
 
 namespace vornith::test {
 
-// A document over fakes: the page box is a recording surface of the A4 page at zoom 1, and
+// The core over fakes: the page box is a recording surface of the A4 page at zoom 1, and
 // generation draws from a seeded generator.
 struct DocumentFixture {
-    explicit DocumentFixture(PictureFolders carpetas = {}) : generacion(azar) {
-        generation::FijaNotacion(motor.notacion);
-        textengine::IniciaMotor(motor);
-        motor.eventLoop = &eventos;
-        motor.printerCount = 1;
-        doc = std::make_unique<document::Documento>(document::ServiciosColeccion{
-            generacion, motor, caja, ventana, cursor, eventos, avisos, portapapeles,
-            std::move(carpetas)});
-    }
+    explicit DocumentFixture(PictureFolders carpetas = {})
+        : nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes, impresoras,
+                  std::move(carpetas)},
+                 ventana) {}
+
+    // The document's state, for what no command sets in one step.
+    document::EstadoDocumento& d() { return doc->d; }
 
     // A collection of `n` problems of kinematics type 8 ("010"), generated, composed and
     // paginated.
@@ -35,19 +30,22 @@ struct DocumentFixture {
         t.Rutina = 8;
         t.Cantidad = static_cast<std::int16_t>(n);
         t.Seleccionado = true;
-        doc->d.Coleccion.POSSOL = possol;
-        doc->d.Coleccion.ORDENA = ordena;
-        doc->d.Coleccion.TITULO = titulo;
+        document::DatosColeccion cabecera = doc->estado().Coleccion;
+        cabecera.POSSOL = possol;
+        cabecera.ORDENA = ordena;
+        cabecera.TITULO = titulo;
+        doc->PonCabecera(cabecera);
         doc->Arbol_to_Var(temas);
         doc->CrearColeccion(1);
     }
 
     // Selects block `ref` on the displayed page, as a click on it would.
     bool selecciona(int problema) {
-        for (int j = 1; j <= motor.NumBloquesPagina; ++j) motor.BloqueSel[j] = false;
+        for (int j = 1; j <= motor.NumBloquesPagina; ++j)
+            motor.BloqueSel[j] = false;
         for (int j = 1; j <= motor.NumBloquesPagina; ++j) {
             const int ref = motor.BloqueRef[j];
-            if (std::abs(doc->d.TablaBloques[ref].NumProblema) == problema) {
+            if (std::abs(doc->estado().TablaBloques[ref].NumProblema) == problema) {
                 motor.BloqueSel[j] = true;
                 return true;
             }
@@ -56,21 +54,24 @@ struct DocumentFixture {
     }
     // Shows the page of `problema` and selects it.
     void muestraYSelecciona(int problema) {
-        doc->d.PaginaActual = static_cast<std::int16_t>(doc->PaginaDeProblema(problema));
+        doc->PonPaginaActual(doc->PaginaDeProblema(problema));
         doc->DibujaPagina();
         selecciona(problema);
     }
 
     Pcg32Random azar{12345};
-    generation::EstadoGeneracion generacion;
-    textengine::EstadoMotor motor;
     RecordingSurface caja;
     FakeVentana ventana;
     FakeBusyCursor cursor;
     FakeEventLoop eventos;
     FakeNotifier avisos;
     FakeClipboard portapapeles;
-    std::unique_ptr<document::Documento> doc;
+    FakePictureLoader imagenes;
+    FakePrinters impresoras;
+    document::Nucleo nucleo;
+    generation::EstadoGeneracion& generacion = nucleo.generacion;
+    textengine::EstadoMotor& motor = nucleo.motor;
+    document::Documento* const doc = &nucleo.documento;
 };
 
 } // namespace vornith::test

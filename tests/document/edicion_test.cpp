@@ -10,14 +10,14 @@ using test::DocumentFixture;
 TEST(Edicion, NothingSelectedNothingHappens) {
     DocumentFixture f;
     f.crear(5);
-    const TablaProblemas antes = f.doc->d.Problemas;
+    const TablaProblemas antes = f.doc->estado().Problemas;
     f.doc->Borrar();
     f.doc->Mover(1);
     f.doc->InsertarMismoTipo();
     f.doc->RegenerarProblema();
     f.doc->Cortar();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 5);
-    EXPECT_EQ(f.doc->d.Problemas, antes);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 5);
+    EXPECT_EQ(f.doc->estado().Problemas, antes);
     EXPECT_FALSE(f.ventana.deshacer);
     EXPECT_FALSE(f.doc->EstadoMenuEdicion().seleccion);
 }
@@ -41,43 +41,43 @@ TEST(Edicion, MenuStateAtTheEnds) {
 TEST(Edicion, DeleteShowsTheProblemThatTookItsPlace) {
     DocumentFixture f;
     f.crear(5);
-    const Problema cuarto = f.doc->d.Problemas[4];
+    const Problema cuarto = f.doc->estado().Problemas[4];
     f.muestraYSelecciona(3);
     f.doc->Borrar();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 4);
-    EXPECT_EQ(f.doc->d.Problemas[3], cuarto);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 4);
+    EXPECT_EQ(f.doc->estado().Problemas[3], cuarto);
     EXPECT_EQ(f.doc->NumSeleccionados(), 0);
     EXPECT_FALSE(f.ventana.cortarCopiar);
     // Deleting the last shows the new last.
     f.muestraYSelecciona(4);
     f.doc->Borrar();
-    EXPECT_EQ(f.doc->d.PaginaActual, f.doc->PaginaDeProblema(3));
+    EXPECT_EQ(f.doc->estado().PaginaActual, f.doc->PaginaDeProblema(3));
 }
 
 TEST(Edicion, MovesAndRefusedMovesAtTheEnds) {
     DocumentFixture f;
     f.crear(6);
-    const TablaProblemas p = f.doc->d.Problemas;
+    const TablaProblemas p = f.doc->estado().Problemas;
     f.muestraYSelecciona(4);
     f.doc->Mover(3); // down
-    EXPECT_EQ(f.doc->d.Problemas[5], p[4]);
-    EXPECT_EQ(f.doc->d.Problemas[4], p[5]);
+    EXPECT_EQ(f.doc->estado().Problemas[5], p[4]);
+    EXPECT_EQ(f.doc->estado().Problemas[4], p[5]);
     EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer mover hacia abajo"));
 
     f.muestraYSelecciona(1);
-    const TablaProblemas q = f.doc->d.Problemas;
+    const TablaProblemas q = f.doc->estado().Problemas;
     f.doc->Mover(2); // up from the top: refused, but the undo point is taken
-    EXPECT_EQ(f.doc->d.Problemas, q);
+    EXPECT_EQ(f.doc->estado().Problemas, q);
     EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer mover hacia arriba"));
 
     f.muestraYSelecciona(2);
     f.doc->Mover(1); // to the end
-    EXPECT_EQ(f.doc->d.Problemas[6], q[2]);
-    EXPECT_EQ(f.doc->d.Problemas[2], q[3]);
+    EXPECT_EQ(f.doc->estado().Problemas[6], q[2]);
+    EXPECT_EQ(f.doc->estado().Problemas[2], q[3]);
     f.muestraYSelecciona(6);
     f.doc->Mover(0); // to the start
-    EXPECT_EQ(f.doc->d.Problemas[1], q[2]);
-    EXPECT_EQ(f.doc->d.Problemas[2], q[1]);
+    EXPECT_EQ(f.doc->estado().Problemas[1], q[2]);
+    EXPECT_EQ(f.doc->estado().Problemas[2], q[1]);
 }
 
 TEST(Edicion, MoverProblemaRefusesOutOfRange) {
@@ -92,11 +92,11 @@ TEST(Edicion, MoverProblemaRefusesOutOfRange) {
 TEST(Edicion, InsertMakesANewProblemOfTheSameType) {
     DocumentFixture f;
     f.crear(10);
-    f.doc->d.ArchivoActual = QStringLiteral("/tmp/x.COL");
-    const TablaProblemas p = f.doc->d.Problemas;
+    f.d().ArchivoActual = QStringLiteral("/tmp/x.COL");
+    const TablaProblemas p = f.doc->estado().Problemas;
     f.muestraYSelecciona(3);
     f.doc->InsertarMismoTipo();
-    const EstadoDocumento& d = f.doc->d;
+    const EstadoDocumento& d = f.doc->estado();
     ASSERT_EQ(d.Coleccion.NPROB, 11);
     EXPECT_EQ(d.Problemas[4], p[3]);
     EXPECT_EQ(d.Problemas[11], p[10]);
@@ -111,7 +111,8 @@ TEST(Edicion, InsertMakesANewProblemOfTheSameType) {
     EXPECT_FALSE(nuevo.Enunciado.isEmpty());
     EXPECT_TRUE(d.ArchivoActual.isEmpty());
     EXPECT_TRUE(d.Modificado);
-    EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer insertar problema del mismo tipo"));
+    EXPECT_EQ(f.ventana.tituloDeshacer,
+              QStringLiteral("Deshacer insertar problema del mismo tipo"));
 }
 
 TEST(Edicion, InsertAtFiveHundredDoesNothing) {
@@ -119,18 +120,18 @@ TEST(Edicion, InsertAtFiveHundredDoesNothing) {
     f.crear(kMaxProblemas, kSinSoluciones);
     f.muestraYSelecciona(1);
     f.doc->InsertarMismoTipo();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, kMaxProblemas);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, kMaxProblemas);
     EXPECT_FALSE(f.ventana.deshacer);
 }
 
 TEST(Edicion, RegenerateKeepsPlaceAndScroll) {
     DocumentFixture f;
     f.crear(5);
-    const Problema antes = f.doc->d.Problemas[4];
+    const Problema antes = f.doc->estado().Problemas[4];
     f.muestraYSelecciona(4);
     f.ventana.scroll = 120;
     f.doc->RegenerarProblema();
-    const Problema& despues = f.doc->d.Problemas[4];
+    const Problema& despues = f.doc->estado().Problemas[4];
     EXPECT_EQ(despues.Tipo, antes.Tipo);
     EXPECT_EQ(despues.Orden, antes.Orden);
     EXPECT_NE(despues.Enunciado, antes.Enunciado);
@@ -141,11 +142,11 @@ TEST(Edicion, RegenerateKeepsPlaceAndScroll) {
 TEST(Edicion, SelectingASolutionSelectsItsProblem) {
     DocumentFixture f;
     f.crear(4, kSolucionesAlFinal);
-    EstadoDocumento& d = f.doc->d;
+    const EstadoDocumento& d = f.doc->estado();
     // The last block is a gathered solution.
     const int ultimo = d.NumBloques;
     ASSERT_LT(d.TablaBloques[ultimo].NumProblema, 0);
-    d.PaginaActual = static_cast<std::int16_t>(d.TablaBloques[ultimo].Pagina);
+    f.doc->PonPaginaActual(d.TablaBloques[ultimo].Pagina);
     f.doc->DibujaPagina();
     for (int j = 1; j <= f.motor.NumBloquesPagina; ++j)
         f.motor.BloqueSel[j] = f.motor.BloqueRef[j] == ultimo;

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <stdexcept>
+
 namespace vornith::test {
 
 // The main window as the document sees it: remembers every call.
@@ -14,6 +16,7 @@ public:
     void EstadoGenerando() override {
         generando = true;
         ++vecesGenerando;
+        if (fallaAlGenerar) throw std::runtime_error("window failed");
     }
     void HabilitaControles() override { generando = false; }
     void MuestraPagina() override { ++paginasMostradas; }
@@ -42,6 +45,7 @@ public:
     void AnadeReciente(const QString& ruta) override { recientes.prepend(ruta); }
     void GuardarComo() override { ++guardarComo; }
 
+    bool fallaAlGenerar = false;
     bool generando = false;
     int vecesGenerando = 0;
     int paginasMostradas = 0;

@@ -26,7 +26,7 @@ void expectPaginated(const EstadoDocumento& d) {
 TEST(CrearColeccion, GeneratesComposesAndShowsFirstPage) {
     DocumentFixture f;
     f.crear(12);
-    const EstadoDocumento& d = f.doc->d;
+    const EstadoDocumento& d = f.doc->estado();
     EXPECT_EQ(d.Coleccion.NPROB, 12);
     EXPECT_EQ(d.NumBloques, 12); // short solutions stay in their problem's block
     for (int i = 1; i <= 12; ++i) {
@@ -56,9 +56,10 @@ TEST(CrearColeccion, NothingToCreateTouchesNothing) {
 TEST(CrearColeccion, ShuffleKeepsEachProblemsCode) {
     DocumentFixture f;
     f.crear(9, kSolucionTrasProblema, /*ordena=*/false);
-    const EstadoDocumento& d = f.doc->d;
+    const EstadoDocumento& d = f.doc->estado();
     std::set<int> orden;
-    for (int i = 1; i <= 9; ++i) orden.insert(d.Problemas[i].Orden);
+    for (int i = 1; i <= 9; ++i)
+        orden.insert(d.Problemas[i].Orden);
     EXPECT_EQ(orden.size(), 9U);
     // The same record always yields the same texts: regenerate one and compare.
     for (int i = 1; i <= 9; ++i) {
@@ -74,14 +75,14 @@ TEST(Paginar, EveryPlacementPutsEveryBlockOnOnePage) {
         DocumentFixture f;
         f.crear(40, possol, true, QStringLiteral("Hoja de problemas"));
         SCOPED_TRACE(possol);
-        expectPaginated(f.doc->d);
+        expectPaginated(f.doc->estado());
     }
 }
 
 TEST(Paginar, SolutionsOnPagesOfTheirOwn) {
     DocumentFixture f;
     f.crear(30, kSolucionesAparte);
-    const EstadoDocumento& d = f.doc->d;
+    const EstadoDocumento& d = f.doc->estado();
     int ultimaProblema = 0;
     int primeraSolucion = 0;
     for (int j = 1; j <= d.NumBloques; ++j) {
@@ -98,8 +99,9 @@ TEST(Paginar, WindowOfFortyNineThatFitsDoesNotLoseTheRest) {
     DocumentFixture f;
     // Tiny statements: far more than 49 blocks fit on one page.
     f.crear(120, kSinSoluciones);
-    EstadoDocumento& d = f.doc->d;
-    for (int i = 1; i <= d.Coleccion.NPROB; ++i) d.Problemas[i].Enunciado = QStringLiteral("x&LF");
+    EstadoDocumento& d = f.d();
+    for (int i = 1; i <= d.Coleccion.NPROB; ++i)
+        d.Problemas[i].Enunciado = QStringLiteral("x&LF");
     f.caja.setFontSize(1);
     f.doc->ComponerColeccion(1);
     expectPaginated(d);
@@ -108,9 +110,10 @@ TEST(Paginar, WindowOfFortyNineThatFitsDoesNotLoseTheRest) {
 TEST(Paginar, BlockTallerThanAPageStandsAlone) {
     DocumentFixture f;
     f.crear(3, kSinSoluciones);
-    EstadoDocumento& d = f.doc->d;
+    EstadoDocumento& d = f.d();
     QString alto;
-    for (int k = 0; k < 120; ++k) alto += QStringLiteral("línea&LF");
+    for (int k = 0; k < 120; ++k)
+        alto += QStringLiteral("línea&LF");
     d.Problemas[2].Enunciado = alto;
     f.doc->ComponerColeccion(1);
     expectPaginated(d);
@@ -123,20 +126,21 @@ TEST(Paginar, BlockTallerThanAPageStandsAlone) {
 TEST(Paginar, PageOfProblemAndKeptPage) {
     DocumentFixture f;
     f.crear(40);
-    EstadoDocumento& d = f.doc->d;
-    for (int i = 1; i <= 40; ++i) EXPECT_EQ(f.doc->PaginaDeProblema(i), d.TablaBloques[i].Pagina);
+    const EstadoDocumento& d = f.doc->estado();
+    for (int i = 1; i <= 40; ++i)
+        EXPECT_EQ(f.doc->PaginaDeProblema(i), d.TablaBloques[i].Pagina);
     EXPECT_EQ(f.doc->PaginaDeProblema(-7), d.TablaBloques[7].Pagina);
     EXPECT_EQ(f.doc->PaginaDeProblema(999), 1);
-    d.PaginaActual = static_cast<std::int16_t>(d.NumPaginas);
+    f.doc->PonPaginaActual(d.NumPaginas);
     EXPECT_EQ(f.doc->PaginaDeProblema(0), d.NumPaginas);
-    d.PaginaActual = static_cast<std::int16_t>(d.NumPaginas + 2);
+    f.doc->PonPaginaActual(d.NumPaginas + 2);
     EXPECT_EQ(f.doc->PaginaDeProblema(0), 1);
 }
 
 TEST(Paginar, CountingLabelsAfterEachFullPage) {
     DocumentFixture f;
     f.crear(40);
-    const int n = f.doc->d.NumPaginas;
+    const int n = f.doc->estado().NumPaginas;
     ASSERT_GE(n, 3);
     EXPECT_TRUE(f.ventana.etiquetas.contains(QStringLiteral("Pág. 1/1")));
     EXPECT_TRUE(f.ventana.etiquetas.contains(QStringLiteral("Pág. 1/2")));
@@ -145,15 +149,15 @@ TEST(Paginar, CountingLabelsAfterEachFullPage) {
 TEST(Paginar, EmptyCollectionHasOnePage) {
     DocumentFixture f;
     f.doc->ComponerColeccion(0);
-    EXPECT_EQ(f.doc->d.NumPaginas, 1);
-    EXPECT_EQ(f.doc->d.NumBloques, 0);
+    EXPECT_EQ(f.doc->estado().NumPaginas, 1);
+    EXPECT_EQ(f.doc->estado().NumBloques, 0);
 }
 
 TEST(DibujaPagina, BlocksAreOrderedAndNonEmpty) {
     DocumentFixture f;
     f.crear(25, kSolucionTrasProblema, true, QStringLiteral("Título"));
-    for (int p = 1; p <= f.doc->d.NumPaginas; ++p) {
-        f.doc->d.PaginaActual = static_cast<std::int16_t>(p);
+    for (int p = 1; p <= f.doc->estado().NumPaginas; ++p) {
+        f.doc->PonPaginaActual(p);
         f.doc->DibujaPagina();
         ASSERT_GE(f.motor.NumBloquesPagina, 1);
         for (int j = 1; j <= f.motor.NumBloquesPagina; ++j) {
@@ -161,7 +165,7 @@ TEST(DibujaPagina, BlocksAreOrderedAndNonEmpty) {
             if (j > 1) {
                 EXPECT_LE(f.motor.BloqueY2[j - 1], f.motor.BloqueY1[j]);
             }
-            EXPECT_EQ(f.doc->d.TablaBloques[f.motor.BloqueRef[j]].Pagina, p);
+            EXPECT_EQ(f.doc->estado().TablaBloques[f.motor.BloqueRef[j]].Pagina, p);
         }
     }
 }
@@ -178,7 +182,6 @@ const DrawOp& numeroDibujado(const DocumentFixture& f) {
 TEST(DibujaPagina, PageNumberPositions) {
     DocumentFixture f;
     f.crear(40);
-    EstadoDocumento& d = f.doc->d;
     const double W = f.caja.widthTwips();
     const double H = f.caja.heightTwips();
     const double m = 16 * 1440 / 25.4;
@@ -189,15 +192,17 @@ TEST(DibujaPagina, PageNumberPositions) {
         bool abajo;
     };
     const Caso casos[] = {
-        {11, 1, 3, "3", 'C', true},  {4, 2, 1, "2", 'L', false}, {4, 2, 2, "3", 'R', false},
-        {13, 1, 1, "1", 'L', true},  {13, 1, 2, "2", 'R', true}, {1, 1, 1, "1", 'R', false},
+        {11, 1, 3, "3", 'C', true},   {4, 2, 1, "2", 'L', false}, {4, 2, 2, "3", 'R', false},
+        {13, 1, 1, "1", 'L', true},   {13, 1, 2, "2", 'R', true}, {1, 1, 1, "1", 'R', false},
         {2, 10, 2, "11", 'L', false}, {10, 1, 1, "1", 'L', true},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.posnumpag);
-        d.Coleccion.POSNUMPAG = c.posnumpag;
-        d.Coleccion.PAGINI = c.pagini;
-        d.PaginaActual = static_cast<std::int16_t>(c.pagina);
+        DatosColeccion cabecera = f.doc->estado().Coleccion;
+        cabecera.POSNUMPAG = c.posnumpag;
+        cabecera.PAGINI = c.pagini;
+        f.doc->PonCabecera(cabecera);
+        f.doc->PonPaginaActual(c.pagina);
         f.caja.clearOps();
         f.doc->DibujaPagina();
         const DrawOp& op = numeroDibujado(f);
@@ -214,7 +219,9 @@ TEST(DibujaPagina, PageNumberPositions) {
 TEST(DibujaPagina, NoNumberWhenPosnumpagIsZero) {
     DocumentFixture f;
     f.crear(3);
-    f.doc->d.Coleccion.POSNUMPAG = 0;
+    DatosColeccion cabecera = f.doc->estado().Coleccion;
+    cabecera.POSNUMPAG = 0;
+    f.doc->PonCabecera(cabecera);
     f.caja.clearOps();
     f.doc->DibujaPagina();
     for (const DrawOp& op : f.caja.ops())
@@ -227,15 +234,17 @@ TEST(ImprimirPaginas, OneSheetPerPageNoTrailingBlank) {
     test::FakePrinters impresoras;
     auto trabajo = impresoras.beginJob({}, QStringLiteral("x"));
     std::vector<int> paginas;
-    for (int p = 1; p <= f.doc->d.NumPaginas; ++p) paginas.push_back(p);
-    f.doc->ImprimirPaginas(*trabajo, paginas);
-    EXPECT_EQ(impresoras.lastJob->pages, f.doc->d.NumPaginas);
-    EXPECT_DOUBLE_EQ(f.motor.Zoom, 1.0);
+    for (int p = 1; p <= f.doc->estado().NumPaginas; ++p)
+        paginas.push_back(p);
+    f.motor.Zoom = 1.5; // the page box's zoom stays; paper is printed at 1
+    f.doc->ImprimirPaginas(*trabajo, paginas, 1.0);
+    EXPECT_EQ(impresoras.lastJob->pages, f.doc->estado().NumPaginas);
+    EXPECT_DOUBLE_EQ(f.motor.Zoom, 1.5);
     // Every page printed its number and blocks in black at 11 and 12 points.
     int numeros = 0;
     for (const DrawOp& op : impresoras.lastJob->page.ops())
         if (op.kind == DrawOp::Kind::Text && op.state.fontSize == 11) ++numeros;
-    EXPECT_EQ(numeros, f.doc->d.NumPaginas);
+    EXPECT_EQ(numeros, f.doc->estado().NumPaginas);
 }
 
 } // namespace

@@ -14,41 +14,42 @@ TEST(Portapapeles, CopyNeedsExactlyOneSelectedBlock) {
     f.doc->Copiar();
     EXPECT_FALSE(f.portapapeles.hasText());
     f.muestraYSelecciona(2);
-    for (int j = 1; j <= f.motor.NumBloquesPagina; ++j) f.motor.BloqueSel[j] = true;
+    for (int j = 1; j <= f.motor.NumBloquesPagina; ++j)
+        f.motor.BloqueSel[j] = true;
     f.doc->Copiar();
     EXPECT_FALSE(f.portapapeles.hasText());
     f.muestraYSelecciona(2);
     f.doc->Copiar();
-    EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(f.doc->d.Problemas[2]));
+    EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(f.doc->estado().Problemas[2]));
     EXPECT_TRUE(f.ventana.pegar);
 }
 
 TEST(Portapapeles, PasteInsertsAtTheSelectionWithUndo) {
     DocumentFixture f;
     f.crear(4);
-    const Problema copiado = f.doc->d.Problemas[4];
+    const Problema copiado = f.doc->estado().Problemas[4];
     f.muestraYSelecciona(4);
     f.doc->Copiar();
     f.muestraYSelecciona(2);
     f.ventana.scroll = 80;
     f.doc->Pegar();
-    const EstadoDocumento& d = f.doc->d;
+    const EstadoDocumento& d = f.doc->estado();
     ASSERT_EQ(d.Coleccion.NPROB, 5);
     EXPECT_EQ(d.Problemas[2], copiado); // texts kept, not generated again
     EXPECT_EQ(f.ventana.scroll, 80);
     EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer pegar"));
     f.doc->Deshacer();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 4);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 4);
 }
 
 TEST(Portapapeles, PasteWithNothingSelectedGoesFirst) {
     DocumentFixture f;
     f.crear(3);
-    f.portapapeles.setText(TextoPortapapeles(f.doc->d.Problemas[3]));
+    f.portapapeles.setText(TextoPortapapeles(f.doc->estado().Problemas[3]));
     f.doc->DibujaPagina(); // no selection
     f.doc->Pegar();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 4);
-    EXPECT_EQ(f.doc->d.Problemas[1], f.doc->d.Problemas[4]);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 4);
+    EXPECT_EQ(f.doc->estado().Problemas[1], f.doc->estado().Problemas[4]);
 }
 
 TEST(Portapapeles, ForeignTextOrFullCollectionPastesNothing) {
@@ -57,15 +58,15 @@ TEST(Portapapeles, ForeignTextOrFullCollectionPastesNothing) {
     f.ventana.pegar = true;
     f.portapapeles.setText(QStringLiteral("hola"));
     f.doc->Pegar();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 3);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 3);
     EXPECT_FALSE(f.ventana.pegar);
     EXPECT_FALSE(f.ventana.deshacer);
 
     DocumentFixture llena;
     llena.crear(kMaxProblemas, kSinSoluciones);
-    llena.portapapeles.setText(TextoPortapapeles(llena.doc->d.Problemas[1]));
+    llena.portapapeles.setText(TextoPortapapeles(llena.doc->estado().Problemas[1]));
     llena.doc->Pegar();
-    EXPECT_EQ(llena.doc->d.Coleccion.NPROB, kMaxProblemas);
+    EXPECT_EQ(llena.doc->estado().Coleccion.NPROB, kMaxProblemas);
 }
 
 TEST(Portapapeles, DamagedTextPastesNothingAndKeepsTheUndoPoint) {
@@ -73,7 +74,7 @@ TEST(Portapapeles, DamagedTextPastesNothingAndKeepsTheUndoPoint) {
     f.crear(3);
     f.muestraYSelecciona(2);
     f.doc->Borrar(); // an undo point of its own
-    const QString entero = TextoPortapapeles(f.doc->d.Problemas[1]);
+    const QString entero = TextoPortapapeles(f.doc->estado().Problemas[1]);
     const QString danados[] = {
         entero.left(entero.size() - 3),                             // wrong length
         QString(entero).replace(18 + 80, 3, QStringLiteral("0a8")), // not digits in the code
@@ -84,7 +85,7 @@ TEST(Portapapeles, DamagedTextPastesNothingAndKeepsTheUndoPoint) {
         f.ventana.pegar = true;
         f.muestraYSelecciona(1);
         f.doc->Pegar();
-        EXPECT_EQ(f.doc->d.Coleccion.NPROB, 2);
+        EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 2);
         EXPECT_FALSE(f.ventana.pegar);
         EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer borrar"));
         f.ventana.pegar = true;
@@ -98,7 +99,7 @@ TEST(Portapapeles, PollFollowsTheClipboard) {
     f.crear(2);
     f.doc->SondeaPortapapeles();
     EXPECT_FALSE(f.ventana.pegar);
-    f.portapapeles.setText(TextoPortapapeles(f.doc->d.Problemas[1]));
+    f.portapapeles.setText(TextoPortapapeles(f.doc->estado().Problemas[1]));
     f.doc->SondeaPortapapeles();
     EXPECT_TRUE(f.ventana.pegar);
     const int botones = f.ventana.botones;
@@ -112,13 +113,13 @@ TEST(Portapapeles, PollFollowsTheClipboard) {
 TEST(Portapapeles, CutCopiesThenDeletesAndUndoKeepsTheClipboard) {
     DocumentFixture f;
     f.crear(3);
-    const Problema p = f.doc->d.Problemas[2];
+    const Problema p = f.doc->estado().Problemas[2];
     f.muestraYSelecciona(2);
     f.doc->Cortar();
-    EXPECT_EQ(f.doc->d.Coleccion.NPROB, 2);
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 2);
     EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(p));
     f.doc->Deshacer();
-    EXPECT_EQ(f.doc->d.Problemas[2], p);
+    EXPECT_EQ(f.doc->estado().Problemas[2], p);
     EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(p));
 }
 

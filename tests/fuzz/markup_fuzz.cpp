@@ -25,17 +25,6 @@ using vornith::test::FakePictureLoader;
 using vornith::test::RecordingSurface;
 namespace te = vornith::textengine;
 
-// The notation the program sets at start-up.
-void notacion(te::Notacion& n) {
-    n.TextoPor10 = QString(vornith::cp1252Char(215)) + QStringLiteral("10");
-    n.SeparadorDecimal = QStringLiteral(",");
-    n.SeparadorLista = QStringLiteral(";");
-    n.SimboloParAbre = QStringLiteral("(");
-    n.SimboloParCierra = QStringLiteral(")");
-    n.SimboloFA = QStringLiteral("f");
-    n.SimboloDT = QStringLiteral("&sigma");
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -48,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     imagenes.add(QStringLiteral("F_DIN_ATWOOD.GIF"), 200, 300);
     imagenes.add(QStringLiteral("A.GIF"), 1, 1);
     te::EstadoMotor motor;
-    notacion(motor.notacion);
+    te::FijaNotacion(motor.notacion);
     te::IniciaMotor(motor);
     motor.pictures = &imagenes;
     constexpr double kZooms[] = {1, 0.5, 2, 0.75};

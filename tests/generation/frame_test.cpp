@@ -41,19 +41,6 @@ TEST(IdProblema, NegativeFieldsAreWrittenWithoutSign) {
     EXPECT_EQ(IdProblema(registro(-32768, 0, -32768, 0, 0, 0)), "7680002768000000");
 }
 
-TEST(FijaNotacion, SetsTheEngineStrings) {
-    textengine::Notacion n;
-    FijaNotacion(n);
-    EXPECT_EQ(n.TextoPor10, QString::fromUtf8("\xC3\x97"
-                                              "10"));
-    EXPECT_EQ(n.SeparadorDecimal, ",");
-    EXPECT_EQ(n.SeparadorLista, ";");
-    EXPECT_EQ(n.SimboloParAbre, "(");
-    EXPECT_EQ(n.SimboloParCierra, ")");
-    EXPECT_EQ(n.SimboloFA, "f");
-    EXPECT_EQ(n.SimboloDT, "&sigma");
-}
-
 TEST(GeneraPorModulo, CodeFieldsReachTheInterfaceInAnyKeyCase) {
     ScriptedRandom rng;
     rng.fallback = 0.01F; // small draws keep type 010's distance under its bound

@@ -20,6 +20,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace vornith::test {
@@ -112,8 +113,12 @@ private:
 
 class FakeEventLoop final : public EventLoop {
 public:
-    void yield() override { ++yields; }
+    void yield() override {
+        ++yields;
+        if (falla) throw std::runtime_error("event loop failed");
+    }
     int yields = 0;
+    bool falla = false;
 };
 
 // A generator whose draws the test writes; when the script runs out it repeats `fallback`.

@@ -21,17 +21,6 @@ namespace vornith::textengine::test {
 using vornith::test::DrawOp;
 using vornith::test::RecordingSurface;
 
-// The notation the program sets at start-up.
-inline void notacionDeArranque(Notacion& n) {
-    n.TextoPor10 = QString(cp1252Char(215)) + QStringLiteral("10");
-    n.SeparadorDecimal = QStringLiteral(",");
-    n.SeparadorLista = QStringLiteral(";");
-    n.SimboloParAbre = QStringLiteral("(");
-    n.SimboloParCierra = QStringLiteral(")");
-    n.SimboloFA = QStringLiteral("f");
-    n.SimboloDT = QStringLiteral("&sigma");
-}
-
 inline QString car(int codigo) {
     return QString(cp1252Char(static_cast<unsigned char>(codigo)));
 }
@@ -50,7 +39,7 @@ inline Fuente fuenteDe(const Surface& s) {
 
 struct Motor {
     Motor() {
-        notacionDeArranque(motor.notacion);
+        FijaNotacion(motor.notacion);
         IniciaMotor(motor);
         motor.eventLoop = &eventos;
         // The page box's geometry at zoom 1, for lines laid out without the page entry.

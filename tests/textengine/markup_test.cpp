@@ -8,9 +8,22 @@
 namespace vornith::textengine::test {
 namespace {
 
+TEST(FijaNotacion, SetsTheEngineStrings) {
+    Notacion n;
+    FijaNotacion(n);
+    EXPECT_EQ(n.TextoPor10, QString::fromUtf8("\xC3\x97"
+                                              "10"));
+    EXPECT_EQ(n.SeparadorDecimal, ",");
+    EXPECT_EQ(n.SeparadorLista, ";");
+    EXPECT_EQ(n.SimboloParAbre, "(");
+    EXPECT_EQ(n.SimboloParCierra, ")");
+    EXPECT_EQ(n.SimboloFA, "f");
+    EXPECT_EQ(n.SimboloDT, "&sigma");
+}
+
 TEST(SustituyeEscapes, ReplacesTheSixEscapesWithTheStartUpNotation) {
     Notacion n;
-    notacionDeArranque(n);
+    FijaNotacion(n);
     EXPECT_EQ(SustituyeEscapes(QStringLiteral("3&.5"), n), QStringLiteral("3,5"));
     EXPECT_EQ(SustituyeEscapes(QStringLiteral("a&,b&(c&)&FA&DT"), n),
               QStringLiteral("a;b(c)f&sigma"));
@@ -21,11 +34,11 @@ TEST(SustituyeEscapes, ReplacesTheSixEscapesWithTheStartUpNotation) {
 
 TEST(SustituyeEscapes, AppliesEachReplacementToTheResultOfThePreviousOne) {
     Notacion n;
-    notacionDeArranque(n);
+    FijaNotacion(n);
     n.SeparadorDecimal = QStringLiteral("&,"); // becomes the list separator next
     EXPECT_EQ(SustituyeEscapes(QStringLiteral("1&.2"), n), QStringLiteral("1;2"));
     // A replacement may join an "&" of the line into a later escape, but never an earlier one.
-    notacionDeArranque(n);
+    FijaNotacion(n);
     EXPECT_EQ(SustituyeEscapes(QStringLiteral("&&.&&,"), n), QStringLiteral(";&;"));
     n.SimboloFA = QStringLiteral("&");
     EXPECT_EQ(SustituyeEscapes(QStringLiteral("&FA.&FADT"), n), QStringLiteral("&.&sigma"));

@@ -15,8 +15,6 @@ int runCatalog(const QStringList& arguments) {
         err << "usage: vornith-probe catalog\n";
         return 2;
     }
-    textengine::Notacion notacion;
-    generation::FijaNotacion(notacion);
     Pcg32Random azar;
     generation::EstadoGeneracion estado(azar);
     generation::CargaCatalogo(estado);

@@ -2,38 +2,18 @@
 
 #include "commands.h"
 #include "json.h"
+#include "plataforma.h"
 
-#include "document/documento.h"
-#include "document/sin_pantalla.h"
 #include "generation/me_norv.h"
-#include "platform/qt/page_box_surface.h"
-#include "platform/qt/qt_clipboard.h"
-#include "platform/qt/qt_event_loop.h"
-#include "platform/qt/qt_picture.h"
-#include "platform/qt/qt_printers.h"
-#include "textengine/markup.h"
 
 #include <QTextStream>
 
-#include <cmath>
 #include <cstdio>
 #include <optional>
 
 namespace vornith::probe {
 
 namespace {
-
-// Message boxes go to standard error.
-class AvisosEnConsola final : public Notifier {
-public:
-    Answer ask(const QString& text, const QString& title, Buttons, Icon) override {
-        QTextStream(stderr) << title << ": " << text << '\n';
-        ++mostrados;
-        return Answer::Ok;
-    }
-    void beep() override {}
-    int mostrados = 0;
-};
 
 int fallo(const QString& mensaje) {
     QTextStream(stderr) << "vornith-probe collection: " << mensaje << '\n';
@@ -110,7 +90,7 @@ std::optional<document::ListaTemas> leeTemas(const QString& texto) {
 }
 
 std::string informe(const document::Documento& doc) {
-    const document::EstadoDocumento& d = doc.d;
+    const document::EstadoDocumento& d = doc.estado();
     std::string s = "{\"NPROB\": " + jsonNumber(d.Coleccion.NPROB) +
                     ", \"NumBloques\": " + jsonNumber(d.NumBloques) +
                     ", \"NumPaginas\": " + jsonNumber(d.NumPaginas) + ", \"problems\": [";
@@ -137,65 +117,45 @@ int runCollection(const QStringList& arguments) {
     if (!opciones) return fallo(error);
     const Opciones& o = *opciones;
 
-    Pcg32Random azar;
-    azar.reseedFromClock();
-    generation::EstadoGeneracion generacion(azar);
-    textengine::EstadoMotor motor;
-    generation::FijaNotacion(motor.notacion);
-    textengine::IniciaMotor(motor);
-    QtPictureLoader imagenes;
-    QtEventLoop eventos;
-    QtPrinters impresoras;
-    motor.pictures = &imagenes;
-    motor.eventLoop = &eventos;
-    motor.printerCount = impresoras.count();
-    motor.Zoom = o.zoom;
-    PageBoxSurface caja(static_cast<int>(std::lround(796 * o.zoom)),
-                        static_cast<int>(std::lround(1125 * o.zoom)));
-    document::VentanaNula ventana;
-    document::CursorNulo cursor;
-    AvisosEnConsola avisos;
-    QtClipboard portapapeles;
-    document::Documento doc({generacion, motor, caja, ventana, cursor, eventos, avisos,
-                             portapapeles, defaultPictureFolders()});
-    document::DatosColeccion& c = doc.d.Coleccion;
+    NucleoProbe probe(o.zoom);
+    document::Documento& doc = probe.nucleo.documento;
+    const auto cabecera = [&] {
+        document::DatosColeccion c = doc.estado().Coleccion;
+        if (o.possol) c.POSSOL = *o.possol;
+        if (o.ordena) c.ORDENA = *o.ordena;
+        if (o.titulo) c.TITULO = *o.titulo;
+        doc.PonCabecera(c);
+    };
 
     if (!o.nueva.isEmpty()) {
         auto temas = leeTemas(o.nueva);
         if (!temas) return fallo(QStringLiteral("bad --new list \"%1\"").arg(o.nueva));
-        if (o.possol) c.POSSOL = *o.possol;
-        if (o.ordena) c.ORDENA = *o.ordena;
-        if (o.titulo) c.TITULO = *o.titulo;
+        cabecera();
         doc.Arbol_to_Var(*temas);
         doc.CrearColeccion(1);
     } else {
-        doc.d.ArchivoActual = o.abrir;
-        doc.OpenFile();
-        if (c.NPROB == 0) return fallo(QStringLiteral("cannot open \"%1\"").arg(o.abrir));
+        if (!doc.OpenFile(o.abrir) || doc.estado().Coleccion.NPROB == 0)
+            return fallo(QStringLiteral("cannot open \"%1\"").arg(o.abrir));
         if (o.possol || o.ordena || o.titulo) {
-            if (o.possol) c.POSSOL = *o.possol;
-            if (o.ordena) c.ORDENA = *o.ordena;
-            if (o.titulo) c.TITULO = *o.titulo;
+            cabecera();
             doc.ComponerColeccion(1);
         }
     }
 
-    if (!o.guardar.isEmpty()) {
-        doc.d.ArchivoActual = o.guardar;
-        if (!doc.SaveFile()) return fallo(QStringLiteral("cannot save \"%1\"").arg(o.guardar));
-    }
+    if (!o.guardar.isEmpty() && !doc.SaveFile(o.guardar))
+        return fallo(QStringLiteral("cannot save \"%1\"").arg(o.guardar));
     if (!o.pdf.isEmpty()) {
-        auto trabajo = impresoras.beginJob({QString(), o.pdf}, c.TITULO);
+        auto trabajo = probe.impresoras.beginJob({QString(), o.pdf}, doc.estado().Coleccion.TITULO);
         if (!trabajo) return fallo(QStringLiteral("cannot print to \"%1\"").arg(o.pdf));
         std::vector<int> paginas;
-        for (int p = 1; p <= doc.d.NumPaginas; ++p) paginas.push_back(p);
-        doc.ImprimirPaginas(*trabajo, paginas);
+        for (int p = 1; p <= doc.estado().NumPaginas; ++p) paginas.push_back(p);
+        doc.ImprimirPaginas(*trabajo, paginas, 1.0);
         if (!trabajo->endDoc()) return fallo(QStringLiteral("printing failed"));
     }
     if (!o.png.isEmpty()) {
-        doc.d.PaginaActual = static_cast<std::int16_t>(o.paginaPng);
+        doc.PonPaginaActual(o.paginaPng);
         doc.DibujaPagina();
-        if (!caja.image().save(o.png, "PNG"))
+        if (!probe.caja.image().save(o.png, "PNG"))
             return fallo(QStringLiteral("cannot write \"%1\"").arg(o.png));
     }
     const std::string json = informe(doc);

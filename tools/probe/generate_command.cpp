@@ -16,8 +16,6 @@ int runGenerate(const QStringList& arguments) {
         err << "usage: vornith-probe generate MODULE CODE\n";
         return 2;
     }
-    textengine::Notacion notacion;
-    generation::FijaNotacion(notacion);
     Pcg32Random azar;
     generation::EstadoGeneracion estado(azar);
     QString enunciado;

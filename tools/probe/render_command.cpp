@@ -1,21 +1,14 @@
 // vornith-probe render: draws a markup file with the page entry and reports the block tables.
 
 #include "commands.h"
+#include "plataforma.h"
 
-#include "generation/me_norv.h"
-#include "platform/qt/page_box_surface.h"
-#include "platform/qt/qt_event_loop.h"
-#include "platform/qt/qt_picture.h"
-#include "platform/qt/qt_printers.h"
-#include "textengine/estado_motor.h"
-#include "textengine/markup.h"
 #include "textengine/page_entry.h"
 
 #include <QFile>
 #include <QTextStream>
 
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -85,30 +78,20 @@ int runRender(const QStringList& arguments) {
     bytes.replace('\r', QByteArray()).replace('\n', QByteArray());
     const QString texto = QString::fromUtf8(bytes);
 
-    QtPictureLoader imagenes;
-    QtEventLoop eventos;
-    QtPrinters impresoras;
-    textengine::EstadoMotor motor;
-    generation::FijaNotacion(motor.notacion);
-    textengine::IniciaMotor(motor);
-    motor.pictures = &imagenes;
-    motor.eventLoop = &eventos;
-    motor.printerCount = impresoras.count();
-
+    // The printer draws at zoom 1 on its own surface; the page box at the zoom asked for.
+    NucleoProbe probe(impresora ? 1.0 : zoom);
+    textengine::EstadoMotor& motor = probe.nucleo.motor;
     if (impresora) {
-        motor.Zoom = 1;
-        auto trabajo = impresoras.beginJob({QString(), pdf}, QStringLiteral("vornith-probe"));
+        auto trabajo = probe.impresoras.beginJob({QString(), pdf}, QStringLiteral("vornith-probe"));
         if (!trabajo) return fallo(QStringLiteral("cannot write ") + pdf);
         double tamano = 12;
         textengine::DibujaTextoFormateado(motor, texto, tamano, trabajo->surface());
         if (!trabajo->endDoc()) return fallo(QStringLiteral("cannot write ") + pdf);
     } else {
-        motor.Zoom = zoom;
-        PageBoxSurface pagina(static_cast<int>(std::lround(796 * zoom)),
-                              static_cast<int>(std::lround(1125 * zoom)));
         double tamano = 12 * zoom;
-        textengine::DibujaTextoFormateado(motor, texto, tamano, pagina);
-        if (!pagina.image().save(png, "PNG")) return fallo(QStringLiteral("cannot write ") + png);
+        textengine::DibujaTextoFormateado(motor, texto, tamano, probe.caja);
+        if (!probe.caja.image().save(png, "PNG"))
+            return fallo(QStringLiteral("cannot write ") + png);
     }
     const std::string salida = informe(motor);
     std::fwrite(salida.data(), 1, salida.size(), stdout);

@@ -1,0 +1,98 @@
+#include "document_fixture.h"
+#include "generation/me_norv.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace vornith::document {
+namespace {
+
+using test::DocumentFixture;
+
+// A collection of five problems tied to a file, problem 3 selected and turned into a ballistics
+// problem (kinematics routine 1) with known texts.
+struct Regeneracion : DocumentFixture {
+    Regeneracion() {
+        crear(5);
+        d().ArchivoActual = QStringLiteral("/tmp/viejo.COL");
+        d().Modificado = false;
+        Problema& p = d().Problemas[3];
+        p.Clave = QStringLiteral("XIMB_FISI_CIN");
+        p.Tipo = 1;
+        p.Enunciado = QStringLiteral("viejo&LF");
+        p.Solucion = QStringLiteral("vieja&LF");
+        muestraYSelecciona(3);
+        cursor.changes = 0;
+        vecesGenerando = ventana.vecesGenerando;
+        paginasMostradas = ventana.paginasMostradas;
+    }
+    const Problema& problema() const { return nucleo.documento.estado().Problemas[3]; }
+
+    int vecesGenerando = 0;
+    int paginasMostradas = 0;
+};
+
+TEST(RegeneraProblema, GeneratesComposesAndUntiesTheFile) {
+    Regeneracion f;
+    f.doc->RegenerarProblema();
+    // The texts are those the problem's own code generates.
+    Pcg32Random otro;
+    generation::EstadoGeneracion aparte(otro);
+    QString enunciado;
+    QString solucion;
+    generation::GeneraPorModulo(aparte, f.problema().Clave, generation::IdProblema(f.problema()),
+                                enunciado, solucion);
+    EXPECT_EQ(f.problema().Enunciado, enunciado);
+    EXPECT_EQ(f.problema().Solucion, solucion);
+    // A ballistics problem, whichever the new seeds.
+    EXPECT_TRUE(f.problema().Enunciado.contains(u"lanza", Qt::CaseInsensitive))
+        << f.problema().Enunciado.toStdString();
+
+    const EstadoDocumento& d = f.doc->estado();
+    EXPECT_GT(f.ventana.vecesGenerando, f.vecesGenerando);
+    EXPECT_GT(f.ventana.paginasMostradas, f.paginasMostradas);
+    EXPECT_FALSE(f.ventana.generando);
+    EXPECT_EQ(d.PaginaActual, f.doc->PaginaDeProblema(3));
+    EXPECT_TRUE(d.ArchivoActual.isEmpty());
+    EXPECT_EQ(f.ventana.titulo, f.ventana.TituloAplicacion());
+    EXPECT_TRUE(d.Modificado);
+    EXPECT_FALSE(f.cursor.isBusy());
+    EXPECT_GE(f.cursor.changes, 2);
+}
+
+TEST(RegeneraProblema, UnknownModuleStillComposes) {
+    Regeneracion f;
+    f.d().Problemas[3].Clave = QStringLiteral("XIMB_QUIM_EST");
+    f.doc->RegenerarProblema();
+    EXPECT_TRUE(f.problema().Enunciado.startsWith("<ERROR: No se puede regenerar el problema>"));
+    EXPECT_EQ(f.problema().Solucion, "<ERROR>&LF");
+    EXPECT_GT(f.ventana.paginasMostradas, f.paginasMostradas);
+    EXPECT_TRUE(f.doc->estado().ArchivoActual.isEmpty());
+    EXPECT_TRUE(f.doc->estado().Modificado);
+    EXPECT_FALSE(f.cursor.isBusy());
+}
+
+TEST(RegeneraProblema, ThrowingCompositionGivesTheWindowBack) {
+    Regeneracion f;
+    f.eventos.falla = true;
+    EXPECT_THROW(f.doc->RegenerarProblema(), std::runtime_error);
+    EXPECT_EQ(f.ventana.paginasMostradas, f.paginasMostradas + 1);
+    EXPECT_FALSE(f.ventana.generando);
+    EXPECT_FALSE(f.cursor.isBusy());
+    // The collection stays tied to its file: nothing after the composition ran.
+    EXPECT_EQ(f.doc->estado().ArchivoActual, QStringLiteral("/tmp/viejo.COL"));
+}
+
+TEST(RegeneraProblema, FailureBeforeCompositionGivesTheWindowBack) {
+    Regeneracion f;
+    f.ventana.fallaAlGenerar = true;
+    EXPECT_THROW(f.doc->RegenerarProblema(), std::runtime_error);
+    EXPECT_EQ(f.ventana.paginasMostradas, f.paginasMostradas + 1);
+    EXPECT_FALSE(f.ventana.generando);
+    EXPECT_EQ(f.problema().Enunciado, "viejo&LF");
+    EXPECT_FALSE(f.cursor.isBusy());
+}
+
+} // namespace
+} // namespace vornith::document
