@@ -1,6 +1,7 @@
 #include "document/disco_coleccion.h"
 #include "document/documento.h"
 #include "document/imagenes_perdidas.h"
+#include "platform/picture.h"
 #include "platform/titulo_programa.h"
 
 namespace vornith::document {
@@ -74,7 +75,12 @@ bool Documento::OpenFile(const QString& ruta) {
         AvisoError();
         return false;
     }
-    ExtraeImagenes(lectura.Datos.Imagenes, s_.carpetas);
+    // Pictures read before from files now written anew must be read again.
+    const ResultadoExtraccion extraidas = ExtraeImagenes(lectura.Datos.Imagenes, s_.carpetas);
+    if (s_.motor.pictures) {
+        for (const QString& nombre : extraidas.Escritas)
+            s_.motor.pictures->forget(nombre);
+    }
 
     d.Coleccion = lectura.Datos.Coleccion;
     d.Problemas = std::move(lectura.Datos.Problemas);

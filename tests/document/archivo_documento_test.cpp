@@ -1,6 +1,9 @@
 #include "coleccion_de_prueba.h"
-#include "document/texto_portapapeles.h"
 #include "document_fixture.h"
+#include "support/fakes.h"
+
+#include "document/disco_coleccion.h"
+#include "document/texto_portapapeles.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,6 +48,30 @@ TEST(ArchivoDocumento, SaveThenOpenRestoresTheCollection) {
     EXPECT_TRUE(g.ventana.hayColeccion);
     EXPECT_FALSE(g.ventana.deshacer);
     EXPECT_FALSE(g.cursor.isBusy());
+}
+
+TEST(ArchivoDocumento, PicturesWrittenToTempAreReadAgain) {
+    Carpetas origen;
+    for (const auto& [nombre, datos] : test::ImagenesDePrueba()) {
+        QFile f(QDir(origen.carpetas.img).filePath(nombre));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(datos);
+    }
+    const test::ColeccionDePrueba prueba;
+    const QString ruta = origen.raiz.filePath(QStringLiteral("con_imagenes.COL"));
+    ASSERT_FALSE(
+        GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, origen.carpetas).hayError());
+
+    Carpetas destino;
+    DocumentFixture f(destino.carpetas);
+    ASSERT_TRUE(f.doc->OpenFile(ruta));
+    ASSERT_EQ(f.doc->estado().Coleccion.NPROB, 3);
+    EXPECT_EQ(f.imagenes.forgotten, (QStringList{"rueda.png", "Plano.gif"}));
+
+    // Opened again: the files are there already, nothing is written or forgotten.
+    f.imagenes.forgotten.clear();
+    ASSERT_TRUE(f.doc->OpenFile(ruta));
+    EXPECT_TRUE(f.imagenes.forgotten.isEmpty());
 }
 
 TEST(ArchivoDocumento, MissingPictureStopsTheSaveAndKeepsModified) {

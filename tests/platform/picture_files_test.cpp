@@ -60,6 +60,38 @@ TEST_F(PictureFolderTest, NamesLeavingTheFoldersAreRefused) {
     EXPECT_TRUE(findPicture(folders, root.filePath(QStringLiteral("outside.png"))).isEmpty());
 }
 
+TEST_F(PictureFolderTest, EachFileIsDecodedOnceUntilForgotten) {
+    writeImage(folders.temp, QStringLiteral("Plano.png"), 40, 20);
+    QFile junk(QDir(folders.temp).filePath(QStringLiteral("roto.gif")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+    QtPictureLoader loader(folders);
+    const auto first = loader.load(QStringLiteral("PLANO.PNG"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(loader.load(QStringLiteral("plano.png")), first);
+    EXPECT_EQ(loader.load(QStringLiteral("roto.gif")), nullptr);
+
+    // Written anew: the old picture stays until the loader is told.
+    writeImage(folders.temp, QStringLiteral("Plano.png"), 8, 8);
+    writeImage(folders.temp, QStringLiteral("roto.gif"), 6, 6);
+    EXPECT_EQ(loader.load(QStringLiteral("Plano.png")), first);
+    EXPECT_EQ(loader.load(QStringLiteral("roto.gif")), nullptr);
+    loader.forget(QStringLiteral("PLANO.png"));
+    loader.forget(QStringLiteral("ROTO.GIF"));
+    const auto second = loader.load(QStringLiteral("PLANO.PNG"));
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->widthPixels(), 8);
+    const auto repaired = loader.load(QStringLiteral("roto.gif"));
+    ASSERT_NE(repaired, nullptr);
+    EXPECT_EQ(repaired->widthPixels(), 6);
+
+    // A name not found is looked up again next time.
+    EXPECT_EQ(loader.load(QStringLiteral("nuevo.png")), nullptr);
+    writeImage(folders.img, QStringLiteral("nuevo.png"), 3, 3);
+    EXPECT_NE(loader.load(QStringLiteral("nuevo.png")), nullptr);
+}
+
 TEST_F(PictureFolderTest, UnreadableFileIsNoPicture) {
     QFile junk(QDir(folders.img).filePath(QStringLiteral("junk.gif")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));

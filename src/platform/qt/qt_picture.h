@@ -3,6 +3,7 @@
 #include "platform/picture.h"
 #include "platform/picture_files.h"
 
+#include <QHash>
 #include <QImage>
 
 namespace vornith {
@@ -18,15 +19,23 @@ private:
     QImage image_;
 };
 
-// Loads pictures through Qt's image readers (GIF, JPEG, PNG...) from img/ then temp/.
+// Loads pictures through Qt's image readers (GIF, JPEG, PNG...) from img/ then temp/. Each file
+// is read and decoded once: every load of it gives the same picture object, so the engine's
+// passes decode nothing again and a PDF embeds each picture once.
 class QtPictureLoader final : public PictureLoader {
 public:
     explicit QtPictureLoader(PictureFolders folders = defaultPictureFolders())
         : folders_(std::move(folders)) {}
     std::shared_ptr<const Picture> load(const QString& name) override;
+    void forget(const QString& name) override;
 
 private:
     PictureFolders folders_;
+    // Case-folded name -> the file found for it. Names not found are looked up every time, so
+    // a file that appears later is seen.
+    QHash<QString, QString> paths_;
+    // File path -> its picture; null when the file could not be decoded.
+    QHash<QString, std::shared_ptr<const QtPicture>> pictures_;
 };
 
 } // namespace vornith
