@@ -19,6 +19,7 @@
 #include <benchmark/benchmark.h>
 
 #include <charconv>
+#include <initializer_list>
 #include <cstring>
 #include <string>
 
@@ -43,12 +44,38 @@ class NoClipboard final : public Clipboard {
     bool hasText() const override { return false; }
 };
 
+// One row of the wizard: the module, the type and how many problems.
+struct Tipo {
+    const char* clave;
+    int rutina;
+    int cantidad;
+};
+
 // The core with a page box of the A4 page at zoom 1 and generation seeded with 7.
 struct NucleoBench {
     NucleoBench()
         : caja(796, 1125), nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes,
                                    impresoras, defaultPictureFolders()},
                                   ventana) {}
+
+    // A new collection of the given rows, solutions after each problem.
+    void nueva(std::initializer_list<Tipo> tipos) {
+        document::ListaTemas temas;
+        for (const Tipo& t : tipos) {
+            document::Tema& fila = temas.Temas[++temas.NumTemas];
+            fila.Clave = QString::fromLatin1(t.clave);
+            fila.Rutina = static_cast<std::int16_t>(t.rutina);
+            fila.Cantidad = static_cast<std::int16_t>(t.cantidad);
+            fila.Seleccionado = true;
+        }
+        document::Documento& doc = nucleo.documento;
+        document::DatosColeccion cabecera = doc.estado().Coleccion;
+        cabecera.POSSOL = document::kSolucionTrasProblema;
+        cabecera.TITULO = QStringLiteral("Colección de problemas");
+        doc.PonCabecera(cabecera);
+        doc.Arbol_to_Var(temas);
+        doc.CrearColeccion(1);
+    }
 
     Pcg32Random azar{7};
     PageBoxSurface caja;
@@ -92,11 +119,11 @@ inline void anadeHuella(std::string& s, PageBoxSurface& caja) {
 }
 
 // The body of a benchmark program's main: with the single argument --results it prints
-// `resultados()` instead of timing anything.
-inline int ejecuta(int argc, char** argv, void (*resultados)()) {
+// `resultados()`, when given, instead of timing anything.
+inline int ejecuta(int argc, char** argv, void (*resultados)() = nullptr) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc == 2 && std::strcmp(argv[1], "--results") == 0) {
+    if (resultados && argc == 2 && std::strcmp(argv[1], "--results") == 0) {
         resultados();
         return 0;
     }

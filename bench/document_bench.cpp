@@ -16,27 +16,16 @@ using namespace vornith::bench;
 // 500 problems of mixed types, solutions after each problem.
 struct Escritorio : NucleoBench {
     void nueva() {
-        document::ListaTemas temas;
-        const struct {
-            const char* clave;
-            int rutina;
-        } tipos[] = {{"XIMB_FISI_CIN", 1}, {"XIMB_FISI_CIN", 2}, {"XIMB_FISI_CIN", 3},
-                     {"XIMB_FISI_CIN", 4}, {"XIMB_FISI_CIN", 6}, {"XIMB_FISI_CIN", 8},
-                     {"XIMB_FISI_DIN", 1}, {"XIMB_FISI_DIN", 2}, {"XIMB_FISI_DIN", 3},
-                     {"XIMB_FISI_DIN", 4}};
-        for (const auto& t : tipos) {
-            document::Tema& fila = temas.Temas[++temas.NumTemas];
-            fila.Clave = QString::fromLatin1(t.clave);
-            fila.Rutina = static_cast<std::int16_t>(t.rutina);
-            fila.Cantidad = 50;
-            fila.Seleccionado = true;
-        }
-        document::DatosColeccion cabecera = doc->estado().Coleccion;
-        cabecera.POSSOL = document::kSolucionTrasProblema;
-        cabecera.TITULO = QStringLiteral("Colección de problemas");
-        doc->PonCabecera(cabecera);
-        doc->Arbol_to_Var(temas);
-        doc->CrearColeccion(1);
+        NucleoBench::nueva({{"XIMB_FISI_CIN", 1, 50},
+                            {"XIMB_FISI_CIN", 2, 50},
+                            {"XIMB_FISI_CIN", 3, 50},
+                            {"XIMB_FISI_CIN", 4, 50},
+                            {"XIMB_FISI_CIN", 6, 50},
+                            {"XIMB_FISI_CIN", 8, 50},
+                            {"XIMB_FISI_DIN", 1, 50},
+                            {"XIMB_FISI_DIN", 2, 50},
+                            {"XIMB_FISI_DIN", 3, 50},
+                            {"XIMB_FISI_DIN", 4, 50}});
     }
 
     document::Documento* const doc = &nucleo.documento;
@@ -52,6 +41,20 @@ void BM_CrearComponerPaginar500(benchmark::State& state) {
     state.counters["pages"] = e.doc->estado().NumPaginas;
 }
 BENCHMARK(BM_CrearComponerPaginar500)->Unit(benchmark::kMillisecond);
+
+// 500 dynamics problems, each with its diagram picture.
+void BM_CrearComponerPaginarDinamica500(benchmark::State& state) {
+    Escritorio e;
+    for (auto _ : state) {
+        e.NucleoBench::nueva({{"XIMB_FISI_DIN", 1, 125},
+                              {"XIMB_FISI_DIN", 2, 125},
+                              {"XIMB_FISI_DIN", 3, 125},
+                              {"XIMB_FISI_DIN", 4, 125}});
+        benchmark::DoNotOptimize(e.doc->estado().NumPaginas);
+    }
+    state.counters["pages"] = e.doc->estado().NumPaginas;
+}
+BENCHMARK(BM_CrearComponerPaginarDinamica500)->Unit(benchmark::kMillisecond);
 
 void BM_DibujaPagina(benchmark::State& state) {
     Escritorio e;

@@ -1,14 +1,22 @@
-// The page box draws the characters the engine prints one by one in runs: the pixels must be
-// those of drawing each print on its own with QPainter::drawText, and the order of text and
-// other primitives must stay.
+// The page box and the printer draw the characters the engine prints one by one in runs: the
+// pixels must be those of drawing each print on its own with QPainter::drawText, the glyphs of
+// a PDF must sit where they were printed and read back as their text, and the order of text
+// and other primitives must stay.
+
+#include "support/pdf_contenido.h"
 
 #include "platform/qt/font_resolver.h"
 #include "platform/qt/page_box_surface.h"
+#include "platform/qt/qt_printers.h"
 #include "platform/qt/text_metrics.h"
+#include "platform/symbol_fonts.h"
 #include "platform/units.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -132,6 +140,79 @@ TEST(PrintedText, CharactersDrawnInRunsLandOnThePixelsOfSeparateDraws) {
         EXPECT_TRUE(hayOscuro(dibujada, QRect(20 * ratio, 20 * ratio, 300 * ratio, 20 * ratio)));
         EXPECT_EQ(pixelesDistintos(dibujada, esperada), 0) << "device pixel ratio " << ratio;
     }
+}
+
+// The text pdftotext reads from `pdf`, blanks left out.
+QString textoExtraido(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QStringLiteral("(pdftotext failed)");
+    QString texto = QString::fromUtf8(p.readAllStandardOutput());
+    texto.remove(QRegularExpression(QStringLiteral("\\s")));
+    return texto;
+}
+
+TEST(PrintedText, PdfGlyphsSitWherePrintedAndReadBackAsTheirText) {
+    // The line of the page box test, and below it a line of long runs and byte-coded Greek.
+    std::vector<Impresion> impresiones = linea();
+    FontState f;
+    double x = 300;
+    for (const QChar c : QStringLiteral("Un tren parte de la estación a las 10 h con 25 m/s de "
+                                        "velocidad y frena durante 12 s hasta detenerse")) {
+        impresiones.push_back({f, 0, x, 900.75, QString(c)});
+        x += TextMetrics::width(f, QString(c));
+    }
+    f.name = QStringLiteral("Symbol");
+    for (const QChar c : QStringLiteral("abgDw")) {
+        impresiones.push_back({f, 0, x, 900.75, QString(c)});
+        x += TextMetrics::width(f, QString(c));
+    }
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("linea.pdf"));
+    QtPrinters printers;
+    auto job = printers.beginJob({QString(), pdf}, {});
+    ASSERT_NE(job, nullptr);
+    Surface& papel = job->surface();
+    // A line from (0, 0) places the page's twips on the PDF's points.
+    papel.line(0, 0, 100, 0, 0);
+    QString impreso;
+    for (const Impresion& i : impresiones) {
+        aplica(papel, i);
+        papel.print(i.texto);
+        const CodedFont codificada = codedFontOf(i.fuente.name);
+        impreso += codificada == CodedFont::None ? i.texto : mapCodedText(codificada, i.texto);
+    }
+    ASSERT_TRUE(job->endDoc());
+
+    QFile archivo(pdf);
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    const QList<QByteArray> flujos = test::FlujosDeContenido(archivo.readAll());
+    ASSERT_EQ(flujos.size(), 1);
+    const test::ContenidoPdf contenido = test::LeeContenido(flujos.front());
+    ASSERT_FALSE(contenido.trazos.empty());
+    const QPointF origen = contenido.trazos.front();
+
+    // Every character's glyph, in print order, within a twip of its measured place.
+    std::size_t g = 0;
+    for (const Impresion& i : impresiones) {
+        for (qsizetype k = 0; k < i.texto.size(); ++k, ++g) {
+            ASSERT_LT(g, contenido.glifos.size());
+            const QPointF esperado(i.x + TextMetrics::width(i.fuente, i.texto.left(k)),
+                                   i.y + TextMetrics::ascent(i.fuente));
+            const QPointF puntos = contenido.glifos[g].origen - origen;
+            const QPointF twips(puntos.x() * 20, -puntos.y() * 20);
+            EXPECT_NEAR(twips.x(), esperado.x(), 1.0) << "glyph " << g;
+            EXPECT_NEAR(twips.y(), esperado.y(), 1.0) << "glyph " << g;
+        }
+    }
+    EXPECT_EQ(contenido.glifos.size(), g);
+    // One text object per run, not per character.
+    EXPECT_LT(flujos.front().count("BT"), 20);
+
+    impreso.remove(u' ');
+    EXPECT_EQ(textoExtraido(pdf), impreso);
 }
 
 TEST(PrintedText, TextKeepsItsPlaceBetweenOtherPrimitives) {

@@ -170,12 +170,11 @@ void PainterSurface::drawPendingText() {
 
 void PainterSurface::print(const QString& text) {
     TextMetrics::Entry* m = metrics();
-    // On the page box, single characters wait to be drawn with their neighbours, at the very
-    // pixels drawText would give them. Underlined or struck-out text is drawn as it comes: its
-    // lines are drawn per print. The printer keeps one text item per print: a PDF writes the
-    // glyphs of a run at offsets from each other, rounded, and the rounding adds up.
-    if (kind_ == SurfaceKind::PageBox && m && text.size() == 1 && !font_.underline &&
-        !font_.strikethru) {
+    // Single characters wait to be drawn with their neighbours as one glyph run, each at the
+    // position measured for it: on the page box at the very pixels drawText would give them,
+    // in a PDF as one text object instead of one per character. Underlined or struck-out text
+    // is drawn as it comes: its lines are drawn per print.
+    if (m && text.size() == 1 && !font_.underline && !font_.strikethru) {
         GlyphFont& font = glyphFontFor(*m);
         if (const quint32 glyph = font.glyphOf(text[0])) {
             if (pending_.font != &font || pending_.colour != fore_) {

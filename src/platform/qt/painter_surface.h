@@ -85,6 +85,8 @@ protected:
     // Text still waiting to be drawn is drawn first.
     QPainter& painter();
     void endPainting();
+    // Draws the characters printed but not drawn yet (see print()).
+    void drawPendingText();
 
 private:
     // A drawing font with the glyphs of the Latin-1 characters looked up so far.
@@ -104,8 +106,6 @@ private:
     };
 
     QPainter& activePainter();
-    // Draws the characters printed but not drawn yet (see print()).
-    void drawPendingText();
     QPen penFor(Rgb colour) const;
     // The drawing font of the font state measured by `metrics`.
     GlyphFont& glyphFontFor(const TextMetrics::Entry& metrics);
@@ -140,9 +140,10 @@ private:
     mutable std::size_t nextRecent_ = 0; // the slot the next new font state replaces
     QFont drawFont_;                     // the font print() draws text with
     bool drawFontValid_ = false;
-    // Drawing one character with QPainter::drawText shapes it and looks its font up; the engine
-    // prints one character at a time, so on the page box single characters are queued and
-    // drawn in runs. Drawing fonts by metrics entry (entries live for the whole run).
+    // Drawing one character with QPainter::drawText shapes it and looks its font up, and in a
+    // PDF makes a text object of it; the engine prints one character at a time, so single
+    // characters are queued and drawn in runs. Drawing fonts by metrics entry (entries live
+    // for the whole run).
     std::unordered_map<const TextMetrics::Entry*, std::unique_ptr<GlyphFont>> glyphFonts_;
     const TextMetrics::Entry* glyphEntry_ = nullptr; // the entry of glyphFont_
     GlyphFont* glyphFont_ = nullptr;

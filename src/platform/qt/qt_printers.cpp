@@ -34,7 +34,10 @@ public:
     double heightTwips() const override { return printer_.height() * twipsPerPixelY(); }
 
     bool started() { return painter().isActive(); }
-    void newPage() { printer_.newPage(); }
+    void newPage() {
+        drawPendingText(); // on the page it was printed on
+        printer_.newPage();
+    }
     bool finish() {
         const bool active = painter().isActive();
         endPainting();
