@@ -4,6 +4,8 @@
 #include "platform/picture.h"
 #include "platform/titulo_programa.h"
 
+#include <QSet>
+
 namespace vornith::document {
 
 void Documento::NoColeccion(bool conservarDeshacer) {
@@ -35,8 +37,8 @@ bool Documento::SaveFile(const QString& ruta) {
     QStringList omitidas;
     if (!d.ImagenesPerdidas.isEmpty()) {
         omitidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, s_.carpetas);
-        omitidas.removeIf(
-            [this](const QString& nombre) { return !d.ImagenesPerdidas.contains(nombre); });
+        const QSet<QString> perdidas(d.ImagenesPerdidas.begin(), d.ImagenesPerdidas.end());
+        omitidas.removeIf([&perdidas](const QString& nombre) { return !perdidas.contains(nombre); });
     }
     const ErrorGuardado error =
         GuardaColeccion(ruta, d.Coleccion, d.Problemas, s_.carpetas, omitidas);
@@ -97,8 +99,8 @@ bool Documento::OpenFile(const QString& ruta) {
     SetUNDO(QString());
     s_.ventana.ActualizarBotones();
     if (!d.ImagenesPerdidas.isEmpty())
-        s_.avisos.ask(MensajeImagenesNoLeidas(d.ImagenesPerdidas), TituloPrograma(),
-                      Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+        s_.avisos.ask(MensajeImagenesNoLeidas(d.ImagenesPerdidas) + CausaExtraccion(extraidas),
+                      TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
     return true;
 }
 

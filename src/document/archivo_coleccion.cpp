@@ -122,6 +122,11 @@ QString MensajeErrorGuardado(const ErrorGuardado& error, const QString& ArchivoA
                QStringLiteral("No se encuentra el archivo de la imagen ") + error.Imagen;
     case FalloGuardado::TextoNoGuardable:
         return QStringLiteral("Error al guardar archivo.") + kFinLinea + error.Descripcion;
+    case FalloGuardado::NombreImagenLargo:
+        return QStringLiteral("Error al guardar archivo.") + kFinLinea +
+               QStringLiteral("El nombre de la imagen ") + error.Imagen +
+               QStringLiteral(" tiene más de ") + Decimal(kLongitudNombre) +
+               QStringLiteral(" caracteres.");
     case FalloGuardado::ProtegidoContraEscritura:
         return QStringLiteral("Lo sentimos: Archivo protegido contra escritura. ") + kFinLinea +
                QStringLiteral("No se puede guardar el archivo ") + ArchivoActual + kFinLinea +
@@ -229,7 +234,8 @@ ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
     ArchivoConstruido archivo;
     // Names as the file's reader will see them.
     QStringList nombres = NombresImagenes(fromCp1252(bytes));
-    nombres.removeIf([&omitidas](const QString& nombre) { return omitidas.contains(nombre); });
+    const QSet<QString> fuera(omitidas.begin(), omitidas.end());
+    nombres.removeIf([&fuera](const QString& nombre) { return fuera.contains(nombre); });
     if (nombres.isEmpty()) {
         archivo.bytes = std::move(bytes);
         return archivo;
@@ -240,6 +246,10 @@ ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
     QByteArray directorio;
     QByteArray datos;
     for (const QString& nombre : nombres) {
+        if (nombre.size() > kLongitudNombre) {
+            archivo.error = {FalloGuardado::NombreImagenLargo, nombre, 0, {}};
+            return archivo;
+        }
         const std::optional<QByteArray> imagen = fuente ? fuente(nombre) : std::nullopt;
         if (!imagen) {
             archivo.error = {FalloGuardado::ImagenNoEncontrada, nombre, 0, {}};
@@ -330,11 +340,12 @@ LecturaColeccion LeeArchivoColeccion(const QByteArray& bytes) {
     c.POSNUMPAG = *numeros[0];
     c.COLRESPRO = static_cast<Rgb>(*numeros[1]);
     c.ORDENA = *ordena == 1.0;
-    c.PAGINI = *numeros[2];
+    // First numbers out of the dialogs' range would overflow when counted on.
+    c.PAGINI = std::clamp(*numeros[2], kMinNumeroInicial, kMaxNumeroInicial);
     c.POSSOL = *numeros[3];
     c.PROPRE = valores[6]->toString();
     c.PROSUF = valores[7]->toString();
-    c.PROINI = *numeros[4];
+    c.PROINI = std::clamp(*numeros[4], kMinNumeroInicial, kMaxNumeroInicial);
 
     // The picture directory's position: the header's own item, or else the first "#BINDIR("
     // anywhere in the file. A value that is no number leaves the pictures out.

@@ -39,13 +39,14 @@ enum class FalloGuardado {
     Ninguno,
     ImagenNoEncontrada,       // a named picture is in neither img/ nor temp/
     TextoNoGuardable,         // the file cannot hold a text as it stands: Descripcion says why
+    NombreImagenLargo,        // a picture's name does not fit its directory entry
     ProtegidoContraEscritura, // the file or its folder may not be written: offer Save As
     Otro,                     // any other failure, with a number and a description
 };
 
 struct ErrorGuardado {
     FalloGuardado Tipo = FalloGuardado::Ninguno;
-    QString Imagen;      // ImagenNoEncontrada: the picture's name
+    QString Imagen;      // ImagenNoEncontrada, NombreImagenLargo: the picture's name
     int Numero = 0;      // the error number shown to the user
     QString Descripcion; // and its description; TextoNoGuardable: the reason
 
@@ -81,7 +82,8 @@ QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProble
 // The complete file of header `coleccion` and problems 1..NPROB, with every picture the texts
 // name taken from `fuente`, except those in `omitidas`: their references stay, and the file
 // carries no bytes of them. Fails naming the first picture that `fuente` cannot give, or when
-// the file would be too large for its 8-digit positions.
+// the file would be too large for its 8-digit positions, or naming the first picture whose name
+// is longer than the directory's 32 characters (it would be read back cut).
 ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
                                             const TablaProblemas& problemas,
                                             const FuenteImagenes& fuente,

@@ -16,6 +16,9 @@ using generation::Problema;
 // Limits of the system.
 constexpr int kMaxProblemas = 500;
 constexpr int kMaxBloques = 1024;
+// PROINI and PAGINI as the dialogs accept them; files are held to the same range.
+constexpr std::int32_t kMinNumeroInicial = 1;
+constexpr std::int32_t kMaxNumeroInicial = 1999;
 
 // The collection header.
 struct DatosColeccion {

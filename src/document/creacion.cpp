@@ -1,5 +1,6 @@
 #include "document/creacion.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -9,9 +10,10 @@ int Entero(RandomSource& azar, int n) {
     return static_cast<int>(std::floor(static_cast<double>(azar.next()) * n));
 }
 
-void Arbol_to_Var(ListaTemas& lista, DatosColeccion& coleccion, TablaProblemas& problemas,
-                  RandomSource& azar) {
+int Arbol_to_Var(ListaTemas& lista, DatosColeccion& coleccion, TablaProblemas& problemas,
+                 RandomSource& azar) {
     int n = 0;
+    int omitidos = 0;
     const int filas = std::min<int>(lista.NumTemas, kMaxTemas);
     for (int r = 1; r <= filas; ++r) {
         Tema& tema = lista.Temas[r];
@@ -21,6 +23,7 @@ void Arbol_to_Var(ListaTemas& lista, DatosColeccion& coleccion, TablaProblemas& 
             continue;
         }
         const int k = tema.Cantidad;
+        if (n + k > kMaxProblemas) omitidos += n + k - std::max(n, kMaxProblemas);
         for (int j = 1; j <= k && n < kMaxProblemas; ++j) {
             Problema& p = problemas[++n];
             p.Clave = tema.Clave.trimmed();
@@ -38,6 +41,7 @@ void Arbol_to_Var(ListaTemas& lista, DatosColeccion& coleccion, TablaProblemas& 
         }
     }
     coleccion.NPROB = n;
+    return omitidos;
 }
 
 void Barajar(TablaProblemas& problemas, int n, RandomSource& azar) {

@@ -7,9 +7,10 @@
 namespace vornith::document {
 
 // Turns the checked topic rows into problem records with fresh seeds (texts left as they
-// were); unchecks rows that ask for nothing. Never makes more than 500 problems.
-void Arbol_to_Var(ListaTemas& temas, DatosColeccion& coleccion, TablaProblemas& problemas,
-                  RandomSource& azar);
+// were); unchecks rows that ask for nothing. Never makes more than 500 problems: returns how
+// many of those asked for were left out.
+int Arbol_to_Var(ListaTemas& temas, DatosColeccion& coleccion, TablaProblemas& problemas,
+                 RandomSource& azar);
 
 // Shuffles problems 1..n by swapping their keys and codes (not their texts) n + 1 times.
 void Barajar(TablaProblemas& problemas, int n, RandomSource& azar);

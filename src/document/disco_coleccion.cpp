@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 
 namespace vornith::document {
 
@@ -18,9 +19,28 @@ ErrorGuardado Protegido() {
             QStringLiteral("Error de acceso a la ruta o el archivo")};
 }
 
-// What a failed write or commit means to the user: the data could not be written, or else the
-// old file could not be replaced.
-ErrorGuardado ErrorDeEscritura(QFileDevice::FileError error) {
+enum class Escritura { Hecha, SinAbrir, SinEscribir, SinRenombrar };
+
+// Writes `bytes` as the file `ruta`, whole or not at all. QSaveFile::write() only buffers and
+// Qt's commit() renames the file even when writing out that buffer failed, so the data are
+// flushed and checked before the commit.
+Escritura EscribeEntero(const QString& ruta, const QByteArray& bytes,
+                        QFileDevice::FileError* error = nullptr) {
+    QSaveFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly)) return Escritura::SinAbrir;
+    if (archivo.write(bytes) != bytes.size() || !archivo.flush()) {
+        archivo.cancelWriting();
+        return Escritura::SinEscribir;
+    }
+    if (!archivo.commit()) {
+        if (error) *error = archivo.error();
+        return Escritura::SinRenombrar;
+    }
+    return Escritura::Hecha;
+}
+
+// A failed commit: the old file could not be replaced, or its data failed at the last moment.
+ErrorGuardado ErrorAlRenombrar(QFileDevice::FileError error) {
     switch (error) {
     case QFileDevice::ResourceError:
         return {FalloGuardado::Otro, {}, 61, QStringLiteral("Disco lleno")};
@@ -40,7 +60,8 @@ FuenteImagenes FuenteCarpetas(const PictureFolders& carpetas) {
         QFile archivo(ruta);
         if (!archivo.open(QIODevice::ReadOnly)) return std::nullopt;
         QByteArray datos = archivo.readAll();
-        if (archivo.error() != QFileDevice::NoError) return std::nullopt;
+        // An empty file is what a failed extraction may have left: no picture.
+        if (archivo.error() != QFileDevice::NoError || datos.isEmpty()) return std::nullopt;
         return datos;
     };
 }
@@ -49,15 +70,19 @@ ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
     if (!QFileInfo(ruta).absoluteDir().exists())
         return {
             FalloGuardado::Otro, {}, 76, QStringLiteral("No se ha encontrado la ruta de acceso")};
-    QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly)) return Protegido();
-    if (archivo.write(bytes) != bytes.size()) {
-        const QFileDevice::FileError error = archivo.error();
-        archivo.cancelWriting();
-        return ErrorDeEscritura(error);
+    QFileDevice::FileError error = QFileDevice::NoError;
+    switch (EscribeEntero(ruta, bytes, &error)) {
+    case Escritura::Hecha:
+        return {};
+    case Escritura::SinAbrir:
+        return Protegido();
+    case Escritura::SinEscribir:
+        // The data did not all reach the disk: short writes come from a full disk or quota.
+        return {FalloGuardado::Otro, {}, 61, QStringLiteral("Disco lleno")};
+    case Escritura::SinRenombrar:
+        break;
     }
-    if (!archivo.commit()) return ErrorDeEscritura(archivo.error());
-    return {};
+    return ErrorAlRenombrar(error);
 }
 
 ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& coleccion,
@@ -84,13 +109,16 @@ LecturaColeccion AbreArchivoColeccion(const QString& ruta) {
         lectura.Fallo = FalloLectura::ExtensionIncorrecta;
         return lectura;
     }
+    // Only a regular file (links followed) of a sane size: a pipe or a device would block or
+    // never end.
+    const QFileInfo info(ruta);
     QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly)) {
+    if (!info.isFile() || info.size() > kMaxBytesArchivo || !archivo.open(QIODevice::ReadOnly)) {
         lectura.Fallo = FalloLectura::ArchivoIncorrecto;
         return lectura;
     }
-    const QByteArray bytes = archivo.readAll();
-    if (archivo.error() != QFileDevice::NoError) {
+    const QByteArray bytes = archivo.read(kMaxBytesArchivo + 1);
+    if (archivo.error() != QFileDevice::NoError || bytes.size() > kMaxBytesArchivo) {
         lectura.Fallo = FalloLectura::ArchivoIncorrecto;
         return lectura;
     }
@@ -100,24 +128,57 @@ LecturaColeccion AbreArchivoColeccion(const QString& ruta) {
 ResultadoExtraccion ExtraeImagenes(const std::vector<ImagenColeccion>& imagenes,
                                    const PictureFolders& carpetas) {
     ResultadoExtraccion resultado;
+    const FolderIndex img(carpetas.img);
+    FolderIndex temp(carpetas.temp);
+    QSet<QString> escritas; // paths written now: the first of names alike in case wins
+    int tomadas = 0;
+    qint64 bytesTomados = 0;
     for (const ImagenColeccion& imagen : imagenes) {
-        // Names come from a file: only plain names, and never over a picture already there.
-        if (!isPlainFileName(imagen.nombre) || !findPicture(carpetas, imagen.nombre).isEmpty())
+        // Names come from a file: only plain names, never over a picture of img/, and over one
+        // of temp/ only when that one is empty or shorter (left by an extraction that failed).
+        if (!isPlainFileName(imagen.nombre) || imagen.datos.isEmpty() ||
+            !img.find(imagen.nombre).isEmpty())
             continue;
+        QString destino = temp.find(imagen.nombre);
+        if (!destino.isEmpty() &&
+            (escritas.contains(destino) || QFileInfo(destino).size() >= imagen.datos.size()))
+            continue;
+        if (tomadas >= kMaxImagenesArchivo ||
+            bytesTomados + imagen.datos.size() > kMaxBytesImagenesArchivo) {
+            resultado.Omitidas.append(imagen.nombre);
+            continue;
+        }
+        ++tomadas;
+        bytesTomados += imagen.datos.size();
         if (carpetas.temp.isEmpty() || !QDir().mkpath(carpetas.temp)) {
             resultado.Fallidas.append(imagen.nombre);
             continue;
         }
-        QSaveFile archivo(QDir(carpetas.temp).filePath(imagen.nombre));
-        if (archivo.open(QIODevice::WriteOnly) &&
-            archivo.write(imagen.datos) == imagen.datos.size() && archivo.commit()) {
+        if (destino.isEmpty()) destino = QDir(carpetas.temp).filePath(imagen.nombre);
+        if (EscribeEntero(destino, imagen.datos) == Escritura::Hecha) {
             resultado.Escritas.append(imagen.nombre);
+            temp.add(QFileInfo(destino).fileName());
+            escritas.insert(destino);
         } else {
-            archivo.cancelWriting();
             resultado.Fallidas.append(imagen.nombre);
         }
     }
     return resultado;
+}
+
+QString CausaExtraccion(const ResultadoExtraccion& resultado) {
+    QString causa;
+    if (!resultado.Fallidas.isEmpty()) {
+        causa += QStringLiteral("\r\n\r\nNo se han podido escribir en la carpeta temporal: el "
+                                "disco puede estar lleno.");
+    }
+    if (!resultado.Omitidas.isEmpty()) {
+        causa += QStringLiteral("\r\n\r\nUn archivo no puede traer más de ") +
+                 QString::number(kMaxImagenesArchivo) + QStringLiteral(" imágenes ni más de ") +
+                 QString::number(kMaxBytesImagenesArchivo / (1024 * 1024)) +
+                 QStringLiteral(" MB de imágenes.");
+    }
+    return causa;
 }
 
 } // namespace vornith::document

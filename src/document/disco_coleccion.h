@@ -11,7 +11,7 @@
 namespace vornith::document {
 
 // Picture bytes from img/, then temp/ (letter case ignored). Nothing for a name that is not a
-// plain file name or a file that cannot be read.
+// plain file name or a file that cannot be read or is empty.
 FuenteImagenes FuenteCarpetas(const PictureFolders& carpetas);
 
 // Writes `bytes` as the file `ruta`: the whole file is written beside it and renamed over the
@@ -29,19 +29,34 @@ ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& colecci
 // The last four characters of `ruta`, in upper case, are ".COL".
 bool TieneExtensionCol(const QString& ruta);
 
+// The largest collection file that is read: its 8-digit positions bound it to 99999999 bytes.
+constexpr qint64 kMaxBytesArchivo = 128 * 1024 * 1024;
+
 // Reads and parses the file `ruta`. A wrong extension fails before the disk is touched; a file
-// that cannot be read counts as an incorrect file.
+// that cannot be read, is not a regular file or is larger than kMaxBytesArchivo counts as an
+// incorrect file.
 LecturaColeccion AbreArchivoColeccion(const QString& ruta);
+
+// What one file may put into temp/: pictures beyond these are left out.
+constexpr int kMaxImagenesArchivo = 256;
+constexpr qint64 kMaxBytesImagenesArchivo = 64 * 1024 * 1024;
 
 struct ResultadoExtraccion {
     QStringList Escritas; // names written to temp/
     QStringList Fallidas; // names that could not be written (nothing of them is on disk)
+    QStringList Omitidas; // names left out by the limits of one file
 };
 
-// Writes each picture to temp/ (created when needed) unless img/ or temp/ already has a file of
-// that name, whatever its letter case. Each file is written whole or not at all; a failure
-// does not stop the others.
+// Writes each picture to temp/ (created when needed) unless img/ already has a file of that
+// name, whatever its letter case, or temp/ has one at least as long (a shorter or empty one is
+// left from a failed extraction and is replaced). Each folder is listed once. Each file is
+// written whole or not at all; a failure does not stop the others. Empty pictures are passed
+// over.
 ResultadoExtraccion ExtraeImagenes(const std::vector<ImagenColeccion>& imagenes,
                                    const PictureFolders& carpetas);
+
+// Why pictures of an opened file are missing, to follow the message that names them: a
+// paragraph for failed writes and one for the limits; empty when neither happened.
+QString CausaExtraccion(const ResultadoExtraccion& resultado);
 
 } // namespace vornith::document

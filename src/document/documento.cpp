@@ -24,11 +24,13 @@ void Documento::PonPaginaActual(int pagina) {
     d.PaginaActual = static_cast<std::int16_t>(std::clamp(pagina, 1, 32767));
 }
 
-void Documento::Arbol_to_Var(ListaTemas& temas) {
-    document::Arbol_to_Var(temas, d.Coleccion, d.Problemas, s_.generacion.Azar);
+int Documento::Arbol_to_Var(ListaTemas& temas) {
+    const int omitidos =
+        document::Arbol_to_Var(temas, d.Coleccion, d.Problemas, s_.generacion.Azar);
     d.ImagenesPerdidas.clear();
     d.ImagenesPerdidasAvisadas = false;
     s_.ventana.ActualizaMenusCheckeados();
+    return omitidos;
 }
 
 void Documento::CrearColeccion(int IDProb) {

@@ -56,8 +56,8 @@ class Documento final {
     // The page DibujaPagina draws; a page past the last draws an empty page.
     void PonPaginaActual(int pagina);
 
-    // Creation.
-    void Arbol_to_Var(ListaTemas& temas);
+    // Creation. Arbol_to_Var returns how many problems asked for were left out (500 at most).
+    int Arbol_to_Var(ListaTemas& temas);
     void CrearColeccion(int IDProb);
     // The Repeat command: new seeds for every problem, generated again.
     void RegenerarColeccion();

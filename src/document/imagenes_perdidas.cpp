@@ -2,13 +2,22 @@
 
 #include "document/archivo_coleccion.h"
 
+#include <algorithm>
+
 namespace vornith::document {
 
 namespace {
 
+// The names one to a line, the first kMostrados of them.
 QString Lista(const QStringList& nombres) {
-    return QStringLiteral("\r\n\r\n    ") + nombres.join(QStringLiteral("\r\n    ")) +
-           QStringLiteral("\r\n\r\n");
+    constexpr qsizetype kMostrados = 20;
+    QString lista = QStringLiteral("\r\n\r\n    ") +
+                    nombres.first(std::min(kMostrados, nombres.size()))
+                        .join(QStringLiteral("\r\n    "));
+    if (nombres.size() > kMostrados)
+        lista += QStringLiteral("\r\n    ... y ") + QString::number(nombres.size() - kMostrados) +
+                 QStringLiteral(" más");
+    return lista + QStringLiteral("\r\n\r\n");
 }
 
 } // namespace
@@ -16,8 +25,12 @@ QString Lista(const QStringList& nombres) {
 QStringList ImagenesQueFaltan(const DatosColeccion& coleccion, const TablaProblemas& problemas,
                               const PictureFolders& carpetas) {
     QStringList nombres = ImagenesNombradas(coleccion, problemas);
-    nombres.removeIf(
-        [&carpetas](const QString& nombre) { return !findPicture(carpetas, nombre).isEmpty(); });
+    // Each folder is listed once, however many pictures a file names.
+    const FolderIndex img(carpetas.img);
+    const FolderIndex temp(carpetas.temp);
+    nombres.removeIf([&](const QString& nombre) {
+        return !img.find(nombre).isEmpty() || !temp.find(nombre).isEmpty();
+    });
     return nombres;
 }
 

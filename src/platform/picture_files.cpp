@@ -41,6 +41,26 @@ QString findFileIgnoringCase(const QString& folder, const QString& name) {
     return {};
 }
 
+FolderIndex::FolderIndex(const QString& folder) : folder_(folder) {
+    if (folder.isEmpty()) return;
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& entry : entries)
+        add(entry);
+}
+
+QString FolderIndex::find(const QString& name) const {
+    if (!isPlainFileName(name) || folder_.isEmpty()) return {};
+    if (exact_.contains(name)) return QDir(folder_).filePath(name);
+    const auto found = folded_.constFind(name.toCaseFolded());
+    return found == folded_.constEnd() ? QString() : QDir(folder_).filePath(*found);
+}
+
+void FolderIndex::add(const QString& name) {
+    exact_.insert(name);
+    const QString key = name.toCaseFolded();
+    if (!folded_.contains(key)) folded_.insert(key, name);
+}
+
 QString findPicture(const PictureFolders& folders, const QString& name) {
     QString path = findFileIgnoringCase(folders.img, name);
     if (path.isEmpty()) path = findFileIgnoringCase(folders.temp, name);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 
 namespace vornith {
@@ -25,5 +27,21 @@ QString findFileIgnoringCase(const QString& folder, const QString& name);
 
 // img/ first, then temp/; empty when neither has it.
 QString findPicture(const PictureFolders& folders, const QString& name);
+
+// The files of one folder, listed once, for many lookups that ignore letter case as
+// findFileIgnoringCase does.
+class FolderIndex {
+  public:
+    explicit FolderIndex(const QString& folder);
+    // The path of the file called `name`, whatever its letter case; empty when there is none.
+    QString find(const QString& name) const;
+    // Records a file just written to the folder.
+    void add(const QString& name);
+
+  private:
+    QString folder_;
+    QSet<QString> exact_;
+    QHash<QString, QString> folded_; // case-folded name -> the first such name listed
+};
 
 } // namespace vornith

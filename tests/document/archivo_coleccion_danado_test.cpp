@@ -91,6 +91,24 @@ TEST(ArchivoDanado, NumerosDeCabeceraDesbordados) {
     }
 }
 
+// First numbers are held to what the dialogs accept, so that counting on from them never
+// overflows.
+TEST(ArchivoDanado, NumerosInicialesFueraDeRango) {
+    const struct {
+        const char* valor;
+        std::int32_t leido;
+    } casos[] = {{" 2147483647", 1999}, {"-2147483648", 1}, {" 0", 1}, {" 2000", 1999}};
+    for (const auto& caso : casos) {
+        QByteArray bytes = ArchivoBueno();
+        bytes.replace("#PAGINI( 3#", QByteArray("#PAGINI(") + caso.valor + "#")
+            .replace("#PROINI( 7#", QByteArray("#PROINI(") + caso.valor + "#");
+        const LecturaColeccion leida = LeeArchivoColeccion(bytes);
+        ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno) << caso.valor;
+        EXPECT_EQ(leida.Datos.Coleccion.PAGINI, caso.leido) << caso.valor;
+        EXPECT_EQ(leida.Datos.Coleccion.PROINI, caso.leido) << caso.valor;
+    }
+}
+
 // The directory of the good file: where it starts, and the three fields of each entry.
 struct Directorio {
     qsizetype inicio;

@@ -199,15 +199,16 @@ TEST(NombresImagenes, DesdeElCaracter100YSoloNombresSimples) {
               QStringList{"un"});
 }
 
-TEST(ArchivoColeccion, NombreLargoSeCortaEnElDirectorio) {
+TEST(ArchivoColeccion, NombreLargoNoCabeEnElDirectorio) {
     const QString largo = QStringLiteral("una_imagen_con_un_nombre_muy_largo.png");
     const UnProblema uno("#IMG('" + largo + "'#IMG)");
-    const QByteArray bytes =
-        Construye(uno.coleccion, uno.problemas, FuenteFija({{largo, QByteArray("123")}}));
-    const LecturaColeccion leida = LeeArchivoColeccion(bytes);
-    ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
-    const std::vector<ImagenColeccion> esperadas = {{largo.left(32), "123"}};
-    EXPECT_EQ(leida.Datos.Imagenes, esperadas);
+    const ArchivoConstruido archivo =
+        ConstruyeArchivoColeccion(uno.coleccion, uno.problemas, FuenteFija({{largo, "123"}}));
+    EXPECT_TRUE(archivo.bytes.isEmpty());
+    EXPECT_EQ(archivo.error.Tipo, FalloGuardado::NombreImagenLargo);
+    EXPECT_EQ(MensajeErrorGuardado(archivo.error, "C:/x.COL"),
+              "Error al guardar archivo.\r\nEl nombre de la imagen " + largo +
+                  " tiene más de 32 caracteres.");
 }
 
 TEST(ArchivoColeccion, ImagenQueFaltaDetieneLaConstruccion) {

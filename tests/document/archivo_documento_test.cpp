@@ -5,6 +5,8 @@
 #include "document/disco_coleccion.h"
 #include "document/texto_portapapeles.h"
 
+#include "document/disco_coleccion.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -242,6 +244,35 @@ TEST(ArchivoDocumento, SkippedPicturesAreNamedOnceAndLeftOutOfTheSave) {
     g.d().Problemas[1].Enunciado += QStringLiteral("#IMG('otra.png'#IMG)");
     EXPECT_FALSE(g.doc->SaveFile(ruta));
     EXPECT_TRUE(g.avisos.shown.back().text.endsWith(QStringLiteral("imagen otra.png")));
+}
+
+TEST(ArchivoDocumento, PicturesBeyondTheLimitsAreNamedWithTheReason) {
+    Carpetas origen;
+    DocumentFixture f(origen.carpetas);
+    f.crear(2);
+    QString enunciado(120, u'x');
+    for (int k = 0; k <= kMaxImagenesArchivo + 20; ++k) {
+        const QString nombre = QStringLiteral("p%1.gif").arg(k);
+        QFile imagen(QDir(origen.carpetas.img).filePath(nombre));
+        ASSERT_TRUE(imagen.open(QIODevice::WriteOnly));
+        imagen.write("x");
+        enunciado += "#IMG('" + nombre + "'DXmm=1:DYmm=1:#IMG)";
+    }
+    f.d().Problemas[2].Enunciado = enunciado + QStringLiteral("&LF");
+    const QString ruta = origen.raiz.filePath(QStringLiteral("muchas.COL"));
+    ASSERT_TRUE(f.doc->SaveFile(ruta));
+
+    Carpetas destino;
+    DocumentFixture g(destino.carpetas);
+    ASSERT_TRUE(g.doc->OpenFile(ruta));
+    EXPECT_EQ(g.doc->estado().Coleccion.NPROB, 2);
+    EXPECT_EQ(g.doc->estado().ImagenesPerdidas.size(), 21);
+    ASSERT_EQ(g.avisos.shown.size(), 1U);
+    const QString& texto = g.avisos.shown[0].text;
+    EXPECT_TRUE(texto.contains(QStringLiteral("p256.gif\r\n"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("... y 1 más")));
+    EXPECT_TRUE(texto.endsWith(QStringLiteral("ni más de 64 MB de imágenes.")));
+    EXPECT_EQ(QDir(destino.carpetas.temp).entryList(QDir::Files).size(), kMaxImagenesArchivo);
 }
 
 TEST(ArchivoDocumento, WrongExtensionIsIgnoredQuietly) {

@@ -69,8 +69,11 @@ TEST(ArbolToVar, NeverMoreThanFiveHundred) {
     DatosColeccion c;
     TablaProblemas p = nuevaTablaProblemas();
     Pcg32Random azar(1);
-    Arbol_to_Var(lista, c, p, azar);
+    EXPECT_EQ(Arbol_to_Var(lista, c, p, azar), 6 * 99 - kMaxProblemas);
     EXPECT_EQ(c.NPROB, kMaxProblemas);
+    lista.NumTemas = 5;
+    EXPECT_EQ(Arbol_to_Var(lista, c, p, azar), 0);
+    EXPECT_EQ(c.NPROB, 5 * 99);
 }
 
 TEST(Barajar, KeepsEveryProblemOnceAndLeavesTextsInPlace) {

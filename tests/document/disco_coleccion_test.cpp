@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace vornith::document {
 namespace {
 
@@ -113,6 +117,125 @@ TEST(DiscoColeccion, UnaEscrituraFallidaDejaElArchivoViejoIntacto) {
     EXPECT_EQ(EscribeArchivo(c.carpetas.img, "x").Tipo, FalloGuardado::ProtegidoContraEscritura);
 }
 
+// While alive, no file of the process may grow beyond `tope` bytes: writes past it fail as on
+// a full disk.
+class DiscoCasiLleno {
+  public:
+    explicit DiscoCasiLleno(rlim_t tope) {
+        getrlimit(RLIMIT_FSIZE, &antes_);
+        senal_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limite{tope, antes_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~DiscoCasiLleno() {
+        setrlimit(RLIMIT_FSIZE, &antes_);
+        std::signal(SIGXFSZ, senal_);
+    }
+
+  private:
+    rlimit antes_{};
+    void (*senal_)(int) = nullptr;
+};
+
+TEST(DiscoColeccion, DiscoLlenoDejaElArchivoViejoYLoDice) {
+    const Carpetas c;
+    const QString ruta = c.ruta("vieja.COL");
+    const QByteArray viejo(56000, 'v');
+    Escribe(ruta, viejo);
+    // Small files fit, larger ones are cut short by the disk: both sides of Qt's write buffer.
+    for (const qsizetype largo : {12000, 40000}) {
+        ErrorGuardado error;
+        {
+            const DiscoCasiLleno lleno(8192);
+            error = EscribeArchivo(ruta, QByteArray(largo, 'n'));
+        }
+        EXPECT_EQ(error.Tipo, FalloGuardado::Otro) << largo;
+        EXPECT_EQ(error.Numero, 61);
+        EXPECT_EQ(error.Descripcion, QStringLiteral("Disco lleno"));
+        EXPECT_EQ(Lee(ruta), viejo);
+        EXPECT_EQ(QDir(c.raiz.path()).entryList(QDir::Files), QStringList{"vieja.COL"});
+    }
+    {
+        const DiscoCasiLleno lleno(8192);
+        EXPECT_FALSE(EscribeArchivo(ruta, "cabe").hayError());
+    }
+    EXPECT_EQ(Lee(ruta), QByteArray("cabe"));
+}
+
+TEST(ExtraeImagenes, DiscoLlenoNoDejaImagenesVaciasNiCortas) {
+    const Carpetas c;
+    Escribe(c.carpetas.temp + "/Vacia.png", "");
+    Escribe(c.carpetas.temp + "/corta.png", "ab");
+    const std::vector<ImagenColeccion> imagenes = {{"grande.png", QByteArray(20000, 'g')},
+                                                   {"pequena.png", "p"}};
+    ResultadoExtraccion r;
+    {
+        const DiscoCasiLleno lleno(8192);
+        r = ExtraeImagenes(imagenes, c.carpetas);
+    }
+    EXPECT_EQ(r.Fallidas, QStringList{"grande.png"});
+    EXPECT_EQ(r.Escritas, QStringList{"pequena.png"});
+    EXPECT_FALSE(QFileInfo::exists(c.carpetas.temp + "/grande.png"));
+    EXPECT_TRUE(CausaExtraccion(r).contains("disco puede estar lleno"));
+    EXPECT_TRUE(CausaExtraccion(ResultadoExtraccion{{"a.png"}, {}, {}}).isEmpty());
+
+    // An empty or shorter file in temp/ is no copy: it is replaced, under its own name, and it
+    // never goes into a saved file.
+    EXPECT_EQ(FuenteCarpetas(c.carpetas)("vacia.png"), std::nullopt);
+    r = ExtraeImagenes({{"vacia.png", "llena"},
+                        {"corta.png", "abc"},
+                        {"CORTA.png", "a"},
+                        {"grande.png", QByteArray(20000, 'g')}},
+                       c.carpetas);
+    EXPECT_EQ(r.Escritas, (QStringList{"vacia.png", "corta.png", "grande.png"}));
+    EXPECT_EQ(Lee(c.carpetas.temp + "/Vacia.png"), QByteArray("llena"));
+    EXPECT_EQ(Lee(c.carpetas.temp + "/corta.png"), QByteArray("abc"));
+    EXPECT_EQ(QDir(c.carpetas.temp).entryList(QDir::Files).size(), 4);
+}
+
+TEST(ExtraeImagenes, UnArchivoNoTomaMasDeSuCupo) {
+    const Carpetas c;
+    std::vector<ImagenColeccion> imagenes;
+    for (int k = 0; k < kMaxImagenesArchivo + 3; ++k)
+        imagenes.push_back({QStringLiteral("p%1.gif").arg(k), "x"});
+    ResultadoExtraccion r = ExtraeImagenes(imagenes, c.carpetas);
+    EXPECT_EQ(r.Escritas.size(), kMaxImagenesArchivo);
+    EXPECT_EQ(r.Omitidas, (QStringList{"p256.gif", "p257.gif", "p258.gif"}));
+    EXPECT_EQ(QDir(c.carpetas.temp).entryList(QDir::Files).size(), kMaxImagenesArchivo);
+    EXPECT_TRUE(CausaExtraccion(r).endsWith("más de 256 imágenes ni más de 64 MB de imágenes."));
+
+    // Pictures already there cost nothing; the bytes are capped too.
+    const QByteArray grande(kMaxBytesImagenesArchivo / 2 + 1, 'g');
+    r = ExtraeImagenes({{"p0.gif", "x"}, {"g1.png", grande}, {"g2.png", grande}, {"g3.png", "y"}},
+                       c.carpetas);
+    EXPECT_EQ(r.Escritas, (QStringList{"g1.png", "g3.png"}));
+    EXPECT_EQ(r.Omitidas, QStringList{"g2.png"});
+}
+
+TEST(DiscoColeccion, SoloArchivosNormalesDeTamanoRazonable) {
+    const Carpetas c;
+    const QString fifo = c.ruta("tuberia.COL");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString cero = c.ruta("cero.COL");
+    ASSERT_TRUE(QFile::link("/dev/zero", cero));
+    const QString enorme = c.ruta("enorme.COL");
+    {
+        QFile f(enorme);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(kMaxBytesArchivo + 1)); // sparse: takes no room
+    }
+    for (const QString& ruta : {fifo, cero, enorme, c.carpetas.img + "/../img.col"})
+        EXPECT_EQ(AbreArchivoColeccion(ruta).Fallo, FalloLectura::ArchivoIncorrecto)
+            << ruta.toStdString();
+
+    // A link to a good file is followed.
+    const ColeccionDePrueba prueba;
+    const QString buena = c.ruta("buena.COL");
+    ASSERT_FALSE(GuardaColeccion(buena, prueba.coleccion, prueba.problemas, c.carpetas).hayError());
+    ASSERT_TRUE(QFile::link(buena, c.ruta("enlace.COL")));
+    EXPECT_EQ(AbreArchivoColeccion(c.ruta("enlace.COL")).Fallo, FalloLectura::Ninguno);
+}
+
 TEST(DiscoColeccion, ExtensionYArchivoIlegible) {
     const Carpetas c;
     EXPECT_TRUE(TieneExtensionCol("a.col"));
@@ -123,8 +246,6 @@ TEST(DiscoColeccion, ExtensionYArchivoIlegible) {
     EXPECT_EQ(AbreArchivoColeccion(c.ruta("texto.txt")).Fallo, FalloLectura::ExtensionIncorrecta);
     EXPECT_EQ(AbreArchivoColeccion(c.ruta("falta.COL")).Fallo, FalloLectura::ArchivoIncorrecto);
     EXPECT_FALSE(QFileInfo::exists(c.ruta("falta.COL")));
-    EXPECT_EQ(AbreArchivoColeccion(c.carpetas.img + "/../img.col").Fallo,
-              FalloLectura::ArchivoIncorrecto);
 }
 
 TEST(ExtraeImagenes, EscribeEnTempSinPisarLoQueHay) {
@@ -158,19 +279,24 @@ TEST(ExtraeImagenes, CreaTempYNoDejaNadaCuandoNoPuede) {
     EXPECT_EQ(Lee(bloqueadas.temp), QByteArray("no es una carpeta"));
 }
 
-TEST(ExtraeImagenes, NombreCortadoAlAbrir) {
+TEST(DiscoColeccion, NombreDeImagenLargoNoSeGuarda) {
     const Carpetas c;
     const QString largo = QStringLiteral("una_imagen_con_un_nombre_muy_largo.png");
     ColeccionDePrueba prueba;
     prueba.problemas[1].Enunciado = "#IMG('" + largo + "'#IMG)";
     Escribe(c.carpetas.img + '/' + largo, "larga");
     const QString ruta = c.ruta("larga.COL");
-    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas).hayError());
-    const LecturaColeccion leida = AbreArchivoColeccion(ruta);
-    ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
-    EXPECT_EQ(ExtraeImagenes(leida.Datos.Imagenes, c.carpetas).Escritas,
-              QStringList{largo.left(32)});
-    EXPECT_EQ(Lee(c.carpetas.temp + '/' + largo.left(32)), QByteArray("larga"));
+    Escribe(ruta, "contenido viejo");
+    const ErrorGuardado error =
+        GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas);
+    EXPECT_EQ(error.Tipo, FalloGuardado::NombreImagenLargo);
+    EXPECT_EQ(error.Imagen, largo);
+    EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
+
+    // 32 characters still fit.
+    prueba.problemas[1].Enunciado = "#IMG('" + largo.right(32) + "'#IMG)";
+    Escribe(c.carpetas.img + '/' + largo.right(32), "justa");
+    EXPECT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas).hayError());
 }
 
 } // namespace

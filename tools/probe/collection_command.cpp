@@ -131,7 +131,10 @@ int runCollection(const QStringList& arguments) {
         auto temas = leeTemas(o.nueva);
         if (!temas) return fallo(QStringLiteral("bad --new list \"%1\"").arg(o.nueva));
         cabecera();
-        doc.Arbol_to_Var(*temas);
+        if (const int omitidos = doc.Arbol_to_Var(*temas); omitidos > 0) {
+            std::fprintf(stderr, "vornith-probe: %d problems left out (at most %d)\n", omitidos,
+                         document::kMaxProblemas);
+        }
         doc.CrearColeccion(1);
     } else {
         if (!doc.OpenFile(o.abrir) || doc.estado().Coleccion.NPROB == 0)
