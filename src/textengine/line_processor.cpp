@@ -52,6 +52,11 @@ Paso construccion(LineaEnCurso& l, const Construccion& c) {
     EstadoMotor& m = l.motor;
     Surface& d = l.destino;
     if (l.m >= kMaxCajasLinea) return Paso::CortaAntes;
+    // Past the element limit the line ends here, before the construct is even looked at.
+    if (m.NumElemento >= kMaxElemento) {
+        ++m.NumElemento;
+        return Paso::CortaAntes;
+    }
     const QStringView abre = l.v.mid(l.i, 5);
     const QString cierra = CierreDe(abre);
     const qsizetype largo = LongitudBloque(l.v.mid(l.i), abre, cierra);
@@ -68,7 +73,6 @@ Paso construccion(LineaEnCurso& l, const Construccion& c) {
         texto = l.texto.mid(l.i, largo);
     }
     const int e = ++m.NumElemento;
-    if (e > kMaxElemento) return Paso::CortaAntes;
 
     if (l.dibujando) {
         d.setCurrentX(l.Xt + m.Cajas(e).DespIzq);

@@ -180,21 +180,23 @@ qsizetype LongitudBloque(QStringView texto, QStringView abre, QStringView cierra
     if (abre.isEmpty() || cierra.isEmpty()) return -1;
     const qsizetype p = texto.indexOf(abre);
     if (inicio) *inicio = p;
-    if (p < 0 || !texto.contains(cierra)) return -1;
+    if (p < 0) return -1;
+    // One pass over the text: the next closing tag is kept until the search passes it, and
+    // opening tags are only looked for before it.
     int profundidad = 1;
     qsizetype desde = p + abre.size();
-    for (;;) {
-        const qsizetype c = texto.indexOf(cierra, desde);
-        if (c < 0) return -1;
-        const qsizetype o = texto.indexOf(abre, desde);
-        if (o >= 0 && o < c) {
+    for (qsizetype c = texto.indexOf(cierra, desde); c >= 0;) {
+        const qsizetype o = texto.first(c).indexOf(abre, desde);
+        if (o >= 0) {
             ++profundidad;
             desde = o + abre.size();
             continue;
         }
         if (--profundidad == 0) return c + cierra.size() - p;
         desde = c + cierra.size();
+        c = texto.indexOf(cierra, desde);
     }
+    return -1;
 }
 
 QString ExtraeBloque(const QString& texto, const QString& abre, const QString& cierra) {

@@ -28,6 +28,11 @@ TEST(Separador, IsFoundOutsideNestedConstructsAndLiterals) {
     EXPECT_EQ(BuscaSeparador(u"abc", u"#N)("), -1);
     EXPECT_EQ(BuscaSeparador(u"", u"#N)("), -1);
     EXPECT_EQ(BuscaSeparador(u"ab#", u"#N)("), -1);
+    // Past as many nested constructs as a line has element numbers, the search gives up.
+    const QString raiz = QStringLiteral("#RAD(x#RAD)");
+    EXPECT_EQ(BuscaSeparador(raiz.repeated(kMaxElemento) + "#N)(", u"#N)("),
+              raiz.size() * kMaxElemento);
+    EXPECT_EQ(BuscaSeparador(raiz.repeated(kMaxElemento + 1) + "#N)(", u"#N)("), -1);
 }
 
 TEST(Separador, TheBodyNeedsBothTagsOfItsConstruct) {

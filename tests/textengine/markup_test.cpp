@@ -120,6 +120,28 @@ TEST(ExtraeBloque, AMissingCloseGivesTheRedErrorText) {
     EXPECT_EQ(LongitudBloque(u"x", u"", u")"), -1);
 }
 
+// Far closing tags after many opening ones, deep nests and long runs of siblings: the length
+// is the one counted tag by tag.
+TEST(LongitudBloque, LongTextsGiveTheCountedLength) {
+    const QString abre = QStringLiteral("#COC(");
+    const QString cierra = QStringLiteral("#COC)");
+    const QString nido = abre.repeated(3000) + u'x' + QStringLiteral("#N)(y#COC)").repeated(3000);
+    const QString hermanos = QStringLiteral("#COC(a#N)(b#COC)").repeated(3000);
+    const struct {
+        QString texto;
+        qsizetype largo;
+    } casos[] = {
+        {abre.repeated(3000) + cierra, -1},
+        {abre.repeated(2) + cierra + QString(5000, u'z') + cierra, 15 + 5000 + 5},
+        {nido, nido.size()},
+        {hermanos, 16},
+        {QStringLiteral("zz") + abre + hermanos + cierra, 5 + hermanos.size() + 5},
+        {abre + hermanos + abre, -1},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(LongitudBloque(caso.texto, abre, cierra), caso.largo) << caso.texto.size();
+}
+
 TEST(SeparaFigura, SplitsNameWidthAndHeight) {
     QString nombre;
     double a = -1, b = -1;

@@ -1,6 +1,7 @@
 #include "textengine/drawers/separador.h"
 
 #include "textengine/construct_table.h"
+#include "textengine/estado_motor.h"
 #include "textengine/markup.h"
 
 namespace vornith::textengine {
@@ -17,6 +18,9 @@ std::optional<QStringView> CuerpoConstruccion(QStringView texto, QStringView abr
 qsizetype BuscaSeparador(QStringView cuerpo, QStringView separador) {
     if (separador.isEmpty()) return -1;
     qsizetype i = 0;
+    // More constructs than a line has element numbers cannot be laid out: the search ends
+    // there rather than measure each of them.
+    int construcciones = 0;
     while (i < cuerpo.size()) {
         const QStringView resto = cuerpo.mid(i);
         if (resto.startsWith(separador)) return i;
@@ -26,6 +30,7 @@ qsizetype BuscaSeparador(QStringView cuerpo, QStringView separador) {
             (c == u'&' && (siguiente == u'&' || siguiente == u'#'))) {
             i += 2;
         } else if (c == u'#' && BuscaConstruccion(resto)) {
+            if (++construcciones > kMaxElemento) return -1;
             const QStringView abre = resto.left(5);
             const qsizetype largo = LongitudBloque(resto, abre, CierreDe(abre));
             i += largo > 0 ? largo : abre.size();

@@ -18,7 +18,8 @@ std::optional<QStringView> CuerpoConstruccion(QStringView texto, QStringView abr
 // The position in `cuerpo` of the first `separador` that stands outside every nested construct,
 // or -1. Nested constructs are skipped whole (an unclosed one by its opening tag, as the line
 // processor reads it), and so are the two-character literals "##", "&&" and "&#", so that a
-// separator is found exactly where the line processor would see one.
+// separator is found exactly where the line processor would see one. -1 too when more than
+// kMaxElemento nested constructs precede the separator.
 qsizetype BuscaSeparador(QStringView cuerpo, QStringView separador);
 
 } // namespace vornith::textengine
