@@ -38,7 +38,8 @@ bool Documento::SaveFile(const QString& ruta) {
     if (!d.ImagenesPerdidas.isEmpty()) {
         omitidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, s_.carpetas);
         const QSet<QString> perdidas(d.ImagenesPerdidas.begin(), d.ImagenesPerdidas.end());
-        omitidas.removeIf([&perdidas](const QString& nombre) { return !perdidas.contains(nombre); });
+        omitidas.removeIf(
+            [&perdidas](const QString& nombre) { return !perdidas.contains(nombre); });
     }
     const ErrorGuardado error =
         GuardaColeccion(ruta, d.Coleccion, d.Problemas, s_.carpetas, omitidas);

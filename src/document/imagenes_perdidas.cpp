@@ -11,9 +11,9 @@ namespace {
 // The names one to a line, the first kMostrados of them.
 QString Lista(const QStringList& nombres) {
     constexpr qsizetype kMostrados = 20;
-    QString lista = QStringLiteral("\r\n\r\n    ") +
-                    nombres.first(std::min(kMostrados, nombres.size()))
-                        .join(QStringLiteral("\r\n    "));
+    QString lista =
+        QStringLiteral("\r\n\r\n    ") +
+        nombres.first(std::min(kMostrados, nombres.size())).join(QStringLiteral("\r\n    "));
     if (nombres.size() > kMostrados)
         lista += QStringLiteral("\r\n    ... y ") + QString::number(nombres.size() - kMostrados) +
                  QStringLiteral(" más");
