@@ -168,6 +168,41 @@ TEST(SymbolFonts, CoreFontsResolveToInstalledFamilies) {
     }
 }
 
+// Markup may name any number of fonts: names nobody has share the family that draws them, and
+// the metrics kept are bounded while those in use stay valid.
+TEST(SymbolFonts, UnknownNamesShareTheFamilyThatDrawsThem) {
+    const QString a = FontResolver::familyFor(QStringLiteral("Fuente que no existe 1"));
+    EXPECT_TRUE(QFontDatabase::hasFamily(a)) << a.toStdString();
+    EXPECT_EQ(FontResolver::familyFor(QStringLiteral("Fuente que no existe 2")), a);
+
+    FontState estado;
+    const std::shared_ptr<TextMetrics::Entry> primera = TextMetrics::entry(estado, a);
+    const double ancho = primera->width(QStringLiteral("Hp"));
+    EXPECT_EQ(TextMetrics::entry(estado, a), primera);
+    for (std::size_t k = 1; k <= TextMetrics::kMaxEntries; ++k) {
+        estado.points = 12 + 0.01 * static_cast<double>(k);
+        TextMetrics::entry(estado, a);
+    }
+    estado.points = 12;
+    EXPECT_NE(TextMetrics::entry(estado, a), primera); // dropped and made again
+    EXPECT_EQ(primera->width(QStringLiteral("Hp")), ancho);
+
+    // A surface drawing in many sizes keeps drawing each size right.
+    PageBoxSurface page(796, 1125);
+    page.setFontName(QStringLiteral("Otra fuente que no existe"));
+    for (int k = 0; k < 2 * static_cast<int>(TextMetrics::kMaxEntries); ++k) {
+        page.setFontSize(8 + 0.05 * k);
+        page.moveTo(100, 100 + 10 * k);
+        page.print(QStringLiteral("x"));
+    }
+    page.setFontSize(12);
+    page.setFontName(QStringLiteral("Times New Roman"));
+    page.moveTo(900, 12000);
+    const double w = page.textWidth(QStringLiteral("Velocidad"));
+    page.print(QStringLiteral("Velocidad"));
+    EXPECT_DOUBLE_EQ(page.currentX(), 900 + w);
+}
+
 TEST(PrinterSurface, PdfJobHasOnePagePerPageAndPrinterGeometry) {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));

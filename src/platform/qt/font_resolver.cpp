@@ -1,5 +1,6 @@
 #include "platform/qt/font_resolver.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QRawFont>
@@ -20,6 +21,19 @@ bool familyHasAll(const QString& family, const QString& text) {
     return true;
 }
 
+// Any other name: the family that really draws it, so that the many names that fall back to
+// one family share its metrics. Markup may name any number of fonts: the table is bounded.
+QString resolvedFamily(const QString& name) {
+    constexpr qsizetype kMaxResolved = 1024;
+    static QHash<QString, QString> resolved;
+    const auto found = resolved.constFind(name);
+    if (found != resolved.constEnd()) return *found;
+    if (resolved.size() >= kMaxResolved) resolved.clear();
+    const QString family = QFontInfo(QFont(name)).family();
+    resolved.insert(name, family);
+    return family;
+}
+
 } // namespace
 
 QString FontResolver::familyFor(const QString& name) {
@@ -31,7 +45,9 @@ QString FontResolver::familyFor(const QString& name) {
         {QStringLiteral("courier new"), QStringLiteral("Liberation Mono")},
         {QStringLiteral("courier"), QStringLiteral("Liberation Mono")},
     };
-    return aliases.value(name.trimmed().toLower(), name);
+    const auto alias = aliases.constFind(name.trimmed().toLower());
+    if (alias != aliases.constEnd()) return *alias;
+    return resolvedFamily(name);
 }
 
 QString FontResolver::codedFamilyFor(CodedFont font, const QString& mappedText) {

@@ -22,7 +22,8 @@ struct FontState {
 // that hold their glyphs.
 class FontResolver {
 public:
-    // The installed family that stands for `name`.
+    // The installed family that stands for `name`: the metric twin of a Windows core font, or
+    // else the family Qt draws `name` with.
     static QString familyFor(const QString& name);
     // The family that draws `mappedText` of a coded font: the first candidate that has every
     // glyph of it.

@@ -62,12 +62,12 @@ TextMetrics::Entry* PainterSurface::recentMetrics() const {
     for (const RecentFont& r : recent_) {
         if (r.entry && r.points == font_.points && r.bold == font_.bold &&
             r.italic == font_.italic && r.name == font_.name)
-            return r.entry;
+            return r.entry.get();
     }
     RecentFont& r = recent_[nextRecent_];
     nextRecent_ = (nextRecent_ + 1) % recent_.size();
-    r = {font_.name, font_.points, font_.bold, font_.italic, &TextMetrics::entry(font_)};
-    return r.entry;
+    r = {font_.name, font_.points, font_.bold, font_.italic, TextMetrics::entry(font_)};
+    return r.entry.get();
 }
 
 double PainterSurface::textWidth(const QString& text) const {
@@ -138,17 +138,25 @@ quint32 PainterSurface::GlyphFont::glyphOf(QChar c) {
 
 PainterSurface::GlyphFont& PainterSurface::glyphFontFor(const TextMetrics::Entry& metrics) {
     if (glyphEntry_ != &metrics) {
-        std::unique_ptr<GlyphFont>& font = glyphFonts_[&metrics];
-        if (!font) {
+        auto found = glyphFonts_.find(&metrics);
+        if (found == glyphFonts_.end()) {
+            if (glyphFonts_.size() >= kMaxGlyphFonts) {
+                drawPendingText(); // it may wait in one of them
+                pending_.font = nullptr;
+                glyphFonts_.clear();
+            }
             // The font print() would draw with, resolved for this device as the painter does.
             const QFont drawn =
                 FontResolver::fontFor(font_, metrics.family, device()->logicalDpiY());
-            font = std::make_unique<GlyphFont>();
+            auto font = std::make_unique<GlyphFont>();
             font->raw = QRawFont::fromFont(QFont(drawn, device()));
             font->glyphs.fill(-1);
+            found = glyphFonts_
+                        .emplace(&metrics, EntryGlyphs{metrics.shared_from_this(), std::move(font)})
+                        .first;
         }
         glyphEntry_ = &metrics;
-        glyphFont_ = font.get();
+        glyphFont_ = found->second.font.get();
     }
     return *glyphFont_;
 }

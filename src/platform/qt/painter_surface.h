@@ -134,7 +134,7 @@ private:
         double points = 0;
         bool bold = false;
         bool italic = false;
-        TextMetrics::Entry* entry = nullptr;
+        std::shared_ptr<TextMetrics::Entry> entry;
     };
     mutable std::array<RecentFont, 8> recent_;
     mutable std::size_t nextRecent_ = 0; // the slot the next new font state replaces
@@ -142,9 +142,14 @@ private:
     bool drawFontValid_ = false;
     // Drawing one character with QPainter::drawText shapes it and looks its font up, and in a
     // PDF makes a text object of it; the engine prints one character at a time, so single
-    // characters are queued and drawn in runs. Drawing fonts by metrics entry (entries live
-    // for the whole run).
-    std::unordered_map<const TextMetrics::Entry*, std::unique_ptr<GlyphFont>> glyphFonts_;
+    // characters are queued and drawn in runs. Drawing fonts by metrics entry, each keeping its
+    // entry alive, so that no other entry takes its address; at most kMaxGlyphFonts of them.
+    struct EntryGlyphs {
+        std::shared_ptr<const TextMetrics::Entry> entry;
+        std::unique_ptr<GlyphFont> font;
+    };
+    static constexpr std::size_t kMaxGlyphFonts = 64;
+    std::unordered_map<const TextMetrics::Entry*, EntryGlyphs> glyphFonts_;
     const TextMetrics::Entry* glyphEntry_ = nullptr; // the entry of glyphFont_
     GlyphFont* glyphFont_ = nullptr;
     PendingText pending_;

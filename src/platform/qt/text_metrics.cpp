@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <list>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -54,34 +55,45 @@ TextMetrics::Shaped TextMetrics::shape(const FontState& state, const QString& te
     return {std::move(mapped), std::move(family)};
 }
 
-TextMetrics::Entry& TextMetrics::entry(const FontState& state, const QString& family) {
+std::shared_ptr<TextMetrics::Entry> TextMetrics::entry(const FontState& state,
+                                                       const QString& family) {
+    // Least recently used first out: markup may name any number of fonts and sizes, and every
+    // entry holds a font engine of Qt's.
     using Key = std::tuple<QString, double, bool, bool>;
-    static std::map<Key, std::unique_ptr<Entry>> entries;
+    using Used = std::list<std::pair<Key, std::shared_ptr<Entry>>>;
+    static Used used;
+    static std::map<Key, Used::iterator> index;
     const Key key{family, state.points, state.bold, state.italic};
-    auto found = entries.find(key);
-    if (found == entries.end()) {
-        const QFont font = FontResolver::fontFor(state, family, kMeasureDpi);
-        found = entries.emplace(key, std::make_unique<Entry>(font, family)).first;
+    if (const auto found = index.find(key); found != index.end()) {
+        used.splice(used.begin(), used, found->second);
+        return found->second->second;
     }
-    return *found->second;
+    const QFont font = FontResolver::fontFor(state, family, kMeasureDpi);
+    used.emplace_front(key, std::make_shared<Entry>(font, family));
+    index.emplace(key, used.begin());
+    if (used.size() > kMaxEntries) {
+        index.erase(used.back().first);
+        used.pop_back();
+    }
+    return used.front().second;
 }
 
-TextMetrics::Entry& TextMetrics::entry(const FontState& state) {
+std::shared_ptr<TextMetrics::Entry> TextMetrics::entry(const FontState& state) {
     return entry(state, FontResolver::familyFor(state.name));
 }
 
 double TextMetrics::width(const FontState& state, const QString& text) {
     const Shaped shaped = shape(state, text);
-    return entry(state, shaped.family).width(shaped.text);
+    return entry(state, shaped.family)->width(shaped.text);
 }
 
 double TextMetrics::height(const FontState& state, const QString& text) {
     const Shaped shaped = shape(state, text);
-    return entry(state, shaped.family).height;
+    return entry(state, shaped.family)->height;
 }
 
 double TextMetrics::ascent(const FontState& state) {
-    return entry(state, shape(state, QString()).family).ascent;
+    return entry(state, shape(state, QString()).family)->ascent;
 }
 
 } // namespace vornith

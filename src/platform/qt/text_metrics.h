@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 namespace vornith {
 
@@ -16,7 +17,7 @@ namespace vornith {
 class TextMetrics {
 public:
     // The metrics of one font state and family, with the widths measured so far.
-    struct Entry {
+    struct Entry : std::enable_shared_from_this<Entry> {
         Entry(const QFont& f, const QString& fam);
         QFont font;
         QString family;
@@ -39,10 +40,12 @@ public:
     };
     static Shaped shape(const FontState& state, const QString& text);
 
-    // The entry of `state` in `family`; entries live for the whole run.
-    static Entry& entry(const FontState& state, const QString& family);
+    // The entry of `state` in `family`. The most recently used kMaxEntries entries are kept;
+    // an entry lives on while someone holds it.
+    static std::shared_ptr<Entry> entry(const FontState& state, const QString& family);
     // The entry of `state` for ordinary (not byte-coded) fonts.
-    static Entry& entry(const FontState& state);
+    static std::shared_ptr<Entry> entry(const FontState& state);
+    static constexpr std::size_t kMaxEntries = 256;
 
     static double width(const FontState& state, const QString& text);
     static double height(const FontState& state, const QString& text);
