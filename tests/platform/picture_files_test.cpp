@@ -92,6 +92,22 @@ TEST_F(PictureFolderTest, EachFileIsDecodedOnceUntilForgotten) {
     EXPECT_NE(loader.load(QStringLiteral("nuevo.png")), nullptr);
 }
 
+TEST_F(PictureFolderTest, PicturesBeyondThePixelBudgetAreNoPictures) {
+    // One bit per pixel: small to write, large once decoded.
+    const auto escribe = [this](const QString& name, int w, int h) {
+        QImage image(w, h, QImage::Format_Mono);
+        image.fill(1);
+        ASSERT_TRUE(image.save(QDir(folders.img).filePath(name), "PNG"));
+    };
+    escribe(QStringLiteral("justa.png"), 4000, 4000);
+    escribe(QStringLiteral("grande.png"), 4000, 4001);
+    QtPictureLoader loader(folders);
+    const auto justa = loader.load(QStringLiteral("justa.png"));
+    ASSERT_NE(justa, nullptr);
+    EXPECT_EQ(qint64{justa->widthPixels()} * justa->heightPixels(), QtPictureLoader::kMaxPixels);
+    EXPECT_EQ(loader.load(QStringLiteral("grande.png")), nullptr);
+}
+
 TEST_F(PictureFolderTest, UnreadableFileIsNoPicture) {
     QFile junk(QDir(folders.img).filePath(QStringLiteral("junk.gif")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));

@@ -5,6 +5,24 @@
 
 namespace vornith {
 
+namespace {
+
+// The picture in the file, or a null image when it cannot be decoded or has more pixels than
+// the budget. The size is read from the header first, so an oversized picture is never
+// decoded.
+QImage readWithinBudget(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const auto withinBudget = [](QSize size) {
+        return qint64{size.width()} * size.height() <= QtPictureLoader::kMaxPixels;
+    };
+    if (const QSize size = reader.size(); size.isValid() && !withinBudget(size)) return {};
+    QImage image = reader.read();
+    return withinBudget(image.size()) ? image : QImage();
+}
+
+} // namespace
+
 std::shared_ptr<const Picture> QtPictureLoader::load(const QString& name) {
     const QString key = name.toCaseFolded();
     auto path = paths_.constFind(key);
@@ -15,9 +33,7 @@ std::shared_ptr<const Picture> QtPictureLoader::load(const QString& name) {
     }
     auto picture = pictures_.constFind(*path);
     if (picture == pictures_.constEnd()) {
-        QImageReader reader(*path);
-        reader.setDecideFormatFromContent(true);
-        QImage image = reader.read();
+        QImage image = readWithinBudget(*path);
         picture = pictures_.insert(
             *path, image.isNull() ? nullptr : std::make_shared<QtPicture>(std::move(image)));
     }

@@ -28,6 +28,9 @@ public:
         : folders_(std::move(folders)) {}
     std::shared_ptr<const Picture> load(const QString& name) override;
     void forget(const QString& name) override;
+    // A diagram needs no more pixels than this. A few kilobytes of PNG can ask for far more;
+    // such a picture is no picture (the drawer shows its placeholder).
+    static constexpr qint64 kMaxPixels = 16'000'000;
 
 private:
     PictureFolders folders_;
