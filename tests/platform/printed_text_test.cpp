@@ -184,6 +184,14 @@ TEST(PrintedText, PdfGlyphsSitWherePrintedAndReadBackAsTheirText) {
         const CodedFont codificada = codedFontOf(i.fuente.name);
         impreso += codificada == CodedFont::None ? i.texto : mapCodedText(codificada, i.texto);
     }
+    // A character waiting in a run when a line is drawn is drawn before the line, one printed
+    // after it in the same font after it.
+    aplica(papel, {FontState(), 0, 300, 1600, QString()});
+    papel.print(QStringLiteral("x"));
+    papel.line(0, 1500, 100, 1500, 0);
+    papel.moveTo(500, 1600);
+    papel.print(QStringLiteral("y"));
+    impreso += QStringLiteral("xy");
     ASSERT_TRUE(job->endDoc());
 
     QFile archivo(pdf);
@@ -207,7 +215,8 @@ TEST(PrintedText, PdfGlyphsSitWherePrintedAndReadBackAsTheirText) {
             EXPECT_NEAR(twips.y(), esperado.y(), 1.0) << "glyph " << g;
         }
     }
-    EXPECT_EQ(contenido.glifos.size(), g);
+    EXPECT_EQ(contenido.glifos.size(), g + 2);
+    EXPECT_TRUE(contenido.orden.endsWith("gmg")) << contenido.orden.right(10).toStdString();
     // One text object per run, not per character.
     EXPECT_LT(flujos.front().count("BT"), 20);
 

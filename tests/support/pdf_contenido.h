@@ -22,6 +22,7 @@ struct GlifoPdf {
 struct ContenidoPdf {
     std::vector<GlifoPdf> glifos;
     std::vector<QPointF> trazos; // the point of every "m"
+    QByteArray orden;            // 'g' for each glyph, 'm' for each path start, in order
 };
 
 // The page content streams of `pdf`, decompressed, in the order they appear in the file.
@@ -65,10 +66,9 @@ inline ContenidoPdf LeeContenido(const QByteArray& flujo) {
             continue;
         }
         qsizetype j = i + 1;
-        if (ch == '<') {
-            j = flujo.indexOf('>', i) + 1;
-        } else if (ch == '[') {
-            j = flujo.indexOf(']', i) + 1;
+        if (ch == '<' || ch == '[') {
+            j = flujo.indexOf(ch == '<' ? '>' : ']', i) + 1;
+            if (j == 0) break; // unterminated: the rest is no content
         } else {
             while (j < flujo.size() && !QByteArray(" \n\r<[/").contains(flujo[j]))
                 ++j;
@@ -81,26 +81,29 @@ inline ContenidoPdf LeeContenido(const QByteArray& flujo) {
             operandos.push_back(t);
             continue;
         }
-        if (t == "q")
+        if (t == "q") {
             pila.push_back(ctm);
-        else if (t == "Q" && !pila.empty()) {
+        } else if (t == "Q" && !pila.empty()) {
             ctm = pila.back();
             pila.pop_back();
-        } else if (t == "cm" && operandos.size() == 6)
+        } else if (t == "cm" && operandos.size() == 6) {
             ctm = matriz() * ctm;
-        else if (t == "BT")
+        } else if (t == "BT") {
             linea = QTransform();
-        else if (t == "Tf" && operandos.size() == 2)
+        } else if (t == "Tf" && operandos.size() == 2) {
             fuente = operandos[0];
-        else if (t == "Tm" && operandos.size() == 6)
+        } else if (t == "Tm" && operandos.size() == 6) {
             linea = matriz();
-        else if (t == "Td" && operandos.size() == 2)
+        } else if (t == "Td" && operandos.size() == 2) {
             linea = QTransform::fromTranslate(numero(0), numero(1)) * linea;
-        else if (t == "Tj" && operandos.size() == 1)
+        } else if (t == "Tj" && operandos.size() == 1) {
             c.glifos.push_back({fuente, operandos[0].mid(1, operandos[0].size() - 2),
                                 (linea * ctm).map(QPointF())});
-        else if (t == "m" && operandos.size() == 2)
+            c.orden += 'g';
+        } else if (t == "m" && operandos.size() == 2) {
             c.trazos.push_back(ctm.map(QPointF(numero(0), numero(1))));
+            c.orden += 'm';
+        }
         operandos.clear();
     }
     return c;

@@ -142,7 +142,6 @@ PainterSurface::GlyphFont& PainterSurface::glyphFontFor(const TextMetrics::Entry
         if (found == glyphFonts_.end()) {
             if (glyphFonts_.size() >= kMaxGlyphFonts) {
                 drawPendingText(); // it may wait in one of them
-                pending_.font = nullptr;
                 glyphFonts_.clear();
             }
             // The font print() would draw with, resolved for this device as the painter does.
@@ -162,18 +161,28 @@ PainterSurface::GlyphFont& PainterSurface::glyphFontFor(const TextMetrics::Entry
 }
 
 void PainterSurface::drawPendingText() {
-    if (pending_.glyphs.isEmpty()) return;
-    {
+    if (pending_.empty()) return;
+    QPainter& p = activePainter();
+    for (const PendingText& text : pending_) {
         QGlyphRun run;
-        run.setRawFont(pending_.font->raw);
-        run.setGlyphIndexes(pending_.glyphs);
-        run.setPositions(pending_.positions);
-        QPainter& p = activePainter();
-        p.setPen(toQColor(pending_.colour));
+        run.setRawFont(text.font->raw);
+        run.setGlyphIndexes(text.glyphs);
+        run.setPositions(text.positions);
+        p.setPen(toQColor(text.colour));
         p.drawGlyphRun(QPointF(), run);
     }
-    pending_.glyphs.clear();
-    pending_.positions.clear();
+    pending_.clear();
+}
+
+PainterSurface::PendingText& PainterSurface::pendingRunFor(const GlyphFont& font) {
+    for (auto run = pending_.rbegin(); run != pending_.rend(); ++run) {
+        if (run->font == &font && run->colour == fore_) return *run;
+        // On the page box glyphs overlap in print order: only the last run takes more.
+        if (kind_ == SurfaceKind::PageBox) break;
+    }
+    if (kind_ == SurfaceKind::PageBox) drawPendingText();
+    pending_.push_back({&font, fore_, {}, {}});
+    return pending_.back();
 }
 
 void PainterSurface::print(const QString& text) {
@@ -185,13 +194,9 @@ void PainterSurface::print(const QString& text) {
     if (m && text.size() == 1 && !font_.underline && !font_.strikethru) {
         GlyphFont& font = glyphFontFor(*m);
         if (const quint32 glyph = font.glyphOf(text[0])) {
-            if (pending_.font != &font || pending_.colour != fore_) {
-                drawPendingText();
-                pending_.font = &font;
-                pending_.colour = fore_;
-            }
-            pending_.glyphs.append(glyph);
-            pending_.positions.append(QPointF(x_, y_ + m->ascent));
+            PendingText& run = pendingRunFor(font);
+            run.glyphs.append(glyph);
+            run.positions.append(QPointF(x_, y_ + m->ascent));
             x_ += m->width(text);
             return;
         }

@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class QPaintDevice;
 
@@ -97,7 +98,7 @@ private:
         // from the font and left to Qt's font fallback.
         quint32 glyphOf(QChar c);
     };
-    // Characters printed one after another in one font and colour, drawn as one glyph run.
+    // Characters printed in one font and colour, drawn as one glyph run.
     struct PendingText {
         const GlyphFont* font = nullptr;
         Rgb colour = 0;
@@ -106,6 +107,8 @@ private:
     };
 
     QPainter& activePainter();
+    // The waiting run that takes the next character of `font` in the current colour.
+    PendingText& pendingRunFor(const GlyphFont& font);
     QPen penFor(Rgb colour) const;
     // The drawing font of the font state measured by `metrics`.
     GlyphFont& glyphFontFor(const TextMetrics::Entry& metrics);
@@ -152,7 +155,10 @@ private:
     std::unordered_map<const TextMetrics::Entry*, EntryGlyphs> glyphFonts_;
     const TextMetrics::Entry* glyphEntry_ = nullptr; // the entry of glyphFont_
     GlyphFont* glyphFont_ = nullptr;
-    PendingText pending_;
+    // Runs waiting to be drawn, in order. The page box keeps one. The printer keeps one per font
+    // and colour until something else is drawn: a PDF writes each run as a text object with
+    // its own state and font selection, and the engine switches fonts every few characters.
+    std::vector<PendingText> pending_;
 };
 
 } // namespace vornith
