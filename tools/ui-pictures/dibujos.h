@@ -21,5 +21,7 @@ std::vector<Dibujo> dibujosMarcos();
 std::vector<Dibujo> dibujosPropiedades();
 // The collate pictures of the print dialog.
 std::vector<Dibujo> dibujosImprimir();
+// The wizard's pictures; the subject pictures go to a folder of their own.
+std::vector<Dibujo> dibujosAsistente();
 
 } // namespace vornith::ui_pictures

@@ -4,6 +4,7 @@
 #include "dibujos.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -23,10 +24,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     using namespace vornith::ui_pictures;
-    for (const auto& familia : {dibujosMarcos(), dibujosPropiedades(), dibujosImprimir()}) {
+    for (const auto& familia :
+         {dibujosMarcos(), dibujosPropiedades(), dibujosImprimir(), dibujosAsistente()}) {
         for (const Dibujo& dibujo : familia) {
-            const QString path = folder.filePath(dibujo.archivo);
-            if (!dibujo.imagen.save(path, "PNG")) {
+            const QString path = QDir::cleanPath(folder.filePath(dibujo.archivo));
+            // The format follows the file's extension.
+            if (!QDir().mkpath(QFileInfo(path).path()) || !dibujo.imagen.save(path)) {
                 err << "vornith-ui-pictures: cannot write " << path << '\n';
                 return 1;
             }
