@@ -2,12 +2,14 @@
 
 #include "dialogs/frm_imprimir.h"
 #include "dialogs/frm_prop_col.h"
+#include "dialogs/frm_wizard.h"
 
 namespace vornith::dialogs {
 
-void DialogosQt::Asistente(QWidget*, document::DatosColeccion&, document::ListaTemas&,
-                           ResultadosDialogos& r) {
-    r.PropiedadesAceptadas = false;
+void DialogosQt::Asistente(QWidget* padre, document::DatosColeccion& Coleccion,
+                           document::ListaTemas& Temas, ResultadosDialogos& r) {
+    FrmWizard dialogo(padre, Coleccion, Temas, r, s_);
+    dialogo.Muestra();
 }
 
 void DialogosQt::Propiedades(QWidget* padre, document::DatosColeccion& Coleccion,

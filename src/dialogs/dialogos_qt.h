@@ -31,8 +31,6 @@ class DialogosQt final : public Dialogos {
   public:
     explicit DialogosQt(ServiciosDialogos servicios) : s_(std::move(servicios)) {}
 
-    // The new-collection wizard is not built yet: the collection is left as it is and the
-    // outcome is "not accepted".
     void Asistente(QWidget* padre, document::DatosColeccion& Coleccion, document::ListaTemas& Temas,
                    ResultadosDialogos& r) override;
     void Propiedades(QWidget* padre, document::DatosColeccion& Coleccion,
