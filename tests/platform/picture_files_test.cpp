@@ -108,6 +108,23 @@ TEST_F(PictureFolderTest, PicturesBeyondThePixelBudgetAreNoPictures) {
     EXPECT_EQ(loader.load(QStringLiteral("grande.png")), nullptr);
 }
 
+TEST_F(PictureFolderTest, DecodedPicturesKeptStayWithinTheMemoryGiven) {
+    for (const char* name : {"a.png", "b.png", "c.png"})
+        writeImage(folders.img, QString::fromLatin1(name), 40, 20); // 3200 bytes decoded
+    QtPictureLoader loader(folders, 7000);
+    const auto a = loader.load(QStringLiteral("a.png"));
+    const auto b = loader.load(QStringLiteral("b.png"));
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(loader.load(QStringLiteral("a.png")), a);
+    // A third does not fit: the oldest is let go and read again when asked for.
+    EXPECT_NE(loader.load(QStringLiteral("c.png")), nullptr);
+    EXPECT_EQ(loader.load(QStringLiteral("b.png")), b);
+    const auto again = loader.load(QStringLiteral("a.png"));
+    ASSERT_NE(again, nullptr);
+    EXPECT_NE(again, a);
+    EXPECT_EQ(again->widthPixels(), 40);
+}
+
 TEST_F(PictureFolderTest, UnreadableFileIsNoPicture) {
     QFile junk(QDir(folders.img).filePath(QStringLiteral("junk.gif")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));

@@ -31,21 +31,35 @@ std::shared_ptr<const Picture> QtPictureLoader::load(const QString& name) {
         if (found.isEmpty()) return nullptr;
         path = paths_.insert(key, std::move(found));
     }
-    auto picture = pictures_.constFind(*path);
-    if (picture == pictures_.constEnd()) {
-        QImage image = readWithinBudget(*path);
-        picture = pictures_.insert(
-            *path, image.isNull() ? nullptr : std::make_shared<QtPicture>(std::move(image)));
-    }
-    return *picture;
+    if (const auto picture = pictures_.constFind(*path); picture != pictures_.constEnd())
+        return *picture;
+    const QString file = *path;
+    QImage image = readWithinBudget(file);
+    const qint64 bytes = image.sizeInBytes();
+    while (!cacheOrder_.isEmpty() && cachedBytes_ + bytes > maxCachedBytes_)
+        drop(cacheOrder_.front());
+    auto picture = image.isNull() ? nullptr : std::make_shared<QtPicture>(std::move(image));
+    pictures_.insert(file, picture);
+    cacheOrder_.append(file);
+    cachedBytes_ += bytes;
+    return picture;
 }
 
 void QtPictureLoader::forget(const QString& name) {
     const QString key = name.toCaseFolded();
     paths_.remove(key);
-    pictures_.removeIf([&key](const auto& entry) {
-        return QFileInfo(entry.key()).fileName().toCaseFolded() == key;
-    });
+    const QList<QString> paths = cacheOrder_;
+    for (const QString& path : paths) {
+        if (QFileInfo(path).fileName().toCaseFolded() == key) drop(path);
+    }
+}
+
+void QtPictureLoader::drop(const QString& path) {
+    const auto picture = pictures_.constFind(path);
+    if (picture == pictures_.constEnd()) return;
+    if (*picture) cachedBytes_ -= (*picture)->image().sizeInBytes();
+    pictures_.erase(picture);
+    cacheOrder_.removeOne(path);
 }
 
 } // namespace vornith

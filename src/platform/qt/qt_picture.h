@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QList>
 
 namespace vornith {
 
@@ -24,16 +25,27 @@ private:
 // passes decode nothing again and a PDF embeds each picture once.
 class QtPictureLoader final : public PictureLoader {
 public:
-    explicit QtPictureLoader(PictureFolders folders = defaultPictureFolders())
-        : folders_(std::move(folders)) {}
+    // The decoded pictures kept at once take at most `maxCachedBytes`; past that the oldest
+    // are let go (those still drawn stay alive with their users).
+    explicit QtPictureLoader(PictureFolders folders = defaultPictureFolders(),
+                             qint64 maxCachedBytes = kMaxCachedBytes)
+        : folders_(std::move(folders)), maxCachedBytes_(maxCachedBytes) {}
     std::shared_ptr<const Picture> load(const QString& name) override;
     void forget(const QString& name) override;
     // A diagram needs no more pixels than this. A few kilobytes of PNG can ask for far more;
     // such a picture is no picture (the drawer shows its placeholder).
     static constexpr qint64 kMaxPixels = 16'000'000;
+    // Room for a few hundred diagrams; a collection naming many large pictures is not all kept.
+    static constexpr qint64 kMaxCachedBytes = 256 * 1024 * 1024;
 
 private:
+    // Lets the decoded picture of `path` go.
+    void drop(const QString& path);
+
     PictureFolders folders_;
+    qint64 maxCachedBytes_;
+    qint64 cachedBytes_ = 0;
+    QList<QString> cacheOrder_; // paths in the order they were decoded
     // Case-folded name -> the file found for it. Names not found are looked up every time, so
     // a file that appears later is seen.
     QHash<QString, QString> paths_;
