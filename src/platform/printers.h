@@ -9,6 +9,13 @@
 
 namespace vornith {
 
+// The unprintable edges of the A4 page, in twips. A printer surface's origin is the top-left
+// corner of the printable area inside them.
+inline constexpr double kUnprintableLeft = 348;
+inline constexpr double kUnprintableRight = 148;
+inline constexpr double kUnprintableTop = 287;
+inline constexpr double kUnprintableBottom = 286;
+
 // A printed document in progress: the printer surface of its pages, with page control.
 class PrintJob {
 public:

@@ -1,6 +1,7 @@
 #include "textengine/page_entry.h"
 
 #include "platform/event_loop.h"
+#include "platform/printers.h"
 #include "platform/surface.h"
 #include "platform/units.h"
 #include "textengine/line_processor.h"
@@ -95,10 +96,10 @@ void fijaGeometria(EstadoMotor& m, const Surface& d) {
         const double margen = kMargenPantallaMm * kTwipsPerMm;
         m.AnchoPagina = d.widthTwips();
         m.AltoPagina = d.heightTwips();
-        m.MargenIzqPagina = margen - 348;
-        m.MargenDerPagina = margen - 148;
-        m.MargenSupPagina = margen - 287;
-        m.MargenInfPagina = margen - 286;
+        m.MargenIzqPagina = margen - kUnprintableLeft;
+        m.MargenDerPagina = margen - kUnprintableRight;
+        m.MargenSupPagina = margen - kUnprintableTop;
+        m.MargenInfPagina = margen - kUnprintableBottom;
     }
 }
 

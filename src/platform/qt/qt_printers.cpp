@@ -13,13 +13,6 @@ namespace vornith {
 
 namespace {
 
-// The unprintable edges of the page, in twips, as the printer reports them: the surface's
-// origin is the top-left corner of the printable area.
-constexpr double kOffsetLeft = 348;
-constexpr double kOffsetRight = 148;
-constexpr double kOffsetTop = 287;
-constexpr double kOffsetBottom = 286;
-
 class PrinterSurface final : public PainterSurface {
 public:
     explicit PrinterSurface(QPrinter& printer)
@@ -66,8 +59,8 @@ public:
         const double mmPerTwip = 25.4 / 1440.0;
         printer_.setPageLayout(QPageLayout(
             QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(kOffsetLeft * mmPerTwip, kOffsetTop * mmPerTwip, kOffsetRight * mmPerTwip,
-                      kOffsetBottom * mmPerTwip),
+            QMarginsF(kUnprintableLeft * mmPerTwip, kUnprintableTop * mmPerTwip,
+                      kUnprintableRight * mmPerTwip, kUnprintableBottom * mmPerTwip),
             QPageLayout::Millimeter));
         surface_ = std::make_unique<PrinterSurface>(printer_);
     }
