@@ -15,7 +15,8 @@ namespace vornith::document {
 // The numeric value at the front of `texto`: leading blanks skipped, then a sign, digits, a
 // decimal point and an exponent (E or D) as far as they form a number; reading stops at the
 // first character that cannot continue it, and nothing readable gives 0. No value when the
-// number does not fit a double.
+// number does not fit a double, so that a file holding one is refused (the markup's
+// NumeroInicial reads such a number as 0 and draws on).
 std::optional<double> ValorNumerico(QStringView texto);
 
 // `texto` as a whole number, blanks around it allowed and nothing else: the same number syntax

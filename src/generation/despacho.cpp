@@ -25,6 +25,9 @@ const QLatin1String kFinRegistro("\r\n");
 
 // The leading number of a text, as the fields of a code are read: blanks are ignored, then an
 // optional sign, digits with an optional decimal part and exponent. 0 when there is none.
+// Unlike the markup's NumeroInicial and the collection file's ValorNumerico, blanks inside the
+// number are skipped too and a number too large for a double is infinite, so that the code's
+// seed check fails with an overflow instead of reading a wrong seed.
 double NumeroInicial(const QString& texto) {
     std::string s;
     for (const QChar c : texto) {

@@ -44,7 +44,9 @@ qsizetype LongitudBloque(QStringView texto, QStringView abre, QStringView cierra
 void SeparaFigura(const QString& figura, QString& nombre, double& a, double& b);
 
 // The leading decimal number of `texto` (blanks before it skipped, sign, fraction and exponent
-// allowed); 0 when there is none or it is out of range.
+// allowed); 0 when there is none or it is out of range. Markup values are drawn, never refused, so
+// a number no double holds is the harmless 0 (the file reader's ValorNumerico reports it, and
+// generation's reader of code fields makes it an overflow).
 double NumeroInicial(QStringView texto);
 
 } // namespace vornith::textengine
