@@ -204,30 +204,6 @@ TEST(Anillo, DamagedRingsShowTheErrorMark) {
     EXPECT_EQ(p.ops.front().state.foreColor, rgb(255, 0, 0));
     EXPECT_EQ(primerTexto(p.ops, QStringLiteral("x"))->state.foreColor, 0u);
     EXPECT_EQ(deClase(p.ops, DrawOp::Kind::Line).size(), 7u);
-
-    // Texts and settings that no ring tag gives, in both passes.
-    const std::vector<std::tuple<QString, int, QChar>> casos = {
-        {"", 6, u'V'},           {"#A6V(", 6, u'V'},       {"#A6V(S#A5V)", 6, u'V'},
-        {"#A6V(#A6V)", 0, u'V'}, {"#A6V(#A6V)", 10, u'V'}, {"#A6V(#A6V)", 6, u'X'},
-    };
-    for (const auto& [texto, n, orientacion] : casos) {
-        SCOPED_TRACE(texto.toStdString() + " n=" + std::to_string(n));
-        Motor motor;
-        RecordingSurface r;
-        r.setFontItalic(true);
-        const Fuente antes = fuenteDe(r);
-        int numeros[2] = {0, 0};
-        for (const int modo : {0, 1}) {
-            motor.motor.ModoDibujo = modo;
-            motor.motor.NumElemento = 2;
-            DibujaAnillo(motor.motor, texto, r, n, false, orientacion);
-            numeros[modo] = motor.motor.NumElemento;
-            EXPECT_EQ(fuenteDe(r), antes);
-        }
-        EXPECT_EQ(numeros[0], numeros[1]);
-        EXPECT_EQ(textos(r.ops()).join(QString()), QStringLiteral("*ERROR*"));
-        EXPECT_TRUE(deClase(r.ops(), DrawOp::Kind::Line).empty());
-    }
 }
 
 } // namespace

@@ -187,46 +187,6 @@ TEST(Cociente, AMissingSeparatorShowsTheErrorMark) {
     }
 }
 
-// Every drawer of this family, called directly with damaged texts, in both passes: no read
-// outside the text, the same numbering in both passes, the font as it was.
-TEST(FraccionesYEscritos, DamagedTextsAreHandledInBothPasses) {
-    using Dibujante = void (*)(EstadoMotor&, const QString&, Surface&);
-    const std::vector<std::pair<Dibujante, QStringList>> casos = {
-        {DibujaCociente,
-         {"", "#", "#COC(", "#COC)", "#COC(#COC", "#COC(#N)(", "#DDL(#L)", "#COC(#N)(#N)"}},
-        {DibujaPotencia, {"", "#POT(", "#EXP(", "#EXP(#EXP", "#POT(#PB)(", "#POT(a#POT)"}},
-        {DibujaSubSuper, {"", "#SPB(", "#SPB(#T)(#SPB)", "#SPB(Lx#SPB)", "#SPB(#T)"}},
-        {DibujaApilado,
-         {"", "#TST(", "#TST(a#TST)", "#TST(a#TS)(#TST)", "#TST(a#TS)(#ST1(x#TST)",
-          "#TST(a#TS)(#ST1(x#ST1)#ST3(y#ST3)#TST)", "#TST(a#TS)(x#ST1(y#ST1)#TST)"}},
-        {DibujaImagen,
-         {"", "#IMG(", "#IMG('A.GIF#IMG)", "#IMG(DXmm=3#IMG)", "#IMG(DYmm:#IMG)",
-          "#IMG(DXmm=1e300:DYmm=2:#IMG)"}},
-    };
-    for (const auto& [dibuja, textosMalos] : casos) {
-        for (const QString& texto : textosMalos) {
-            SCOPED_TRACE(texto.toStdString());
-            Motor m;
-            RecordingSurface s;
-            s.setFontItalic(true);
-            const Fuente antes = fuenteDe(s);
-            int numeros[2] = {0, 0};
-            for (const int modo : {0, 1}) {
-                m.motor.ModoDibujo = modo;
-                m.motor.NumElemento = 2;
-                s.moveTo(1000, 2000);
-                dibuja(m.motor, texto, s);
-                numeros[modo] = m.motor.NumElemento;
-                EXPECT_EQ(fuenteDe(s), antes);
-                EXPECT_EQ(m.motor.NivelCociente, 0);
-                EXPECT_EQ(m.motor.NivelExponente, 0);
-            }
-            EXPECT_EQ(numeros[0], numeros[1]);
-            EXPECT_TRUE(textos(s.ops()).join(QString()).contains(u"*ERROR*"));
-        }
-    }
-}
-
 // Cut short or with one character lost anywhere, a line of every construct of the family still
 // lays out the same in both passes.
 TEST(FraccionesYEscritos, TruncatedAndDamagedLinesKeepBothPassesInStep) {

@@ -167,53 +167,5 @@ TEST(Decoracion, TheThicknessStopsAtOneTwipAndThePenAtOnePixel) {
     }
 }
 
-// Every drawer of radicals, rows, marks and arrows, called directly with damaged texts in both
-// passes: the error mark, no read outside the text, the same numbering in both passes, the font
-// and the text colour as they were.
-TEST(RaicesFilasYMarcas, DamagedTextsShowTheErrorMarkInBothPasses) {
-    using Dibujante = void (*)(EstadoMotor&, const QString&, Surface&);
-    const std::vector<std::pair<Dibujante, QStringList>> casos = {
-        {DibujaRaiz,
-         {"", "#", "#SQR(", "#SQR(x", "#SQR(x#CUR)", "#ABC(x#ABC)", "#RAD(#RI(", "#RAD(#RI(#RAD)",
-          "#RAD(#RI(3#RI#RAD)"}},
-        {DibujaFilas,
-         {"", "#RWS(", "#RWS(L", "#RWS(L#RWS", "#RWS(L#RW1(#RWS)",
-          "#RWS(C#RW1(a#RW1)#RW3(b#RW3)#RWS)", "#RWS(#RW1(a#RW1)#RWS)"}},
-        {DibujaDecoracion,
-         {"", "#VE", "#VEC(", "#VEC(x", "#VEC(x#VED)", "#XYZ(x#XYZ)", "#INT(x#INT)"}},
-        {DibujaFlechaTexto,
-         {"", "#ATX(", "#ATX(#T)(", "#ATX(a#T)(b", "#ATX(a#T)(b#ATS)", "#ATX(ab#ATX)",
-          "#ATX(a#T)b#ATX)"}},
-    };
-    const Rgb azul = InterpretaColor(QStringLiteral("Azul"));
-    for (const auto& [dibuja, textosMalos] : casos) {
-        for (const QString& texto : textosMalos) {
-            SCOPED_TRACE(texto.toStdString());
-            Motor m;
-            RecordingSurface s;
-            s.setFontItalic(true);
-            s.setForeColor(azul);
-            const Fuente antes = fuenteDe(s);
-            int numeros[2] = {0, 0};
-            for (const int modo : {0, 1}) {
-                m.motor.ModoDibujo = modo;
-                m.motor.NumElemento = 2;
-                s.moveTo(1000, 2000);
-                dibuja(m.motor, texto, s);
-                numeros[modo] = m.motor.NumElemento;
-                EXPECT_EQ(fuenteDe(s), antes);
-                EXPECT_EQ(s.foreColor(), azul);
-                EXPECT_EQ(s.drawWidth(), 1);
-                EXPECT_EQ(m.motor.NivelCociente, 0);
-                if (modo == 0) {
-                    EXPECT_TRUE(s.ops().empty());
-                }
-            }
-            EXPECT_EQ(numeros[0], numeros[1]);
-            EXPECT_TRUE(textos(s.ops()).join(QString()).contains(u"*ERROR*"));
-        }
-    }
-}
-
 } // namespace
 } // namespace vornith::textengine::test

@@ -142,25 +142,6 @@ TEST(UDB, DamagedBranchesShowTheErrorMark) {
     // An unclosed left part: the mark stands as the left part, the rest as the right one.
     p = dosPasadas(m, s, QStringLiteral("#UDB(CSS#R1(#LP(HO#R1)#UDB)"), 1000, 2000);
     EXPECT_EQ(textos(p.ops).join(QString()), QStringLiteral("CHO*ERROR*"));
-
-    for (const QString& texto :
-         QStringList{"", "#UDB(", "#UDB(#UDB", "#UDB)", "#UDB(#UDB)", "#UDB(C#COC)"}) {
-        SCOPED_TRACE(texto.toStdString());
-        Motor motor;
-        RecordingSurface r;
-        r.setFontItalic(true);
-        const Fuente antes = fuenteDe(r);
-        int numeros[2] = {0, 0};
-        for (const int modo : {0, 1}) {
-            motor.motor.ModoDibujo = modo;
-            motor.motor.NumElemento = 2;
-            DibujaUDB(motor.motor, texto, r);
-            numeros[modo] = motor.motor.NumElemento;
-            EXPECT_EQ(fuenteDe(r), antes);
-        }
-        EXPECT_EQ(numeros[0], numeros[1]);
-        EXPECT_EQ(textos(r.ops()).join(QString()), QStringLiteral("*ERROR*"));
-    }
 }
 
 } // namespace
