@@ -19,8 +19,8 @@
 #include <benchmark/benchmark.h>
 
 #include <charconv>
-#include <initializer_list>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 namespace vornith::bench {
@@ -51,12 +51,14 @@ struct Tipo {
     int cantidad;
 };
 
-// The core with a page box of the A4 page at zoom 1 and generation seeded with 7.
+// The core with a page box of the A4 page at zoom 1 and generation seeded with 7, its
+// pictures in `carpetas`.
 struct NucleoBench {
-    NucleoBench()
-        : caja(796, 1125), nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes,
-                                   impresoras, defaultPictureFolders()},
-                                  ventana) {}
+    explicit NucleoBench(const PictureFolders& carpetas = defaultPictureFolders())
+        : caja(796, 1125), imagenes(carpetas),
+          nucleo(
+              {azar, caja, cursor, eventos, avisos, portapapeles, imagenes, impresoras, carpetas},
+              ventana) {}
 
     // A new collection of the given rows, solutions after each problem.
     void nueva(std::initializer_list<Tipo> tipos) {

@@ -5,11 +5,6 @@
 #include "document/archivo_coleccion.h"
 #include "document/disco_coleccion.h"
 #include "platform/measuring_surface.h"
-#include "platform/qt/page_box_surface.h"
-#include "platform/qt/qt_picture.h"
-#include "textengine/estado_motor.h"
-#include "textengine/markup.h"
-#include "textengine/notation.h"
 #include "textengine/page_entry.h"
 
 #include "bench_support.h"
@@ -39,14 +34,9 @@ double residenteMB() {
     return 0;
 }
 
-struct Motor {
-    explicit Motor(const PictureFolders& carpetas) : imagenes(carpetas), caja(796, 1125) {
-        textengine::FijaNotacion(motor.notacion);
-        textengine::IniciaMotor(motor);
-        motor.pictures = &imagenes;
-        motor.eventLoop = &eventos;
-        motor.printerCount = 1;
-    }
+// The engine of the core, on its page box.
+struct Motor : NucleoBench {
+    explicit Motor(const PictureFolders& carpetas) : NucleoBench(carpetas) {}
     // One page of `texto`, measured or drawn on the page box.
     void pagina(const QString& texto, bool dibuja) {
         double tamano = 12;
@@ -55,10 +45,7 @@ struct Motor {
         destino.clear();
         textengine::DibujaTextoFormateado(motor, texto, tamano, destino);
     }
-    textengine::EstadoMotor motor;
-    QtPictureLoader imagenes;
-    NoYield eventos;
-    PageBoxSurface caja;
+    textengine::EstadoMotor& motor = nucleo.motor;
 };
 
 QString repite(const QString& s, qsizetype n) {
