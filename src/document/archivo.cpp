@@ -90,6 +90,7 @@ bool Documento::OpenFile(const QString& ruta) {
     d.ArchivoActual = ruta;
     d.ImagenesPerdidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, s_.carpetas);
     d.ImagenesPerdidasAvisadas = false;
+    d.ProblemasCortados.clear();
     s_.ventana.ActualizaMenusCheckeados();
     ComponerColeccion(1);
     d.Modificado = false;

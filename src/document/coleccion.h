@@ -76,6 +76,8 @@ struct EstadoDocumento {
     QString ArchivoActual;
     // Pictures the opened file named but could not give: saves leave them out, and the first
     // save that does says so.
+    // Problems with a block taller than a page, as last told to the user.
+    QList<int> ProblemasCortados;
     QStringList ImagenesPerdidas;
     bool ImagenesPerdidasAvisadas = false;
     PuntoRestauracion Undo;

@@ -37,6 +37,7 @@ void Documento::CrearColeccion(int IDProb) {
     if (d.Coleccion.NPROB <= 0) return;
     s_.cursor.setBusy(true);
     s_.ventana.EstadoGenerando();
+    d.ProblemasCortados.clear(); // new texts: told again
     const int n = std::min(d.Coleccion.NPROB, kMaxProblemas);
     if (!d.Coleccion.ORDENA) Barajar(d.Problemas, n, s_.generacion.Azar);
     for (int i = 1; i <= n; ++i) {

@@ -123,6 +123,9 @@ class Documento final {
     void FinEdicion();
     void MostrarDeshacer();
     void AvisoError();
+    // Tells of the problems (by their number in Problemas) whose block is taller than a page,
+    // unless the user was last told of the same ones.
+    void AvisaProblemasCortados(const QList<int>& cortados);
     void Regenerar(int s);
 
     EstadoDocumento d;

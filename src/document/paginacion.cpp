@@ -1,6 +1,7 @@
 #include "document/composicion.h"
 #include "document/documento.h"
 #include "platform/measuring_surface.h"
+#include "platform/titulo_programa.h"
 #include "textengine/page_entry.h"
 
 namespace vornith::document {
@@ -51,6 +52,7 @@ void Documento::Paginar(int ProblemaVisible) {
         }
     }
 
+    QList<int> cortados; // problems whose block does not fit on a page
     int paginas = 0;
     // Places blocks first..last (those still without a page) from page `p` on; returns the
     // last page used.
@@ -81,6 +83,10 @@ void Documento::Paginar(int ProblemaVisible) {
             double tamano = motor.Zoom * 12;
             textengine::DibujaTextoFormateado(motor, texto, tamano, medida);
             const int r = motor.MarcaResultado;
+            if (const int k = motor.BloqueCortado; k >= 1 && k <= d.NumBloques) {
+                const int problema = std::abs(d.TablaBloques[k].NumProblema);
+                if (!cortados.contains(problema)) cortados.append(problema);
+            }
 
             // The blocks s..hasta fitted on page p.
             int hasta = r > 0 ? std::min(r, fin) : std::min(-r, fin + 1) - 1;
@@ -106,6 +112,22 @@ void Documento::Paginar(int ProblemaVisible) {
     DibujaPagina();
     s_.ventana.MuestraPagina();
     d.Ocupado = false;
+    AvisaProblemasCortados(cortados);
+}
+
+void Documento::AvisaProblemasCortados(const QList<int>& cortados) {
+    // Told once: composing the same collection again says nothing new.
+    if (cortados == d.ProblemasCortados) return;
+    d.ProblemasCortados = cortados;
+    if (cortados.isEmpty()) return;
+    QStringList numeros; // as printed
+    for (const int problema : cortados)
+        numeros.append(QString::number(std::int64_t{d.Coleccion.PROINI} + problema - 1));
+    s_.avisos.ask(QStringLiteral("El texto de estos problemas no cabe en una página: ") +
+                      numeros.join(QStringLiteral(", ")) +
+                      QStringLiteral(".\r\nEn la página se muestra cortado, con una nota en "
+                                     "rojo; al imprimir sale igual."),
+                  TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
 }
 
 } // namespace vornith::document

@@ -100,6 +100,9 @@ struct EstadoMotor {
     std::array<bool, kMaxBloquesPagina + 1> BloqueSel{};
     std::array<double, kMaxBloquesPagina + 1> BloqueY1{};
     std::array<double, kMaxBloquesPagina + 1> BloqueY2{};
+    // The page's first block when it is taller than the page: its lines stop at the bottom
+    // margin under a mark that says so. 0 when nothing was cut.
+    int BloqueCortado = 0;
 
     // Tables set by IniciaMotor. DesplOperador(class 1..3, operator 1..4), as fractions of h.
     std::array<std::array<float, 5>, 4> DesplOperador{};

@@ -114,6 +114,22 @@ void dibujaMargenes(const EstadoMotor& m, Surface& d) {
     d.lineBy(w, 0, -m.MargenDerPagina, h, gris, LineShape::Box);
 }
 
+// Under the last line drawn of a block cut at the bottom margin, in the margin: a red note
+// that the rest of the block is not shown.
+void marcaCorte(Surface& d, double x, double y, double tamano) {
+    const EstadoFuente fuente(d);
+    d.setFontName(QStringLiteral("Times New Roman"));
+    d.setFontSize(tamanoValido(tamano * 0.8));
+    d.setFontItalic(true);
+    d.setFontBold(false);
+    d.setFontUnderline(false);
+    d.setFontStrikethru(false);
+    d.setForeColor(rgb(255, 0, 0));
+    d.moveTo(x, y);
+    d.print(QStringLiteral("[...] Este bloque no cabe en una página: el resto no se muestra."));
+    fuente.restaura(d);
+}
+
 } // namespace
 
 void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano, Surface& destino) {
@@ -139,6 +155,7 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
     fijaGeometria(m, destino);
 
     m.MarcaResultado = 0;
+    m.BloqueCortado = 0;
     double y = 0;                     // top of the next line, from the top margin
     double fondo = m.MargenSupPagina; // bottom of the last line drawn, in page twips
     bool recortando = false;          // the first block ran past the surface's bottom
@@ -161,8 +178,8 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
             recortando = false;
         }
         if (recortando) continue;
-        // The page's first block is drawn whole, even past the bottom margin: were it left for
-        // the next page, it would not fit there either.
+        // The page's first block stays on the page even when it is taller: were it left for
+        // the next page, it would not fit there either. What does not fit is cut, and marked.
         const bool dispensa = m.NumBloquesPagina == 1;
 
         const qsizetype p = BuscaEtiqueta(linea, u"&LSAN=");
@@ -199,18 +216,21 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
             const double alto = m.Cajas(1).Alto;
             const double arriba = y + sobre + m.MargenSupPagina;
             destino.moveTo(m.Cajas(1).DespIzq + m.SangriaIzq + m.MargenIzqPagina, arriba);
-            if (!dispensa &&
-                destino.currentY() >= m.AltoPagina - m.MargenInfPagina - (alto + sobre)) {
+            const bool cabe =
+                destino.currentY() < m.AltoPagina - m.MargenInfPagina - (alto + sobre);
+            if (!dispensa && !cabe) {
                 m.MarcaResultado = -m.MarcaResultado;
                 // A block whose mark line was not drawn is not on this page.
                 if (esMarca && primeraSalida) --m.NumBloquesPagina;
                 lleno = true;
                 break;
             }
-            if (dispensa && arriba > destino.heightTwips()) {
-                // Nothing more of the first block can show: skip the rest of it, leaving Y
-                // past this line so that the next block is known not to fit.
-                y += sobre + alto + h / 5;
+            if (dispensa && !cabe && !(esMarca && primeraSalida)) {
+                // The rest of the first block is skipped, leaving Y past the bottom so that the
+                // next block is known not to fit.
+                m.BloqueCortado = m.MarcaResultado;
+                marcaCorte(destino, m.MargenIzqPagina, fondo + h / 5, tamano);
+                y = std::max(y + sobre + alto + h / 5, m.AltoPagina);
                 recortando = true;
                 break;
             }

@@ -23,8 +23,9 @@ namespace vornith::textengine {
 //       have been the page's 501st.
 // NumBloquesPagina, BloqueRef, BloqueSel (all false), BloqueY1 and BloqueY2 describe the blocks
 // drawn, top to bottom, with BloqueY1 <= BloqueY2 in the surface's twips; a block whose mark line
-// was not drawn is not counted. The first block of the page is drawn whole even when it is
-// taller than the page (clipped by the surface), so that pagination always advances.
+// was not drawn is not counted. The first block of the page stays on it even when it is
+// taller than the page, so that pagination always advances: its lines stop at the bottom
+// margin, where a red note says that the rest is not shown, and BloqueCortado is its number.
 void DibujaTextoFormateado(EstadoMotor& motor, const QString& texto, double& tamano,
                            Surface& destino);
 

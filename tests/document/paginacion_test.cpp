@@ -121,6 +121,18 @@ TEST(Paginar, BlockTallerThanAPageStandsAlone) {
     EXPECT_EQ(d.TablaBloques[2].Pagina, 2);
     EXPECT_EQ(d.TablaBloques[3].Pagina, 3);
     EXPECT_EQ(d.NumPaginas, 3);
+
+    // The user is told once, with the problem's printed number.
+    ASSERT_EQ(f.avisos.shown.size(), 1U);
+    EXPECT_TRUE(f.avisos.shown[0].text.startsWith(
+        QStringLiteral("El texto de estos problemas no cabe en una página: 2.\r\n")));
+    f.doc->ComponerColeccion(1);
+    EXPECT_EQ(f.avisos.shown.size(), 1U);
+    d.Problemas[2].Enunciado = QStringLiteral("corto&LF");
+    f.doc->ComponerColeccion(1);
+    d.Problemas[2].Enunciado = alto;
+    f.doc->ComponerColeccion(1);
+    EXPECT_EQ(f.avisos.shown.size(), 2U);
 }
 
 TEST(Paginar, PageOfProblemAndKeptPage) {

@@ -262,21 +262,33 @@ TEST(Bloques, ABlockWhoseMarkLineDoesNotFitIsNotCounted) {
     bloquesEnOrden(m.motor);
 }
 
-TEST(Bloques, AFirstBlockTallerThanThePageIsDrawnSoThatPaginationAdvances) {
+TEST(Bloques, AFirstBlockTallerThanThePageIsCutAndMarkedSoThatPaginationAdvances) {
     Motor m;
     RecordingSurface s;
     dibuja(m, s, marca(1) + QStringLiteral("a&LF") + lineas(99) + marca(2) + QStringLiteral("z"));
     EXPECT_EQ(m.motor.MarcaResultado, -2);
+    EXPECT_EQ(m.motor.BloqueCortado, 1);
     ASSERT_EQ(m.motor.NumBloquesPagina, 1);
-    // Drawn past the bottom margin while its lines start on the surface (16875 twips).
-    EXPECT_EQ(topes(s).size(), 49u);
-    EXPECT_NEAR(m.motor.BloqueY2[1], kMargen + 48 * kPaso + kH, 1e-6);
+    // The 45 lines that fit, then the red note in the bottom margin.
+    const std::vector<double> y = topes(s);
+    ASSERT_EQ(y.size(), 46u);
+    EXPECT_NEAR(y[44], kMargen + 44 * kPaso, 1e-6);
+    EXPECT_NEAR(y[45], kMargen + 44 * kPaso + kH + kH / 5, 1e-6);
+    EXPECT_LT(y[45] + kH, 1125 * 15); // within the bottom margin
+    EXPECT_EQ(textos(s.ops()).back(),
+              QStringLiteral("[...] Este bloque no cabe en una página: el resto no se muestra."));
+    EXPECT_EQ(s.ops().back().colour, rgb(255, 0, 0));
+    EXPECT_NEAR(m.motor.BloqueY2[1], kMargen + 44 * kPaso + kH, 1e-6);
     EXPECT_FALSE(textos(s.ops()).contains(QStringLiteral("z")));
     bloquesEnOrden(m.motor);
 
-    // Alone in the text, it fits.
+    // Alone in the text, it is the page's last block, cut all the same; a block that fits is
+    // not cut.
     dibuja(m, s, marca(3) + QStringLiteral("a&LF") + lineas(99));
     EXPECT_EQ(m.motor.MarcaResultado, 3);
+    EXPECT_EQ(m.motor.BloqueCortado, 3);
+    dibuja(m, s, marca(4) + QStringLiteral("a&LF") + lineas(40));
+    EXPECT_EQ(m.motor.BloqueCortado, 0);
 }
 
 TEST(Bloques, OnAPageWithNoRoomOnlyAFirstBlockIsDrawn) {
