@@ -5,15 +5,21 @@
 #include "platform/symbol_fonts.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QRawFont>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace vornith {
 namespace {
 
-bool isDark(QRgb c) { return qGray(c) < 128; }
+bool isDark(QRgb c) {
+    return qGray(c) < 128;
+}
 
 TEST(PageBoxSurface, PrintAdvancesXByWidthAndKeepsY) {
     PageBoxSurface page(796, 1125);
@@ -96,7 +102,8 @@ TEST(PageBoxSurface, PictureWithNegativeHeightIsUpright) {
     QImage source(10, 10, QImage::Format_RGB32);
     source.fill(Qt::blue);
     for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 10; ++x) source.setPixel(x, y, qRgb(255, 0, 0));
+        for (int x = 0; x < 10; ++x)
+            source.setPixel(x, y, qRgb(255, 0, 0));
     const QtPicture picture(source);
 
     PageBoxSurface page(100, 100);
@@ -133,32 +140,176 @@ TEST(PageBoxSurface, DevicePixelRatioKeepsTwipsPerPixel) {
     EXPECT_EQ(page.image().pixel(210, 210), qRgb(255, 255, 255));
 }
 
-// Every character the engine prints in a coded font must come out as a real glyph.
+// The rows (or columns) holding any ink along the middle of a line from `from` to `to`.
+std::vector<int> inkedRows(const QImage& img, bool horizontal, int from, int to) {
+    std::vector<int> rows;
+    const int across = horizontal ? img.height() : img.width();
+    for (int r = 0; r < across; ++r) {
+        for (int a = from; a <= to; ++a) {
+            const QRgb c = horizontal ? img.pixel(a, r) : img.pixel(r, a);
+            if (c != qRgb(255, 255, 255)) {
+                rows.push_back(r);
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+TEST(PageBoxSurface, HairlinesCoverWholePixelsInSolidColour) {
+    // A one-pixel rule at any fractional position is one row of black (two rows of device
+    // pixels at twice the density), horizontal or vertical; so is a box's edge.
+    for (const double ratio : {1.0, 2.0}) {
+        for (const double at : {300.0, 303.0, 307.5, 311.0, 314.9}) {
+            for (const bool horizontal : {true, false}) {
+                SCOPED_TRACE(testing::Message() << ratio << " " << at << " " << horizontal);
+                PageBoxSurface page(60, 60, ratio);
+                if (horizontal)
+                    page.line(150, at, 600, at, 0, LineShape::Line);
+                else
+                    page.line(at, 150, at, 600, 0, LineShape::Line);
+                const QImage& img = page.image();
+                const int from = static_cast<int>(15 * ratio);
+                const int to = static_cast<int>(35 * ratio);
+                const std::vector<int> rows = inkedRows(img, horizontal, from, to);
+                ASSERT_EQ(rows.size(), static_cast<std::size_t>(ratio));
+                // The row under the given position is among them.
+                const int under = static_cast<int>(std::floor(at / 15 * ratio));
+                EXPECT_TRUE(rows.front() == under || rows.back() == under);
+                for (int a = from; a <= to; ++a) {
+                    for (const int r : rows)
+                        EXPECT_EQ(horizontal ? img.pixel(a, r) : img.pixel(r, a), qRgb(0, 0, 0));
+                }
+            }
+        }
+    }
+    PageBoxSurface page(60, 60);
+    page.setDrawWidth(2);
+    page.line(150, 157, 600, 157, 0, LineShape::Line);
+    EXPECT_EQ(inkedRows(page.image(), true, 15, 35).size(), 2u);
+    page.clear();
+    page.setDrawWidth(1);
+    page.line(152, 152, 602, 602, 0, LineShape::Box);
+    EXPECT_EQ(inkedRows(page.image(), true, 15, 35), (std::vector<int>{10, 40}));
+}
+
+// The number of 8-connected groups of pixels darker than `below`.
+int darkGroups(const QImage& img, int below) {
+    std::vector<char> seen(static_cast<std::size_t>(img.width() * img.height()), 0);
+    auto dark = [&](int x, int y) { return qGray(img.pixel(x, y)) < below; };
+    int groups = 0;
+    for (int y0 = 0; y0 < img.height(); ++y0) {
+        for (int x0 = 0; x0 < img.width(); ++x0) {
+            if (seen[static_cast<std::size_t>(y0 * img.width() + x0)] || !dark(x0, y0)) continue;
+            ++groups;
+            std::vector<QPoint> stack{{x0, y0}};
+            seen[static_cast<std::size_t>(y0 * img.width() + x0)] = 1;
+            while (!stack.empty()) {
+                const QPoint p = stack.back();
+                stack.pop_back();
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const int x = p.x() + dx;
+                        const int y = p.y() + dy;
+                        if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) continue;
+                        char& s = seen[static_cast<std::size_t>(y * img.width() + x)];
+                        if (s || !dark(x, y)) continue;
+                        s = 1;
+                        stack.push_back({x, y});
+                    }
+                }
+            }
+        }
+    }
+    return groups;
+}
+
+TEST(PageBoxSurface, ShrunkPicturesKeepTheirThinStrokes) {
+    // A subscripted label as the diagram files hold it (600 dots per inch, transparent
+    // paper), shown about six times smaller at zoom 1 and three times at zoom 2: the strokes
+    // of both characters survive, so both zooms show the same two shapes.
+    QImage label(420, 150, QImage::Format_ARGB32_Premultiplied);
+    label.fill(Qt::transparent);
+    {
+        QPainter p(&label);
+        p.setRenderHint(QPainter::Antialiasing);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setItalic(true);
+        font.setPixelSize(80);
+        p.setFont(font);
+        p.drawText(20, 90, QStringLiteral("m"));
+        font.setItalic(false);
+        font.setPixelSize(53);
+        p.setFont(font);
+        p.drawText(100, 110, QStringLiteral("2"));
+    }
+    const QtPicture picture(label.convertToFormat(QImage::Format_Indexed8));
+    // At every sub-pixel position of the picture's corner.
+    for (const double offset : {0.0, 2.5, 5.0, 7.5, 10.0, 12.5}) {
+        for (const double zoom : {1.0, 2.0}) {
+            SCOPED_TRACE(testing::Message() << offset << " " << zoom);
+            PageBoxSurface page(static_cast<int>(80 * zoom), static_cast<int>(30 * zoom));
+            // 420 x 150 dots at 600 per inch, in twips, at the zoom.
+            page.paintPicture(picture, offset, offset * 0.7, 1008 * zoom, 360 * zoom);
+            EXPECT_EQ(darkGroups(page.image(), 200), 2);
+        }
+    }
+    // Shown again at the same size, the picture is drawn from the kept copy, identically.
+    PageBoxSurface a(80, 30);
+    PageBoxSurface b(80, 30);
+    a.paintPicture(picture, 5, 5, 1008, 360);
+    b.paintPicture(picture, 5, 5, 1008, 360);
+    EXPECT_EQ(a.image(), b.image());
+}
+
+// Every character the engine prints in a coded font must come out as a real glyph, drawn from
+// Standard Symbols PS (whose metrics the layout rules expect) wherever that font has it.
 TEST(SymbolFonts, EveryMappedCodeHasAGlyph) {
-    const int symbolCodes[] = {
+    const std::vector<int> symbolCodes = {
         97,  98,  103, 71,  100, 68,  101, 122, 104, 113, 81,  105, 107, 108, 76,  109, 110, 120,
         88,  112, 80,  114, 115, 83,  116, 117, 161, 106, 70,  99,  121, 89,  119, 87,  220, 221,
         222, 223, 219, 172, 173, 174, 175, 171, 184, 185, 198, 187, 64,  194, 163, 179, 165, 206,
         209, 94,  34,  36,  182, 242, 177, 180, 207, 102, 167, 168, 169, 170, 217, 218};
-    for (const int code : symbolCodes) {
-        const QString text(QChar(static_cast<char16_t>(code)));
-        const QString mapped = mapCodedText(CodedFont::Symbol, text);
-        const QString family = FontResolver::codedFamilyFor(CodedFont::Symbol, mapped);
-        QFont font(family);
-        font.setStyleStrategy(QFont::NoFontMerging);
-        EXPECT_TRUE(QRawFont::fromFont(font).supportsCharacter(mapped.front()))
-            << "code " << code << " in " << family.toStdString();
-    }
-    for (const int code : {85, 73, 109, 104}) {
-        const QString mapped =
-            mapCodedText(CodedFont::MtExtra, QString(QChar(static_cast<char16_t>(code))));
-        const QString family = FontResolver::codedFamilyFor(CodedFont::MtExtra, mapped);
-        QFont font(family);
-        font.setStyleStrategy(QFont::NoFontMerging);
-        EXPECT_TRUE(QRawFont::fromFont(font).supportsCharacter(mapped.front())) << code;
+    const std::vector<int> extraCodes = {85, 73, 109, 104};
+    // MT Extra's minus-plus and h-bar are not in the symbol font.
+    const QString notInSymbols = QStringLiteral("\u2213\u210F");
+    for (const auto& [coded, codes] :
+         {std::pair{CodedFont::Symbol, symbolCodes}, std::pair{CodedFont::MtExtra, extraCodes}}) {
+        for (const int code : codes) {
+            const QString mapped = mapCodedText(coded, QString(QChar(static_cast<char16_t>(code))));
+            const QString family = FontResolver::codedFamilyFor(mapped);
+            QFont font(family);
+            font.setStyleStrategy(QFont::NoFontMerging);
+            EXPECT_TRUE(QRawFont::fromFont(font).supportsCharacter(mapped.front()))
+                << "code " << code << " in " << family.toStdString();
+            EXPECT_EQ(family.startsWith(QStringLiteral("Standard Symbols PS")),
+                      !notInSymbols.contains(mapped.front()))
+                << "code " << code << " in " << family.toStdString();
+        }
     }
     EXPECT_EQ(mapCodedText(CodedFont::Symbol, QStringLiteral("a")), QStringLiteral("\u03B1"));
     EXPECT_EQ(mapCodedText(CodedFont::MtExtra, QStringLiteral("h")), QStringLiteral("\u210F"));
+}
+
+// Greek letters and the integral sign reach a PDF in the symbol font, with no DejaVu in it.
+TEST(SymbolFonts, PdfEmbedsTheSymbolFont) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("s.pdf"));
+    QtPrinters printers;
+    auto job = printers.beginJob({QString(), pdf}, {});
+    ASSERT_NE(job, nullptr);
+    Surface& surface = job->surface();
+    surface.setFontName(QStringLiteral("Symbol"));
+    surface.moveTo(600, 600);
+    surface.print(QStringLiteral("wmp"));
+    surface.setFontSize(24);
+    surface.print(QString(QChar(char16_t(242))));
+    ASSERT_TRUE(job->endDoc());
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.contains("StandardSymbolsPS"));
+    EXPECT_FALSE(bytes.contains("DejaVu"));
 }
 
 TEST(SymbolFonts, CoreFontsResolveToInstalledFamilies) {

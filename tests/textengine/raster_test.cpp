@@ -10,12 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace vornith::textengine::test {
 namespace {
 
 // Forwards everything to a page box and remembers where each text was printed.
 class Espia final : public Surface {
-public:
+  public:
     explicit Espia(PageBoxSurface& p) : p_(p) {}
     struct Impreso {
         QString texto;
@@ -76,7 +79,7 @@ public:
     double twipsPerPixelX() const override { return p_.twipsPerPixelX(); }
     double twipsPerPixelY() const override { return p_.twipsPerPixelY(); }
 
-private:
+  private:
     PageBoxSurface& p_;
 };
 
@@ -135,6 +138,51 @@ TEST(PageBoxRaster, TextAndSymbolsLandWhereTheEngineMeasuredThem) {
         enPixeles(QRectF(0, espia.impresos[0].caja.bottom() + 30, 11000,
                          espia.impresos[4].caja.top() - 30 - espia.impresos[0].caja.bottom() - 30));
     EXPECT_EQ(oscuros(img, hueco), 0);
+}
+
+// The longest run of non-white pixels in row `y`, as [first, last]; empty when shorter than
+// `minimo`.
+std::optional<std::pair<int, int>> tramoLargo(const QImage& img, int y, int minimo) {
+    std::optional<std::pair<int, int>> mejor;
+    int inicio = -1;
+    for (int x = 0; x <= img.width(); ++x) {
+        const bool tinta = x < img.width() && img.pixel(x, y) != qRgb(255, 255, 255);
+        if (tinta && inicio < 0) inicio = x;
+        if (!tinta && inicio >= 0) {
+            if (x - inicio >= minimo && (!mejor || x - 1 - inicio > mejor->second - mejor->first))
+                mejor = std::pair{inicio, x - 1};
+            inicio = -1;
+        }
+    }
+    return mejor;
+}
+
+TEST(PageBoxRaster, RulesAreSolidBlackRowsAtEveryZoom) {
+    // A fraction over a radical, as in every tangential acceleration solution, and a long
+    // vector arrow: each rule is whole rows of black, never a grey smear over two rows.
+    for (const double zoom : {1.0, 2.0}) {
+        SCOPED_TRACE(zoom);
+        Motor m;
+        m.motor.Zoom = zoom;
+        PageBoxSurface pagina(static_cast<int>(796 * zoom), static_cast<int>(1125 * zoom));
+        double tamano = 12 * zoom;
+        DibujaTextoFormateado(
+            m.motor, QStringLiteral("#COC(150t + 48#N)(#RAD(25t + 16#RAD)#COC) #VEC(abcdef#VEC)"),
+            tamano, pagina);
+        const QImage img = pagina.image();
+        int reglas = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            const auto tramo = tramoLargo(img, y, static_cast<int>(20 * zoom));
+            if (!tramo) continue;
+            ++reglas;
+            // The rule's ends may be rounded; its body is solid.
+            for (int x = tramo->first + 2; x <= tramo->second - 2; ++x)
+                ASSERT_LT(qGray(img.pixel(x, y)), 40) << "row " << y << " x " << x;
+        }
+        // Bar, vinculum and arrow shaft, each as thick as a whole number of pen widths.
+        EXPECT_GE(reglas, 3);
+        EXPECT_LE(reglas, 3 * static_cast<int>(zoom));
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/qt/font_resolver.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
@@ -13,8 +14,7 @@ bool familyHasAll(const QString& family, const QString& text) {
     QFont font(family);
     font.setStyleStrategy(QFont::NoFontMerging);
     const QRawFont raw = QRawFont::fromFont(font);
-    if (!raw.isValid() || raw.familyName().compare(family, Qt::CaseInsensitive) != 0)
-        return false;
+    if (!raw.isValid() || raw.familyName().compare(family, Qt::CaseInsensitive) != 0) return false;
     for (const QChar c : text) {
         if (!c.isSpace() && !raw.supportsCharacter(c)) return false;
     }
@@ -50,18 +50,23 @@ QString FontResolver::familyFor(const QString& name) {
     return resolvedFamily(name);
 }
 
-QString FontResolver::codedFamilyFor(CodedFont font, const QString& mappedText) {
-    static const QStringList symbolFamilies = {
-        QStringLiteral("Standard Symbols PS"), QStringLiteral("DejaVu Serif"),
-        QStringLiteral("DejaVu Sans")};
-    static const QStringList extraFamilies = {QStringLiteral("DejaVu Serif"),
-                                              QStringLiteral("DejaVu Sans")};
+QString FontResolver::codedFamilyFor(const QString& mappedText) {
+    static const QStringList candidates = [] {
+        // Standard Symbols PS has the metrics the layout was made for. It is installed twice:
+        // as OpenType with the byte-coded symbol encoding and as Type 1 with Unicode names;
+        // each install is its own "family [foundry]", and only the Unicode one fits here.
+        QStringList list;
+        const QString symbols = QStringLiteral("Standard Symbols PS");
+        for (const QString& family : QFontDatabase::families()) {
+            if (family.startsWith(symbols, Qt::CaseInsensitive)) list.append(family);
+        }
+        list.append({QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Sans")});
+        return list;
+    }();
     static QHash<QString, QString> chosen;
-    const QString key = QString::number(static_cast<int>(font)) + mappedText;
-    const auto found = chosen.constFind(key);
+    const auto found = chosen.constFind(mappedText);
     if (found != chosen.constEnd()) return *found;
 
-    const QStringList& candidates = font == CodedFont::MtExtra ? extraFamilies : symbolFamilies;
     QString family = candidates.front();
     for (const QString& candidate : candidates) {
         if (familyHasAll(candidate, mappedText)) {
@@ -69,7 +74,7 @@ QString FontResolver::codedFamilyFor(CodedFont font, const QString& mappedText) 
             break;
         }
     }
-    chosen.insert(key, family);
+    chosen.insert(mappedText, family);
     return family;
 }
 

@@ -25,9 +25,9 @@ public:
     // The installed family that stands for `name`: the metric twin of a Windows core font, or
     // else the family Qt draws `name` with.
     static QString familyFor(const QString& name);
-    // The family that draws `mappedText` of a coded font: the first candidate that has every
-    // glyph of it.
-    static QString codedFamilyFor(CodedFont font, const QString& mappedText);
+    // The family that draws `mappedText` of a coded font: Standard Symbols PS when it has
+    // every glyph of it, else the first fallback that does.
+    static QString codedFamilyFor(const QString& mappedText);
     // A font of `state` for a device of `deviceDpi` whose painter draws in twips (20 per
     // point): hinting and kerning off, so that widths scale linearly with the size.
     static QFont fontFor(const FontState& state, const QString& family, double deviceDpi);

@@ -1,18 +1,22 @@
 #include "platform/qt/painter_surface.h"
 
+#include "platform/qt/picture_scaling.h"
 #include "platform/qt/qt_picture.h"
 
 #include <QColor>
 #include <QGlyphRun>
 #include <QPaintDevice>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vornith {
 
 namespace {
 
-QColor toQColor(Rgb c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor toQColor(Rgb c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
 
 } // namespace
 
@@ -221,9 +225,34 @@ void PainterSurface::print(const QString& text) {
     x_ += TextMetrics::width(font_, text);
 }
 
-void PainterSurface::line(double x1, double y1, double x2, double y2, Rgb colour,
-                          LineShape shape) {
+double PainterSurface::snapped(double twips, bool vertical) {
+    if (kind_ != SurfaceKind::PageBox) return twips;
+    // Device pixels per twip, and the pen's width in device pixels.
+    const double perTwip = device()->devicePixelRatioF() / (vertical ? tppY_ : tppX_);
+    const double width = std::max(1.0, std::round(drawWidth_ * tppX_ * perTwip));
+    const double origin = vertical ? originTwips().y() : originTwips().x();
+    const double pos = (twips + origin) * perTwip;
+    // An odd width is centred on a pixel's centre, an even one on the edge between two pixels.
+    const double centre = std::fmod(width, 2.0) == 1.0 ? std::floor(pos) + 0.5 : std::round(pos);
+    return centre / perTwip - origin;
+}
+
+void PainterSurface::line(double x1, double y1, double x2, double y2, Rgb colour, LineShape shape) {
     QPainter& p = painter();
+    x_ = x2;
+    y_ = y2;
+    // On the page box, rules and box edges lie on whole device pixels, so a one-pixel line is
+    // one row of solid colour rather than two rows of grey.
+    if (shape != LineShape::FilledBox) {
+        if (y1 == y2 || shape == LineShape::Box) {
+            y1 = snapped(y1, true);
+            y2 = snapped(y2, true);
+        }
+        if (x1 == x2 || shape == LineShape::Box) {
+            x1 = snapped(x1, false);
+            x2 = snapped(x2, false);
+        }
+    }
     const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
     switch (shape) {
     case LineShape::Line:
@@ -242,8 +271,6 @@ void PainterSurface::line(double x1, double y1, double x2, double y2, Rgb colour
         p.drawRect(box);
         break;
     }
-    x_ = x2;
-    y_ = y2;
 }
 
 void PainterSurface::circle(double cx, double cy, double radius, Rgb colour) {
@@ -268,8 +295,28 @@ void PainterSurface::paintPicture(const Picture& picture, double x, double y, do
                                   double height) {
     const auto* qtPicture = dynamic_cast<const QtPicture*>(&picture);
     if (!qtPicture) return;
+    const QImage& image = qtPicture->image();
     const QRectF target = QRectF(x, y, width, height).normalized();
-    painter().drawImage(target, qtPicture->image());
+    QPainter& p = painter();
+    if (kind_ == SurfaceKind::PageBox) {
+        // Shrunk beforehand to the device pixels it covers, from a corner on a whole pixel, so
+        // that the painter copies it as it is.
+        const double ratio = device()->devicePixelRatioF();
+        const double perTwipX = ratio / tppX_;
+        const double perTwipY = ratio / tppY_;
+        const QSize size(static_cast<int>(std::lround(target.width() * perTwipX)),
+                         static_cast<int>(std::lround(target.height() * perTwipY)));
+        if (!size.isEmpty() && size.width() <= image.width() && size.height() <= image.height()) {
+            const QPointF origin = originTwips();
+            const QPointF corner(
+                std::round((target.x() + origin.x()) * perTwipX) / perTwipX - origin.x(),
+                std::round((target.y() + origin.y()) * perTwipY) / perTwipY - origin.y());
+            p.drawImage(QRectF(corner, QSizeF(size.width() / perTwipX, size.height() / perTwipY)),
+                        shrunkPicture(image, size));
+            return;
+        }
+    }
+    p.drawImage(target, image);
 }
 
 void PainterSurface::clear() {

@@ -21,7 +21,7 @@ namespace vornith {
 // A surface drawn with QPainter on any paint device. The painter works in twips (scaled to the
 // device's pixels), so text, lines and pictures land where the engine computed them.
 class PainterSurface : public Surface {
-public:
+  public:
     PainterSurface(SurfaceKind kind, double twipsPerPixelX, double twipsPerPixelY);
     ~PainterSurface() override;
 
@@ -77,7 +77,7 @@ public:
     double twipsPerPixelX() const override { return tppX_; }
     double twipsPerPixelY() const override { return tppY_; }
 
-protected:
+  protected:
     // The device painted on; it must stay alive while a painter is active.
     virtual QPaintDevice* device() = 0;
     // Where twip (0, 0) lies on the device, in twips from its top-left corner.
@@ -89,7 +89,7 @@ protected:
     // Draws the characters printed but not drawn yet (see print()).
     void drawPendingText();
 
-private:
+  private:
     // A drawing font with the glyphs of the Latin-1 characters looked up so far.
     struct GlyphFont {
         QRawFont raw;
@@ -110,6 +110,9 @@ private:
     // The waiting run that takes the next character of `font` in the current colour.
     PendingText& pendingRunFor(const GlyphFont& font);
     QPen penFor(Rgb colour) const;
+    // `twips` moved, on the page box, to where a line of the current pen width across it
+    // covers whole device pixels; unchanged on other surfaces.
+    double snapped(double twips, bool vertical);
     // The drawing font of the font state measured by `metrics`.
     GlyphFont& glyphFontFor(const TextMetrics::Entry& metrics);
     // The metrics of the current font; null for the byte-coded fonts, whose family depends on

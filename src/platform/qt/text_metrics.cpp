@@ -51,7 +51,7 @@ TextMetrics::Shaped TextMetrics::shape(const FontState& state, const QString& te
     const CodedFont coded = codedFontOf(state.name);
     if (coded == CodedFont::None) return {text, FontResolver::familyFor(state.name)};
     QString mapped = mapCodedText(coded, text);
-    QString family = FontResolver::codedFamilyFor(coded, mapped);
+    QString family = FontResolver::codedFamilyFor(mapped);
     return {std::move(mapped), std::move(family)};
 }
 
