@@ -49,7 +49,7 @@ bool esSignoRecto(QChar c) {
 
 // Turns italic off for the duration of an upright character and back on afterwards.
 class Recta {
-public:
+  public:
     Recta(Surface& d, bool recta) : d_(d), restaurar_(recta && d.fontItalic()) {
         if (restaurar_) d_.setFontItalic(false);
     }
@@ -59,7 +59,7 @@ public:
     Recta(const Recta&) = delete;
     Recta& operator=(const Recta&) = delete;
 
-private:
+  private:
     Surface& d_;
     bool restaurar_;
 };
@@ -76,11 +76,16 @@ void fijaTamano(LineaEnCurso& l, double tamano) {
     l.destino.setFontSize(std::clamp(tamano, kTamanoMinimo, kTamanoMaximo));
 }
 
-// After "&FS" or "&FN": new metrics; the text goes on on the line's starting baseline.
+// After "&FS" or "&FN": new metrics; the text goes on on the line's starting baseline. A
+// taller font widens the text run's box, so that the line makes room for it.
 void cambioDeFuente(LineaEnCurso& l) {
     l.S = l.destino.fontSize();
     MetricasLinea(l);
-    if (l.dibujando) l.destino.setCurrentY(l.Y0 + l.A0 - l.A);
+    const double arriba = l.A0 - l.A; // the top of the text, below the line's top
+    LineaEnCurso::Medidas& texto = l.cajasLinea[0];
+    texto.AltoSobre = std::max(texto.AltoSobre, -arriba);
+    texto.Alto = std::max(texto.Alto, arriba + l.h);
+    if (l.dibujando) l.destino.setCurrentY(l.Y0 + arriba);
 }
 
 void figura(LineaEnCurso& l, const QString& valor) {

@@ -346,6 +346,30 @@ TEST(Bloques, LinesPastTheTenThousandthDoNotFit) {
 
 // Zoom scales the page: every position doubles, within a pixel (plain characters keep their
 // 1-twip side spaces at every zoom).
+TEST(DibujaTextoFormateado, AnEnlargedFontMakesRoomAboveAndBelowItsLine) {
+    // On the starting baseline (ascents in whole pixels: 14 and 43) a 36-point letter, 828
+    // twips high, rises 435 twips above its line's top and ends 393 below it: the line is
+    // moved down and the next one too, so the letter overprints neither, nor the top margin.
+    Motor m;
+    RecordingSurface s;
+    dibuja(m, s, QStringLiteral("&FS=36:G&FS=12:a&LFuno&LFdos &FS=36:G&FS=12: dos&LFtres"));
+    const double primera = 435 + 393 + kH / 5;    // the step past the first line
+    const double dos = primera + kPaso;           // the top of the fourth line's room
+    const double tres = dos + 435 + 393 + kH / 5; // the fifth line
+    mismosTopes(topes(s), {kMargen, kMargen + 435, kMargen + primera, kMargen + dos + 435,
+                           kMargen + dos, kMargen + dos + 435, kMargen + tres});
+}
+
+TEST(DibujaTextoFormateado, ASmallerFontKeepsTheLineAsItIs) {
+    Motor m1;
+    RecordingSurface s1;
+    dibuja(m1, s1, QStringLiteral("uno&LFdos tres&LFcuatro"));
+    Motor m2;
+    RecordingSurface s2;
+    dibuja(m2, s2, QStringLiteral("uno&LFdos &FS=8:tres&FS=12:&LFcuatro"));
+    EXPECT_EQ(topes(s1).back(), topes(s2).back());
+}
+
 TEST(Zoom, PositionsAtZoomTwoAreTwiceThoseAtZoomOne) {
     const QString texto = QStringLiteral(
         "#MARK=001&+BUno&-B x+1&LFv_0 t^2&LF&alfa &Q z&LF2&E-5 m&LF#RAD(k&LF#MARK=002G");
