@@ -66,6 +66,13 @@ TEST(ShippedDiagrams, EachIsASharpGifShapedLikeItsBox) {
         ASSERT_FALSE(read.isNull()) << reader.errorString().toStdString();
         // The paper is transparent, so that a picture hanging beside text hides none of it.
         EXPECT_EQ(qAlpha(read.pixel(0, 0)), 0);
+        // A band across the top at least one 12-point text height deep (4.69 mm) holds no
+        // ink: a picture hanging beside a statement starts level with the line above.
+        const int band = static_cast<int>(std::floor(4.7 * read.height() / picture.heightMm));
+        for (int y = 0; y < band; ++y) {
+            for (int x = 0; x < read.width(); ++x)
+                ASSERT_EQ(qAlpha(read.pixel(x, y)), 0) << "ink at row " << y << " of " << band;
+        }
         const QImage image = read.convertToFormat(QImage::Format_RGB32);
 
         const double shape = double(image.width()) / image.height();

@@ -3,6 +3,7 @@
 #include "engine_fixture.h"
 
 #include "platform/qt/page_box_surface.h"
+#include "support/forwarding_surface.h"
 #include "textengine/page_entry.h"
 
 #include <QImage>
@@ -17,9 +18,9 @@ namespace vornith::textengine::test {
 namespace {
 
 // Forwards everything to a page box and remembers where each text was printed.
-class Espia final : public Surface {
+class Espia final : public vornith::test::ForwardingSurface {
   public:
-    explicit Espia(PageBoxSurface& p) : p_(p) {}
+    explicit Espia(PageBoxSurface& p) : ForwardingSurface(p) {}
     struct Impreso {
         QString texto;
         QString fuente;
@@ -27,60 +28,11 @@ class Espia final : public Surface {
     };
     std::vector<Impreso> impresos;
 
-    SurfaceKind kind() const override { return p_.kind(); }
-    QString fontName() const override { return p_.fontName(); }
-    void setFontName(const QString& n) override { p_.setFontName(n); }
-    double fontSize() const override { return p_.fontSize(); }
-    void setFontSize(double s) override { p_.setFontSize(s); }
-    bool fontBold() const override { return p_.fontBold(); }
-    void setFontBold(bool on) override { p_.setFontBold(on); }
-    bool fontItalic() const override { return p_.fontItalic(); }
-    void setFontItalic(bool on) override { p_.setFontItalic(on); }
-    bool fontUnderline() const override { return p_.fontUnderline(); }
-    void setFontUnderline(bool on) override { p_.setFontUnderline(on); }
-    bool fontStrikethru() const override { return p_.fontStrikethru(); }
-    void setFontStrikethru(bool on) override { p_.setFontStrikethru(on); }
-    Rgb foreColor() const override { return p_.foreColor(); }
-    void setForeColor(Rgb c) override { p_.setForeColor(c); }
-    double currentX() const override { return p_.currentX(); }
-    double currentY() const override { return p_.currentY(); }
-    void setCurrentX(double x) override { p_.setCurrentX(x); }
-    void setCurrentY(double y) override { p_.setCurrentY(y); }
-    double textWidth(const QString& t) const override { return p_.textWidth(t); }
-    double textHeight(const QString& t) const override { return p_.textHeight(t); }
-    int fontAscentPixels() const override { return p_.fontAscentPixels(); }
     void print(const QString& t) override {
         impresos.push_back(
-            {t, p_.fontName(),
-             QRectF(p_.currentX(), p_.currentY(), p_.textWidth(t), p_.textHeight(t))});
-        p_.print(t);
+            {t, fontName(), QRectF(currentX(), currentY(), textWidth(t), textHeight(t))});
+        ForwardingSurface::print(t);
     }
-    int drawWidth() const override { return p_.drawWidth(); }
-    void setDrawWidth(int w) override { p_.setDrawWidth(w); }
-    FillStyle fillStyle() const override { return p_.fillStyle(); }
-    void setFillStyle(FillStyle f) override { p_.setFillStyle(f); }
-    using Surface::circle;
-    using Surface::line;
-    void line(double x1, double y1, double x2, double y2, Rgb c, LineShape s) override {
-        p_.line(x1, y1, x2, y2, c, s);
-    }
-    void circle(double x, double y, double r, Rgb c) override { p_.circle(x, y, r, c); }
-    void invertBox(double x1, double y1, double x2, double y2) override {
-        p_.invertBox(x1, y1, x2, y2);
-    }
-    void paintPicture(const Picture& pic, double x, double y, double w, double h) override {
-        p_.paintPicture(pic, x, y, w, h);
-    }
-    void clear() override { p_.clear(); }
-    int widthPixels() const override { return p_.widthPixels(); }
-    int heightPixels() const override { return p_.heightPixels(); }
-    double widthTwips() const override { return p_.widthTwips(); }
-    double heightTwips() const override { return p_.heightTwips(); }
-    double twipsPerPixelX() const override { return p_.twipsPerPixelX(); }
-    double twipsPerPixelY() const override { return p_.twipsPerPixelY(); }
-
-  private:
-    PageBoxSurface& p_;
 };
 
 QRect enPixeles(const QRectF& twips) {

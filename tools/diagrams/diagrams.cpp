@@ -322,7 +322,11 @@ QImage renderDiagram(const Diagram& diagram, double dotsPerInch) {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.scale(width / diagram.widthMm, height / diagram.heightMm);
-        Sketch sketch(painter);
+        // The drawing, shrunk about its top middle, fills the picture below the blank band.
+        const double shrink = (diagram.heightMm - kTopBandMm) / diagram.heightMm;
+        painter.translate(diagram.widthMm * (1 - shrink) / 2, kTopBandMm);
+        painter.scale(shrink, shrink);
+        Sketch sketch(painter, 1 / shrink);
         diagram.draw(sketch);
     }
     return toGreyPalette(canvas);

@@ -17,6 +17,11 @@ struct Diagram {
     void (*draw)(Sketch& sketch);
 };
 
+// The blank band across the top of every picture, in millimetres of the printed picture. A
+// picture hanging beside a statement starts one text height (4.7 mm at 12 points) above its
+// row, level with the line above: the band keeps every line of the drawing below that text.
+inline constexpr double kTopBandMm = 4.8;
+
 // The nine pictures, in the order of the problems that use them.
 std::span<const Diagram> allDiagrams();
 

@@ -53,7 +53,7 @@ QPointF direction(double degrees) {
 }
 
 QPen Sketch::pen(Weight weight, Dash dash) const {
-    QPen result(kInk, penWidth(weight), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPen result(kInk, penWidth(weight) * inkScale_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     // Dash lengths are in pen widths.
     if (dash == Dash::Dashed) {
         result.setCapStyle(Qt::FlatCap);
@@ -170,7 +170,7 @@ void Sketch::label(QPointF centre, const Label& text, double size) {
         path.addText(advance + gap, 0.22 * kLayoutPixels, labelFont(0.66, false), text.sub);
     }
     const QRectF ink = path.boundingRect();
-    const double scale = size / kLayoutPixels;
+    const double scale = size * inkScale_ / kLayoutPixels;
     QTransform place;
     place.translate(centre.x(), centre.y());
     place.scale(scale, scale);

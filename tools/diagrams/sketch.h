@@ -36,7 +36,10 @@ struct Label {
 
 class Sketch {
   public:
-    explicit Sketch(QPainter& painter) : painter_(painter) {}
+    // `inkScale` multiplies pen widths and label sizes: a drawing shrunk to make room keeps the
+    // weight of its lines and the size of its labels.
+    explicit Sketch(QPainter& painter, double inkScale = 1.0)
+        : painter_(painter), inkScale_(inkScale) {}
 
     void line(QPointF a, QPointF b, Weight weight = Weight::Outline, Dash dash = Dash::Solid);
     void polyline(const QPolygonF& points, Weight weight = Weight::Outline);
@@ -70,6 +73,7 @@ class Sketch {
     QPen pen(Weight weight, Dash dash = Dash::Solid) const;
 
     QPainter& painter_;
+    double inkScale_;
 };
 
 } // namespace vornith::diagrams
