@@ -41,12 +41,13 @@ void esperaSustituto(const std::vector<DrawOp>& ops, double x, double y, double 
     EXPECT_TRUE(deClase(ops, DrawOp::Kind::Picture).empty());
     EXPECT_EQ(relleno[0].colour, rgb(240, 240, 240));
     esperaRect(deOp(relleno[0]), x, y, w, h);
-    const double d = kH / 4;
+    // Inset by half the pen, 75 twips (more than h/4, 69): its round ends stay in the box.
+    const double d = 75;
     esperaRect(deOp(cruz[0]), x + d, y + d, w - 2 * d, h - 2 * d);
     esperaRect(deOp(cruz[1]), x + d, y + h - d, w - 2 * d, -(h - 2 * d));
     for (const DrawOp& l : cruz) {
         EXPECT_EQ(l.colour, rgb(255, 0, 0));
-        EXPECT_EQ(l.state.drawWidth, 10); // floor(h / 2) / 15 + 1 = 10.2 pixels
+        EXPECT_EQ(l.state.drawWidth, 10); // (floor(h / 2) + 15) / 15 = 10.2 pixels
     }
     EXPECT_EQ(marco[0].colour, colorMarco);
     EXPECT_EQ(marco[0].state.fillStyle, FillStyle::Transparent);
@@ -184,14 +185,20 @@ TEST(Imagen, NoLoaderOrAnEmptyPictureGivesThePlaceholder) {
     EXPECT_TRUE(deClase(p.ops, DrawOp::Kind::Picture).empty());
 }
 
-TEST(Imagen, OnThePrinterTheFrameTakesItsPixelsTheCrossTheScreens) {
+TEST(Imagen, OnThePrinterTheCrossIsAsThickAsOnScreen) {
     Motor m;
     RecordingSurface impresora(SurfaceKind::Printer, 4753, 6883, 2.4);
     const Pasadas p = dosPasadas(m, impresora, QStringLiteral("#IMG('NO.GIF'#IMG)"));
     const std::vector<DrawOp> marco = deClase(p.ops, DrawOp::Kind::Box);
     ASSERT_EQ(marco.size(), 1u);
     EXPECT_EQ(marco[0].state.drawWidth, 5); // 11.04 twips at 2.4 twips per pixel
-    EXPECT_EQ(deClase(p.ops, DrawOp::Kind::Line).at(0).state.drawWidth, 10);
+    // 153 twips, as the 10 pixels of the page box: 64 pixels at 2.4 twips per pixel, and the
+    // cross is inset by half of that.
+    const std::vector<DrawOp> cruz = deClase(p.ops, DrawOp::Kind::Line);
+    ASSERT_EQ(cruz.size(), 2u);
+    EXPECT_EQ(cruz[0].state.drawWidth, 64);
+    EXPECT_NEAR(cruz[0].x1 - marco[0].x1, 64 * 2.4 / 2, 1e-9);
+    EXPECT_NEAR(cruz[0].y1 - marco[0].y1, 64 * 2.4 / 2, 1e-9);
     EXPECT_EQ(impresora.drawWidth(), 1);
 }
 

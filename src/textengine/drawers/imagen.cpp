@@ -130,12 +130,16 @@ void DibujaImagen(EstadoMotor& motor, const QString& texto, Surface& destino) {
         } else {
             destino.line(izq, arriba, izq + ancho, arriba + alto, rgb(240, 240, 240),
                          LineShape::FilledBox);
-            // The cross's pen is half a text height wide in screen pixels, on any surface.
-            destino.setDrawWidth(
-                static_cast<int>(std::nearbyint(std::floor(h / 2) / kScreenTwipsPerPixel + 1)));
-            // Inset by h/4, never past the middle of a small placeholder.
-            const double dx = std::min(h / 4, ancho / 2);
-            const double dy = std::min(h / 4, alto / 2);
+            // The cross's pen is half a text height and a screen pixel wide, in the surface's
+            // own pixels: the same share of the text on screen and on paper.
+            destino.setDrawWidth(static_cast<int>(std::nearbyint(
+                (std::floor(h / 2) + kScreenTwipsPerPixel) / destino.twipsPerPixelY())));
+            // Inset by h/4, or by half the pen where that is more, so that the pen's round ends
+            // stay inside the box; never past the middle of a small placeholder.
+            const double inset =
+                std::max(h / 4, destino.drawWidth() * destino.twipsPerPixelX() / 2);
+            const double dx = std::min(inset, ancho / 2);
+            const double dy = std::min(inset, alto / 2);
             const Rgb rojo = rgb(255, 0, 0);
             destino.line(izq + dx, arriba + dy, izq + ancho - dx, arriba + alto - dy, rojo);
             destino.line(izq + dx, arriba + alto - dy, izq + ancho - dx, arriba + dy, rojo);
