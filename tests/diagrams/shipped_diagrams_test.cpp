@@ -1,7 +1,8 @@
 // The diagram pictures shipped in assets/img: present under the exact names the problem
 // markup uses, real GIF files, shaped like the box the markup fits them into.
 
-#include <QCoreApplication>
+#include "support/source_tree.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -26,21 +27,8 @@ constexpr Shipped kPictures[] = {
     {"f_din_peral.GIF", 45.6, 22},
 };
 
-// assets/img of the source tree: from VORNITH_SOURCE_DIR (set by ctest), else the first
-// folder above the test program that holds it.
-QString pictureFolder() {
-    const QString source = qEnvironmentVariable("VORNITH_SOURCE_DIR");
-    if (!source.isEmpty()) return QDir(source).filePath(QStringLiteral("assets/img"));
-    QDir dir(QCoreApplication::applicationDirPath());
-    do {
-        if (dir.exists(QStringLiteral("assets/img")))
-            return dir.filePath(QStringLiteral("assets/img"));
-    } while (dir.cdUp());
-    return {};
-}
-
 TEST(ShippedDiagrams, AllNineArePresentUnderTheirExactNames) {
-    const QString folder = pictureFolder();
+    const QString folder = vornith::test::sourcePictureFolder();
     ASSERT_FALSE(folder.isEmpty()) << "no assets/img above the test program";
     const QStringList names = QDir(folder).entryList(QDir::Files);
     for (const auto& picture : kPictures) {
@@ -50,7 +38,7 @@ TEST(ShippedDiagrams, AllNineArePresentUnderTheirExactNames) {
 }
 
 TEST(ShippedDiagrams, EachIsASharpGifShapedLikeItsBox) {
-    const QString folder = pictureFolder();
+    const QString folder = vornith::test::sourcePictureFolder();
     ASSERT_FALSE(folder.isEmpty());
     for (const auto& picture : kPictures) {
         SCOPED_TRACE(picture.name);

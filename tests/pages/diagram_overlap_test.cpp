@@ -8,11 +8,11 @@
 #include "platform/random.h"
 #include "support/fakes.h"
 #include "support/forwarding_surface.h"
+#include "support/source_tree.h"
 #include "textengine/estado_motor.h"
 #include "textengine/markup.h"
 #include "textengine/page_entry.h"
 
-#include <QDir>
 #include <QImage>
 #include <QRegularExpression>
 
@@ -65,9 +65,9 @@ QImage dibuja(const QString& texto, QtPictureLoader& imagenes, bool soloImagenes
 }
 
 TEST(PaginaConDiagrama, NoPictureInkFallsOnText) {
-    const QString fuente = qEnvironmentVariable("VORNITH_SOURCE_DIR");
-    ASSERT_FALSE(fuente.isEmpty()) << "VORNITH_SOURCE_DIR names the source tree";
-    QtPictureLoader imagenes({QDir(fuente).filePath(QStringLiteral("assets/img")), QString()});
+    const QString carpeta = test::sourcePictureFolder();
+    ASSERT_FALSE(carpeta.isEmpty()) << "no assets/img above the test program";
+    QtPictureLoader imagenes({carpeta, QString()});
     const QRegularExpression nombre(QStringLiteral("#IMG\\('([^']+)'"));
     std::set<QString> vistas;
     Pcg32Random rng;

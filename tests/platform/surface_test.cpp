@@ -276,19 +276,33 @@ TEST(SymbolFonts, EveryMappedCodeHasAGlyph) {
     for (const auto& [coded, codes] :
          {std::pair{CodedFont::Symbol, symbolCodes}, std::pair{CodedFont::MtExtra, extraCodes}}) {
         for (const int code : codes) {
-            const QString mapped = mapCodedText(coded, QString(QChar(static_cast<char16_t>(code))));
-            const QString family = FontResolver::codedFamilyFor(mapped);
-            QFont font(family);
+            const QString text(QChar(static_cast<char16_t>(code)));
+            const FontResolver::CodedText drawn = FontResolver::codedText(coded, text);
+            QFont font(drawn.family);
             font.setStyleStrategy(QFont::NoFontMerging);
-            EXPECT_TRUE(QRawFont::fromFont(font).supportsCharacter(mapped.front()))
-                << "code " << code << " in " << family.toStdString();
-            EXPECT_EQ(family.startsWith(QStringLiteral("Standard Symbols PS")),
-                      !notInSymbols.contains(mapped.front()))
-                << "code " << code << " in " << family.toStdString();
+            EXPECT_TRUE(QRawFont::fromFont(font).supportsCharacter(drawn.text.front()))
+                << "code " << code << " in " << drawn.family.toStdString();
+            EXPECT_EQ(drawn.family.startsWith(QStringLiteral("Standard Symbols PS")),
+                      !notInSymbols.contains(mapCodedText(coded, text).front()))
+                << "code " << code << " in " << drawn.family.toStdString();
         }
     }
     EXPECT_EQ(mapCodedText(CodedFont::Symbol, QStringLiteral("a")), QStringLiteral("\u03B1"));
     EXPECT_EQ(mapCodedText(CodedFont::MtExtra, QStringLiteral("h")), QStringLiteral("\u210F"));
+}
+
+TEST(SymbolFonts, SymbolCharactersHaveTheSymbolFontsWidths) {
+    // Advance widths in thousandths of an em, as the symbol font's metrics give them: each
+    // code draws its own glyph (the multiplication sign, not the dot operator at 0xD7).
+    const std::pair<int, double> widths[] = {{'a', 631},  {'w', 686},  {'m', 576},  {'p', 549},
+                                             {0xB4, 549}, {0xD7, 250}, {0xF2, 274}, {0xB1, 549}};
+    PageBoxSurface page(10, 10);
+    page.setFontName(QStringLiteral("Symbol"));
+    for (const auto& [code, width] : widths) {
+        // 12 points: 240 twips to the em.
+        EXPECT_NEAR(page.textWidth(QString(QChar(static_cast<char16_t>(code)))), width * 0.24, 1)
+            << code;
+    }
 }
 
 // Greek letters and the integral sign reach a PDF in the symbol font, with no DejaVu in it.

@@ -1,5 +1,6 @@
 #include "platform/qt/font_resolver.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -34,6 +35,30 @@ QString resolvedFamily(const QString& name) {
     return family;
 }
 
+// The family of Standard Symbols PS mapped by Unicode alone, loaded on first use; empty when
+// the font is not installed.
+QString unicodeSymbolFamily() {
+    static const QString family = [] {
+        // Standard Symbols PS maps its glyphs by the byte codes of the "Symbol" encoding
+        // before their Unicode names, so Unicode text below 256 reaches the wrong glyphs (the
+        // dot operator for the multiplication sign) and a PDF's text reads back as Latin
+        // letters. Its Type 1 install, given the standard encoding instead, maps by glyph
+        // names alone; it is registered under a family name of its own.
+        QFile file(QStringLiteral("/usr/share/fonts/type1/urw-base35/StandardSymbolsPS.t1"));
+        if (!file.open(QIODevice::ReadOnly)) return QString();
+        QByteArray data = file.readAll();
+        const qsizetype start = data.indexOf("/Encoding 256 array");
+        const qsizetype end = start < 0 ? -1 : data.indexOf("readonly def", start);
+        const QByteArray name = "/FamilyName (Standard Symbols PS)";
+        if (end < 0 || !data.contains(name)) return QString();
+        data.replace(start, end + 12 - start, "/Encoding StandardEncoding def");
+        data.replace(name, "/FamilyName (Standard Symbols PS Unicode)");
+        const int id = QFontDatabase::addApplicationFontFromData(data);
+        return id < 0 ? QString() : QFontDatabase::applicationFontFamilies(id).value(0);
+    }();
+    return family;
+}
+
 } // namespace
 
 QString FontResolver::familyFor(const QString& name) {
@@ -50,32 +75,30 @@ QString FontResolver::familyFor(const QString& name) {
     return resolvedFamily(name);
 }
 
-QString FontResolver::codedFamilyFor(const QString& mappedText) {
+FontResolver::CodedText FontResolver::codedText(CodedFont font, const QString& text) {
     static const QStringList candidates = [] {
-        // Standard Symbols PS has the metrics the layout was made for. It is installed twice:
-        // as OpenType with the byte-coded symbol encoding and as Type 1 with Unicode names;
-        // each install is its own "family [foundry]", and only the Unicode one fits here.
         QStringList list;
-        const QString symbols = QStringLiteral("Standard Symbols PS");
-        for (const QString& family : QFontDatabase::families()) {
-            if (family.startsWith(symbols, Qt::CaseInsensitive)) list.append(family);
-        }
+        const QString symbols = unicodeSymbolFamily();
+        if (!symbols.isEmpty()) list.append(symbols);
         list.append({QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Sans")});
         return list;
     }();
-    static QHash<QString, QString> chosen;
-    const auto found = chosen.constFind(mappedText);
+    static QHash<QString, CodedText> chosen;
+    const QString key = QChar(u'0' + static_cast<int>(font)) + text;
+    const auto found = chosen.constFind(key);
     if (found != chosen.constEnd()) return *found;
+    // Markup may print any number of different texts: the table is bounded.
+    if (chosen.size() >= 1024) chosen.clear();
 
-    QString family = candidates.front();
-    for (const QString& candidate : candidates) {
-        if (familyHasAll(candidate, mappedText)) {
-            family = candidate;
+    CodedText result{mapCodedText(font, text), candidates.back()};
+    for (const QString& family : candidates) {
+        if (familyHasAll(family, result.text)) {
+            result.family = family;
             break;
         }
     }
-    chosen.insert(mappedText, family);
-    return family;
+    chosen.insert(key, result);
+    return result;
 }
 
 QFont FontResolver::fontFor(const FontState& state, const QString& family, double deviceDpi) {

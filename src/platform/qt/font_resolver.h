@@ -25,9 +25,14 @@ public:
     // The installed family that stands for `name`: the metric twin of a Windows core font, or
     // else the family Qt draws `name` with.
     static QString familyFor(const QString& name);
-    // The family that draws `mappedText` of a coded font: Standard Symbols PS when it has
-    // every glyph of it, else the first fallback that does.
-    static QString codedFamilyFor(const QString& mappedText);
+    // What draws a text of a coded font: the text to give the font, and its family.
+    struct CodedText {
+        QString text;
+        QString family;
+    };
+    // The Unicode characters the text stands for, in Standard Symbols PS (whose metrics the
+    // layout was made for) when it has them all, else in the first DejaVu face that does.
+    static CodedText codedText(CodedFont font, const QString& text);
     // A font of `state` for a device of `deviceDpi` whose painter draws in twips (20 per
     // point): hinting and kerning off, so that widths scale linearly with the size.
     static QFont fontFor(const FontState& state, const QString& family, double deviceDpi);

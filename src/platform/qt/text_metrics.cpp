@@ -50,9 +50,7 @@ double TextMetrics::Entry::width(const QString& text) {
 TextMetrics::Shaped TextMetrics::shape(const FontState& state, const QString& text) {
     const CodedFont coded = codedFontOf(state.name);
     if (coded == CodedFont::None) return {text, FontResolver::familyFor(state.name)};
-    QString mapped = mapCodedText(coded, text);
-    QString family = FontResolver::codedFamilyFor(mapped);
-    return {std::move(mapped), std::move(family)};
+    return FontResolver::codedText(coded, text);
 }
 
 std::shared_ptr<TextMetrics::Entry> TextMetrics::entry(const FontState& state,

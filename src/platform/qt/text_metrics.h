@@ -15,7 +15,7 @@ namespace vornith {
 // inch, so one device unit is one twip whatever surface the text is drawn on: the screen and
 // the printer break lines alike. Metrics and widths are cached per font state.
 class TextMetrics {
-public:
+  public:
     // The metrics of one font state and family, with the widths measured so far.
     struct Entry : std::enable_shared_from_this<Entry> {
         Entry(const QFont& f, const QString& fam);
@@ -32,12 +32,9 @@ public:
         double width(const QString& text);
     };
 
-    // The family that draws `text` in `state`, and the text itself (coded fonts mapped to
-    // Unicode).
-    struct Shaped {
-        QString text;
-        QString family;
-    };
+    // The family that draws `text` in `state`, and the text to give it (for the coded fonts,
+    // see FontResolver::codedText).
+    using Shaped = FontResolver::CodedText;
     static Shaped shape(const FontState& state, const QString& text);
 
     // The entry of `state` in `family`. The most recently used kMaxEntries entries are kept;
