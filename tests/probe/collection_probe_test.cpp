@@ -93,6 +93,15 @@ TEST(CollectionProbe, RefusedSaveExitsWithTheMessage) {
     EXPECT_FALSE(QFile::exists(col));
 }
 
+TEST(CollectionProbe, ProblemsBeyondFiveHundredAreToldOnStderr) {
+    const Salida s = probe({QStringLiteral("collection"), QStringLiteral("--new"),
+                            QStringLiteral("XIMB_FISI_CIN:8:499,XIMB_FISI_CIN:1:3")});
+    ASSERT_EQ(s.codigo, 0) << s.errores.toStdString();
+    EXPECT_EQ(s.json[QStringLiteral("NPROB")].toInt(), 500);
+    EXPECT_TRUE(s.errores.contains(QStringLiteral("2 problems left out (at most 500)")))
+        << s.errores.toStdString();
+}
+
 TEST(CollectionProbe, BadArgumentsAreRefused) {
     EXPECT_EQ(probe({QStringLiteral("collection")}).codigo, 2);
     EXPECT_EQ(probe({QStringLiteral("collection"), QStringLiteral("--new"),
