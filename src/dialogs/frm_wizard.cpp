@@ -75,6 +75,16 @@ QLabel* texto(QWidget* padre, const QString& t, const QRect& lugar) {
     return e;
 }
 
+// The count spinners run from -99 at the top to -1 at the bottom, so that the upper arrow
+// raises the number they stand for: minus the bar's value.
+constexpr int kMaxCantidad = 99;
+int numeroSpin(const QScrollBar* spin) {
+    return -spin->value();
+}
+void ponNumeroSpin(QScrollBar* spin, int n) {
+    spin->setValue(-n);
+}
+
 QLabel* imagen(QWidget* padre, const QString& nombre, QPoint lugar) {
     auto* e = new QLabel(padre);
     e->setPixmap(ImagenUi(nombre));
@@ -292,9 +302,7 @@ void FrmWizard::construyePaso4() {
         caja->installEventFilter(this);
         auto* spin = new QScrollBar(Qt::Vertical, grupo);
         spin->setGeometry(152, 2, 16, 20);
-        spin->setRange(1, 99);
-        spin->setInvertedAppearance(true);
-        spin->setInvertedControls(true);
+        spin->setRange(-kMaxCantidad, -1);
         spin->setSingleStep(1);
         connect(caja, &QLineEdit::textChanged, this, [this, i] { TxCan_Change(i); });
         connect(spin, &QScrollBar::valueChanged, this, [this, i] { VScroll2_Change(i); });
@@ -549,9 +557,9 @@ void FrmWizard::TxCan_Change(int Index) {
     QScrollBar* spin = VScroll2_[static_cast<std::size_t>(Index)];
     // A number too large for 16 bits is out of range like any other.
     const auto leido = ValCorto(TxCan_[static_cast<std::size_t>(Index)]->text());
-    if (leido && *leido >= 1 && *leido <= spin->maximum()) {
+    if (leido && *leido >= 1 && *leido <= kMaxCantidad) {
         const std::int16_t n = *leido;
-        spin->setValue(n);
+        ponNumeroSpin(spin, n);
         if (Index == 0) {
             t.Cantidad = n;
             RECUENTA();
@@ -559,7 +567,7 @@ void FrmWizard::TxCan_Change(int Index) {
             const std::int16_t limite = t.MaxVariante < 1 ? std::int16_t{99} : t.MaxVariante;
             if (n > limite) {
                 t.Variante = limite;
-                spin->setValue(limite);
+                ponNumeroSpin(spin, limite);
                 VScroll2_Change(1);
             } else {
                 t.Variante = n;
@@ -567,7 +575,7 @@ void FrmWizard::TxCan_Change(int Index) {
         }
         return;
     }
-    const auto n = static_cast<std::int16_t>(spin->value());
+    const auto n = static_cast<std::int16_t>(numeroSpin(spin));
     TxCan_[static_cast<std::size_t>(Index)]->setText(document::Decimal(n));
     if (Index == 0) {
         t.Cantidad = n;
@@ -579,7 +587,7 @@ void FrmWizard::TxCan_Change(int Index) {
 
 void FrmWizard::VScroll2_Change(int Index) {
     TxCan_[static_cast<std::size_t>(Index)]->setText(
-        document::Decimal(VScroll2_[static_cast<std::size_t>(Index)]->value()));
+        document::Decimal(numeroSpin(VScroll2_[static_cast<std::size_t>(Index)])));
 }
 
 void FrmWizard::TxTOT_Change() {
@@ -639,12 +647,13 @@ bool FrmWizard::teclaCajaCantidad(int Index, QEvent* event) {
     }
     if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Up && spin->value() + 1 <= spin->maximum()) {
-        spin->setValue(spin->value() + 1);
+    const int n = numeroSpin(spin);
+    if (key == Qt::Key_Up && n + 1 <= kMaxCantidad) {
+        ponNumeroSpin(spin, n + 1);
         return true;
     }
-    if (key == Qt::Key_Down && spin->value() - 1 >= spin->minimum()) {
-        spin->setValue(spin->value() - 1);
+    if (key == Qt::Key_Down && n - 1 >= 1) {
+        ponNumeroSpin(spin, n - 1);
         return true;
     }
     return false;

@@ -59,6 +59,7 @@ class FrmWizard final : public VentanaDibujada {
     // Topic step.
     ArbolTemas* Picture1() const { return Picture1_; }
     QLineEdit* TxCan(int i) const { return TxCan_.at(static_cast<std::size_t>(i)); }
+    // The count spinners: their value is minus the number shown.
     QScrollBar* VScroll2(int i) const { return VScroll2_.at(static_cast<std::size_t>(i)); }
     QLineEdit* TxTOT() const { return TxTOT_; }
     QLabel* Label1(int i) const;

@@ -10,6 +10,7 @@
 #include "document/document_fixture.h"
 #include "support/fakes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -118,7 +120,11 @@ TEST(FrmWizard, SecuenciasDePasosYFinalizar) {
 
 TEST(FrmWizard, EstadosDeLosBotonesYCasillasAMitad) {
     Asistente a({{"Showini", "N"}});
+    a.cursor.setBusy(true);
     a.abre();
+    EXPECT_FALSE(a.cursor.isBusy());
+    EXPECT_EQ(a.w->windowTitle(), "Asistente para la creación de colecciones de problemas");
+    EXPECT_EQ(a.w->Label4()->text(), "Asistente para crear colecciones de ejercicios");
     EXPECT_EQ(a.w->Paso(), 2);
     EXPECT_FALSE(a.w->CmdNext()->isEnabled()); // no subject
     a.w->Check3()->setChecked(true);
@@ -284,7 +290,7 @@ TEST(FrmWizard, CantidadesYPanel) {
     EXPECT_FALSE(a.w->ImageProgre()->isHidden());
     EXPECT_EQ(a.w->Label1(6)->text(), "Desc uno");
     cantidad->setText("5");
-    EXPECT_EQ(a.w->VScroll2(0)->value(), 5);
+    EXPECT_EQ(a.w->VScroll2(0)->value(), -5);
     EXPECT_EQ(a.Coleccion.NPROB, 5);
     // Out of range, not a number or too large for 16 bits: the spinner's value comes back.
     for (const char* malo : {"0", "100", "abc", "", "99999", "-3"}) {
@@ -295,6 +301,12 @@ TEST(FrmWizard, CantidadesYPanel) {
     }
     QTest::keyClick(cantidad, Qt::Key_Up);
     EXPECT_EQ(a.Temas.Temas[3].Cantidad, 6);
+    // The spinner's upper arrow raises the count, its lower one lowers it.
+    QScrollBar* spin = a.w->VScroll2(0);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, 2));
+    EXPECT_EQ(cantidad->text(), "7");
+    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() - 2));
+    EXPECT_EQ(cantidad->text(), "6");
     cantidad->setText("99");
     QTest::keyClick(cantidad, Qt::Key_Up);
     EXPECT_EQ(cantidad->text(), "99");
@@ -328,6 +340,35 @@ TEST(FrmWizard, CantidadesYPanel) {
     QTest::keyClick(a.w->Picture1(), Qt::Key_Up);
     EXPECT_TRUE(cantidad->parentWidget()->isHidden());
     EXPECT_TRUE(a.w->ImageProgre()->isHidden());
+}
+
+TEST(FrmWizard, LaRuedaMueveElArbolDesdeCualquierParte) {
+    Asistente a({{"Showini", "N"}});
+    QString muchos = QStringLiteral("M:") + test::registro(cabecera("Física", "Muchos"));
+    for (int i = 0; i < 30; ++i)
+        muchos += test::registro({"Física", "Muchos", "x", 3, 1});
+    generation::AlmacenaListado(a.g, muchos);
+    a.abre();
+    a.w->ImageASIG_Click(1);
+    auto rueda = [&](QWidget* sobre, int giro) {
+        QWheelEvent e(QPointF(2, 2), QPointF(sobre->mapToGlobal(QPoint(2, 2))), QPoint(),
+                      QPoint(0, giro), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(sobre, &e);
+    };
+    a.siguiente();
+    a.alterna(8);
+    ASSERT_FALSE(a.w->Picture1()->VScroll1()->isHidden());
+    rueda(a.w->TxTOT(), -120);
+    EXPECT_EQ(a.w->Picture1()->DesplFilas(), -1);
+    rueda(a.w->Check2(), -60);
+    rueda(a.w->Picture1(), -60);
+    EXPECT_EQ(a.w->Picture1()->DesplFilas(), -2);
+    rueda(a.w->Label4(), 120);
+    EXPECT_EQ(a.w->Picture1()->DesplFilas(), -1);
+    a.atras(); // elsewhere the wheel is the controls' own
+    rueda(a.w->Check2(), -120);
+    a.siguiente();
+    EXPECT_EQ(a.w->Picture1()->DesplFilas(), -1);
 }
 
 // Física on the real catalogue: open Cinemática, two types with 3 and 2 problems, Finalizar,
