@@ -23,5 +23,7 @@ std::vector<Dibujo> dibujosPropiedades();
 std::vector<Dibujo> dibujosImprimir();
 // The wizard's pictures; the subject pictures go to a folder of their own.
 std::vector<Dibujo> dibujosAsistente();
+// The option pictures of the start-options window.
+std::vector<Dibujo> dibujosInicio();
 
 } // namespace vornith::ui_pictures
