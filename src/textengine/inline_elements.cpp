@@ -143,7 +143,8 @@ void Caracter(LineaEnCurso& l, QChar c) {
         lado = 0.04 * l.h;
         recta = true;
     }
-    lado = std::max(lado, 1.0);
+    // At least one twip of side space at zoom 1, scaled with the page so lines break alike.
+    lado = std::max(lado, l.motor.Zoom);
     const Recta r(l.destino, recta);
     const QString& texto = l.motor.textoDe(c);
     if (l.dibujando) {

@@ -19,7 +19,6 @@ const QString& fraseMuestra() {
     return frase;
 }
 
-constexpr double kMargenPantallaMm = 16;
 constexpr double kMaxSangriaMm = 1000;
 
 double tamanoValido(double puntos) {
@@ -81,25 +80,27 @@ private:
     qsizetype desde_ = 0; // the start of the next line; -1 after the last
 };
 
+// The margins of the surface, and the usable page of kAnchoUtilPagina x kAltoUtilPagina
+// inside them: times Zoom on the page box, as it stands on the printer.
 void fijaGeometria(EstadoMotor& m, const Surface& d) {
     if (d.kind() == SurfaceKind::PageBox) {
-        m.AnchoPagina = (d.widthPixels() - 2) * kScreenTwipsPerPixel;
-        m.AltoPagina = (d.heightPixels() - 2) * kScreenTwipsPerPixel;
-        const double margen = kMargenPantallaMm * kTwipsPerMm * m.Zoom;
+        const double margen = kMargenPaginaMm * kTwipsPerMm * m.Zoom;
         m.MargenIzqPagina = margen;
         m.MargenDerPagina = margen;
         m.MargenSupPagina = margen;
         m.MargenInfPagina = margen;
+        m.AnchoPagina = kAnchoUtilPagina * m.Zoom + 2 * margen;
+        m.AltoPagina = kAltoUtilPagina * m.Zoom + 2 * margen;
     } else if (m.printerCount >= 1) {
         // The printer's surface starts at its printable area: the margins leave out the
         // unprintable edges.
-        const double margen = kMargenPantallaMm * kTwipsPerMm;
-        m.AnchoPagina = d.widthTwips();
-        m.AltoPagina = d.heightTwips();
+        const double margen = kMargenPaginaMm * kTwipsPerMm;
         m.MargenIzqPagina = margen - kUnprintableLeft;
         m.MargenDerPagina = margen - kUnprintableRight;
         m.MargenSupPagina = margen - kUnprintableTop;
         m.MargenInfPagina = margen - kUnprintableBottom;
+        m.AnchoPagina = kAnchoUtilPagina + m.MargenIzqPagina + m.MargenDerPagina;
+        m.AltoPagina = kAltoUtilPagina + m.MargenSupPagina + m.MargenInfPagina;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/units.h"
 #include "textengine/estado_motor.h"
 
 #include <QString>
@@ -9,6 +10,15 @@ class Surface;
 }
 
 namespace vornith::textengine {
+
+// The usable page inside the margins, in twips at zoom 1: the A4 page box of 796 x 1125
+// pixels less its one-pixel border and the 16 mm margins. The page box has it times Zoom and
+// the printer has it as it stands, so lines and pages break alike at every zoom and on paper.
+inline constexpr double kMargenPaginaMm = 16;
+inline constexpr double kAnchoUtilPagina =
+    (796 - 2) * kScreenTwipsPerPixel - 2 * kMargenPaginaMm * kTwipsPerMm;
+inline constexpr double kAltoUtilPagina =
+    (1125 - 2) * kScreenTwipsPerPixel - 2 * kMargenPaginaMm * kTwipsPerMm;
 
 // Draws a whole markup text on `destino` (the page box or the printer) from the top margin
 // down, line by line with word wrap, until the text ends or a line does not fit above the

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <utility>
+
 namespace vornith::textengine::test {
 namespace {
 
@@ -90,12 +93,36 @@ TEST(DibujaTextoFormateado, SetsThePrinterGeometryOnlyWhenAPrinterIsInstalled) {
 
     m.motor.printerCount = 1;
     dibuja(m, papel, QStringLiteral("a"));
-    EXPECT_DOUBLE_EQ(m.motor.AnchoPagina, papel.widthTwips());
-    EXPECT_DOUBLE_EQ(m.motor.AltoPagina, papel.heightTwips());
     EXPECT_NEAR(m.motor.MargenIzqPagina, 559.0866, 1e-4);
     EXPECT_NEAR(m.motor.MargenDerPagina, 759.0866, 1e-4);
     EXPECT_NEAR(m.motor.MargenSupPagina, 620.0866, 1e-4);
     EXPECT_NEAR(m.motor.MargenInfPagina, 621.0866, 1e-4);
+}
+
+// Inside the margins the page is the same on paper and on the page box at every zoom, times
+// the zoom, whatever the surface's size in pixels: the screen page is the printed page.
+TEST(DibujaTextoFormateado, TheUsablePageIsTheSameOnPaperAndOnScreenAtAnyZoom) {
+    const auto util = [](const textengine::EstadoMotor& e) {
+        return std::pair(e.AnchoPagina - e.MargenIzqPagina - e.MargenDerPagina,
+                         e.AltoPagina - e.MargenSupPagina - e.MargenInfPagina);
+    };
+    Motor m;
+    m.motor.printerCount = 1;
+    RecordingSurface papel(SurfaceKind::Printer, 4753, 6883, 2.4);
+    dibuja(m, papel, QStringLiteral("a"));
+    const auto [ancho, alto] = util(m.motor);
+    EXPECT_NEAR(ancho, 10095.83, 0.01);
+    EXPECT_NEAR(alto, 15030.83, 0.01);
+    for (const double zoom : {0.5, 1.0, 1.25, 1.5, 2.0}) {
+        SCOPED_TRACE(zoom);
+        m.motor.Zoom = zoom;
+        RecordingSurface caja(SurfaceKind::PageBox, static_cast<int>(std::lround(796 * zoom)),
+                              static_cast<int>(std::lround(1125 * zoom)));
+        dibuja(m, caja, QStringLiteral("a"), 12 * zoom);
+        EXPECT_NEAR(util(m.motor).first, ancho * zoom, 1e-9);
+        EXPECT_NEAR(util(m.motor).second, alto * zoom, 1e-9);
+        EXPECT_NEAR(m.motor.MargenIzqPagina, kMargen * zoom, 1e-9);
+    }
 }
 
 TEST(DibujaTextoFormateado, SplitsAtLineFeedTagsNotAtCarriageReturnPairs) {
@@ -161,8 +188,8 @@ TEST(DibujaTextoFormateado, TheIndentIsSeventyThreeHundredthsOfItsMillimetresAtA
                            static_cast<int>(1125 * zoom));
         dibuja(m, s, QStringLiteral("&LSAN=10:abc&LFdef"), 12 * zoom);
         EXPECT_NEAR(m.motor.SangriaIzq, 413.858, 1e-3);
-        EXPECT_NEAR(s.ops().back().x1 - 1,
-                    zoom * kMargen + m.motor.SangriaIzq + 2 * 10 * 12 * zoom + 4,
+        EXPECT_NEAR(s.ops().back().x1 - zoom,
+                    zoom * kMargen + m.motor.SangriaIzq + 2 * 10 * 12 * zoom + 4 * zoom,
                     1e-6); // "f" on the second line, also indented
     }
     Motor m;
@@ -293,12 +320,13 @@ TEST(Bloques, AFirstBlockTallerThanThePageIsCutAndMarkedSoThatPaginationAdvances
 
 TEST(Bloques, OnAPageWithNoRoomOnlyAFirstBlockIsDrawn) {
     Motor m;
-    RecordingSurface diminuta(SurfaceKind::PageBox, 796, 100);
-    dibuja(m, diminuta, QStringLiteral("titulo&LF") + marca(7) + QStringLiteral("a"));
+    RecordingSurface diminuta;
+    // Lines of 1000 points: not one fits the page.
+    dibuja(m, diminuta, QStringLiteral("titulo&LF") + marca(7) + QStringLiteral("a"), 1000);
     EXPECT_EQ(m.motor.MarcaResultado, 0);
     EXPECT_TRUE(diminuta.ops().empty());
 
-    dibuja(m, diminuta, marca(7) + QStringLiteral("a&LF") + marca(8) + QStringLiteral("b"));
+    dibuja(m, diminuta, marca(7) + QStringLiteral("a&LF") + marca(8) + QStringLiteral("b"), 1000);
     EXPECT_EQ(m.motor.MarcaResultado, -8);
     EXPECT_EQ(textos(diminuta.ops()), QStringList({QStringLiteral("a")}));
 }
@@ -337,7 +365,8 @@ TEST(Bloques, AFiveHundredAndFirstMarkEndsThePage) {
 
 TEST(Bloques, LinesPastTheTenThousandthDoNotFit) {
     Motor m;
-    RecordingSurface alta(SurfaceKind::PageBox, 796, 20000);
+    m.motor.Zoom = 20; // a page for more than 10,000 one-point lines
+    RecordingSurface alta(SurfaceKind::PageBox, 796 * 20, 1125 * 20);
     dibuja(m, alta, repite(QStringLiteral("a&LF"), 10000) + marca(9) + QStringLiteral("b"), 1);
     EXPECT_EQ(m.motor.MarcaResultado, -9);
     EXPECT_EQ(textos(alta.ops()).size(), 10000);

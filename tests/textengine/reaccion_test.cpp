@@ -65,7 +65,9 @@ TEST(DibujaReaccion, EquilibriumAndLeftArrows) {
         esperaPasadasSimetricas(p);
         const std::vector<DrawOp> l = deClase(p.ops, DrawOp::Kind::Line);
         ASSERT_EQ(l.size(), 4u) << texto;
-        const double xc4 = 1000 + kCar + 4 * kCar + 5 * kCar + 3 * kHueco;
+        // Two twips of side space on each side of a character at zoom 2.
+        const double car = kCar + 2;
+        const double xc4 = 1000 + car + 4 * car + 5 * car + 3 * kHueco;
         EXPECT_DOUBLE_EQ(l[0].x1, xc4 - kHueco / 2 - 240);
         EXPECT_DOUBLE_EQ(l[0].y1, 2000 + kH / 2.5);
         EXPECT_DOUBLE_EQ(l[0].x2 - l[0].x1, 480);

@@ -12,6 +12,9 @@ namespace vornith {
 namespace {
 
 constexpr double kMeasureDpi = 1440.0;
+// Large enough that the font engine's rounding of advances and heights is far below a twip at
+// the sizes pages use.
+constexpr double kReferencePoints = 100.0;
 constexpr qsizetype kMaxCachedWidths = 50000;
 
 const QPaintDevice* measuringDevice() {
@@ -33,16 +36,25 @@ TextMetrics::Entry::Entry(const QFont& f, const QString& fam)
     charWidths.fill(-1.0);
 }
 
+TextMetrics::Entry::Entry(std::shared_ptr<Entry> reference, double s)
+    : base(std::move(reference)), scale(s), font(base->font), family(base->family),
+      metrics(base->metrics), ascent(base->ascent * s), height(base->height * s) {
+    charWidths.fill(-1.0);
+}
+
 double TextMetrics::Entry::width(const QString& text) {
+    const auto mide = [this, &text] {
+        return base ? base->width(text) * scale : metrics.horizontalAdvance(text);
+    };
     if (text.size() == 1 && text[0].unicode() < charWidths.size()) {
         double& w = charWidths[text[0].unicode()];
-        if (w < 0) w = metrics.horizontalAdvance(text);
+        if (w < 0) w = mide();
         return w;
     }
     const auto found = widths.constFind(text);
     if (found != widths.constEnd()) return *found;
     if (widths.size() > kMaxCachedWidths) widths.clear();
-    const double w = metrics.horizontalAdvance(text);
+    const double w = mide();
     widths.insert(text, w);
     return w;
 }
@@ -61,19 +73,32 @@ std::shared_ptr<TextMetrics::Entry> TextMetrics::entry(const FontState& state,
     using Used = std::list<std::pair<Key, std::shared_ptr<Entry>>>;
     static Used used;
     static std::map<Key, Used::iterator> index;
-    const Key key{family, state.points, state.bold, state.italic};
-    if (const auto found = index.find(key); found != index.end()) {
-        used.splice(used.begin(), used, found->second);
-        return found->second->second;
-    }
-    const QFont font = FontResolver::fontFor(state, family, kMeasureDpi);
-    used.emplace_front(key, std::make_shared<Entry>(font, family));
-    index.emplace(key, used.begin());
-    if (used.size() > kMaxEntries) {
-        index.erase(used.back().first);
-        used.pop_back();
-    }
-    return used.front().second;
+    const auto cached = [](const Key& key, const auto& make) {
+        if (const auto found = index.find(key); found != index.end()) {
+            used.splice(used.begin(), used, found->second);
+            return found->second->second;
+        }
+        std::shared_ptr<Entry> made = make();
+        used.emplace_front(key, made);
+        index.emplace(key, used.begin());
+        if (used.size() > kMaxEntries) {
+            index.erase(used.back().first);
+            used.pop_back();
+        }
+        return made;
+    };
+    // Each size scales the entry of the reference size (points -1 in the key), which it holds.
+    return cached(Key{family, state.points, state.bold, state.italic}, [&] {
+        const auto base = cached(Key{family, -1.0, state.bold, state.italic}, [&] {
+            FontState reference = state;
+            reference.points = kReferencePoints;
+            reference.underline = false;
+            reference.strikethru = false;
+            return std::make_shared<Entry>(FontResolver::fontFor(reference, family, kMeasureDpi),
+                                           family);
+        });
+        return std::make_shared<Entry>(base, state.points / kReferencePoints);
+    });
 }
 
 std::shared_ptr<TextMetrics::Entry> TextMetrics::entry(const FontState& state) {

@@ -13,12 +13,19 @@ namespace vornith {
 
 // Text measurements in twips, the engine's hot path. Measured on a device of 1440 dots per
 // inch, so one device unit is one twip whatever surface the text is drawn on: the screen and
-// the printer break lines alike. Metrics and widths are cached per font state.
+// the printer break lines alike. Every size is measured at one reference size and scaled, so
+// that measurements are exactly proportional to the size: a page at twice the zoom breaks its
+// lines and pages where it does at zoom 1. Metrics and widths are cached per font state.
 class TextMetrics {
   public:
     // The metrics of one font state and family, with the widths measured so far.
     struct Entry : std::enable_shared_from_this<Entry> {
+        // The entry of the reference size.
         Entry(const QFont& f, const QString& fam);
+        // An entry `scale` times the reference entry `base`.
+        Entry(std::shared_ptr<Entry> base, double scale);
+        std::shared_ptr<Entry> base; // null for the reference size
+        double scale = 1;
         QFont font;
         QString family;
         QFontMetricsF metrics;

@@ -226,9 +226,9 @@ void DibujaAnillo(EstadoMotor& motor, const QString& texto, Surface& destino, in
     Geometria g{pi, delta, *fase, 0, 0, 0, 0, 0};
     g.h = AltoTexto(destino);
     g.b = kFraccionEje * g.h;
-    g.s1 = std::max(0.0323 * g.h, 15.0);
-    g.s2 = std::max(0.05 * g.h, 15.0);
-    g.R = std::max(1.5 * g.h, 15.0);
+    g.s1 = std::max(0.0323 * g.h, PixelMinimo(motor));
+    g.s2 = std::max(0.05 * g.h, PixelMinimo(motor));
+    g.R = std::max(1.5 * g.h, PixelMinimo(motor));
     for (int j = 1; j <= n; ++j) {
         g.xl = std::max(g.xl, -g.R * std::sin(g.theta(j)));
         g.xr = std::max(g.xr, g.R * std::sin(g.theta(j)));

@@ -28,10 +28,10 @@ void DibujaCociente(EstadoMotor& motor, const QString& texto, Surface& destino) 
     ++motor.NivelCociente;
     const double h = AltoTexto(destino);
     // A fraction inside another fraction, a script pair or a labelled arrow gets a thinner bar.
-    const double t = std::max(motor.NivelCociente == 1 ? 0.04 * h : 0.02 * h, 15.0);
-    const double g1 = std::max(0.0354 * h, 15.0);
+    const double t = std::max(motor.NivelCociente == 1 ? 0.04 * h : 0.02 * h, PixelMinimo(motor));
+    const double g1 = std::max(0.0354 * h, PixelMinimo(motor));
     const double g2 = g1;
-    const double p = std::max(0.09 * h, 15.0);
+    const double p = std::max(0.09 * h, PixelMinimo(motor));
 
     if (midiendo) {
         ParteConstruccion(motor, e, 1, arriba, destino);

@@ -9,6 +9,10 @@ double AltoTexto(const Surface& destino) {
     return destino.textHeight(QStringLiteral("Hp"));
 }
 
+double PixelMinimo(const EstadoMotor& motor) {
+    return kScreenTwipsPerPixel * motor.Zoom;
+}
+
 double AscensoFuente(const Surface& destino) {
     const double tpp =
         destino.kind() == SurfaceKind::PageBox ? kScreenTwipsPerPixel : destino.twipsPerPixelY();

@@ -52,6 +52,9 @@ inline constexpr double kFraccionEje = 0.574;
 
 // h: the text height of "Hp" in the surface's current font, in twips.
 double AltoTexto(const Surface& destino);
+// The least stroke or gap of a construct: one screen pixel at zoom 1, scaled with the page so
+// that layouts are alike at every zoom (the printer lays out at zoom 1).
+double PixelMinimo(const EstadoMotor& motor);
 
 // The ascent of the current font in twips: the surface's ascent in pixels times the screen's
 // twips per pixel on the page box, the surface's own otherwise.

@@ -27,10 +27,10 @@ void DibujaFlechaTexto(EstadoMotor& motor, const QString& texto, Surface& destin
     // A fraction in either text is a nested one.
     ++motor.NivelCociente;
     const double h = AltoTexto(destino);
-    const double t = std::max(0.02 * h, 15.0);
-    const double ga = std::max(0.0354 * h, 15.0); // upper text to shaft
-    const double gb = ga;                         // shaft to lower text
-    const double p = std::max(0.09 * h, 15.0);
+    const double t = std::max(0.02 * h, PixelMinimo(motor));
+    const double ga = std::max(0.0354 * h, PixelMinimo(motor)); // upper text to shaft
+    const double gb = ga;                                       // shaft to lower text
+    const double p = std::max(0.09 * h, PixelMinimo(motor));
 
     if (midiendo) {
         ParteConstruccion(motor, e, 1, arriba, destino);

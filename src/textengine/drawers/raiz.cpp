@@ -58,7 +58,8 @@ void DibujaRaiz(EstadoMotor& motor, const QString& texto, Surface& destino) {
     const bool midiendo = Midiendo(motor);
     const Rgb colorEntrada = destino.foreColor();
     const double h = AltoTexto(destino);
-    const auto medida = [h](double fraccion) { return std::max(fraccion * h, 15.0); };
+    const double pixel = PixelMinimo(motor);
+    const auto medida = [h, pixel](double fraccion) { return std::max(fraccion * h, pixel); };
     const double s1 = medida(0.0323); // thin strokes: tick, long stroke, bar
     const double s2 = medida(0.05);   // thick stroke
     const double g1 = medida(0.0354); // body top to bar

@@ -72,7 +72,10 @@ void DibujaUDB(EstadoMotor& motor, const QString& texto, Surface& destino) {
 
     if (Midiendo(motor)) {
         ParteConstruccion(motor, e, kCentro, parte(kCentro), destino);
-        // Whole twips, as the room above and below is kept.
+        // Whole twips at zoom 1, as the room above and below is kept.
+        const auto entero = [&motor](double v) {
+            return std::nearbyint(v / motor.Zoom) * motor.Zoom;
+        };
         double up = 0;
         double down = 0;
         for (int k = kArriba; k <= kAbajoIzq; ++k) {
@@ -82,11 +85,11 @@ void DibujaUDB(EstadoMotor& motor, const QString& texto, Surface& destino) {
             const bool arriba = k == kArriba || k == kArribaIzq;
             const double alcance = 1.5 * h + (arriba ? P.AltoSobre : P.Alto);
             double& sitio = arriba ? up : down;
-            if (alcance > sitio) sitio = std::nearbyint(alcance);
+            if (alcance > sitio) sitio = entero(alcance);
         }
         const CajaElemento& C = CajaParte(motor, e, kCentro);
-        if (C.AltoSobre > up) up = std::nearbyint(C.AltoSobre);
-        if (C.Alto > down) down = std::nearbyint(C.Alto);
+        if (C.AltoSobre > up) up = entero(C.AltoSobre);
+        if (C.Alto > down) down = entero(C.Alto);
         marco.fuente.restaura(destino);
         EscribeCaja(motor, e, C.DespIzq, C.Ancho, up, C.Ascenso, down, texto);
         return;
