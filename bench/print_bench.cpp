@@ -23,8 +23,8 @@ qint64 imprime(NucleoBench& e, const QString& pdf) {
     std::vector<int> paginas;
     for (int p = 1; p <= doc.estado().NumPaginas; ++p)
         paginas.push_back(p);
-    doc.ImprimirPaginas(*trabajo, paginas, 1.0);
-    if (!trabajo->endDoc()) return -1;
+    if (doc.ImprimirPaginas(*trabajo, paginas, 1.0) != document::ResultadoImpresion::Impreso)
+        return -1;
     return QFile(pdf).size();
 }
 

@@ -36,6 +36,14 @@ struct ServiciosColeccion {
     PictureFolders carpetas;
 };
 
+// How a print job ended.
+enum class ResultadoImpresion {
+    Impreso,
+    PaginaIncompleta, // a page did not fit on paper: some of its lines were not printed
+    SinPaginaNueva,   // the printer could not start a new sheet; later pages were not printed
+    SinTerminar,      // the printer refused the document, or its file could not be written
+};
+
 // Which Edit commands the selection allows (the Edit menu as it opens).
 struct EstadoEdicion {
     bool seleccion = false; // Cut, Copy, Delete, Insert, Regenerate
@@ -68,10 +76,11 @@ class Documento final {
     int PaginaDeProblema(int ProblemaVisible) const;
     void DibujaPagina();
     // Draws page `pagina` on a printer page (no page break) at `zoom`, 1 for paper; the zoom of
-    // the page box is left alone.
-    void ImprimirPagina(Surface& impresora, int pagina, double zoom);
-    // Prints `paginas` on `trabajo` at `zoom`, a new sheet only between pages.
-    void ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas, double zoom);
+    // the page box is left alone. False when the page did not fit.
+    bool ImprimirPagina(Surface& impresora, int pagina, double zoom);
+    // Prints `paginas` on `trabajo` at `zoom`, a new sheet only between pages, and ends the job.
+    ResultadoImpresion ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas,
+                                       double zoom);
 
     // Undo and redo, one level each.
     void SetUNDO(const QString& descripcion);
@@ -119,6 +128,9 @@ class Documento final {
     // window is given back on every exit; a failure of the composition is passed on after that.
     void RegeneraProblema(Problema& problema, int ProblemaVisible);
     QString TextoPagina(int pagina) const;
+    // How much lower than a one-line title the title's last line ends on `destino` (a wrapped
+    // title), so that the rule goes under it.
+    double BajadaTitulo(Surface& destino, double tamano);
     bool PuedeEditar() const;
     void FinEdicion();
     void MostrarDeshacer();
@@ -131,6 +143,9 @@ class Documento final {
     EstadoDocumento d;
     ServiciosColeccion s_;
 };
+
+// The title line on top of every page: bold Arial, then an empty line.
+QString LineaTitulo(const QString& titulo);
 
 // The window caption of an open file: the title, two blanks, a hyphen, two blanks, its name.
 QString TituloConArchivo(const QString& tituloAplicacion, const QString& ruta);

@@ -1,4 +1,6 @@
+#include "document/composicion.h"
 #include "document/documento.h"
+#include "platform/measuring_surface.h"
 #include "platform/units.h"
 #include "textengine/page_entry.h"
 
@@ -54,6 +56,11 @@ void ImprimeNumero(Surface& s, const textengine::EstadoMotor& motor, int posNumP
 
 } // namespace
 
+QString LineaTitulo(const QString& titulo) {
+    return QStringLiteral("&+B&FN=Arial:") + titulo +
+           QStringLiteral("&FN=Times New Roman:&-B&LF&LF");
+}
+
 QString Documento::TextoPagina(int pagina) const {
     QString texto;
     for (int j = 1; j <= d.NumBloques; ++j) {
@@ -61,11 +68,22 @@ QString Documento::TextoPagina(int pagina) const {
         if (b.Pagina > pagina) break;
         if (b.Pagina == pagina) texto += b.Texto;
     }
-    if (!d.Coleccion.TITULO.isEmpty()) {
-        texto.prepend(QStringLiteral("&+B&FN=Arial:") + d.Coleccion.TITULO +
-                      QStringLiteral("&FN=Times New Roman:&-B&LF&LF"));
-    }
+    // The empty line after the last block is not the page's: pagination tried the first line
+    // of the next block there instead.
+    if (texto.endsWith(QStringLiteral("&LF"))) texto.chop(3);
+    if (!d.Coleccion.TITULO.isEmpty()) texto.prepend(LineaTitulo(d.Coleccion.TITULO));
     return texto;
+}
+
+double Documento::BajadaTitulo(Surface& destino, double tamano) {
+    textengine::EstadoMotor& motor = s_.motor;
+    MeasuringSurface medida(destino);
+    const auto alto = [&](const QString& titulo) {
+        double t = tamano;
+        textengine::DibujaTextoFormateado(motor, MarcaBloque(1) + LineaTitulo(titulo), t, medida);
+        return motor.BloqueY2[1] - motor.BloqueY1[1];
+    };
+    return std::max(0.0, alto(d.Coleccion.TITULO) - alto(QStringLiteral("H")));
 }
 
 void Documento::DibujaPagina() {
@@ -89,8 +107,9 @@ void Documento::DibujaPagina() {
     const bool numeroArriba = c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0;
     if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
     if (!c.TITULO.isEmpty()) {
-        const double y1 = margen + (numeroArriba ? 2.2 : 1.0) * h;
-        const double y2 = margen + (numeroArriba ? 2.5 : 1.3) * h;
+        const double bajada = BajadaTitulo(caja, zoom * 12);
+        const double y1 = margen + (numeroArriba ? 2.2 : 1.0) * h + bajada;
+        const double y2 = margen + (numeroArriba ? 2.5 : 1.3) * h + bajada;
         caja.line(motor.MargenIzqPagina, y1, caja.widthTwips() - motor.MargenDerPagina, y2,
                   rgb(160, 160, 160), LineShape::FilledBox);
     }
@@ -104,7 +123,7 @@ void Documento::DibujaPagina() {
     s_.cursor.setBusy(false);
 }
 
-void Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
+bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     const DatosColeccion& c = d.Coleccion;
     textengine::EstadoMotor& motor = s_.motor;
     // The engine draws at its Zoom: the printer's for this page, the page box's again after.
@@ -122,8 +141,9 @@ void Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
     if (!c.TITULO.isEmpty()) {
         const double borde = 9.5 * kTwipsPerMm;
-        const double y1 = (numeroArriba ? 5.1 : 3.3) * h;
-        const double y2 = (numeroArriba ? 5.5 : 3.9) * h;
+        const double bajada = BajadaTitulo(impresora, zoom * 12);
+        const double y1 = (numeroArriba ? 5.1 : 3.3) * h + bajada;
+        const double y2 = (numeroArriba ? 5.5 : 3.9) * h + bajada;
         const double x2 = impresora.widthTwips() - borde - 2;
         impresora.line(borde, y1, x2, y2, rgb(128, 128, 128), LineShape::FilledBox);
         impresora.setFillStyle(FillStyle::Transparent);
@@ -131,21 +151,35 @@ void Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     }
     double tamano = zoom * 12;
     textengine::DibujaTextoFormateado(motor, texto, tamano, impresora);
+    // Whole when the engine drew every block of the page and reached the end of the text.
+    int bloques = 0;
+    for (int j = 1; j <= d.NumBloques; ++j)
+        if (d.TablaBloques[j].Pagina == pagina) ++bloques;
+    const bool entera = motor.MarcaResultado >= 0 && motor.NumBloquesPagina == bloques;
 
     if (c.POSNUMPAG != 0) {
         ImprimeNumero(impresora, motor, c.POSNUMPAG, c.PAGINI + pagina - 1, zoom * 11,
                       rgb(0, 0, 0));
     }
     s_.cursor.setBusy(false);
+    return entera;
 }
 
-void Documento::ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas, double zoom) {
+ResultadoImpresion Documento::ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas,
+                                              double zoom) {
+    ResultadoImpresion resultado = ResultadoImpresion::Impreso;
     bool primera = true;
     for (const int p : paginas) {
-        if (!primera) trabajo.newPage();
+        if (!primera && !trabajo.newPage()) {
+            resultado = ResultadoImpresion::SinPaginaNueva;
+            break;
+        }
         primera = false;
-        ImprimirPagina(trabajo.surface(), p, zoom);
+        if (!ImprimirPagina(trabajo.surface(), p, zoom))
+            resultado = ResultadoImpresion::PaginaIncompleta;
     }
+    if (!trabajo.endDoc()) resultado = ResultadoImpresion::SinTerminar;
+    return resultado;
 }
 
 } // namespace vornith::document

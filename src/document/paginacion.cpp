@@ -67,11 +67,9 @@ void Documento::Paginar(int ProblemaVisible) {
             for (int j = s; j <= fin; ++j) {
                 if (d.TablaBloques[j].Pagina == 0) texto += d.TablaBloques[j].Texto;
             }
-            // Not quite the drawn page's text (TextoPagina): the title is measured in the text
-            // font rather than Arial, and a page number at the bottom takes a blank last line,
-            // the room in which the drawn page prints it above the bottom margin.
-            if (!c.TITULO.isEmpty())
-                texto.prepend(QStringLiteral("&+B") + c.TITULO + QStringLiteral("&-B&LF&LF"));
+            // The drawn page's text (TextoPagina), but for a page number at the bottom, which takes
+            // a blank last line: the room in which the drawn page prints it above the margin.
+            if (!c.TITULO.isEmpty()) texto.prepend(LineaTitulo(c.TITULO));
             if (c.POSNUMPAG & 8)
                 texto += QStringLiteral(" &LF");
             else if (c.POSNUMPAG != 0)

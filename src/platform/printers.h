@@ -21,9 +21,10 @@ class PrintJob {
 public:
     virtual ~PrintJob() = default;
     virtual Surface& surface() = 0;
-    // Ends the current page and starts a new one.
-    virtual void newPage() = 0;
-    // Finishes the document and sends it; false when the printer refused it.
+    // Ends the current page and starts a new one; false when the printer could not.
+    virtual bool newPage() = 0;
+    // Finishes the document and sends it (or writes the whole PDF file); false when the printer
+    // refused it or the file could not be written.
     virtual bool endDoc() = 0;
 };
 

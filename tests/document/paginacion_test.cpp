@@ -240,23 +240,114 @@ TEST(DibujaPagina, NoNumberWhenPosnumpagIsZero) {
         EXPECT_FALSE(op.kind == DrawOp::Kind::Text && op.state.foreColor == rgb(128, 128, 128));
 }
 
+std::vector<int> todasLasPaginas(const EstadoDocumento& d) {
+    std::vector<int> paginas;
+    for (int p = 1; p <= d.NumPaginas; ++p)
+        paginas.push_back(p);
+    return paginas;
+}
+
 TEST(ImprimirPaginas, OneSheetPerPageNoTrailingBlank) {
     DocumentFixture f;
     f.crear(40, kSolucionesAlFinal, true, QStringLiteral("Título"));
     test::FakePrinters impresoras;
     auto trabajo = impresoras.beginJob({}, QStringLiteral("x"));
-    std::vector<int> paginas;
-    for (int p = 1; p <= f.doc->estado().NumPaginas; ++p)
-        paginas.push_back(p);
     f.motor.Zoom = 1.5; // the page box's zoom stays; paper is printed at 1
-    f.doc->ImprimirPaginas(*trabajo, paginas, 1.0);
+    EXPECT_EQ(f.doc->ImprimirPaginas(*trabajo, todasLasPaginas(f.doc->estado()), 1.0),
+              ResultadoImpresion::Impreso);
     EXPECT_EQ(impresoras.lastJob->pages, f.doc->estado().NumPaginas);
+    EXPECT_TRUE(impresoras.lastJob->ended);
     EXPECT_DOUBLE_EQ(f.motor.Zoom, 1.5);
     // Every page printed its number and blocks in black at 11 and 12 points.
     int numeros = 0;
     for (const DrawOp& op : impresoras.lastJob->page.ops())
         if (op.kind == DrawOp::Kind::Text && op.state.fontSize == 11) ++numeros;
     EXPECT_EQ(numeros, f.doc->estado().NumPaginas);
+}
+
+// A sheet that cannot start, a document that cannot finish and a page that needs more room on
+// paper than pagination gave it are failures, never success.
+TEST(ImprimirPaginas, FailuresAreReported) {
+    struct Caso {
+        const char* nombre;
+        int hojasAceptadas;
+        bool termina;
+        bool paginaMasLarga;
+        ResultadoImpresion esperado;
+    };
+    const Caso casos[] = {
+        {"whole", 1 << 20, true, false, ResultadoImpresion::Impreso},
+        {"second sheet refused", 1, true, false, ResultadoImpresion::SinPaginaNueva},
+        {"document refused", 1 << 20, false, false, ResultadoImpresion::SinTerminar},
+        {"page too long", 1 << 20, true, true, ResultadoImpresion::PaginaIncompleta},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        DocumentFixture f;
+        f.crear(30);
+        EstadoDocumento& d = f.d();
+        ASSERT_GE(d.NumPaginas, 3);
+        if (c.paginaMasLarga) {
+            // Ten lines more in the last block of page 2, after pagination.
+            int ultimo = 0;
+            for (int j = 1; j <= d.NumBloques; ++j)
+                if (d.TablaBloques[j].Pagina == 2) ultimo = j;
+            for (int k = 0; k < 10; ++k)
+                d.TablaBloques[ultimo].Texto += QStringLiteral("línea&LF");
+        }
+        test::FakePrinters impresoras;
+        auto trabajo = impresoras.beginJob({}, QStringLiteral("x"));
+        impresoras.lastJob->pagesAccepted = c.hojasAceptadas;
+        impresoras.lastJob->finishes = c.termina;
+        EXPECT_EQ(f.doc->ImprimirPaginas(*trabajo, todasLasPaginas(d), 1.0), c.esperado);
+        EXPECT_TRUE(impresoras.lastJob->ended);
+        EXPECT_EQ(impresoras.lastJob->pages,
+                  c.esperado == ResultadoImpresion::SinPaginaNueva ? 2 : d.NumPaginas);
+        EXPECT_DOUBLE_EQ(f.motor.Zoom, 1.0);
+    }
+}
+
+// The grey rule under the title: under its last line when it wraps, above the first block.
+TEST(DibujaPagina, TheRuleGoesUnderTheTitlesLastLine) {
+    const QString corto = QStringLiteral("Hoja de repaso");
+    QString largo;
+    while (largo.size() < 150)
+        largo += QStringLiteral("palabra ");
+    for (const QString& titulo : {corto, largo}) {
+        for (const bool impresora : {false, true}) {
+            SCOPED_TRACE(impresora);
+            DocumentFixture f;
+            f.crear(6, kSolucionTrasProblema, true, titulo);
+            test::FakePrinters impresoras;
+            auto trabajo = impresoras.beginJob({}, QStringLiteral("x"));
+            test::RecordingSurface& s = impresora ? impresoras.lastJob->page : f.caja;
+            s.clearOps();
+            if (impresora) {
+                ASSERT_EQ(f.doc->ImprimirPaginas(*trabajo, {1}, 1.0), ResultadoImpresion::Impreso);
+            } else {
+                f.doc->DibujaPagina();
+            }
+            const Rgb gris = impresora ? rgb(128, 128, 128) : rgb(160, 160, 160);
+            const DrawOp* regla = nullptr;
+            double finTitulo = 0;
+            int lineasTitulo = 0;
+            for (const DrawOp& op : s.ops()) {
+                if (op.kind == DrawOp::Kind::FilledBox && op.colour == gris && !regla) regla = &op;
+                if (op.kind == DrawOp::Kind::Text && op.state.fontName == u"Arial") {
+                    if (op.y2 > finTitulo) ++lineasTitulo;
+                    finTitulo = std::max(finTitulo, op.y2);
+                }
+            }
+            ASSERT_TRUE(regla);
+            EXPECT_EQ(lineasTitulo, titulo == corto ? 1 : 2);
+            EXPECT_GE(std::min(regla->y1, regla->y2), finTitulo);
+            EXPECT_LT(std::max(regla->y1, regla->y2), f.motor.BloqueY1[1]);
+            if (titulo == corto && !impresora) {
+                // One line: where it always was, one "HH" under the top margin.
+                EXPECT_NEAR(regla->y1, 16 * 1440 / 25.4 + 23 * 12, 1e-6);
+            }
+        }
+    }
 }
 
 } // namespace

@@ -386,7 +386,7 @@ TEST(PrinterSurface, PdfJobHasOnePagePerPageAndPrinterGeometry) {
     const double w = surface.textWidth(QStringLiteral("Página uno"));
     surface.print(QStringLiteral("Página uno"));
     EXPECT_DOUBLE_EQ(surface.currentX(), 559 + w);
-    job->newPage();
+    EXPECT_TRUE(job->newPage());
     surface.moveTo(559, 620);
     surface.print(QStringLiteral("Página dos"));
     EXPECT_TRUE(job->endDoc());
@@ -395,6 +395,19 @@ TEST(PrinterSurface, PdfJobHasOnePagePerPageAndPrinterGeometry) {
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 2);
+}
+
+// A PDF file on a full device: the job starts, but cannot finish.
+TEST(PrinterSurface, PdfJobOnAFullDeviceFailsToEnd) {
+    QtPrinters printers;
+    auto job = printers.beginJob({QString(), QStringLiteral("/dev/full")}, QStringLiteral("x"));
+    ASSERT_NE(job, nullptr);
+    for (int p = 0; p < 3; ++p) {
+        job->surface().moveTo(559, 620);
+        job->surface().print(QStringLiteral("Una página que no cabe en ningún sitio"));
+        job->newPage();
+    }
+    EXPECT_FALSE(job->endDoc());
 }
 
 TEST(PrinterSurface, MeasuresLikeThePageBox) {

@@ -73,8 +73,7 @@ TEST(PrintedCollection, PicturesAreEmbeddedOnceAndPagesReadBackAsPrinted) {
     std::vector<int> todas;
     for (int p = 1; p <= paginas; ++p)
         todas.push_back(p);
-    f.doc->ImprimirPaginas(*trabajo, todas, 1.0);
-    ASSERT_TRUE(trabajo->endDoc());
+    ASSERT_EQ(f.doc->ImprimirPaginas(*trabajo, todas, 1.0), document::ResultadoImpresion::Impreso);
 
     // Each page again on a recording printer, for its text and its pictures.
     test::FakePrinters grabadoras;

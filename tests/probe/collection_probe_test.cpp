@@ -67,6 +67,20 @@ TEST(CollectionProbe, PrintedPdfHasOnePagePerPage) {
     EXPECT_EQ(primeraSolucion, ultimaProblema + 1);
 }
 
+// A PDF file that cannot be written (a full device, a missing folder) is a failure that names
+// the file, never success.
+TEST(CollectionProbe, PrintingThatCannotBeWrittenFails) {
+    QTemporaryDir dir;
+    for (const QString& pdf :
+         {QStringLiteral("/dev/full"), dir.filePath(QStringLiteral("no/such/folder/c.pdf"))}) {
+        const Salida s =
+            probe({QStringLiteral("collection"), QStringLiteral("--new"),
+                   QStringLiteral("XIMB_FISI_CIN:1:30"), QStringLiteral("--pdf"), pdf});
+        EXPECT_NE(s.codigo, 0) << pdf.toStdString();
+        EXPECT_TRUE(s.errores.contains(pdf)) << s.errores.toStdString();
+    }
+}
+
 TEST(CollectionProbe, SavedFileReopensToTheSameProblems) {
     QTemporaryDir dir;
     const QString col = dir.filePath(QStringLiteral("hoja.COL"));

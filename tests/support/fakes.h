@@ -176,8 +176,16 @@ public:
         int pages = 1;
         bool ended = false;
         Surface& surface() override { return page; }
-        void newPage() override { ++pages; }
-        bool endDoc() override { return ended = true; }
+        bool newPage() override {
+            ++pages;
+            return pages <= pagesAccepted;
+        }
+        bool endDoc() override {
+            ended = true;
+            return finishes;
+        }
+        int pagesAccepted = 1 << 20; // the sheet after the last accepted one fails
+        bool finishes = true;
     };
     QStringList deviceNames() const override { return names; }
     int count() const override { return static_cast<int>(names.size()); }

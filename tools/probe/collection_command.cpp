@@ -152,8 +152,16 @@ int runCollection(const QStringList& arguments) {
         if (!trabajo) return fallo(QStringLiteral("cannot print to \"%1\"").arg(o.pdf));
         std::vector<int> paginas;
         for (int p = 1; p <= doc.estado().NumPaginas; ++p) paginas.push_back(p);
-        doc.ImprimirPaginas(*trabajo, paginas, 1.0);
-        if (!trabajo->endDoc()) return fallo(QStringLiteral("printing failed"));
+        switch (doc.ImprimirPaginas(*trabajo, paginas, 1.0)) {
+        case document::ResultadoImpresion::Impreso:
+            break;
+        case document::ResultadoImpresion::PaginaIncompleta:
+            return fallo(QStringLiteral("a page did not fit on paper in \"%1\"").arg(o.pdf));
+        case document::ResultadoImpresion::SinPaginaNueva:
+            return fallo(QStringLiteral("cannot start a new page in \"%1\"").arg(o.pdf));
+        case document::ResultadoImpresion::SinTerminar:
+            return fallo(QStringLiteral("cannot write \"%1\"").arg(o.pdf));
+        }
     }
     if (!o.png.isEmpty()) {
         doc.PonPaginaActual(o.paginaPng);

@@ -111,12 +111,12 @@ QPainter& PainterSurface::activePainter() {
     return *painter_;
 }
 
-void PainterSurface::endPainting() {
+bool PainterSurface::endPainting() {
     drawPendingText();
-    if (painter_) {
-        painter_->end();
-        painter_.reset();
-    }
+    if (!painter_) return false;
+    const bool ended = painter_->isActive() && painter_->end();
+    painter_.reset();
+    return ended;
 }
 
 QPen PainterSurface::penFor(Rgb colour) const {

@@ -85,7 +85,8 @@ class PainterSurface : public Surface {
     // Starts the painter on demand; derived classes end it before handing the device out.
     // Text still waiting to be drawn is drawn first.
     QPainter& painter();
-    void endPainting();
+    // Ends the painter; false when none was active or the device refused to finish.
+    bool endPainting();
     // Draws the characters printed but not drawn yet (see print()).
     void drawPendingText();
 

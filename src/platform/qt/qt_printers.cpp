@@ -3,9 +3,11 @@
 #include "platform/qt/painter_surface.h"
 #include "platform/units.h"
 
+#include <QFile>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -13,65 +15,89 @@ namespace vornith {
 
 namespace {
 
+// The printable area of a paged device (a printer, or a PDF writer) in twips.
 class PrinterSurface final : public PainterSurface {
 public:
-    explicit PrinterSurface(QPrinter& printer)
-        : PainterSurface(SurfaceKind::Printer, 1440.0 / printer.resolution(),
-                         1440.0 / printer.resolution()),
-          printer_(printer) {}
+    explicit PrinterSurface(QPagedPaintDevice& device)
+        : PainterSurface(SurfaceKind::Printer, 1440.0 / device.logicalDpiX(),
+                         1440.0 / device.logicalDpiY()),
+          device_(device) {}
     ~PrinterSurface() override { endPainting(); }
 
-    int widthPixels() const override { return printer_.width(); }
-    int heightPixels() const override { return printer_.height(); }
-    double widthTwips() const override { return printer_.width() * twipsPerPixelX(); }
-    double heightTwips() const override { return printer_.height() * twipsPerPixelY(); }
+    int widthPixels() const override { return device_.width(); }
+    int heightPixels() const override { return device_.height(); }
+    double widthTwips() const override { return device_.width() * twipsPerPixelX(); }
+    double heightTwips() const override { return device_.height() * twipsPerPixelY(); }
 
     bool started() { return painter().isActive(); }
-    void newPage() {
+    bool newPage() {
+        if (!painter().isActive()) return false;
         drawPendingText(); // on the page it was printed on
-        printer_.newPage();
+        return device_.newPage();
     }
-    bool finish() {
-        const bool active = painter().isActive();
-        endPainting();
-        return active;
-    }
+    bool finish() { return endPainting(); }
 
 protected:
-    QPaintDevice* device() override { return &printer_; }
+    QPaintDevice* device() override { return &device_; }
 
 private:
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
 };
 
+QPageLayout paginaA4() {
+    const double mmPerTwip = 25.4 / 1440.0;
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kUnprintableLeft * mmPerTwip, kUnprintableTop * mmPerTwip,
+                                 kUnprintableRight * mmPerTwip, kUnprintableBottom * mmPerTwip),
+                       QPageLayout::Millimeter);
+}
+
+// A job on an installed printer.
 class QtPrintJob final : public PrintJob {
 public:
-    QtPrintJob(const PrintTarget& target, const QString& documentName)
+    QtPrintJob(const QString& printerName, const QString& documentName)
         : printer_(QPrinter::HighResolution) {
-        if (!target.pdfPath.isEmpty()) {
-            printer_.setOutputFormat(QPrinter::PdfFormat);
-            printer_.setOutputFileName(target.pdfPath);
-        } else {
-            printer_.setPrinterName(target.printerName);
-        }
+        printer_.setPrinterName(printerName);
         printer_.setDocName(documentName);
         printer_.setFullPage(false);
-        const double mmPerTwip = 25.4 / 1440.0;
-        printer_.setPageLayout(QPageLayout(
-            QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(kUnprintableLeft * mmPerTwip, kUnprintableTop * mmPerTwip,
-                      kUnprintableRight * mmPerTwip, kUnprintableBottom * mmPerTwip),
-            QPageLayout::Millimeter));
+        printer_.setPageLayout(paginaA4());
         surface_ = std::make_unique<PrinterSurface>(printer_);
     }
 
     bool valid() { return printer_.isValid() && surface_->started(); }
     Surface& surface() override { return *surface_; }
-    void newPage() override { surface_->newPage(); }
+    bool newPage() override { return surface_->newPage(); }
     bool endDoc() override { return surface_->finish(); }
 
 private:
     QPrinter printer_;
+    std::unique_ptr<PrinterSurface> surface_;
+};
+
+// A job written to a PDF file. The file is the writer's device, so that a failed write (a
+// full disk) is seen when the document ends.
+class PdfJob final : public PrintJob {
+public:
+    PdfJob(const QString& path, const QString& documentName) : file_(path), writer_(&file_) {
+        writer_.setResolution(1200);
+        writer_.setTitle(documentName);
+        writer_.setPageLayout(paginaA4());
+        surface_ = std::make_unique<PrinterSurface>(writer_);
+    }
+
+    bool start() { return file_.open(QIODevice::WriteOnly) && surface_->started(); }
+    Surface& surface() override { return *surface_; }
+    bool newPage() override { return surface_->newPage() && file_.error() == QFile::NoError; }
+    bool endDoc() override {
+        const bool ended = surface_->finish();
+        const bool written = file_.flush() && file_.error() == QFile::NoError;
+        file_.close();
+        return ended && written && file_.error() == QFile::NoError;
+    }
+
+private:
+    QFile file_;
+    QPdfWriter writer_;
     std::unique_ptr<PrinterSurface> surface_;
 };
 
@@ -92,7 +118,12 @@ QStringList QtPrinters::deviceNames() const {
 
 std::unique_ptr<PrintJob> QtPrinters::beginJob(const PrintTarget& target,
                                                const QString& documentName) {
-    auto job = std::make_unique<QtPrintJob>(target, documentName);
+    if (!target.pdfPath.isEmpty()) {
+        auto job = std::make_unique<PdfJob>(target.pdfPath, documentName);
+        if (!job->start()) return nullptr;
+        return job;
+    }
+    auto job = std::make_unique<QtPrintJob>(target.printerName, documentName);
     if (!job->valid()) return nullptr;
     return job;
 }
