@@ -35,6 +35,7 @@ public:
     double textWidth(const QString& text) const override { return model_.textWidth(text); }
     double textHeight(const QString& text) const override { return model_.textHeight(text); }
     int fontAscentPixels() const override { return model_.fontAscentPixels(); }
+    double fontAscentTwips() const override { return model_.fontAscentTwips(); }
 
     void print(const QString& text) override { x_ += model_.textWidth(text); }
 

@@ -58,6 +58,8 @@ public:
     virtual double textHeight(const QString& text) const = 0;
     // The ascent of the current font in whole pixels of this surface.
     virtual int fontAscentPixels() const = 0;
+    // The ascent of the current font in twips, unrounded, for layouts alike at every zoom.
+    virtual double fontAscentTwips() const { return fontAscentPixels() * twipsPerPixelY(); }
 
     // Prints `text` with its top at CurrentY from CurrentX; CurrentX then advances by the
     // text's width and CurrentY stays.

@@ -59,6 +59,7 @@ class LineasImpresas final : public Surface, public EventLoop {
     double textWidth(const QString& text) const override { return m_.textWidth(text); }
     double textHeight(const QString& text) const override { return m_.textHeight(text); }
     int fontAscentPixels() const override { return m_.fontAscentPixels(); }
+    double fontAscentTwips() const override { return m_.fontAscentTwips(); }
     void print(const QString& text) override {
         linea_ += text;
         m_.print(text);
@@ -205,16 +206,17 @@ Maquetacion maqueta(const Caso& c, double zoom, const QString& pdf = QString(),
 }
 
 void mismaMaquetacion(const Maquetacion& a, const Maquetacion& b) {
-    EXPECT_EQ(a.numPaginas, b.numPaginas);
-    EXPECT_EQ(a.paginaDeProblema, b.paginaDeProblema);
-    ASSERT_EQ(a.lineas.size(), b.lineas.size());
-    for (std::size_t p = 0; p < a.lineas.size(); ++p) {
+    // The first line that breaks elsewhere, then the counts.
+    for (std::size_t p = 0; p < std::min(a.lineas.size(), b.lineas.size()); ++p) {
         const QStringList& x = a.lineas[p];
         const QStringList& y = b.lineas[p];
         for (qsizetype i = 0; i < std::min(x.size(), y.size()); ++i)
             ASSERT_EQ(x[i], y[i]) << "line " << i + 1 << " of page " << p + 1;
         ASSERT_EQ(x.size(), y.size()) << "page " << p + 1;
     }
+    EXPECT_EQ(a.lineas.size(), b.lineas.size());
+    EXPECT_EQ(a.numPaginas, b.numPaginas);
+    EXPECT_EQ(a.paginaDeProblema, b.paginaDeProblema);
 }
 
 // The words of at least three letters of `texto`.

@@ -32,6 +32,7 @@ class ForwardingSurface : public Surface {
     double textWidth(const QString& s) const override { return t_.textWidth(s); }
     double textHeight(const QString& s) const override { return t_.textHeight(s); }
     int fontAscentPixels() const override { return t_.fontAscentPixels(); }
+    double fontAscentTwips() const override { return t_.fontAscentTwips(); }
     void print(const QString& s) override { t_.print(s); }
     int drawWidth() const override { return t_.drawWidth(); }
     void setDrawWidth(int w) override { t_.setDrawWidth(w); }

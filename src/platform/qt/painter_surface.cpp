@@ -84,6 +84,11 @@ double PainterSurface::textHeight(const QString& text) const {
     return m ? m->height : TextMetrics::height(font_, text);
 }
 
+double PainterSurface::fontAscentTwips() const {
+    TextMetrics::Entry* m = metrics();
+    return m ? m->ascent : TextMetrics::ascent(font_);
+}
+
 int PainterSurface::fontAscentPixels() const {
     TextMetrics::Entry* m = metrics();
     const double ascent = m ? m->ascent : TextMetrics::ascent(font_);

@@ -57,6 +57,7 @@ class PainterSurface : public Surface {
     double textWidth(const QString& text) const override;
     double textHeight(const QString& text) const override;
     int fontAscentPixels() const override;
+    double fontAscentTwips() const override;
 
     void print(const QString& text) override;
 

@@ -14,9 +14,7 @@ double PixelMinimo(const EstadoMotor& motor) {
 }
 
 double AscensoFuente(const Surface& destino) {
-    const double tpp =
-        destino.kind() == SurfaceKind::PageBox ? kScreenTwipsPerPixel : destino.twipsPerPixelY();
-    return destino.fontAscentPixels() * tpp;
+    return destino.fontAscentTwips();
 }
 
 double TwipsPorPixelPluma(const Surface& destino) {

@@ -56,8 +56,8 @@ double AltoTexto(const Surface& destino);
 // that layouts are alike at every zoom (the printer lays out at zoom 1).
 double PixelMinimo(const EstadoMotor& motor);
 
-// The ascent of the current font in twips: the surface's ascent in pixels times the screen's
-// twips per pixel on the page box, the surface's own otherwise.
+// The ascent of the current font in twips, unrounded: it places text of another font on the
+// line's baseline and gives a larger font its room, alike at every zoom and on paper.
 double AscensoFuente(const Surface& destino);
 
 // Twips per pixel for pen widths: the printer's own on the printer, the screen's otherwise.
