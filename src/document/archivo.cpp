@@ -33,6 +33,7 @@ void Documento::AvisoError() {
 }
 
 bool Documento::SaveFile(const QString& ruta) {
+    if (d.Ocupado) return false;
     // Pictures the opened file could not give, still named and still missing, are left out.
     QStringList omitidas;
     if (!d.ImagenesPerdidas.isEmpty()) {
@@ -61,7 +62,10 @@ bool Documento::SaveFile(const QString& ruta) {
 }
 
 bool Documento::OpenFile(const QString& ruta) {
-    if (!TieneExtensionCol(ruta)) return false;
+    if (d.Ocupado || !TieneExtensionCol(ruta)) return false;
+    // The commands stay out while the file is read and composed.
+    const Ocupacion ocupado(d.Ocupado);
+    s_.ventana.EstadoGenerando();
     s_.cursor.setBusy(true);
     // Read whole into a new object: the open collection is only replaced by a good one.
     LecturaColeccion lectura = AbreArchivoColeccion(ruta);
@@ -73,9 +77,11 @@ bool Documento::OpenFile(const QString& ruta) {
         s_.avisos.ask(MensajeErrorLectura(lectura.Fallo), TituloPrograma(), Notifier::Buttons::Ok,
                       Notifier::Icon::None);
         NoColeccion();
+        s_.ventana.HabilitaControles();
         return false;
     default:
         AvisoError();
+        s_.ventana.HabilitaControles();
         return false;
     }
     // Pictures read before from files now written anew must be read again.

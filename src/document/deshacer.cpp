@@ -44,7 +44,7 @@ void Documento::SetUNDO(const QString& descripcion) {
 }
 
 void Documento::Deshacer() {
-    if (!d.Undo.Hay) return;
+    if (!d.Undo.Hay || d.Ocupado) return;
     Copia(d.Coleccion, d.Problemas, d.Redo.Coleccion, d.Redo.Problemas);
     const QString descripcion = d.Undo.Descripcion;
     d.Coleccion = d.Undo.Coleccion;
@@ -65,7 +65,7 @@ void Documento::Deshacer() {
 }
 
 void Documento::Rehacer() {
-    if (!d.Redo.Hay) return;
+    if (!d.Redo.Hay || d.Ocupado) return;
     const QString descripcion = d.Redo.Descripcion;
     // SetUNDO discards the redo point: keep it until it is restored.
     const PuntoRestauracion redo = d.Redo;

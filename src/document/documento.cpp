@@ -34,7 +34,7 @@ int Documento::Arbol_to_Var(ListaTemas& temas) {
 }
 
 void Documento::CrearColeccion(int IDProb) {
-    if (d.Coleccion.NPROB <= 0) return;
+    if (d.Coleccion.NPROB <= 0 || d.Ocupado) return;
     s_.cursor.setBusy(true);
     s_.ventana.EstadoGenerando();
     d.ProblemasCortados.clear(); // new texts: told again

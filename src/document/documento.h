@@ -36,9 +36,24 @@ struct ServiciosColeccion {
     PictureFolders carpetas;
 };
 
+// Sets the busy flag for its lifetime and puts back what it was: a composition inside another
+// job keeps the flag set until the outer job ends.
+class Ocupacion {
+  public:
+    explicit Ocupacion(bool& ocupado) : ocupado_(ocupado), antes_(ocupado) { ocupado_ = true; }
+    ~Ocupacion() { ocupado_ = antes_; }
+    Ocupacion(const Ocupacion&) = delete;
+    Ocupacion& operator=(const Ocupacion&) = delete;
+
+  private:
+    bool& ocupado_;
+    const bool antes_;
+};
+
 // How a print job ended.
 enum class ResultadoImpresion {
     Impreso,
+    Ocupado,          // the document was busy composing: nothing printed, the job left as it was
     PaginaIncompleta, // a page did not fit on paper: some of its lines were not printed
     SinPaginaNueva,   // the printer could not start a new sheet; later pages were not printed
     SinTerminar,      // the printer refused the document, or its file could not be written

@@ -37,7 +37,7 @@ EstadoEdicion Documento::EstadoMenuEdicion() const {
 }
 
 bool Documento::PuedeEditar() const {
-    return d.NumBloques > 0 && d.Coleccion.NPROB > 0 && NumSeleccionados() == 1 &&
+    return !d.Ocupado && d.NumBloques > 0 && d.Coleccion.NPROB > 0 && NumSeleccionados() == 1 &&
            ProblemaSeleccionado() > 0;
 }
 
@@ -126,7 +126,7 @@ void Documento::Mover(int index) {
 
 bool Documento::MoverProblema(int PosOrigen, int PosDestino) {
     const int n = d.Coleccion.NPROB;
-    if (PosOrigen == PosDestino || PosOrigen < 1 || PosOrigen > n || PosDestino < 1 ||
+    if (d.Ocupado || PosOrigen == PosDestino || PosOrigen < 1 || PosOrigen > n || PosDestino < 1 ||
         PosDestino > n)
         return false;
     const Problema copia = d.Problemas[PosOrigen];

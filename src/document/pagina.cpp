@@ -54,6 +54,44 @@ void ImprimeNumero(Surface& s, const textengine::EstadoMotor& motor, int posNumP
     s.print(n);
 }
 
+// What the engine keeps of the page drawn last, which the page view reads (margins, block
+// places and the selection) and printing overwrites.
+class PaginaDelMotor {
+  public:
+    explicit PaginaDelMotor(const textengine::EstadoMotor& m)
+        : ancho_(m.AnchoPagina), alto_(m.AltoPagina), izq_(m.MargenIzqPagina),
+          der_(m.MargenDerPagina), sup_(m.MargenSupPagina), inf_(m.MargenInfPagina),
+          sangria_(m.SangriaIzq), colorLinea_(m.ColorLinea), colorRelleno_(m.ColorRelleno),
+          marca_(m.MarcaResultado), bloques_(m.NumBloquesPagina), ref_(m.BloqueRef),
+          sel_(m.BloqueSel), y1_(m.BloqueY1), y2_(m.BloqueY2) {}
+    void restaura(textengine::EstadoMotor& m) const {
+        m.AnchoPagina = ancho_;
+        m.AltoPagina = alto_;
+        m.MargenIzqPagina = izq_;
+        m.MargenDerPagina = der_;
+        m.MargenSupPagina = sup_;
+        m.MargenInfPagina = inf_;
+        m.SangriaIzq = sangria_;
+        m.ColorLinea = colorLinea_;
+        m.ColorRelleno = colorRelleno_;
+        m.MarcaResultado = marca_;
+        m.NumBloquesPagina = bloques_;
+        m.BloqueRef = ref_;
+        m.BloqueSel = sel_;
+        m.BloqueY1 = y1_;
+        m.BloqueY2 = y2_;
+    }
+
+  private:
+    double ancho_, alto_, izq_, der_, sup_, inf_, sangria_;
+    Rgb colorLinea_, colorRelleno_;
+    int marca_, bloques_;
+    decltype(textengine::EstadoMotor::BloqueRef) ref_;
+    decltype(textengine::EstadoMotor::BloqueSel) sel_;
+    decltype(textengine::EstadoMotor::BloqueY1) y1_;
+    decltype(textengine::EstadoMotor::BloqueY2) y2_;
+};
+
 } // namespace
 
 QString LineaTitulo(const QString& titulo) {
@@ -167,6 +205,10 @@ bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
 
 ResultadoImpresion Documento::ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas,
                                               double zoom) {
+    if (d.Ocupado) return ResultadoImpresion::Ocupado;
+    const Ocupacion ocupado(d.Ocupado);
+    // The page view keeps reading the page on screen, as if nothing had been printed.
+    const PaginaDelMotor enPantalla(s_.motor);
     ResultadoImpresion resultado = ResultadoImpresion::Impreso;
     bool primera = true;
     for (const int p : paginas) {
@@ -179,6 +221,7 @@ ResultadoImpresion Documento::ImprimirPaginas(PrintJob& trabajo, const std::vect
             resultado = ResultadoImpresion::PaginaIncompleta;
     }
     if (!trabajo.endDoc()) resultado = ResultadoImpresion::SinTerminar;
+    enPantalla.restaura(s_.motor);
     return resultado;
 }
 

@@ -15,6 +15,7 @@ constexpr int kVentanaBloques = 49;
 } // namespace
 
 void Documento::ComponerColeccion(int ProblemaVisible) {
+    const Ocupacion ocupado(d.Ocupado);
     ComponerBloques(d.Coleccion, d.Problemas, d.TablaBloques, d.NumBloques,
                     [this] { s_.eventos.yield(); });
     Paginar(ProblemaVisible);
@@ -35,7 +36,7 @@ int Documento::PaginaDeProblema(int ProblemaVisible) const {
 
 void Documento::Paginar(int ProblemaVisible) {
     textengine::EstadoMotor& motor = s_.motor;
-    d.Ocupado = true;
+    const Ocupacion ocupado(d.Ocupado);
     s_.ventana.EstadoGenerando();
     // Candidate pages are laid out on a surface that measures like the page box and paints
     // nothing: the layout is the same, and the page on screen is left alone.
@@ -109,7 +110,6 @@ void Documento::Paginar(int ProblemaVisible) {
     s_.ventana.HabilitaControles();
     DibujaPagina();
     s_.ventana.MuestraPagina();
-    d.Ocupado = false;
     AvisaProblemasCortados(cortados);
 }
 

@@ -4,7 +4,7 @@
 namespace vornith::document {
 
 void Documento::Copiar() {
-    if (d.NumBloques == 0 || d.Coleccion.NPROB == 0) return;
+    if (d.Ocupado || d.NumBloques == 0 || d.Coleccion.NPROB == 0) return;
     if (NumSeleccionados() != 1) return;
     const int s = ProblemaSeleccionado();
     if (s == 0) return;
@@ -16,7 +16,7 @@ void Documento::Copiar() {
 
 void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
-    if (d.NumBloques == 0 || n == 0 || !s_.portapapeles.hasText() || n + 1 > kMaxProblemas) return;
+    if (d.Ocupado || d.NumBloques == 0 || n == 0 || !s_.portapapeles.hasText() || n + 1 > kMaxProblemas) return;
     const auto pegado = LeeTextoPortapapeles(s_.portapapeles.text());
     if (!pegado) {
         s_.ventana.PegarHabilitado(false);

@@ -18,6 +18,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -116,9 +117,11 @@ public:
     void yield() override {
         ++yields;
         if (falla) throw std::runtime_error("event loop failed");
+        if (alCeder) alCeder();
     }
     int yields = 0;
     bool falla = false;
+    std::function<void()> alCeder; // what arrives at a yield: a timer, a command
 };
 
 // A generator whose draws the test writes; when the script runs out it repeats `fallback`.

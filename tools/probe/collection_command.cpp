@@ -155,6 +155,8 @@ int runCollection(const QStringList& arguments) {
         switch (doc.ImprimirPaginas(*trabajo, paginas, 1.0)) {
         case document::ResultadoImpresion::Impreso:
             break;
+        case document::ResultadoImpresion::Ocupado:
+            return fallo(QStringLiteral("busy: nothing printed to \"%1\"").arg(o.pdf));
         case document::ResultadoImpresion::PaginaIncompleta:
             return fallo(QStringLiteral("a page did not fit on paper in \"%1\"").arg(o.pdf));
         case document::ResultadoImpresion::SinPaginaNueva:

@@ -4,6 +4,8 @@
 
 namespace vornith {
 
-void QtEventLoop::yield() { QCoreApplication::processEvents(); }
+// Paints and timers run; keys and clicks wait until the long job is over, so that no command
+// runs in the middle of it.
+void QtEventLoop::yield() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 } // namespace vornith
