@@ -7,6 +7,7 @@
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_printers.h"
 #include "support/fakes.h"
+#include "support/forwarding_surface.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -23,9 +24,9 @@ namespace {
 
 // Forwards everything to `model` and keeps the text printed on each output line, page by
 // page: the engine yields once after every line it draws.
-class LineasImpresas final : public Surface, public EventLoop {
+class LineasImpresas final : public test::ForwardingSurface, public EventLoop {
   public:
-    explicit LineasImpresas(Surface& model) : m_(model) {}
+    explicit LineasImpresas(Surface& model) : ForwardingSurface(model), m_(model) {}
 
     void nuevaPagina() {
         yield(); // the page number, printed after the last line
@@ -37,56 +38,10 @@ class LineasImpresas final : public Surface, public EventLoop {
     }
     std::vector<QStringList> paginas;
 
-    SurfaceKind kind() const override { return m_.kind(); }
-    QString fontName() const override { return m_.fontName(); }
-    void setFontName(const QString& name) override { m_.setFontName(name); }
-    double fontSize() const override { return m_.fontSize(); }
-    void setFontSize(double points) override { m_.setFontSize(points); }
-    bool fontBold() const override { return m_.fontBold(); }
-    void setFontBold(bool on) override { m_.setFontBold(on); }
-    bool fontItalic() const override { return m_.fontItalic(); }
-    void setFontItalic(bool on) override { m_.setFontItalic(on); }
-    bool fontUnderline() const override { return m_.fontUnderline(); }
-    void setFontUnderline(bool on) override { m_.setFontUnderline(on); }
-    bool fontStrikethru() const override { return m_.fontStrikethru(); }
-    void setFontStrikethru(bool on) override { m_.setFontStrikethru(on); }
-    Rgb foreColor() const override { return m_.foreColor(); }
-    void setForeColor(Rgb colour) override { m_.setForeColor(colour); }
-    double currentX() const override { return m_.currentX(); }
-    double currentY() const override { return m_.currentY(); }
-    void setCurrentX(double x) override { m_.setCurrentX(x); }
-    void setCurrentY(double y) override { m_.setCurrentY(y); }
-    double textWidth(const QString& text) const override { return m_.textWidth(text); }
-    double textHeight(const QString& text) const override { return m_.textHeight(text); }
-    int fontAscentPixels() const override { return m_.fontAscentPixels(); }
-    double fontAscentTwips() const override { return m_.fontAscentTwips(); }
     void print(const QString& text) override {
         linea_ += text;
         m_.print(text);
     }
-    int drawWidth() const override { return m_.drawWidth(); }
-    void setDrawWidth(int pixels) override { m_.setDrawWidth(pixels); }
-    FillStyle fillStyle() const override { return m_.fillStyle(); }
-    void setFillStyle(FillStyle style) override { m_.setFillStyle(style); }
-    using Surface::circle;
-    using Surface::line;
-    void line(double x1, double y1, double x2, double y2, Rgb c, LineShape s) override {
-        m_.line(x1, y1, x2, y2, c, s);
-    }
-    void circle(double cx, double cy, double r, Rgb c) override { m_.circle(cx, cy, r, c); }
-    void invertBox(double x1, double y1, double x2, double y2) override {
-        m_.invertBox(x1, y1, x2, y2);
-    }
-    void paintPicture(const Picture& p, double x, double y, double w, double h) override {
-        m_.paintPicture(p, x, y, w, h);
-    }
-    void clear() override { m_.clear(); }
-    int widthPixels() const override { return m_.widthPixels(); }
-    int heightPixels() const override { return m_.heightPixels(); }
-    double widthTwips() const override { return m_.widthTwips(); }
-    double heightTwips() const override { return m_.heightTwips(); }
-    double twipsPerPixelX() const override { return m_.twipsPerPixelX(); }
-    double twipsPerPixelY() const override { return m_.twipsPerPixelY(); }
 
   private:
     Surface& m_;
