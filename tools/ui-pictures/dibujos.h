@@ -25,5 +25,8 @@ std::vector<Dibujo> dibujosImprimir();
 std::vector<Dibujo> dibujosAsistente();
 // The option pictures of the start-options window.
 std::vector<Dibujo> dibujosInicio();
+// Toolbar faces and background, page-turn arrows, edit-zone pointer and splash picture of the
+// main window.
+std::vector<Dibujo> dibujosVentanaPrincipal();
 
 } // namespace vornith::ui_pictures

@@ -1,4 +1,4 @@
-// vornith-ui-pictures: draws the pictures of the dialogs as PNG files.
+// vornith-ui-pictures: draws the pictures of the windows as PNG files.
 //   vornith-ui-pictures OUTPUT_FOLDER
 
 #include "dibujos.h"
@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     }
     using namespace vornith::ui_pictures;
     for (const auto& familia : {dibujosMarcos(), dibujosPropiedades(), dibujosImprimir(),
-                                dibujosAsistente(), dibujosInicio()}) {
+                                dibujosAsistente(), dibujosInicio(), dibujosVentanaPrincipal()}) {
         for (const Dibujo& dibujo : familia) {
             const QString path = QDir::cleanPath(folder.filePath(dibujo.archivo));
             // The format follows the file's extension.
