@@ -32,7 +32,9 @@ class NoYield final : public EventLoop {
 
 class SilentNotifier final : public Notifier {
   public:
-    Answer ask(const QString&, const QString&, Buttons, Icon) override { return Answer::Ok; }
+    Answer ask(const QString&, const QString&, Buttons, Icon, Answer) override {
+        return Answer::Ok;
+    }
     void beep() override {}
 };
 

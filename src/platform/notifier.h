@@ -12,8 +12,10 @@ public:
     enum class Answer { Ok, Yes, No, Cancel };
 
     virtual ~Notifier() = default;
-    virtual Answer ask(const QString& text, const QString& title, Buttons buttons,
-                       Icon icon) = 0;
+    // Shows `text` (lines joined by CR LF or LF) and waits for an answer. `defaultButton` is
+    // the button Enter presses; Ok takes the first button of the set.
+    virtual Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                       Answer defaultButton = Answer::Ok) = 0;
     // The usual failure report: exclamation, title "Error", one "Aceptar" button.
     void error(const QString& text) {
         ask(text, QStringLiteral("Error"), Buttons::Ok, Icon::Exclamation);

@@ -6,9 +6,11 @@
 #include "platform/busy_cursor.h"
 #include "platform/clipboard.h"
 #include "platform/event_loop.h"
+#include "platform/file_dialogs.h"
 #include "platform/notifier.h"
 #include "platform/picture.h"
 #include "platform/printers.h"
+#include "platform/process_exit.h"
 #include "platform/random.h"
 #include "platform/settings.h"
 #include "platform/shell.h"
@@ -22,6 +24,7 @@
 #include <map>
 #include <memory>
 #include <stdexcept>
+#include <optional>
 #include <vector>
 
 namespace vornith::test {
@@ -83,9 +86,11 @@ public:
         QString title;
         Buttons buttons;
         Icon icon;
+        Answer defaultButton;
     };
-    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon) override {
-        shown.push_back({text, title, buttons, icon});
+    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon,
+               Answer defaultButton = Answer::Ok) override {
+        shown.push_back({text, title, buttons, icon, defaultButton});
         if (!answers.empty()) {
             const Answer a = answers.front();
             answers.pop_front();
@@ -112,12 +117,14 @@ private:
     bool busy_ = false;
 };
 
+// Counts the yields; `onYield` runs at each, as events arriving in the middle of a long job.
 class FakeEventLoop final : public EventLoop {
 public:
     void yield() override {
         ++yields;
         if (falla) throw std::runtime_error("event loop failed");
-        if (alCeder) alCeder();
+        // A copy: the hook may replace itself.
+        if (const auto hook = alCeder) hook();
     }
     int yields = 0;
     bool falla = false;
@@ -206,6 +213,39 @@ public:
     std::vector<PrintTarget> targets;
     Job* lastJob = nullptr;
     bool refuse = false;
+};
+
+// Answers file dialogs from a queue (nothing: cancelled) and keeps every request.
+class FakeFileDialogs final : public FileDialogs {
+public:
+    std::optional<QString> openFile(const FileDialogRequest& request) override {
+        return answer(request, false);
+    }
+    std::optional<QString> saveFile(const FileDialogRequest& request) override {
+        return answer(request, true);
+    }
+    struct Asked {
+        FileDialogRequest request;
+        bool save;
+    };
+    std::vector<Asked> asked;
+    std::deque<std::optional<QString>> answers;
+
+private:
+    std::optional<QString> answer(const FileDialogRequest& request, bool save) {
+        asked.push_back({request, save});
+        if (answers.empty()) return std::nullopt;
+        auto a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// Remembers the exit instead of ending the test.
+class FakeProcessExit final : public ProcessExit {
+public:
+    void exitNow(int code) override { codes.push_back(code); }
+    std::vector<int> codes;
 };
 
 } // namespace vornith::test

@@ -20,7 +20,7 @@ namespace vornith::probe {
 
 class AvisosEnConsola final : public Notifier {
   public:
-    Answer ask(const QString& text, const QString& title, Buttons, Icon) override {
+    Answer ask(const QString& text, const QString& title, Buttons, Icon, Answer) override {
         QTextStream(stderr) << title << ": " << text << '\n';
         return Answer::Ok;
     }

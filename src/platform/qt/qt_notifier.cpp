@@ -7,10 +7,13 @@
 namespace vornith {
 
 Notifier::Answer QtNotifier::ask(const QString& text, const QString& title, Buttons buttons,
-                                 Icon icon) {
+                                 Icon icon, Answer defaultButton) {
     QMessageBox box(parent_);
     box.setWindowTitle(title);
-    box.setText(text);
+    // The system's texts break lines with CR LF; the screen wants one LF.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box.setText(shown);
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
@@ -39,6 +42,11 @@ Notifier::Answer QtNotifier::ask(const QString& text, const QString& title, Butt
         box.setEscapeButton(no);
         break;
     }
+    QAbstractButton* preferred = defaultButton == Answer::Yes      ? yes
+                                 : defaultButton == Answer::No     ? no
+                                 : defaultButton == Answer::Cancel ? cancel
+                                                                   : nullptr;
+    if (auto* button = qobject_cast<QPushButton*>(preferred)) box.setDefaultButton(button);
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();
     if (clicked && clicked == yes) return Answer::Yes;

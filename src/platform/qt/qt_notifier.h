@@ -11,7 +11,8 @@ class QtNotifier final : public Notifier {
 public:
     explicit QtNotifier(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
-    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon,
+               Answer defaultButton) override;
     void beep() override;
 
 private:
