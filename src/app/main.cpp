@@ -1,41 +1,59 @@
-#include "document/nucleo.h"
-#include "document/sin_pantalla.h"
-#include "platform/qt/page_box_surface.h"
+#include "mainwindow/form_main.h"
+#include "mainwindow/form_splash.h"
+#include "platform/process_exit.h"
 #include "platform/qt/qt_busy_cursor.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_event_loop.h"
+#include "platform/qt/qt_file_dialogs.h"
 #include "platform/qt/qt_notifier.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_printers.h"
-#include "platform/titulo_programa.h"
+#include "platform/qt/qt_settings.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/random.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 using namespace vornith;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(vornith::TituloPrograma());
+    // The settings store and the title of message boxes. No display name: Qt would append it
+    // to every caption.
+    QApplication::setApplicationName(QStringLiteral("Vornith NORV"));
 
-    // The platform's services and the core built on them; the window is still an empty one.
+    QtBusyCursor cursor;
+    cursor.setBusy(true);
     Pcg32Random azar;
     azar.reseedFromClock();
-    PageBoxSurface caja(796, 1125);
-    QtBusyCursor cursor;
-    QtEventLoop eventos;
-    QtNotifier avisos;
-    QtClipboard portapapeles;
-    QtPictureLoader imagenes;
+    QtSettings ajustes;
     QtPrinters impresoras;
-    document::VentanaNula ventanaNula;
-    document::Nucleo nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes,
-                             impresoras, defaultPictureFolders()},
-                            ventanaNula);
+    QtShell shell;
+    QtNotifier avisos;
+    QtFileDialogs dialogos;
+    ImmediateExit salida;
+    QtClipboard portapapeles;
+    QtEventLoop eventos;
+    QtPictureLoader imagenes;
 
-    QMainWindow window;
-    window.setWindowTitle(vornith::TituloPrograma());
-    window.resize(1000, 800);
-    window.show();
+    auto* splash = new mainwindow::FormSplash(shell, avisos);
+    QObject::connect(splash, &QDialog::finished, splash, &QObject::deleteLater);
+    splash->show();
+
+    // The window builds the core (notation, engine tables, catalogue) on these services.
+    mainwindow::ServiciosPrincipal servicios{azar,   ajustes,  impresoras, shell,
+                                             avisos, dialogos, salida,     portapapeles,
+                                             cursor, eventos,  imagenes,   defaultPictureFolders()};
+    mainwindow::FormMain ventana(servicios);
+    avisos.setParent(&ventana);
+    dialogos.setParent(&ventana);
+    // The splash shows the main window as it closes, but never before the window's load.
+    splash->MostrarVentanaPrincipal = [&ventana] {
+        if (ventana.Cargada()) ventana.show();
+    };
+    ventana.PonSplash(splash);
+    ventana.Form_Load();
+    cursor.setBusy(false);
+    ventana.show();
     return QApplication::exec();
 }

@@ -5,6 +5,7 @@
 #include "generation/me_norv.h"
 #include "support/fakes.h"
 #include "support/recording_surface.h"
+#include "support/temas_de_prueba.h"
 
 namespace vornith::test {
 
@@ -23,13 +24,7 @@ struct DocumentFixture {
     // paginated.
     void crear(int n, int possol = document::kSolucionTrasProblema, bool ordena = true,
                const QString& titulo = QString()) {
-        document::ListaTemas temas;
-        temas.NumTemas = 1;
-        document::Tema& t = temas.Temas[1];
-        t.Clave = QStringLiteral("XIMB_FISI_CIN");
-        t.Rutina = 8;
-        t.Cantidad = static_cast<std::int16_t>(n);
-        t.Seleccionado = true;
+        document::ListaTemas temas = TemasDePrueba(n);
         document::DatosColeccion cabecera = doc->estado().Coleccion;
         cabecera.POSSOL = possol;
         cabecera.ORDENA = ordena;

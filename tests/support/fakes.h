@@ -117,7 +117,7 @@ private:
     bool busy_ = false;
 };
 
-// Counts the yields; `onYield` runs at each, as events arriving in the middle of a long job.
+// Counts the yields; `alCeder` runs at each, as events arriving in the middle of a long job.
 class FakeEventLoop final : public EventLoop {
 public:
     void yield() override {

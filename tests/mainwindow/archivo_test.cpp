@@ -1,0 +1,113 @@
+// Save, Save As and the recent-files list; the splash and About window.
+
+#include "mainwindow/form_splash.h"
+#include "ventana_fixture.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vornith::test {
+namespace {
+
+TEST(GuardarComo, SuccessNamesTheFileInCaptionAndList) {
+    VentanaFixture f;
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(2);
+    const QString ruta = f.dir.filePath("hoja.col");
+    f.dialogos.answers.push_back(ruta);
+    v.mnu_File_SaveAs_Click();
+    ASSERT_EQ(f.dialogos.asked.size(), 1u);
+    const FileDialogRequest& pedido = f.dialogos.asked[0].request;
+    EXPECT_TRUE(f.dialogos.asked[0].save);
+    EXPECT_EQ(pedido.title, "Guardar colección");
+    EXPECT_EQ(pedido.filters,
+              "Colecciones de Problemas (*.col)|*.col|Todos los archivos (*.*)|*.*");
+    EXPECT_EQ(pedido.defaultSuffix, "col");
+    EXPECT_TRUE(QFile::exists(ruta));
+    EXPECT_FALSE(f.doc().estado().Modificado);
+    EXPECT_EQ(v.windowTitle(), "Zelm Software - Vornith  -  hoja.col");
+    EXPECT_EQ(v.RecientesArchivo[1], ruta);
+    EXPECT_EQ(v.mnu_File_Reciente[1]->text(), "hoja.col");
+    EXPECT_EQ(v.UltimaCarpeta, f.dir.path());
+    // The next Save As proposes the current file.
+    v.mnu_File_SaveAs_Click();
+    EXPECT_EQ(f.dialogos.asked[1].request.fileName, ruta);
+}
+
+TEST(GuardarComo, FailureChangesNeitherFileNorCaptionNorList) {
+    VentanaFixture f;
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(2);
+    f.dialogos.answers.push_back(f.dir.filePath("no/existe/hoja.col"));
+    v.mnu_File_SaveAs_Click();
+    EXPECT_TRUE(f.doc().estado().ArchivoActual.isEmpty());
+    EXPECT_TRUE(f.doc().estado().Modificado);
+    EXPECT_EQ(v.windowTitle(), "Zelm Software - Vornith");
+    EXPECT_TRUE(v.RecientesArchivo[1].isEmpty());
+    ASSERT_EQ(f.avisos.shown.size(), 1u);
+    EXPECT_EQ(f.avisos.shown[0].title, "Vornith NORV");
+    EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Critical);
+}
+
+TEST(Recientes, MoveUpIgnoringCaseAndDropTheOldest) {
+    VentanaFixture f;
+    mainwindow::FormMain& v = f.cargada();
+    for (int i = 9; i >= 1; --i)
+        v.AnadeReciente(QStringLiteral("/c/f%1.col").arg(i));
+    EXPECT_EQ(v.RecientesArchivo[3], "/c/f3.col");
+    v.AnadeReciente("/C/F3.COL");
+    EXPECT_EQ(v.RecientesArchivo[1], "/C/F3.COL");
+    EXPECT_EQ(v.mnu_File_Reciente[1]->text(), "F3.COL");
+    EXPECT_EQ(v.RecientesArchivo[2], "/c/f1.col");
+    EXPECT_EQ(v.RecientesArchivo[3], "/c/f2.col");
+    EXPECT_EQ(v.RecientesArchivo[4], "/c/f4.col");
+    EXPECT_EQ(v.RecientesArchivo[9], "/c/f9.col");
+    v.AnadeReciente("/c/diez.col");
+    EXPECT_EQ(v.RecientesArchivo[1], "/c/diez.col");
+    EXPECT_EQ(v.RecientesArchivo[9], "/c/f8.col");
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_TRUE(v.mnu_File_Reciente[i]->isVisible()) << i;
+}
+
+TEST(Splash, ClosesByTimerOrKeyAndShowsTheMainWindow) {
+    FakeShell shell;
+    FakeNotifier avisos;
+    for (const bool porTecla : {false, true}) {
+        mainwindow::FormSplash splash(shell, avisos);
+        int mostrada = 0;
+        splash.MostrarVentanaPrincipal = [&] { ++mostrada; };
+        splash.show();
+        if (porTecla)
+            QTest::keyClick(&splash, Qt::Key_A);
+        else
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !splash.isVisible(); }, 2000));
+        EXPECT_FALSE(splash.isVisible());
+        EXPECT_EQ(mostrada, 1);
+    }
+}
+
+TEST(Splash, AboutStaysAndItsLinksReportFailures) {
+    FakeShell shell;
+    FakeNotifier avisos;
+    mainwindow::FormSplash acerca(shell, avisos);
+    acerca.DetieneTemporizador();
+    acerca.show();
+    QTest::qWait(500);
+    EXPECT_TRUE(acerca.isVisible());
+    EXPECT_EQ(acerca.lblVersion->text(), "Versión: 0.1");
+    QTest::mouseClick(acerca.LblWEB, Qt::LeftButton);
+    EXPECT_TRUE(acerca.isVisible());
+    shell.succeed = false;
+    acerca.LlblMAIL_Click();
+    EXPECT_EQ(shell.opened, QStringList({"https://www.zelmsoftware.example/es/",
+                                         "mailto:info@zelmsoftware.example"}));
+    ASSERT_EQ(avisos.shown.size(), 1u);
+    EXPECT_EQ(avisos.shown[0].title, "No se puede acceder al correo");
+}
+
+} // namespace
+} // namespace vornith::test

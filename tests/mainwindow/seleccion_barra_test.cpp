@@ -1,0 +1,159 @@
+// Selection of a block on the page, the toolbar and the generating state.
+
+#include "ventana_fixture.h"
+
+#include <QEnterEvent>
+#include <QMenu>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace vornith::test {
+namespace {
+
+struct SeleccionFixture : ::testing::Test {
+    void SetUp() override {
+        v = &f.cargada(1024, 700);
+        f.abre(3);
+        ASSERT_GE(f.motor.NumBloquesPagina, 3);
+        v->Picture1_MouseMove(0); // into the edit zone
+        ASSERT_EQ(v->Picture1->Tag, "Edición");
+    }
+    void clic(float y, int boton = 1) { v->Picture1_MouseDown(boton, 100, y, {}); }
+    float centro(int n) {
+        return static_cast<float>((f.motor.BloqueY1[n] + f.motor.BloqueY2[n]) / 2);
+    }
+    VentanaFixture f;
+    mainwindow::FormMain* v = nullptr;
+};
+
+TEST_F(SeleccionFixture, ClickSelectsOneBlockAndASecondClickRestoresThePage) {
+    const QImage limpia = f.pagina();
+    clic(centro(2));
+    EXPECT_TRUE(f.motor.BloqueSel[2]);
+    EXPECT_EQ(f.doc().NumSeleccionados(), 1);
+    EXPECT_TRUE(v->BotonHabilitado[6]);
+    EXPECT_TRUE(v->BotonHabilitado[7]);
+    EXPECT_TRUE(v->mnu_Edicion_Cut->isEnabled());
+    EXPECT_NE(f.pagina(), limpia);
+    // The page widget shows exactly the page image.
+    EXPECT_EQ(v->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32), f.pagina());
+    clic(centro(2));
+    EXPECT_FALSE(f.motor.BloqueSel[2]);
+    EXPECT_FALSE(v->BotonHabilitado[6]);
+    EXPECT_FALSE(v->mnu_Edicion_Cut->isEnabled());
+    EXPECT_EQ(f.pagina(), limpia);
+}
+
+TEST_F(SeleccionFixture, EdgesCountAndTheEarlierBlockWinsASharedEdge) {
+    f.motor.BloqueY2[1] = f.motor.BloqueY1[2];
+    clic(static_cast<float>(f.motor.BloqueY1[2]));
+    EXPECT_TRUE(f.motor.BloqueSel[1]);
+    clic(static_cast<float>(f.motor.BloqueY2[2]));
+    EXPECT_TRUE(f.motor.BloqueSel[2]);
+    EXPECT_FALSE(f.motor.BloqueSel[1]);
+    // Between blocks nothing changes; a right click keeps the selection.
+    clic(static_cast<float>(f.motor.BloqueY2[f.motor.NumBloquesPagina] + 1000));
+    clic(centro(1), 2);
+    v->cmnu_edicion->hide();
+    EXPECT_TRUE(f.motor.BloqueSel[2]);
+    EXPECT_EQ(f.doc().NumSeleccionados(), 1);
+}
+
+TEST_F(SeleccionFixture, OutsideTheZoneAClickClears) {
+    clic(centro(1));
+    v->Picture1_MouseMove(static_cast<float>(f.motor.MargenIzqPagina * 12.15));
+    EXPECT_EQ(v->Picture1->Tag, "Normal");
+    clic(centro(1));
+    EXPECT_EQ(f.doc().NumSeleccionados(), 0);
+    EXPECT_FALSE(v->BotonHabilitado[7]);
+}
+
+TEST(BarraHerramientas, HiddenEditButtonsCloseUpTheRow) {
+    VentanaFixture f;
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(2);
+    ASSERT_FALSE(v.mnu_Ver_BotEdic->isChecked());
+    const int esperadas[][2] = {{0, 20},  {1, 80},   {2, 140}, {3, 200},
+                                {9, 260}, {10, 320}, {11, 380}};
+    for (const auto& [i, x] : esperadas) {
+        EXPECT_TRUE(v.PicToolB[i]->isVisible()) << i;
+        EXPECT_EQ(v.PicToolB[i]->x(), x) << i;
+    }
+    for (int i = 4; i <= 8; ++i)
+        EXPECT_FALSE(v.PicToolB[i]->isVisible()) << i;
+    v.mnu_Ver_BotEdic_Click();
+    EXPECT_EQ(v.PicToolB[4]->x(), 260);
+    EXPECT_EQ(v.PicToolB[9]->x(), 560);
+}
+
+TEST(BarraHerramientas, FacesFollowPointerAndPressAndADragOutRunsNothing) {
+    VentanaFixture f;
+    mainwindow::FormMain& v = f.cargada();
+    using Cara = mainwindow::BotonBarra::Cara;
+    mainwindow::BotonBarra* guardar = v.PicToolB[2];
+    // Disabled: no hover face, and leaving shows the disabled face.
+    QEnterEvent entra(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(guardar, &entra);
+    EXPECT_EQ(guardar->CaraMostrada(), Cara::Deshabilitado);
+    f.abre(2);
+    EXPECT_EQ(guardar->CaraMostrada(), Cara::Normal);
+    QCoreApplication::sendEvent(guardar, &entra);
+    EXPECT_EQ(guardar->CaraMostrada(), Cara::Encima);
+    QEvent sale(QEvent::Leave);
+    QCoreApplication::sendEvent(guardar, &sale);
+    EXPECT_EQ(guardar->CaraMostrada(), Cara::Normal);
+    QTest::mouseMove(guardar, {30, 20});
+    QTest::mousePress(guardar, Qt::LeftButton, {}, {30, 20});
+    EXPECT_EQ(guardar->EstadoBoton(), 2);
+    EXPECT_EQ(guardar->CaraMostrada(), Cara::Pulsado);
+    QMouseEvent fuera(QEvent::MouseMove, QPointF(90, 20), guardar->mapToGlobal(QPointF(90, 20)),
+                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(guardar, &fuera);
+    EXPECT_EQ(guardar->CaraMostrada(), Cara::Normal);
+    QTest::mouseRelease(guardar, Qt::LeftButton, {}, {90, 20});
+    EXPECT_EQ(guardar->EstadoBoton(), 0);
+    EXPECT_TRUE(f.dialogos.asked.empty());
+    // A release inside after a press inside is a click: Save asks for a file.
+    QTest::mouseClick(guardar, Qt::LeftButton, {}, {60, 53});
+    EXPECT_EQ(f.dialogos.asked.size(), 1u);
+    EXPECT_EQ(guardar->CaraMostrada(), Cara::Encima);
+}
+
+TEST(BarraHerramientas, RegenerarRoutesBySelection) {
+    VentanaFixture f;
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(3);
+    v.Picture1_MouseMove(0);
+    v.Picture1_MouseDown(1, 100, static_cast<float>(f.motor.BloqueY1[1]), {});
+    ASSERT_EQ(f.doc().NumSeleccionados(), 1);
+    v.PicToolB_Click("Regenerar");
+    EXPECT_EQ(v.mnu_Edicion_Undo->text(), "Deshacer regenerar problema");
+    v.PicToolB_Click("Regenerar");
+    EXPECT_EQ(v.mnu_Edicion_Undo->text(), "Deshacer regenerar colección");
+}
+
+TEST(EstadoGenerando, EditAndCollectionMenusAndShortcutsAreOff) {
+    VentanaFixture f;
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(2);
+    v.mnu_Edicion_Del->setEnabled(true);
+    v.EstadoGenerando();
+    for (QMenu* m : {v.mnu_File, v.mnu_Edicion, v.mnu_COLEC, v.mnu_Help})
+        EXPECT_FALSE(m->menuAction()->isEnabled()) << m->title().toStdString();
+    for (QAction* a : {v.mnu_Edicion_Undo, v.mnu_Edicion_Paste, v.mnu_Edicion_Del,
+                       v.mnu_COLEC_RECREAR, v.mnu_File_Save, v.mnu_Edicion_Mover[2]})
+        EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+    EXPECT_FALSE(v.tbToolbar1->isEnabled());
+    EXPECT_FALSE(v.Picture1->isVisible());
+    v.HabilitaControles();
+    v.MuestraPagina();
+    EXPECT_EQ(v.mnu_Edicion_Undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(v.mnu_Edicion_Del->shortcut(), QKeySequence(Qt::Key_Delete));
+    EXPECT_TRUE(v.mnu_COLEC->menuAction()->isEnabled());
+    EXPECT_TRUE(v.Picture1->isVisible());
+    EXPECT_EQ(v.ShapeShadow->palette().color(QPalette::Window), QColor(64, 64, 64));
+}
+
+} // namespace
+} // namespace vornith::test
