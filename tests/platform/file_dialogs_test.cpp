@@ -22,13 +22,18 @@ TEST(QtFileDialogs, SaveAddsTheDefaultSuffix) {
     QTemporaryDir dir;
     QtFileDialogs dialogos;
     bool sinMayusculas = false;
-    QTimer::singleShot(50, [&] {
+    // Fills the dialog in as soon as it is up, however long that takes on a busy machine.
+    QTimer guion;
+    guion.setInterval(20);
+    QObject::connect(&guion, &QTimer::timeout, [&] {
         auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialogo, nullptr);
+        if (!dialogo) return;
+        guion.stop();
         sinMayusculas = !(dialogo->filter() & QDir::CaseSensitive);
         dialogo->selectFile(dir.filePath("hoja"));
         QMetaObject::invokeMethod(dialogo, "accept", Qt::DirectConnection);
     });
+    guion.start();
     const auto elegido = dialogos.saveFile(
         {"Guardar colección", "Colecciones (*.col)|*.col", dir.path(), {}, "col"});
     ASSERT_TRUE(elegido.has_value());
