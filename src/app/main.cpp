@@ -1,3 +1,4 @@
+#include "dialogs/dialogos_qt.h"
 #include "mainwindow/form_main.h"
 #include "mainwindow/form_splash.h"
 #include "platform/process_exit.h"
@@ -52,7 +53,12 @@ int main(int argc, char* argv[]) {
         if (ventana.Cargada()) ventana.show();
     };
     ventana.PonSplash(splash);
+    dialogs::DialogosQt ventanas({ajustes, avisos, impresoras, cursor, ventana.Generacion(),
+                                  QCoreApplication::applicationDirPath()});
+    ventana.PonDialogos(ventanas);
     ventana.Form_Load();
+    // The files named on the command line open at the first activation.
+    ventana.ProcesaCommand(QApplication::arguments().mid(1));
     cursor.setBusy(false);
     ventana.show();
     return QApplication::exec();

@@ -5,6 +5,7 @@
 #include "mainwindow/boton_barra.h"
 #include "mainwindow/boton_pagina.h"
 #include "mainwindow/form_splash.h"
+#include "mainwindow/listas_programador.h"
 #include "mainwindow/vista_pagina.h"
 #include "platform/qt/page_box_surface.h"
 #include "platform/titulo_programa.h"
@@ -104,6 +105,7 @@ void FormMain::creaControles() {
     };
     // The window sees the keys before its controls.
     Picture1->installEventFilter(this);
+    Picture1->setAcceptDrops(true);
     installEventFilter(this);
 
     Picture2 = new QWidget(central);
@@ -148,6 +150,10 @@ void FormMain::creaControles() {
     connect(Timer4, &QTimer::timeout, this, &FormMain::Form_Resize);
     Timer5 = new QTimer(this);
     Timer5->setInterval(300);
+    Timer6 = new QTimer(this);
+    Timer6->setSingleShot(true);
+    Timer6->setInterval(300);
+    connect(Timer6, &QTimer::timeout, this, &FormMain::Timer6_Timer);
     connect(Timer5, &QTimer::timeout, this, [this] { doc_->SondeaPortapapeles(); });
     vigilaActivacion_ = new QTimer(this);
     vigilaActivacion_->setSingleShot(true);
@@ -199,6 +205,12 @@ void FormMain::creaMenus() {
         mnu_File_Reciente[i] = entrada(mnu_File, "Reciente");
     mnu_File->addSeparator();
     mnu_File_Exit = entrada(mnu_File, "&Salir", Qt::CTRL | Qt::Key_F4);
+    connect(mnu_File_New, &QAction::triggered, this, [this] { mnu_File_New_Click(); });
+    connect(mnu_File_Open, &QAction::triggered, this, [this] { mnu_File_Open_Click(); });
+    connect(mnu_File_Print, &QAction::triggered, this, [this] { mnu_File_Print_Click(); });
+    for (int i = 1; i <= 9; ++i)
+        connect(mnu_File_Reciente[i], &QAction::triggered, this,
+                [this, i] { mnu_File_Reciente_Click(i); });
     connect(mnu_File_Save, &QAction::triggered, this, [this] { mnu_File_Save_Click(); });
     connect(mnu_File_SaveAs, &QAction::triggered, this, [this] { mnu_File_SaveAs_Click(); });
     connect(mnu_File_Exit, &QAction::triggered, this, &QWidget::close);
@@ -217,6 +229,10 @@ void FormMain::creaMenus() {
     }
     mnu_COLEC->addSeparator();
     mnu_COLEC_Prop = entrada(mnu_COLEC, "&Propiedades...", Qt::Key_F4);
+    connect(mnu_COLEC_RECREAR, &QAction::triggered, this, [this] { mnu_File_Repetir_Click(); });
+    for (int k = 0; k < 4; ++k)
+        connect(mnu_COLEC_Sol[k], &QAction::triggered, this, [this, k] { mnu_COLEC_Sol_Click(k); });
+    connect(mnu_COLEC_Prop, &QAction::triggered, this, [this] { mnu_COLEC_Prop_Click(); });
 
     mnu_Ver = barra->addMenu(u("&Ver"));
     mnu_Ver_BotEdic =
@@ -241,22 +257,37 @@ void FormMain::creaMenus() {
     mnu_Help = barra->addMenu(u("Ay&uda"));
     mnu_Help_Manual = entrada(mnu_Help, "&Manual de usuario (documento PDF)...", Qt::Key_F1);
     mnu_Help->addSeparator();
-    mnu_Ayuda_WEB = entrada(mnu_Help, "Página &Web: www.zelmsoftware.example/es/...");
+    mnu_Ayuda_WEB = entrada(mnu_Help, "Página &Web: www.zelmsoftware.example...");
     mnu_Ayuda_DONA = entrada(mnu_Help, "Hacer una &donación...");
     mnu_Help_About = entrada(mnu_Help, "&Acerca de...");
     connect(mnu_Help_About, &QAction::triggered, this, [this] { mnu_Help_About_Click(); });
     mnu_Help->addSeparator();
     entrada(mnu_Help, "Más productos de ZelmSoftware:");
-    const char* const otros[4] = {"    - Pixord: Química, formulación inorgánica",
-                                  "    - Firvel: Matemáticas, cálculo de derivadas",
-                                  "    - Zondra: Física, electricidad y magnetismo",
-                                  "    - Quabel: Matemáticas, ecuaciones y sistemas"};
-    for (int k = 0; k < 4; ++k)
+    const char* const otros[4] = {"    - Pixo - Matemáticas", "    - Firv - Química",
+                                  "    - Zond - Tecnología", "    - Quab - Biología"};
+    const char* const paginas[4] = {"pixo", "firv", "zond", "quab"};
+    for (int k = 0; k < 4; ++k) {
         mnu_Ayuda_OTROS[k] = entrada(mnu_Help, otros[k]);
+        const QString url = QStringLiteral("https://www.zelmsoftware.example/") +
+                            QString::fromLatin1(paginas[k]) + u'/';
+        connect(mnu_Ayuda_OTROS[k], &QAction::triggered, this,
+                [this, url] { AbrirPaginaWeb(url); });
+    }
+    connect(mnu_Help_Manual, &QAction::triggered, this, [this] { mnu_Help_Manual_Click(); });
+    connect(mnu_Ayuda_WEB, &QAction::triggered, this,
+            [this] { AbrirPaginaWeb(QStringLiteral("https://www.zelmsoftware.example/")); });
+    connect(mnu_Ayuda_DONA, &QAction::triggered, this,
+            [this] { AbrirPaginaWeb(QStringLiteral("https://www.zelmsoftware.example/donar/")); });
     const char* const programador[4] = {"Lista Asignaturas", "Lista Temas y subtemas (SIN #ID)",
                                         "Lista Temas y subtemas", "Ver IDPROD APP etc"};
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 4; ++k) {
         mnu_PROGRAMADOR[k] = entrada(mnu_Help, programador[k]);
+        const auto lista = static_cast<ListaProgramador>(k);
+        connect(mnu_PROGRAMADOR[k], &QAction::triggered, this, [this, lista] {
+            CopiaListaProgramador(lista, nucleo_->generacion, s_.portapapeles, s_.avisos);
+            reactiva();
+        });
+    }
 
     creaMenuContextual();
 }
@@ -444,6 +475,8 @@ void FormMain::Form_Load() {
 bool FormMain::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) {
         Form_Activate();
+    } else if (e->type() == QEvent::WindowDeactivate) {
+        WheelUnHook();
     } else if (e->type() == QEvent::Show && cargada_ && !vigilaActivacion_->isActive() &&
                !activada_) {
         // The first show: ask to be activated, and run the activation steps anyway if the
@@ -461,6 +494,9 @@ void FormMain::Form_Activate() {
         splash_->MostrarVentanaPrincipal = nullptr;
         splash_->done(QDialog::Accepted);
     }
+    WheelHook(*this);
+    OpenDRAGDROPFiles_Command();
+    if (!NoMostrarInicio && !LineaComandos) Timer6->start();
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {

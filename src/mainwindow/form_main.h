@@ -1,10 +1,12 @@
 #pragma once
 
+#include "dialogs/dialogos.h"
 #include "document/documento.h"
 #include "document/nucleo.h"
 #include "document/ventana_coleccion.h"
 #include "mainwindow/form_splash.h"
 #include "mainwindow/servicios_principal.h"
+#include "platform/qt/wheel_hook.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,7 +34,7 @@ class VistaPagina;
 
 // The main window: page view, selection on the page, toolbar, menus, settings and the file
 // commands Save and Save As. The document reaches it only as a VentanaColeccion.
-class FormMain final : public QMainWindow, public document::VentanaColeccion {
+class FormMain final : public QMainWindow, public document::VentanaColeccion, public ReceptorRueda {
     Q_OBJECT
   public:
     // Builds the core (generation, engine, document) on the platform's services.
@@ -77,7 +79,7 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion {
     void ImgRPage_Click();
     // Returns whether the key was consumed.
     bool Form_KeyDown(int key, Qt::KeyboardModifiers shift);
-    void MouseWheel(int MouseKeys, int Rotation, int Xpos, int Ypos);
+    void MouseWheel(int MouseKeys, int Rotation, int Xpos, int Ypos) override;
     void Zoom(double zoom);
     void mnu_zoomANCHO_Click();
     void mnu_Ver_BotEdic_Click();
@@ -94,6 +96,28 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion {
     void mnu_File_Save_Click();
     void mnu_File_SaveAs_Click();
     void mnu_Help_About_Click();
+    void mnu_File_New_Click();
+    void mnu_File_Open_Click();
+    void mnu_File_Reciente_Click(int Index);
+    void mnu_File_Repetir_Click();
+    void mnu_File_Print_Click();
+
+    // Collection and Help menus.
+    void mnu_COLEC_Prop_Click();
+    // The four solution placements, k = POSSOL.
+    void mnu_COLEC_Sol_Click(int k);
+    void mnu_Help_Manual_Click();
+    void AbrirPaginaWeb(const QString& url);
+
+    // Files from the command line (the program's arguments) and from drops.
+    void ProcesaCommand(const QStringList& argumentos);
+    void OpenDRAGDROPFiles_Command();
+    // The start-up dispatch: the start-options window and its command.
+    void Timer6_Timer();
+
+    // The dialogs, before the load.
+    void PonDialogos(dialogs::Dialogos& dialogos) { dialogos_ = &dialogos; }
+    generation::EstadoGeneracion& Generacion() { return nucleo_->generacion; }
 
     // Controls and state, under the names the rest of the system uses.
     std::array<bool, 12> BotonVisible{};
@@ -119,6 +143,10 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion {
     QTimer* Timer1;
     QTimer* Timer4;
     QTimer* Timer5;
+    QTimer* Timer6;
+    QStringList ArchivosComando; // ArchivosComando(1..NumArchivosComando)
+    bool LineaComandos = false;  // the program was given files
+    QString ComandoInicio;
 
     QMenu* mnu_File;
     QAction* mnu_File_New;
@@ -182,6 +210,8 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion {
     void creaMenuEdicion();
     void creaMenuContextual();
     void Form_Activate();
+    void abre(const QString& ruta);
+    bool arrastre(QEvent* event);
     void Form_Unload();
     bool Form_QueryUnload();
     void disposicion();
@@ -194,7 +224,7 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion {
     void tamanoCaja();
     void marcaZoom(QAction* elegida);
     void ajustaZoom(double zoom);
-    bool preguntaGuardar();
+    bool preguntaGuardar(Notifier::Answer porDefecto = Notifier::Answer::Ok);
     void tituloYReciente();
     void reactiva();
     bool PortapapelesConProblema() const;
@@ -210,6 +240,8 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion {
     document::Documento* const doc_;
     textengine::EstadoMotor& motor_;
     QPointer<FormSplash> splash_;
+    dialogs::Dialogos* dialogos_ = nullptr;
+    dialogs::ResultadosDialogos resultados_;
     Qt::WindowStates EstadoVentanaPrevio;
     QTimer* vigilaActivacion_;
     bool cargada_ = false;

@@ -217,6 +217,15 @@ void FormMain::PicToolB_Click(const QString& tag) {
         return;
     }
     switch (i) {
+    case 0:
+        mnu_File_Open_Click();
+        break;
+    case 1:
+        mnu_File_New_Click();
+        break;
+    case 9:
+        mnu_File_Print_Click();
+        break;
     case 2:
         mnu_File_Save_Click();
         break;
@@ -235,7 +244,7 @@ void FormMain::PicToolB_Click(const QString& tag) {
         mnu_Help->popup(QCursor::pos());
         break;
     default:
-        break; // Abrir, Nueva and Imprimir run their File commands
+        break;
     }
 }
 

@@ -159,6 +159,7 @@ bool FormMain::eventFilter(QObject* objeto, QEvent* event) {
         const auto* tecla = static_cast<QKeyEvent*>(event);
         if (Form_KeyDown(tecla->key(), tecla->modifiers())) return true;
     }
+    if (objeto == Picture1 && arrastre(event)) return true;
     return QMainWindow::eventFilter(objeto, event);
 }
 

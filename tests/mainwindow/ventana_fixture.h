@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogos_falsos.h"
 #include "document/tema.h"
 #include "mainwindow/barra_desplazamiento.h"
 #include "mainwindow/boton_barra.h"
@@ -18,7 +19,10 @@ namespace vornith::test {
 
 // The main window over the fakes of the platform, with a real document.
 struct VentanaFixture {
-    VentanaFixture() { ventana_->resize(1024, 768); }
+    VentanaFixture() {
+        ventana_->resize(1024, 768);
+        ventana_->PonDialogos(ventanas);
+    }
 
     mainwindow::FormMain& ventana() { return *ventana_; }
     // Loaded and shown, at the size given; zoom 1 (no fit to the width at activation).
@@ -56,6 +60,7 @@ struct VentanaFixture {
     FakeBusyCursor cursor;
     FakeEventLoop eventos;
     FakePictureLoader imagenes;
+    DialogosFalsos ventanas;
     mainwindow::ServiciosPrincipal servicios{
         azar,       ajustes,
         impresoras, shell,

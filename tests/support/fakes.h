@@ -185,6 +185,7 @@ public:
         RecordingSurface page{SurfaceKind::Printer, 4753, 6883, 2.4};
         int pages = 1;
         bool ended = false;
+        std::vector<int>* finished = nullptr;
         Surface& surface() override { return page; }
         bool newPage() override {
             ++pages;
@@ -192,6 +193,7 @@ public:
         }
         bool endDoc() override {
             ended = true;
+            if (finished) finished->push_back(pages);
             return finishes;
         }
         int pagesAccepted = 1 << 20; // the sheet after the last accepted one fails
@@ -205,6 +207,7 @@ public:
         targets.push_back(target);
         if (refuse) return nullptr;
         auto job = std::make_unique<Job>();
+        job->finished = &finished;
         lastJob = job.get();
         return job;
     }
@@ -212,6 +215,7 @@ public:
     QString current = QStringLiteral("Imprimir a PDF");
     std::vector<PrintTarget> targets;
     Job* lastJob = nullptr;
+    std::vector<int> finished; // the pages of every job that ended, in order
     bool refuse = false;
 };
 

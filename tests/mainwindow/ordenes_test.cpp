@@ -1,0 +1,320 @@
+// The commands of the main window that replace, print or describe the collection, and the
+// ways files reach it from outside.
+
+#include "mainwindow/form_ini_opt.h"
+#include "ventana_fixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace vornith::test {
+namespace {
+
+using Answer = Notifier::Answer;
+
+struct Ordenes : ::testing::Test {
+    const document::EstadoDocumento& d() { return f.doc().estado(); }
+    // The open collection saved as `nombre` in the test's folder; returns its path.
+    QString guardaComo(const QString& nombre) {
+        const QString ruta = f.dir.filePath(nombre);
+        f.dialogos.answers.push_back(ruta);
+        f.ventana().mnu_File_SaveAs_Click();
+        return ruta;
+    }
+    // The collection counts as saved: no save prompt.
+    void sinCambios() { f.avisos.answers.push_back(Answer::No); }
+    QString ultimoMensaje() {
+        return f.avisos.shown.empty() ? QString() : f.avisos.shown.back().text;
+    }
+
+    VentanaFixture f;
+    DialogosFalsos& dialogos = f.ventanas;
+};
+
+TEST_F(Ordenes, NewCancelledEmptyOrAccepted) {
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(3);
+    const QString titulo = d().Coleccion.TITULO;
+    sinCambios();
+    v.mnu_File_New_Click();
+    EXPECT_EQ(dialogos.asistentes, 1);
+    EXPECT_EQ(d().Coleccion.NPROB, 3);
+    EXPECT_FALSE(d().Undo.Hay);
+
+    // The wizard leaves 0 problems in its header: the shown collection keeps its own.
+    dialogos.asistente = [](document::DatosColeccion& c, document::ListaTemas&,
+                            dialogs::ResultadosDialogos& r) {
+        c.NPROB = 0;
+        c.TITULO = QStringLiteral("otro");
+        r.PropiedadesAceptadas = true;
+    };
+    sinCambios();
+    v.mnu_File_New_Click();
+    EXPECT_EQ(d().Coleccion.NPROB, 3);
+    EXPECT_EQ(d().Coleccion.TITULO, titulo);
+    EXPECT_FALSE(d().Undo.Hay);
+    EXPECT_TRUE(QFile::exists(guardaComo(QStringLiteral("tres.col"))));
+
+    dialogos.asistente = [](document::DatosColeccion& c, document::ListaTemas& t,
+                            dialogs::ResultadosDialogos& r) {
+        t = TemasDePrueba(5);
+        c.NPROB = 5;
+        c.TITULO = QStringLiteral("Nueva");
+        r.PropiedadesAceptadas = true;
+    };
+    v.mnu_File_New_Click(); // saved just now: no prompt
+    EXPECT_EQ(d().Coleccion.NPROB, 5);
+    EXPECT_EQ(d().Coleccion.TITULO, QStringLiteral("Nueva"));
+    EXPECT_EQ(d().Undo.Descripcion, QStringLiteral("nueva colección"));
+    EXPECT_EQ(v.windowTitle(), v.TituloAplicacion());
+    EXPECT_TRUE(v.mnu_COLEC->menuAction()->isVisible());
+}
+
+TEST_F(Ordenes, OpenCancelledRefusedAndGood) {
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(2);
+    const QString ruta = guardaComo(QStringLiteral("dos.col"));
+    f.dialogos.answers.push_back(ruta);
+    v.mnu_File_Open_Click();
+    f.doc().SetUNDO(QStringLiteral("prueba"));
+    const QString caption = v.windowTitle();
+
+    v.mnu_File_Open_Click(); // cancelled
+    const FileDialogRequest& pedido = f.dialogos.asked.back().request;
+    EXPECT_EQ(pedido.title, QStringLiteral("Abrir"));
+    EXPECT_EQ(pedido.filters, QStringLiteral("Colecciones de Problemas  (*.col)|*.col|"
+                                             "Todos los archivos  (*.*)|*.*"));
+    EXPECT_EQ(pedido.folder, f.dir.path());
+    EXPECT_EQ(d().Coleccion.NPROB, 2);
+
+    // A file that is no collection: nothing of the open one changes, its undo point included.
+    const QString texto = f.dir.filePath(QStringLiteral("notas.txt"));
+    QFile(texto).open(QIODevice::WriteOnly);
+    f.dialogos.answers.push_back(texto);
+    v.mnu_File_Open_Click();
+    EXPECT_EQ(d().Coleccion.NPROB, 2);
+    EXPECT_EQ(d().ArchivoActual, ruta);
+    EXPECT_EQ(v.windowTitle(), caption);
+    EXPECT_EQ(d().Undo.Descripcion, QStringLiteral("prueba"));
+
+    f.abre(4);
+    sinCambios();
+    f.dialogos.answers.push_back(ruta);
+    v.mnu_File_Open_Click();
+    EXPECT_EQ(d().Coleccion.NPROB, 2);
+    EXPECT_EQ(v.windowTitle(), v.TituloAplicacion() + QStringLiteral("  -  dos.col"));
+    EXPECT_EQ(v.RecientesArchivo[1], ruta);
+    EXPECT_EQ(v.UltimaCarpeta, f.dir.path());
+    EXPECT_FALSE(d().Undo.Hay);
+    EXPECT_EQ(f.avisos.shown.size(), 1u); // the save prompt only
+
+    v.RecientesArchivo[2] = f.dir.filePath(QStringLiteral("borrado.col"));
+    v.mnu_File_Reciente_Click(2);
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("El archivo no existe."));
+    EXPECT_EQ(f.avisos.shown.back().icon, Notifier::Icon::Exclamation);
+    EXPECT_EQ(v.RecientesArchivo[1], ruta);
+}
+
+// Pages printed, counted on the fake printer's job.
+struct Impresion : Ordenes {
+    void imprime(std::vector<int> paginas, int copias, bool intercalado) {
+        dialogos.imprime = [=](int, int NumPaginas, dialogs::ResultadosDialogos& r) {
+            EXPECT_GE(r.PaginasAImprimir.size(),
+                      static_cast<std::size_t>(std::max(199, NumPaginas) + 1));
+            for (const int p : paginas)
+                r.PaginasAImprimir[static_cast<std::size_t>(p)] = true;
+            r.NumCopias = copias;
+            r.ImprimirIntercalado = intercalado;
+            r.ImprimirAceptado = true;
+        };
+        f.ventana().mnu_File_Print_Click();
+    }
+};
+
+TEST_F(Impresion, CopiesPagesAndTheRestoredView) {
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(12);
+    ASSERT_GE(d().NumPaginas, 2);
+    v.Zoom(1.5);
+    f.doc().PonPaginaActual(2);
+    f.impresoras.names.prepend(QStringLiteral("Laser"));
+    f.impresoras.current = QStringLiteral("Laser");
+    imprime({1, 2}, 3, false);
+    EXPECT_EQ(f.impresoras.finished, std::vector<int>{6});
+    EXPECT_EQ(f.impresoras.targets.back().printerName, QStringLiteral("Laser"));
+    EXPECT_EQ(d().PaginaActual, 2);
+    EXPECT_EQ(f.motor.Zoom, 1.5);
+    EXPECT_EQ(v.PicToolB[9]->toolTip(), QStringLiteral("Imprimir (Laser)"));
+
+    // The PDF printer asks for its file; cancelling it prints nothing.
+    f.impresoras.current = QStringLiteral("Imprimir a PDF");
+    const auto trabajos = f.impresoras.targets.size();
+    imprime({1}, 1, true);
+    EXPECT_EQ(f.impresoras.targets.size(), trabajos);
+    EXPECT_EQ(f.dialogos.asked.back().request.title, QStringLiteral("Imprimir a PDF"));
+    EXPECT_EQ(f.dialogos.asked.back().request.defaultSuffix, QStringLiteral("pdf"));
+    f.dialogos.answers.push_back(f.dir.filePath(QStringLiteral("hoja.pdf")));
+    imprime({2}, 2, true);
+    EXPECT_EQ(f.impresoras.targets.back().pdfPath, f.dir.filePath(QStringLiteral("hoja.pdf")));
+    EXPECT_EQ(f.impresoras.finished.back(), 2);
+
+    f.impresoras.refuse = true;
+    f.dialogos.answers.push_back(f.dir.filePath(QStringLiteral("otra.pdf")));
+    imprime({1}, 1, true);
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("No se puede imprimir en Imprimir a PDF"));
+    EXPECT_EQ(d().PaginaActual, 2);
+    EXPECT_EQ(f.motor.Zoom, 1.5);
+}
+
+TEST_F(Ordenes, CommandLineAndDrops) {
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(2);
+    const QString uno = guardaComo(QStringLiteral("uno.col"));
+    const QString dos = guardaComo(QStringLiteral("dos.COL"));
+    f.abre(3);
+    f.doc().SetUNDO(QStringLiteral("cambio")); // modified
+
+    // Cancel in the save prompt: the list is emptied, nothing opens.
+    v.ProcesaCommand({uno, QStringLiteral("x.txt"), dos});
+    EXPECT_EQ(v.ArchivosComando, (QStringList{uno, dos}));
+    f.avisos.answers.push_back(Answer::Cancel);
+    v.OpenDRAGDROPFiles_Command();
+    EXPECT_EQ(f.avisos.shown.back().defaultButton, Answer::No);
+    EXPECT_TRUE(v.ArchivosComando.isEmpty());
+    EXPECT_EQ(d().Coleccion.NPROB, 3);
+    EXPECT_TRUE(f.shell.instances.empty());
+
+    v.ProcesaCommand({uno, dos});
+    f.avisos.answers.push_back(Answer::No);
+    v.OpenDRAGDROPFiles_Command();
+    EXPECT_EQ(d().ArchivoActual, uno);
+    ASSERT_EQ(f.shell.instances.size(), 1u);
+    EXPECT_EQ(f.shell.instances[0], QStringList{dos});
+
+    // Drops: only a drag whose first file is a collection may end on the page; the drag
+    // only decides that, and the drop opens the ".COL" files.
+    const QUrl notas = QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("notas.txt")));
+    QMimeData malos;
+    malos.setUrls({notas, QUrl::fromLocalFile(dos)});
+    QDragEnterEvent rechaza({5, 5}, Qt::CopyAction, &malos, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v.Picture1, &rechaza);
+    EXPECT_FALSE(rechaza.isAccepted());
+    QMimeData datos;
+    datos.setUrls({QUrl::fromLocalFile(dos), notas, QUrl::fromLocalFile(uno)});
+    QDragEnterEvent entra({5, 5}, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v.Picture1, &entra);
+    EXPECT_TRUE(entra.isAccepted());
+    v.ProcesaCommand({uno});
+    QDragMoveEvent mueve({6, 6}, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v.Picture1, &mueve);
+    EXPECT_EQ(v.ArchivosComando, QStringList{uno});
+    v.ArchivosComando.clear();
+    QDropEvent suelta({6, 6}, Qt::CopyAction, &datos, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(v.Picture1, &suelta);
+    EXPECT_EQ(d().ArchivoActual, dos);
+    EXPECT_EQ(f.shell.instances.back(), QStringList{uno});
+}
+
+// Timer6 shows the start window; `opcion` is what the user chooses in it (-1: Esc).
+void eligeAlInicio(int opcion, bool mostrar = true) {
+    QTimer::singleShot(0, [=] {
+        auto* inicio = dynamic_cast<mainwindow::FormIniOpt*>(QApplication::activeModalWidget());
+        ASSERT_NE(inicio, nullptr);
+        inicio->Check1->setChecked(mostrar);
+        if (opcion < 0)
+            inicio->reject();
+        else
+            inicio->ImageOP_Click(opcion);
+    });
+}
+
+TEST_F(Ordenes, StartUpDispatch) {
+    mainwindow::FormMain& v = f.cargada();
+    eligeAlInicio(-1, false);
+    v.Timer6_Timer();
+    EXPECT_TRUE(v.NoMostrarInicio);
+    EXPECT_TRUE(v.ComandoInicio.isEmpty());
+    EXPECT_FALSE(v.mnu_Ver_WIN_INI->isChecked());
+    EXPECT_EQ(f.ajustes.values.value(QStringLiteral("INI_WIN/SHOW")), QStringLiteral("0"));
+    v.Timer6_Timer(); // shown once per run: nothing now
+    EXPECT_EQ(dialogos.asistentes, 0);
+
+    v.NoMostrarInicio = false;
+    eligeAlInicio(4);
+    v.Timer6_Timer();
+    EXPECT_EQ(dialogos.asistentes, 1);
+    EXPECT_TRUE(v.mnu_Ver_WIN_INI->isChecked());
+
+    v.NoMostrarInicio = false;
+    eligeAlInicio(3);
+    const auto preguntas = f.dialogos.asked.size();
+    v.Timer6_Timer();
+    EXPECT_EQ(f.dialogos.asked.size(), preguntas + 1);
+
+    // An example that is not there opens nothing, without a message.
+    v.NoMostrarInicio = false;
+    eligeAlInicio(0);
+    v.Timer6_Timer();
+    EXPECT_TRUE(v.ComandoInicio.startsWith(QStringLiteral("OPEN:")));
+    EXPECT_EQ(d().Coleccion.NPROB, 0);
+    EXPECT_TRUE(f.avisos.shown.empty());
+
+    // With files on the command line the start window never shows.
+    v.NoMostrarInicio = false;
+    v.ProcesaCommand({QStringLiteral("a.col")});
+    v.Timer6_Timer();
+    EXPECT_FALSE(v.NoMostrarInicio);
+}
+
+TEST_F(Ordenes, CollectionAndHelpMenus) {
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(3, 1);
+    v.mnu_COLEC_Sol[1]->trigger(); // the placement in force
+    EXPECT_FALSE(d().Undo.Hay);
+    v.mnu_COLEC_Sol[2]->trigger();
+    EXPECT_EQ(d().Coleccion.POSSOL, 2);
+    EXPECT_EQ(d().Undo.Descripcion, QStringLiteral("soluciones juntas al final"));
+    EXPECT_TRUE(v.mnu_COLEC_Sol[2]->isChecked());
+    EXPECT_FALSE(v.mnu_COLEC_Sol[1]->isChecked());
+
+    v.mnu_COLEC_Prop->trigger(); // cancelled: its undo point is dropped again
+    EXPECT_EQ(dialogos.propiedades, 1);
+    EXPECT_FALSE(d().Undo.Hay);
+    dialogos.propiedadesAcepta = [](document::DatosColeccion& c, dialogs::ResultadosDialogos& r) {
+        c.POSSOL = 0;
+        c.TITULO = QStringLiteral("Propia");
+        r.PropiedadesAceptadas = true;
+    };
+    v.mnu_COLEC_Prop->trigger();
+    EXPECT_EQ(d().Coleccion.TITULO, QStringLiteral("Propia"));
+    EXPECT_EQ(d().Coleccion.NPROB, 3);
+    EXPECT_EQ(d().Undo.Descripcion, QStringLiteral("cambiar propiedades de la colección"));
+    EXPECT_TRUE(v.mnu_COLEC_Sol[0]->isChecked());
+
+    v.mnu_Help_Manual->trigger();
+    EXPECT_TRUE(f.shell.opened.isEmpty());
+    EXPECT_EQ(f.avisos.shown.back().title, QStringLiteral("No se encuentra el archivo"));
+    EXPECT_EQ(ultimoMensaje(),
+              QStringLiteral("No se puede abrir el archivo ") +
+                  QCoreApplication::applicationDirPath() +
+                  QStringLiteral("/Manual_VORNITH_NORV.pdf\r\nAsegúrese que el archivo existe y "
+                                 "que dispone de un visor instalado en su equipo."));
+    f.shell.succeed = false;
+    v.mnu_Ayuda_DONA->trigger();
+    EXPECT_EQ(f.shell.opened.back(), QStringLiteral("https://www.zelmsoftware.example/donar/"));
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("No se puede abrir la página "
+                                              "https://www.zelmsoftware.example/donar/\r\n"
+                                              "Asegúrese de tener una conexión activa a internet "
+                                              "y un navegador instalado."));
+}
+
+} // namespace
+} // namespace vornith::test
