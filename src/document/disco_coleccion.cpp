@@ -8,6 +8,9 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <optional>
+#include <utility>
+
 namespace vornith::document {
 
 namespace {
@@ -54,8 +57,12 @@ ErrorGuardado ErrorAlRenombrar(QFileDevice::FileError error) {
 } // namespace
 
 FuenteImagenes FuenteCarpetas(const PictureFolders& carpetas) {
-    return [carpetas](const QString& nombre) -> std::optional<QByteArray> {
-        const QString ruta = findPicture(carpetas, nombre);
+    // Each folder is listed once, on the first picture asked for.
+    return [carpetas, indices = std::optional<std::pair<FolderIndex, FolderIndex>>()](
+               const QString& nombre) mutable -> std::optional<QByteArray> {
+        if (!indices) indices.emplace(FolderIndex(carpetas.img), FolderIndex(carpetas.temp));
+        QString ruta = indices->first.find(nombre);
+        if (ruta.isEmpty()) ruta = indices->second.find(nombre);
         if (ruta.isEmpty()) return std::nullopt;
         QFile archivo(ruta);
         if (!archivo.open(QIODevice::ReadOnly)) return std::nullopt;
