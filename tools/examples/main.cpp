@@ -12,10 +12,10 @@
 // of their own: their key names no module of this program.
 
 #include "document/archivo_coleccion.h"
+#include "document/disco_coleccion.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 
 using namespace vornith;
@@ -84,14 +84,11 @@ int main(int argc, char* argv[]) {
     if (n == 0) return falla(QStringLiteral("no problems in ") + args[0]);
     c.NPROB = n;
 
-    const auto sinImagenes = [](const QString&) { return std::optional<QByteArray>(); };
-    const document::ArchivoConstruido archivo =
-        document::ConstruyeArchivoColeccion(c, p, sinImagenes);
-    if (archivo.bytes.isEmpty())
+    // No picture source: a picture named in the markup is refused.
+    const document::ArchivoConstruido archivo = document::ConstruyeArchivoColeccion(c, p, {});
+    if (archivo.error.hayError())
         return falla(document::MensajeErrorGuardado(archivo.error, args[1]));
-    QSaveFile salida(args[1]);
-    if (!salida.open(QIODevice::WriteOnly) || salida.write(archivo.bytes) != archivo.bytes.size() ||
-        !salida.commit())
+    if (document::EscribeArchivo(args[1], archivo.bytes).hayError())
         return falla(QStringLiteral("cannot write ") + args[1]);
     QTextStream(stdout) << args[1] << ": " << n << " problems\n";
     return 0;
