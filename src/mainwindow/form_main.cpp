@@ -400,6 +400,11 @@ void FormMain::reactiva() {
     if (isVisible()) activateWindow();
 }
 
+void FormMain::avisa(const QString& texto, const QString& titulo) {
+    s_.avisos.ask(texto, titulo, Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+    reactiva();
+}
+
 void FormMain::Form_Load() {
     setEnabled(false);
     NoMostrarInicio = s_.ajustes.value(QStringLiteral("INI_WIN"), QStringLiteral("SHOW"),

@@ -227,6 +227,8 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion, pu
     bool preguntaGuardar(Notifier::Answer porDefecto = Notifier::Answer::Ok);
     void tituloYReciente();
     void reactiva();
+    // An Ok box with the exclamation icon, then the window back.
+    void avisa(const QString& texto, const QString& titulo);
     bool PortapapelesConProblema() const;
     void PonSombra(const QColor& color);
     void habilitaOrdenes(bool habilitadas);

@@ -105,9 +105,7 @@ void FormMain::mnu_File_Reciente_Click(int Index) {
     if (Index < 1 || Index > 9 || !preguntaGuardar()) return;
     const QString ruta = RecientesArchivo[static_cast<std::size_t>(Index)];
     if (!QFileInfo(ruta).isFile()) {
-        s_.avisos.ask(QStringLiteral("El archivo no existe."), TituloPrograma(),
-                      Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
-        reactiva();
+        avisa(QStringLiteral("El archivo no existe."), TituloPrograma());
         return;
     }
     abre(ruta);
@@ -172,9 +170,7 @@ void FormMain::mnu_File_Print_Click() {
         doc_->DibujaPagina();
     });
     if (!impreso) {
-        s_.avisos.ask(QStringLiteral("No se puede imprimir en ") + impresora, TituloPrograma(),
-                      Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
-        reactiva();
+        avisa(QStringLiteral("No se puede imprimir en ") + impresora, TituloPrograma());
     }
 }
 
@@ -224,22 +220,18 @@ void FormMain::mnu_Help_Manual_Click() {
         carpetaPrograma() + QStringLiteral("/Manual_") + IdAplicacion() + QStringLiteral(".pdf");
     // The desktop's opener reports success for any path: test the file first.
     if (QFileInfo(ruta).isFile() && s_.shell.open(ruta)) return;
-    s_.avisos.ask(QStringLiteral("No se puede abrir el archivo ") + ruta +
-                      QStringLiteral("\r\nAsegúrese que el archivo existe y que dispone de un "
-                                     "visor instalado en su equipo."),
-                  QStringLiteral("No se encuentra el archivo"), Notifier::Buttons::Ok,
-                  Notifier::Icon::Exclamation);
-    reactiva();
+    avisa(QStringLiteral("No se puede abrir el archivo ") + ruta +
+              QStringLiteral("\r\nAsegúrese que el archivo existe y que dispone de un visor "
+                             "instalado en su equipo."),
+          QStringLiteral("No se encuentra el archivo"));
 }
 
 void FormMain::AbrirPaginaWeb(const QString& url) {
     if (s_.shell.open(url)) return;
-    s_.avisos.ask(QStringLiteral("No se puede abrir la página ") + url +
-                      QStringLiteral("\r\nAsegúrese de tener una conexión activa a internet y un "
-                                     "navegador instalado."),
-                  QStringLiteral("No se puede abrir la página"), Notifier::Buttons::Ok,
-                  Notifier::Icon::Exclamation);
-    reactiva();
+    avisa(QStringLiteral("No se puede abrir la página ") + url +
+              QStringLiteral("\r\nAsegúrese de tener una conexión activa a internet y un "
+                             "navegador instalado."),
+          QStringLiteral("No se puede abrir la página"));
 }
 
 void FormMain::ProcesaCommand(const QStringList& argumentos) {

@@ -227,7 +227,7 @@ void PainterSurface::print(const QString& text) {
     const TextMetrics::Shaped shaped = TextMetrics::shape(font_, text);
     p.setFont(FontResolver::fontFor(font_, shaped.family, dpi));
     p.drawText(QPointF(x_, y_ + TextMetrics::ascent(font_)), shaped.text);
-    x_ += TextMetrics::width(font_, text);
+    x_ += TextMetrics::entry(font_, shaped.family)->width(shaped.text);
 }
 
 double PainterSurface::snapped(double twips, bool vertical) {
