@@ -12,6 +12,7 @@
 #include "platform/qt/qt_settings.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/random.h"
+#include "platform/titulo_programa.h"
 
 #include <QApplication>
 
@@ -21,7 +22,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The settings store and the title of message boxes. No display name: Qt would append it
     // to every caption.
-    QApplication::setApplicationName(QStringLiteral("Vornith NORV"));
+    QApplication::setApplicationName(TituloPrograma());
 
     QtBusyCursor cursor;
     cursor.setBusy(true);
