@@ -47,7 +47,8 @@ void DibujaMarco(QPainter& obj, double x, double y, double ancho, double alto,
     const double H = 2 * std::floor(alto / 2);
 
     obj.setFont(FuenteMarco());
-    const int TW = AnchoTituloMarco(titulo, obj.device());
+    const QFontMetrics medidas(obj.font(), obj.device());
+    const int TW = medidas.horizontalAdvance(titulo);
     const QImage& pestana = conTitulo ? piezas.Picanvas : piezas.Picanvasg;
     obj.setPen(QColor(conTitulo ? kColorTituloMarco : kColorTituloMarcoApagado));
 
@@ -67,8 +68,12 @@ void DibujaMarco(QPainter& obj, double x, double y, double ancho, double alto,
     pieza(obj, marco, 54, 43, 12, 12, X0 + W - 12, Y0 + H - 13, 12, 12);
 
     // The caption's top stands at Y0.
-    const QFontMetrics medidas(obj.font(), obj.device());
     obj.drawText(QPointF(X0 + 12, Y0 + medidas.ascent()), titulo);
+}
+
+void DibujaMarcoAlrededor(QPainter& obj, const QRect& marcador, const QString& titulo) {
+    DibujaMarco(obj, marcador.left() - 20, marcador.top() - 30, marcador.width() + 42,
+                marcador.height() + 52, titulo, true);
 }
 
 } // namespace vornith::dialogs

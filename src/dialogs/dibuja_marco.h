@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -33,5 +34,9 @@ int AnchoTituloMarco(const QString& titulo, QPaintDevice* dispositivo);
 void DibujaMarco(QPainter& obj, double x, double y, double ancho, double alto,
                  const QString& titulo, bool conTitulo,
                  const PiezasMarco& piezas = PiezasMarco::DeLosDialogos());
+
+// A frame with its caption tab around the marker rectangle `marcador`, as the pages of the
+// dialogs draw them: 20 pixels to its left, 30 above, 22 to its right and below.
+void DibujaMarcoAlrededor(QPainter& obj, const QRect& marcador, const QString& titulo);
 
 } // namespace vornith::dialogs

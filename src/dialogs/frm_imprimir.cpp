@@ -114,11 +114,8 @@ frmImprimir::frmImprimir(QWidget* padre, int paginaActual, int NumPaginas, Resul
     {
         QPainter p(&Fondo());
         const QString titulos[] = {QStringLiteral("Impresora"), QStringLiteral("Páginas")};
-        for (int i = 0; i < 2; ++i) {
-            const QRect& s = kShape1[i];
-            DibujaMarco(p, s.left() - 20, s.top() - 30, s.width() + 42, s.height() + 52, titulos[i],
-                        true);
-        }
+        for (int i = 0; i < 2; ++i)
+            DibujaMarcoAlrededor(p, kShape1[i], titulos[i]);
     }
     PonEsquinas(QPoint(0, 0), QPoint(W - 4, 0));
 

@@ -75,10 +75,9 @@ FrmPropCol::FrmPropCol(QWidget* padre, document::DatosColeccion& coleccion, Resu
         pagina->hide();
         {
             // The page's frame around its placeholder: the group's place and size.
-            const QRect marcador(kLugarGrupo, grupo->size());
             QPainter p(&pagina->imagen());
-            DibujaMarco(p, marcador.left() - 20, marcador.top() - 30, marcador.width() + 42,
-                        marcador.height() + 52, QString::fromUtf8(pestana.titulo), true);
+            DibujaMarcoAlrededor(p, QRect(kLugarGrupo, grupo->size()),
+                                 QString::fromUtf8(pestana.titulo));
         }
         grupo->setParent(pagina);
         grupo->move(kLugarGrupo);

@@ -55,11 +55,10 @@ class FiltroVentana final : public QObject {
     std::function<bool(QEvent*)> manejador_;
 };
 
-// A frame around a marker rectangle, as the steps draw them.
+// A frame around a marker rectangle, drawn on a step's picture.
 void marcoAlrededor(QImage& imagen, const QRect& marcador, const QString& titulo) {
     QPainter p(&imagen);
-    DibujaMarco(p, marcador.left() - 20, marcador.top() - 30, marcador.width() + 42,
-                marcador.height() + 52, titulo, true);
+    DibujaMarcoAlrededor(p, marcador, titulo);
 }
 
 void marco(QImage& imagen, const QRect& lugar, const QString& titulo, bool conTitulo = true) {
