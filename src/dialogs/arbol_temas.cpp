@@ -40,6 +40,23 @@ const Imagenes& imagenes() {
     return i;
 }
 
+// Shows `barra` over 0..maximo when `visible` and gives the drawing's shift, minus its value;
+// otherwise hides it at 0. Neither sends a signal.
+int ponBarra(QScrollBar* barra, bool visible, int maximo) {
+    if (!visible) {
+        const QSignalBlocker bloqueo(barra);
+        barra->setValue(0);
+        barra->hide();
+        return 0;
+    }
+    {
+        const QSignalBlocker bloqueo(barra);
+        barra->setRange(0, maximo);
+    }
+    barra->show();
+    return -barra->value();
+}
+
 } // namespace
 
 ArbolTemas::ArbolTemas(document::ListaTemas& temas, QWidget* padre)
@@ -157,32 +174,8 @@ void ArbolTemas::ActualizaTree() {
     }
 
     // The bars. A new range that moves a bar's value to its end moves the drawing with it.
-    int desplFilas = 0;
-    if (n > c) {
-        {
-            const QSignalBlocker bloqueo(vscroll_);
-            vscroll_->setRange(0, n - c);
-        }
-        vscroll_->show();
-        desplFilas = -vscroll_->value();
-    } else {
-        const QSignalBlocker bloqueo(vscroll_);
-        vscroll_->setValue(0);
-        vscroll_->hide();
-    }
-    int desplX = 0;
-    if (desborda) {
-        {
-            const QSignalBlocker bloqueo(hscroll_);
-            hscroll_->setRange(0, std::min(m + 16, 32767));
-        }
-        hscroll_->show();
-        desplX = -hscroll_->value();
-    } else {
-        const QSignalBlocker bloqueo(hscroll_);
-        hscroll_->setValue(0);
-        hscroll_->hide();
-    }
+    const int desplFilas = ponBarra(vscroll_, n > c, n - c);
+    const int desplX = ponBarra(hscroll_, desborda, std::min(m + 16, 32767));
     Label2_->setVisible(!vscroll_->isHidden() || !hscroll_->isHidden());
     if (desplFilas != DesplFilas_ || desplX != DesplX_) {
         DesplFilas_ = desplFilas;
