@@ -1,7 +1,7 @@
 #include "dialogs/dibuja_marco.h"
 
+#include "dialogs/controles_sueltos.h"
 #include "dialogs/imagenes_ui.h"
-#include "platform/qt/font_resolver.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -17,10 +17,7 @@ const PiezasMarco& PiezasMarco::DeLosDialogos() {
 }
 
 QFont FuenteMarco() {
-    QFont fuente(FontResolver::familyFor(QStringLiteral("Arial")));
-    fuente.setPointSize(10);
-    fuente.setBold(true);
-    return fuente;
+    return FuenteArial(10, true);
 }
 
 int AnchoTituloMarco(const QString& titulo, QPaintDevice* dispositivo) {

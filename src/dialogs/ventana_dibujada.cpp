@@ -2,7 +2,6 @@
 
 #include "dialogs/controles_sueltos.h"
 #include "dialogs/imagenes_ui.h"
-#include "platform/qt/font_resolver.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -51,23 +50,12 @@ void Lienzo::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, imagen_);
 }
 
-namespace {
-
-QFont fuente(int puntos, bool negrita) {
-    QFont f(FontResolver::familyFor(QStringLiteral("Arial")));
-    f.setPointSize(puntos);
-    f.setBold(negrita);
-    return f;
-}
-
-} // namespace
-
 VentanaDibujada::VentanaDibujada(QWidget* padre, QSize tamano, const QString& titulo, int anchoAsa,
                                  int anchoVentana)
     : QDialog(padre, Qt::Dialog | Qt::FramelessWindowHint), fondo_(FondoRayado(tamano)) {
     setFixedSize(tamano);
     setWindowTitle(titulo);
-    setFont(fuente(9, false));
+    setFont(FuenteArial(9, false));
     {
         QPainter p(&fondo_);
         p.setPen(QColor(kColorBordeVentana));
@@ -81,14 +69,14 @@ VentanaDibujada::VentanaDibujada(QWidget* padre, QSize tamano, const QString& ti
     asa_->installEventFilter(this);
 
     titulo_ = new QLabel(titulo, this);
-    titulo_->setFont(fuente(11, true));
+    titulo_->setFont(FuenteArial(11, true));
     PonColorTexto(titulo_, kColorTinta);
     titulo_->move(anchoAsa >= tamano.width() - 10 ? 14 : anchoAsa + 8, 6);
     titulo_->adjustSize();
     titulo_->installEventFilter(this);
 
     cerrar_ = new QLabel(QStringLiteral("×"), this);
-    cerrar_->setFont(fuente(15, true));
+    cerrar_->setFont(FuenteArial(15, true));
     PonColorTexto(cerrar_, kColorTinta);
     cerrar_->setToolTip(QStringLiteral("Cerrar"));
     cerrar_->setAlignment(Qt::AlignCenter);
@@ -113,7 +101,7 @@ void VentanaDibujada::AgregaBoton(Comando* comando, QPoint reposo) {
     boton.Image1->setFixedSize(141, 34);
     boton.Image1->move(reposo);
     boton.Label3 = new QLabel(this);
-    boton.Label3->setFont(fuente(10, true));
+    boton.Label3->setFont(FuenteArial(10, true));
     boton.Label3->setAlignment(Qt::AlignCenter);
     boton.Label3->setGeometry(reposo.x(), reposo.y() + 6, 141, 22);
     boton.Label3->setFocusPolicy(Qt::NoFocus);
