@@ -48,10 +48,6 @@ struct Motor : NucleoBench {
     textengine::EstadoMotor& motor = nucleo.motor;
 };
 
-QString repite(const QString& s, qsizetype n) {
-    return s.repeated(n);
-}
-
 // A collection file of one problem that names `n` one-byte pictures.
 QByteArray archivoConImagenes(int n) {
     QString enunciado = QString(100, u' ');
@@ -105,17 +101,17 @@ template <QString (*texto)(qsizetype)> void BM_PaginaMarcado(benchmark::State& s
 
 // n unclosed fractions before a far closing tag.
 QString sinCerrar(qsizetype n) {
-    return repite(QStringLiteral("#COC("), n) + QStringLiteral("#COC)");
+    return QStringLiteral("#COC(").repeated(n) + QStringLiteral("#COC)");
 }
 // n fractions, each in the numerator of the one before.
 QString fraccionesAnidadas(qsizetype n) {
-    return repite(QStringLiteral("#COC("), n) + QStringLiteral("x") +
-           repite(QStringLiteral("#N)(y#COC)"), n);
+    return QStringLiteral("#COC(").repeated(n) + QStringLiteral("x") +
+           QStringLiteral("#N)(y#COC)").repeated(n);
 }
 // n script pairs, each in the upper part of the one before.
 QString escritosAnidados(qsizetype n) {
-    return repite(QStringLiteral("#SPB(L"), n) + QStringLiteral("x") +
-           repite(QStringLiteral("#T)(y#SPB)"), n);
+    return QStringLiteral("#SPB(L").repeated(n) + QStringLiteral("x") +
+           QStringLiteral("#T)(y#SPB)").repeated(n);
 }
 
 BENCHMARK(BM_PaginaMarcado<sinCerrar>)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond);
@@ -156,7 +152,7 @@ void BM_ImagenGrande(benchmark::State& state) {
     }
     Motor m(carpetas);
     const QString t =
-        repite(QStringLiteral("#IMG('grande.png'DXMM=20:DYMM=20:#IMG) "), state.range(0));
+        QStringLiteral("#IMG('grande.png'DXMM=20:DYMM=20:#IMG) ").repeated(state.range(0));
     // A fresh loader each time, as a new session opening the file: the picture is read anew.
     for (auto _ : state) {
         QtPictureLoader imagenes(carpetas);

@@ -17,6 +17,7 @@ namespace vornith::document {
 namespace {
 
 using test::DocumentFixture;
+using test::Lee;
 
 struct Carpetas {
     Carpetas() {
@@ -96,11 +97,6 @@ TEST(ArchivoDocumento, MissingPictureStopsTheSaveAndKeepsModified) {
     EXPECT_EQ(f.avisos.shown[0].title, QStringLiteral("Vornith NORV"));
     EXPECT_FALSE(QFile::exists(ruta));
     EXPECT_EQ(f.doc->estado().ArchivoActual, anterior); // still tied to the file it was saved in
-}
-
-QByteArray Lee(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 TEST(ArchivoDocumento, TitleTheFileCannotHoldIsRefusedAndTheOldFileStays) {

@@ -5,6 +5,7 @@
 #include "document/archivo_coleccion.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 #include <map>
@@ -78,6 +79,12 @@ inline std::map<QString, QByteArray> ImagenesDePrueba() {
 // The bytes of a text as a test writes them by hand (Latin-1 covers these tests' letters).
 inline QByteArray Bytes(const QString& texto) {
     return texto.toLatin1();
+}
+
+// The bytes of the file at `ruta`; empty when it cannot be read.
+inline QByteArray Lee(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace vornith::test

@@ -17,11 +17,7 @@ namespace {
 
 using test::ColeccionDePrueba;
 using test::ImagenesDePrueba;
-
-QByteArray Lee(const QString& ruta) {
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::Lee;
 
 void Escribe(const QString& ruta, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(ruta).absolutePath());

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -144,11 +143,7 @@ TEST(PrintedText, CharactersDrawnInRunsLandOnThePixelsOfSeparateDraws) {
 
 // The text pdftotext reads from `pdf`, blanks left out.
 QString textoExtraido(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QStringLiteral("(pdftotext failed)");
-    QString texto = QString::fromUtf8(p.readAllStandardOutput());
+    QString texto = test::TextoPdf(pdf);
     texto.remove(QRegularExpression(QStringLiteral("\\s")));
     return texto;
 }

@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -30,16 +29,6 @@ QString letras(QString texto) {
     texto.remove(QRegularExpression(QStringLiteral("\\s")));
     std::sort(texto.begin(), texto.end());
     return texto;
-}
-
-QString textoDePaginaPdf(const QString& pdf, int pagina) {
-    QProcess p;
-    const QString n = QString::number(pagina);
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), QStringLiteral("-f"), n,
-             QStringLiteral("-l"), n, pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QStringLiteral("(pdftotext failed)");
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 TEST(PrintedCollection, PicturesAreEmbeddedOnceAndPagesReadBackAsPrinted) {
@@ -88,7 +77,7 @@ TEST(PrintedCollection, PicturesAreEmbeddedOnceAndPagesReadBackAsPrinted) {
             const CodedFont codificada = codedFontOf(op.state.fontName);
             impreso += codificada == CodedFont::None ? op.text : mapCodedText(codificada, op.text);
         }
-        EXPECT_EQ(letras(textoDePaginaPdf(pdf, p)).toStdString(), letras(impreso).toStdString())
+        EXPECT_EQ(letras(test::TextoPdf(pdf, p)).toStdString(), letras(impreso).toStdString())
             << "page " << p;
     }
 

@@ -6,7 +6,10 @@
 #include <QByteArray>
 #include <QList>
 #include <QPointF>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QString>
+#include <QStringList>
 #include <QTransform>
 
 #include <vector>
@@ -24,6 +27,21 @@ struct ContenidoPdf {
     std::vector<QPointF> trazos; // the point of every "m"
     QByteArray orden;            // 'g' for each glyph, 'm' for each path start, in order
 };
+
+// The text pdftotext reads from `pdf`: every page, or page `pagina` alone; "(pdftotext failed)"
+// when it cannot read it.
+inline QString TextoPdf(const QString& pdf, int pagina = 0) {
+    QStringList argumentos{QStringLiteral("-enc"), QStringLiteral("UTF-8")};
+    if (pagina > 0) {
+        const QString n = QString::number(pagina);
+        argumentos << QStringLiteral("-f") << n << QStringLiteral("-l") << n;
+    }
+    argumentos << pdf << QStringLiteral("-");
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), argumentos);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QStringLiteral("(pdftotext failed)");
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 // The page content streams of `pdf`, decompressed, in the order they appear in the file.
 inline QList<QByteArray> FlujosDeContenido(const QByteArray& pdf) {
