@@ -242,6 +242,12 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
             } else {
                 ProcesaLinea(m, ajuste, destino, dibujada);
                 linea.remove(0, ajuste.size());
+                // The next output line starts at the margin: blanks left after the break
+                // are neither drawn nor measured.
+                qsizetype blancos = 0;
+                while (blancos < linea.size() && linea[blancos] == u' ')
+                    ++blancos;
+                linea.remove(0, blancos);
             }
             if (m.eventLoop) m.eventLoop->yield();
             fondo = arriba + alto;

@@ -173,6 +173,37 @@ TEST(DibujaTextoFormateado, WrapsALongLineAtTheMarginAndLooksForNoMarkInItsRest)
     }
 }
 
+// 84 characters of 120 twips fit the usable width: the margin falls between the blanks at 84
+// and 85, or after a run of blanks at the end of the line.
+TEST(DibujaTextoFormateado, AContinuationLineStartsAtTheMarginWithoutItsLeadingBlanks) {
+    Motor m;
+    RecordingSurface sola;
+    dibuja(m, sola, QStringLiteral("Calcular"));
+    const double margen = sola.ops().front().x1;
+    const QString x83 = repite(QStringLiteral("x"), 83);
+    for (const QString& resto : {QStringLiteral(" Calcular"), QStringLiteral("   Calcular")}) {
+        RecordingSurface s;
+        dibuja(m, s, x83 + QStringLiteral(" ") + resto);
+        mismosTopes(topes(s), {kMargen, kMargen + kPaso});
+        const auto segunda = std::find_if(s.ops().begin(), s.ops().end(), [](const DrawOp& op) {
+            return op.kind == DrawOp::Kind::Text && op.y1 > kMargen + kPaso / 2;
+        });
+        ASSERT_NE(segunda, s.ops().end());
+        EXPECT_EQ(segunda->text, QStringLiteral("C"));
+        EXPECT_DOUBLE_EQ(segunda->x1, margen);
+    }
+    // Blanks the margin leaves alone make no line of their own.
+    RecordingSurface s;
+    dibuja(m, s, x83 + QStringLiteral("    &LFb"));
+    mismosTopes(topes(s), {kMargen, kMargen + kPaso});
+    EXPECT_EQ(textos(s.ops()).last(), QStringLiteral("b"));
+    // A line of the text that starts with blanks keeps them.
+    s.clearOps();
+    dibuja(m, s, QStringLiteral("a&LF  b"));
+    EXPECT_EQ(textos(s.ops()), QStringList({QStringLiteral("a"), QStringLiteral(" "),
+                                            QStringLiteral(" "), QStringLiteral("b")}));
+}
+
 TEST(DibujaTextoFormateado, ALastTokenThatOverflowsMakesNoEmptyLine) {
     Motor m;
     RecordingSurface s;
