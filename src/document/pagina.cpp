@@ -54,6 +54,23 @@ void ImprimeNumero(Surface& s, const textengine::EstadoMotor& motor, int posNumP
     s.print(n);
 }
 
+// The grey rule under the title, below the title's extra lines (`bajada`), on the page just laid
+// out on `s` by BajadaTitulo: from its left to its right text margin, 0.3 h tall and h (2.2 h
+// under a page number at the top) below its top margin, h being the height of "HH" in the
+// page's text size, in the page box's grey. In proportion, the paper shows it where and as the
+// page box does.
+void ReglaTitulo(Surface& s, const textengine::EstadoMotor& motor, double h, double bajada,
+                 bool numeroArriba) {
+    const double y1 = motor.MargenSupPagina + (numeroArriba ? 2.2 : 1.0) * h + bajada;
+    const double y2 = motor.MargenSupPagina + (numeroArriba ? 2.5 : 1.3) * h + bajada;
+    // Outlined with one page box pixel, whatever pen a drawer left.
+    const int pluma = s.drawWidth();
+    s.setDrawWidth(penWidthPixels(kScreenTwipsPerPixel, s.twipsPerPixelX()));
+    s.line(motor.MargenIzqPagina, y1, s.widthTwips() - motor.MargenDerPagina, y2,
+           rgb(160, 160, 160), LineShape::FilledBox);
+    s.setDrawWidth(pluma);
+}
+
 // What the engine keeps of the page drawn last, which the page view reads (margins, block
 // places and the selection) and printing overwrites.
 class PaginaDelMotor {
@@ -144,13 +161,8 @@ void Documento::DibujaPagina() {
     const double h = caja.textHeight(QStringLiteral("HH"));
     const bool numeroArriba = c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0;
     if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
-    if (!c.TITULO.isEmpty()) {
-        const double bajada = BajadaTitulo(caja, zoom * 12);
-        const double y1 = margen + (numeroArriba ? 2.2 : 1.0) * h + bajada;
-        const double y2 = margen + (numeroArriba ? 2.5 : 1.3) * h + bajada;
-        caja.line(motor.MargenIzqPagina, y1, caja.widthTwips() - motor.MargenDerPagina, y2,
-                  rgb(160, 160, 160), LineShape::FilledBox);
-    }
+    if (!c.TITULO.isEmpty())
+        ReglaTitulo(caja, motor, h, BajadaTitulo(caja, zoom * 12), numeroArriba);
     double tamano = zoom * 12;
     textengine::DibujaTextoFormateado(motor, texto, tamano, caja);
 
@@ -177,16 +189,8 @@ bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     const double h = impresora.textHeight(QStringLiteral("HH"));
     const bool numeroArriba = c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0;
     if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
-    if (!c.TITULO.isEmpty()) {
-        const double borde = 9.5 * kTwipsPerMm;
-        const double bajada = BajadaTitulo(impresora, zoom * 12);
-        const double y1 = (numeroArriba ? 5.1 : 3.3) * h + bajada;
-        const double y2 = (numeroArriba ? 5.5 : 3.9) * h + bajada;
-        const double x2 = impresora.widthTwips() - borde - 2;
-        impresora.line(borde, y1, x2, y2, rgb(128, 128, 128), LineShape::FilledBox);
-        impresora.setFillStyle(FillStyle::Transparent);
-        impresora.line(borde, y1, x2, y2, rgb(255, 255, 255), LineShape::Box);
-    }
+    if (!c.TITULO.isEmpty())
+        ReglaTitulo(impresora, motor, h, BajadaTitulo(impresora, zoom * 12), numeroArriba);
     double tamano = zoom * 12;
     textengine::DibujaTextoFormateado(motor, texto, tamano, impresora);
     // Whole when the engine drew every block of the page and reached the end of the text.

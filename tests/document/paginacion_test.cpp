@@ -327,7 +327,7 @@ TEST(DibujaPagina, TheRuleGoesUnderTheTitlesLastLine) {
             } else {
                 f.doc->DibujaPagina();
             }
-            const Rgb gris = impresora ? rgb(128, 128, 128) : rgb(160, 160, 160);
+            const Rgb gris = rgb(160, 160, 160);
             const DrawOp* regla = nullptr;
             double finTitulo = 0;
             int lineasTitulo = 0;
@@ -347,6 +347,61 @@ TEST(DibujaPagina, TheRuleGoesUnderTheTitlesLastLine) {
                 EXPECT_NEAR(regla->y1, 16 * 1440 / 25.4 + 23 * 12, 1e-6);
             }
         }
+    }
+}
+
+// On paper the rule stands as on the page box, in proportion to the text: from the left to
+// the right text margin, as far below the top margin and as tall in text heights, in the
+// same grey and with the same outline.
+TEST(ImprimirPagina, TheTitleRuleIsThePageBoxsInProportion) {
+    const double margen = 16 * 1440 / 25.4;
+    for (const int posNumPag : {11, 3}) {
+        SCOPED_TRACE(posNumPag);
+        DocumentFixture f;
+        f.crear(6, kSolucionTrasProblema, true, QStringLiteral("Hoja de repaso"));
+        DatosColeccion cabecera = f.doc->estado().Coleccion;
+        cabecera.POSNUMPAG = static_cast<std::int16_t>(posNumPag);
+        f.doc->PonCabecera(cabecera);
+        test::FakePrinters impresoras;
+        auto trabajo = impresoras.beginJob({}, QStringLiteral("x"));
+        test::RecordingSurface& papel = impresoras.lastJob->page;
+        f.caja.clearOps();
+        f.doc->DibujaPagina();
+        ASSERT_EQ(f.doc->ImprimirPaginas(*trabajo, {1}, 1.0), ResultadoImpresion::Impreso);
+
+        // The rule relative to the text's frame on `s`, lengths in text heights.
+        struct Regla {
+            double izq, der, arriba, alto, pluma, largo;
+            Rgb color;
+        };
+        const auto regla = [](const test::RecordingSurface& s, double izq, double der, double sup) {
+            const auto op = std::find_if(s.ops().begin(), s.ops().end(), [](const DrawOp& o) {
+                return o.kind == DrawOp::Kind::FilledBox;
+            });
+            EXPECT_NE(op, s.ops().end());
+            if (op == s.ops().end()) return Regla{};
+            const double h = 23 * 12.0; // "HH" at 12 points on the recording surface
+            return Regla{(op->x1 - izq) / h,
+                         (s.widthTwips() - der - op->x2) / h,
+                         (op->y1 - sup) / h,
+                         (op->y2 - op->y1) / h,
+                         op->state.drawWidth * s.twipsPerPixelX() / h,
+                         op->x2 - op->x1,
+                         op->colour};
+        };
+        const Regla pantalla = regla(f.caja, margen, margen, margen);
+        const Regla enPapel = regla(papel, margen - kUnprintableLeft, margen - kUnprintableRight,
+                                    margen - kUnprintableTop);
+        EXPECT_NEAR(pantalla.izq, 0, 1e-9);
+        EXPECT_NEAR(pantalla.der, 0, 1e-9);
+        EXPECT_NEAR(enPapel.izq, pantalla.izq, 1e-9);
+        EXPECT_NEAR(enPapel.der, pantalla.der, 1e-9);
+        EXPECT_NEAR(enPapel.arriba, pantalla.arriba, 1e-9);
+        EXPECT_NEAR(enPapel.alto, pantalla.alto, 1e-9);
+        EXPECT_NEAR(enPapel.pluma, pantalla.pluma, papel.twipsPerPixelX() / (23 * 12.0));
+        EXPECT_EQ(enPapel.color, pantalla.color);
+        // The paper's text frame is the page box's: the rule is as long, to a millimetre.
+        EXPECT_NEAR(enPapel.largo, pantalla.largo, 1440 / 25.4);
     }
 }
 
