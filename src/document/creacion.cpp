@@ -1,8 +1,11 @@
 #include "document/creacion.h"
 
+#include "generation/me_norv.h"
+
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace vornith::document {
 
@@ -62,6 +65,43 @@ void Barajar(TablaProblemas& problemas, int n, RandomSource& azar) {
         std::swap(x.Variante, y.Variante);
         std::swap(x.Clave, y.Clave);
     }
+}
+
+void BarajarGenerables(TablaProblemas& problemas, int n, RandomSource& azar) {
+    std::vector<int> lugares;
+    for (int i = 1; i <= n; ++i)
+        if (generation::GeneraModulo(problemas[i].Clave)) lugares.push_back(i);
+    if (static_cast<int>(lugares.size()) == n) {
+        Barajar(problemas, n, azar);
+        return;
+    }
+    TablaProblemas juntos = nuevaTablaProblemas();
+    for (std::size_t k = 0; k < lugares.size(); ++k)
+        juntos[k + 1] = problemas[lugares[k]];
+    Barajar(juntos, static_cast<int>(lugares.size()), azar);
+    for (std::size_t k = 0; k < lugares.size(); ++k)
+        problemas[lugares[k]] = juntos[k + 1];
+}
+
+int NoGenerables(const TablaProblemas& problemas, int n) {
+    return static_cast<int>(std::count_if(
+        problemas.begin() + 1, problemas.begin() + 1 + std::clamp(n, 0, kMaxProblemas),
+        [](const Problema& p) { return !generation::GeneraModulo(p.Clave); }));
+}
+
+QString MensajeSinRegenerar(int n) {
+    const QString causa = generation::CausaOtraAsignatura();
+    if (n == 1)
+        return QStringLiteral("No se puede regenerar el problema: se ha dejado como estaba. ") +
+               causa;
+    return QStringLiteral("No se pueden regenerar %1 problemas: se han dejado como estaban. ")
+               .arg(n) +
+           causa;
+}
+
+QString MensajeNoRegenerable() {
+    return QStringLiteral("No se puede regenerar el problema. ") +
+           generation::CausaOtraAsignatura();
 }
 
 } // namespace vornith::document

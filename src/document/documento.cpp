@@ -2,6 +2,7 @@
 
 #include "document/creacion.h"
 #include "generation/me_norv.h"
+#include "platform/titulo_programa.h"
 
 #include <cmath>
 
@@ -39,9 +40,11 @@ void Documento::CrearColeccion(int IDProb) {
     s_.ventana.EstadoGenerando();
     d.ProblemasCortados.clear(); // new texts: told again
     const int n = std::min(d.Coleccion.NPROB, kMaxProblemas);
-    if (!d.Coleccion.ORDENA) Barajar(d.Problemas, n, s_.generacion.Azar);
+    if (!d.Coleccion.ORDENA) BarajarGenerables(d.Problemas, n, s_.generacion.Azar);
     for (int i = 1; i <= n; ++i) {
         Problema& p = d.Problemas[i];
+        // Another module's problem keeps the texts it came with.
+        if (!generation::GeneraModulo(p.Clave)) continue;
         generation::GeneraPorModulo(s_.generacion, p.Clave, generation::IdProblema(p), p.Enunciado,
                                     p.Solucion);
     }
@@ -54,6 +57,17 @@ void Documento::CrearColeccion(int IDProb) {
 
 void Documento::RegenerarColeccion() {
     if (d.Coleccion.NPROB <= 0 || d.Ocupado) return;
+    const int n = std::min(d.Coleccion.NPROB, kMaxProblemas);
+    const int sinRegenerar = NoGenerables(d.Problemas, n);
+    const auto avisa = [&] {
+        if (sinRegenerar > 0)
+            s_.avisos.ask(MensajeSinRegenerar(sinRegenerar), TituloPrograma(),
+                          Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+    };
+    if (sinRegenerar == n) {
+        avisa(); // nothing changes, nothing to undo
+        return;
+    }
     SetUNDO(QStringLiteral("regenerar colección"));
     RandomSource& azar = s_.generacion.Azar;
     azar.reseedFromClock();
@@ -65,14 +79,15 @@ void Documento::RegenerarColeccion() {
         if (v >= tope) v -= tope;
         return static_cast<std::int16_t>(v);
     };
-    const int n = std::min(d.Coleccion.NPROB, kMaxProblemas);
     for (int i = 1; i <= n; ++i) {
         Problema& p = d.Problemas[i];
+        if (!generation::GeneraModulo(p.Clave)) continue;
         p.SemillaB = desplaza(p.SemillaB, dB, 9000);
         p.SemillaA = desplaza(p.SemillaA, dA, 900);
     }
     CrearColeccion(0);
     s_.ventana.ActualizarBotones();
+    avisa();
 }
 
 } // namespace vornith::document

@@ -82,7 +82,8 @@ class Documento final {
     // Creation. Arbol_to_Var returns how many problems asked for were left out (500 at most).
     int Arbol_to_Var(ListaTemas& temas);
     void CrearColeccion(int IDProb);
-    // The Repeat command: new seeds for every problem, generated again.
+    // The Repeat command: new seeds for every problem, generated again. Problems of another
+    // module are left as they were, and the user is told how many.
     void RegenerarColeccion();
 
     // Composition and pages.
@@ -110,7 +111,8 @@ class Documento final {
     int ProblemaSeleccionado() const;
     EstadoEdicion EstadoMenuEdicion() const;
 
-    // Edit commands on the single selected problem.
+    // Edit commands on the single selected problem. Regenerate and Insert refuse, with a
+    // message, a problem of another module.
     void Cortar();
     void Borrar();
     void InsertarMismoTipo();
@@ -154,6 +156,8 @@ class Documento final {
     // unless the user was last told of the same ones.
     void AvisaProblemasCortados(const QList<int>& cortados);
     void Regenerar(int s);
+    // Tells, with `mensaje`, that problem s belongs to another module and cannot be generated.
+    bool AvisaSiNoGenerable(int s, const QString& mensaje);
 
     EstadoDocumento d;
     ServiciosColeccion s_;

@@ -1,6 +1,7 @@
 #include "document/creacion.h"
 #include "document/documento.h"
 #include "generation/me_norv.h"
+#include "platform/titulo_programa.h"
 
 namespace vornith::document {
 
@@ -92,6 +93,12 @@ void Documento::RegeneraProblema(Problema& problema, int ProblemaVisible) {
     s_.cursor.setBusy(false);
 }
 
+bool Documento::AvisaSiNoGenerable(int s, const QString& mensaje) {
+    if (generation::GeneraModulo(d.Problemas[s].Clave)) return false;
+    s_.avisos.ask(mensaje, TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+    return true;
+}
+
 void Documento::Regenerar(int s) {
     RegeneraProblema(d.Problemas[s], s);
 }
@@ -99,6 +106,7 @@ void Documento::Regenerar(int s) {
 void Documento::InsertarMismoTipo() {
     if (!PuedeEditar() || d.Coleccion.NPROB >= kMaxProblemas) return;
     const int s = ProblemaSeleccionado();
+    if (AvisaSiNoGenerable(s, MensajeNoRegenerable())) return;
     SetUNDO(QStringLiteral("insertar problema del mismo tipo"));
     int& n = d.Coleccion.NPROB;
     for (int i = n; i >= s; --i)
@@ -144,6 +152,7 @@ bool Documento::MoverProblema(int PosOrigen, int PosDestino) {
 void Documento::RegenerarProblema() {
     if (!PuedeEditar()) return;
     const int s = ProblemaSeleccionado();
+    if (AvisaSiNoGenerable(s, MensajeSinRegenerar(1))) return;
     SetUNDO(QStringLiteral("regenerar problema"));
     RandomSource& azar = s_.generacion.Azar;
     azar.reseedFromClock();

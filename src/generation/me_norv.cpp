@@ -61,6 +61,17 @@ void CargaCatalogo(EstadoGeneracion& estado) {
     }
 }
 
+bool GeneraModulo(const QString& modulo) {
+    const QString mayusculas = modulo.toUpper();
+    return mayusculas == QLatin1String(kClaveCinematica) ||
+           mayusculas == QLatin1String(kClaveDinamica);
+}
+
+QString CausaOtraAsignatura() {
+    return QStringLiteral("Posiblemente el archivo fue creado con una aplicación de otra "
+                          "asignatura.");
+}
+
 void GeneraPorModulo(EstadoGeneracion& estado, const QString& modulo, const QString& id,
                      QString& enunciado, QString& solucion) {
     // Copies: the caller may pass texts that the generation overwrites.
@@ -73,9 +84,8 @@ void GeneraPorModulo(EstadoGeneracion& estado, const QString& modulo, const QStr
         } else if (mayusculas == QLatin1String(kClaveDinamica)) {
             XIMB_FISI_DIN::GeneraProblema(estado, codigo, enunciado, solucion, false);
         } else {
-            enunciado = QStringLiteral("<ERROR: No se puede regenerar el problema>. "
-                                       "Posiblemente el archivo fue creado con una aplicación "
-                                       "de otra asignatura.&LF");
+            enunciado = QStringLiteral("<ERROR: No se puede regenerar el problema>. ") +
+                        CausaOtraAsignatura() + QStringLiteral("&LF");
             solucion = kErrorSolucion;
         }
     } catch (const FalloGeneracion& fallo) {

@@ -24,6 +24,13 @@ void AlmacenaListado(EstadoGeneracion& estado, const QString& listado);
 void GeneraPorModulo(EstadoGeneracion& estado, const QString& modulo, const QString& id,
                      QString& enunciado, QString& solucion);
 
+// Whether `modulo` (any letter case) is the key of a module of this program: a problem of any
+// other module cannot be generated again and keeps the texts it came with.
+bool GeneraModulo(const QString& modulo);
+
+// Why a problem of another module cannot be generated: the end of its error statement.
+QString CausaOtraAsignatura();
+
 // The 16-digit problem code of a record: Tipo (3), SemillaA (3), SemillaB (4), Variante (2),
 // Cantidad (2), Orden (2), each zero-padded, unsigned, and cut to its last digits.
 QString IdProblema(const Problema& problema);

@@ -1,5 +1,6 @@
 // The example collections shipped beside the program.
 
+#include "document/creacion.h"
 #include "document_fixture.h"
 
 #include <QCoreApplication>
@@ -20,8 +21,8 @@ QString ejemplo(const char* nombre) {
 TEST(Ejemplos, OpenWithoutAMessage) {
     for (const char* nombre : {"física", "matemáticas", "química"}) {
         QTemporaryDir temp;
-        DocumentFixture f({QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/img"),
-                           temp.path()});
+        DocumentFixture f(
+            {QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/img"), temp.path()});
         ASSERT_TRUE(f.doc->OpenFile(ejemplo(nombre))) << nombre;
         EXPECT_TRUE(f.avisos.shown.empty()) << nombre;
         EXPECT_GE(f.doc->estado().Coleccion.NPROB, 8) << nombre;
@@ -140,15 +141,45 @@ TEST(Ejemplos, PhysicsTextsAreAFreshGenerationOfTheirCodes) {
     }
 }
 
-TEST(Ejemplos, RegeneratingAMathematicsProblemGivesTheErrorStatement) {
-    DocumentFixture f;
-    ASSERT_TRUE(f.doc->OpenFile(ejemplo("matemáticas")));
-    EXPECT_EQ(f.doc->estado().Problemas[2].Clave, QStringLiteral("XIMB_MATE_GEN"));
-    f.muestraYSelecciona(2);
-    f.doc->RegenerarProblema();
-    EXPECT_TRUE(f.doc->estado().Problemas[2].Enunciado.startsWith(
-        QStringLiteral("<ERROR: No se puede regenerar el problema>")));
-    EXPECT_EQ(f.doc->estado().Problemas[2].Solucion, QStringLiteral("<ERROR>&LF"));
+// The mathematics and chemistry problems belong to modules this program does not have:
+// regenerating leaves them whole and says so once per command.
+TEST(Ejemplos, RegeneratingAnotherSubjectKeepsItsProblems) {
+    for (const char* nombre : {"matemáticas", "química"}) {
+        DocumentFixture f;
+        ASSERT_TRUE(f.doc->OpenFile(ejemplo(nombre))) << nombre;
+        const document::EstadoDocumento& d = f.doc->estado();
+        const int n = d.Coleccion.NPROB;
+        const document::TablaProblemas antes = d.Problemas;
+        const int ajenos = document::NoGenerables(d.Problemas, n);
+        EXPECT_GT(ajenos, 0) << nombre;
+        for (int vez = 1; vez <= 2; ++vez) {
+            f.doc->RegenerarColeccion();
+            ASSERT_EQ(f.avisos.shown.size(), static_cast<std::size_t>(vez)) << nombre;
+            EXPECT_EQ(f.avisos.shown.back().text, document::MensajeSinRegenerar(ajenos));
+        }
+        EXPECT_TRUE(f.avisos.shown.back().text.endsWith(
+            QStringLiteral("Posiblemente el archivo fue creado con una aplicación de otra "
+                           "asignatura.")));
+        for (int i = 1; i <= n; ++i) {
+            if (generation::GeneraModulo(antes[i].Clave)) continue;
+            EXPECT_EQ(d.Problemas[i], antes[i]) << nombre << " " << i;
+            EXPECT_FALSE(d.Problemas[i].Enunciado.startsWith(u"<ERROR")) << nombre << " " << i;
+        }
+
+        // One problem: Regenerate and Insert refuse it, with a message, and change nothing.
+        f.avisos.shown.clear();
+        const bool undo = d.Undo.Hay;
+        f.muestraYSelecciona(2);
+        f.doc->RegenerarProblema();
+        f.muestraYSelecciona(2);
+        f.doc->InsertarMismoTipo();
+        ASSERT_EQ(f.avisos.shown.size(), 2U) << nombre;
+        EXPECT_EQ(f.avisos.shown[0].text, document::MensajeSinRegenerar(1));
+        EXPECT_EQ(f.avisos.shown[1].text, document::MensajeNoRegenerable());
+        EXPECT_EQ(d.Coleccion.NPROB, n);
+        EXPECT_EQ(d.Problemas[2], antes[2]);
+        EXPECT_EQ(d.Undo.Hay, undo);
+    }
 }
 
 } // namespace

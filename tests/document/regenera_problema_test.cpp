@@ -1,3 +1,4 @@
+#include "document/creacion.h"
 #include "document_fixture.h"
 #include "generation/me_norv.h"
 
@@ -61,16 +62,45 @@ TEST(RegeneraProblema, GeneratesComposesAndUntiesTheFile) {
     EXPECT_GE(f.cursor.changes, 2);
 }
 
-TEST(RegeneraProblema, UnknownModuleStillComposes) {
+TEST(RegeneraProblema, AnotherModulesProblemIsKeptAndTheUserTold) {
     Regeneracion f;
     f.d().Problemas[3].Clave = QStringLiteral("XIMB_QUIM_EST");
+    const Problema antes = f.problema();
     f.doc->RegenerarProblema();
-    EXPECT_TRUE(f.problema().Enunciado.startsWith("<ERROR: No se puede regenerar el problema>"));
-    EXPECT_EQ(f.problema().Solucion, "<ERROR>&LF");
-    EXPECT_GT(f.ventana.paginasMostradas, f.paginasMostradas);
-    EXPECT_TRUE(f.doc->estado().ArchivoActual.isEmpty());
-    EXPECT_TRUE(f.doc->estado().Modificado);
-    EXPECT_FALSE(f.cursor.isBusy());
+    EXPECT_EQ(f.problema(), antes);
+    ASSERT_EQ(f.avisos.shown.size(), 1U);
+    EXPECT_EQ(f.avisos.shown[0].text, MensajeSinRegenerar(1));
+    EXPECT_EQ(f.doc->estado().ArchivoActual, QStringLiteral("/tmp/viejo.COL"));
+    EXPECT_FALSE(f.doc->estado().Modificado);
+    EXPECT_FALSE(f.doc->estado().Undo.Hay);
+}
+
+// Regenerating a shuffled collection with one problem of another module: that problem keeps
+// its place, record and texts; the others get new ones; Undo brings them back.
+TEST(RegeneraProblema, CollectionLeavesAnotherModulesProblemWhole) {
+    DocumentFixture f;
+    f.crear(6, kSolucionTrasProblema, false);
+    Problema& ajeno = f.d().Problemas[4];
+    ajeno.Clave = QStringLiteral("XIMB_MATE_GEN");
+    ajeno.Enunciado = QStringLiteral("Calcula la derivada&LF");
+    ajeno.Solucion = QStringLiteral("2x&LF");
+    const TablaProblemas antes = f.doc->estado().Problemas;
+    f.doc->RegenerarColeccion();
+    const EstadoDocumento& d = f.doc->estado();
+    EXPECT_EQ(d.Problemas[4], antes[4]);
+    int cambiados = 0;
+    for (int i = 1; i <= 6; ++i) {
+        if (i == 4) continue;
+        EXPECT_EQ(d.Problemas[i].Clave, QStringLiteral("XIMB_FISI_CIN"));
+        cambiados += d.Problemas[i].Enunciado != antes[i].Enunciado ? 1 : 0;
+    }
+    EXPECT_GT(cambiados, 0);
+    ASSERT_EQ(f.avisos.shown.size(), 1U);
+    EXPECT_EQ(f.avisos.shown[0].text, MensajeSinRegenerar(1));
+    EXPECT_EQ(d.Undo.Descripcion, QStringLiteral("regenerar colección"));
+    f.doc->Deshacer();
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_EQ(d.Problemas[i], antes[i]) << i;
 }
 
 // A failure before the composition (the window's generating state) or inside it (the event
