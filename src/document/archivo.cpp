@@ -16,11 +16,13 @@ void Documento::NoColeccion(bool conservarDeshacer) {
     s_.ventana.PonTitulo(s_.ventana.TituloAplicacion());
     d.Modificado = false;
     d.ArchivoActual.clear();
-    if (!conservarDeshacer) d.Undo.Hay = false;
-    d.Redo.Hay = false;
+    if (!conservarDeshacer) {
+        d.Undo.Hay = false;
+        d.Redo.Hay = false;
+    }
     d.NumBloques = 0;
     s_.cursor.setBusy(false);
-    s_.ventana.NoColeccion(d.Undo.Hay);
+    s_.ventana.NoColeccion(d.Undo.Hay || d.Redo.Hay);
     MostrarDeshacer();
     s_.ventana.ActualizarBotones();
 }

@@ -49,8 +49,12 @@ void Documento::Deshacer() {
     const QString descripcion = d.Undo.Descripcion;
     d.Coleccion = d.Undo.Coleccion;
     if (d.Coleccion.NPROB == 0) {
-        // Back to no collection: nothing to redo into.
-        NoColeccion();
+        // Back to no collection; Redo brings the collection back.
+        d.Undo.Hay = false;
+        d.Undo.Descripcion.clear();
+        d.Redo.Hay = true;
+        d.Redo.Descripcion = descripcion;
+        NoColeccion(true);
         return;
     }
     Copia(d.Undo.Coleccion, d.Undo.Problemas, d.Coleccion, d.Problemas);

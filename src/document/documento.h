@@ -126,7 +126,8 @@ class Documento final {
     // The 300 ms poll: Paste follows whether the clipboard holds a copied problem.
     void SondeaPortapapeles();
 
-    // The no-collection state. An edit that emptied the collection keeps its undo point.
+    // The no-collection state. With `conservarDeshacer` the undo and redo points stay: an edit
+    // that emptied the collection can be undone, an undone New redone.
     void NoColeccion(bool conservarDeshacer = false);
 
     // The collection file. Each returns whether it succeeded, and only then sets ArchivoActual

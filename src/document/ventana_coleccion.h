@@ -29,8 +29,8 @@ class VentanaColeccion {
     virtual void PonPosicionScroll(int posicion) = 0;
 
     // Switch between the loaded and the no-collection state of the window. With
-    // `deshacerDisponible` the Undo command stays reachable (the collection was emptied by an
-    // edit that can be undone).
+    // `deshacerDisponible` the Undo and Redo commands stay reachable (the collection was
+    // emptied by an edit that can be undone, or an undone New can be redone).
     virtual void HayColeccion() = 0;
     virtual void NoColeccion(bool deshacerDisponible) = 0;
     // Check marks of the solution-placement menu entries follow POSSOL.

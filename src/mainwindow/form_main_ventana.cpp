@@ -129,7 +129,8 @@ void FormMain::HayColeccion() {
 }
 
 // The window steps of the no-collection state (the document clears its data). An emptied
-// collection whose edit can be undone keeps the Edit menu, with only Undo enabled.
+// collection whose edit can be undone, or an undone New, keeps the Edit menu with Undo and
+// Redo only (EstadoDeshacer enables them).
 void FormMain::NoColeccion(bool deshacerDisponible) {
     s_.cursor.setBusy(false);
     tbToolbar1->setEnabled(true);
@@ -144,14 +145,15 @@ void FormMain::NoColeccion(bool deshacerDisponible) {
     PonMenu(mnu_COLEC, false, true);
     if (deshacerDisponible)
         for (QAction* a : mnu_Edicion->actions())
-            if (a != mnu_Edicion_Undo && !a->isSeparator()) a->setEnabled(false);
+            if (a != mnu_Edicion_Undo && a != mnu_Edicion_Redo && !a->isSeparator())
+                a->setEnabled(false);
     for (QAction* a : {mnu_File_Print, mnu_File_Save, mnu_File_SaveAs})
         a->setEnabled(false);
     for (const int i : {2, 6, 7, 8, 3, 9})
         BotonHabilitado[i] = false;
     for (int i = 4; i <= 8; ++i)
         BotonVisible[i] = false;
-    if (deshacerDisponible) BotonVisible[4] = mnu_Ver_BotEdic->isChecked();
+    if (deshacerDisponible) BotonVisible[4] = BotonVisible[5] = mnu_Ver_BotEdic->isChecked();
     ActualizarBotones();
 }
 

@@ -88,16 +88,37 @@ TEST(Deshacer, DeletingTheOnlyProblemThenUndoBringsItBack) {
     EXPECT_FALSE(f.ventana.hayColeccion);
 }
 
-TEST(Deshacer, UndoOfANewCollectionReturnsToNone) {
+TEST(Deshacer, UndoOfANewCollectionReturnsToNoneAndRedoBringsItBack) {
     DocumentFixture f;
     f.doc->SetUNDO(QStringLiteral("nueva colección")); // taken while nothing was open
     f.crear(4);
+    const TablaProblemas hechos = f.doc->estado().Problemas;
+    const QString titulo = f.doc->estado().Coleccion.TITULO;
     f.ventana.hayColeccion = true;
     f.doc->Deshacer();
     EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 0);
     EXPECT_FALSE(f.ventana.hayColeccion);
-    EXPECT_FALSE(f.ventana.rehacer);
     EXPECT_FALSE(f.ventana.deshacer);
+    EXPECT_TRUE(f.ventana.rehacer);
+    EXPECT_EQ(f.ventana.tituloRehacer, QStringLiteral("Rehacer nueva colección"));
+    EXPECT_TRUE(f.ventana.deshacerVisible); // the Edit menu stays, with Redo
+
+    f.doc->Rehacer();
+    const EstadoDocumento& d = f.doc->estado();
+    ASSERT_EQ(d.Coleccion.NPROB, 4);
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(d.Problemas[i], hechos[i]) << i;
+    EXPECT_EQ(d.Coleccion.TITULO, titulo);
+    EXPECT_TRUE(f.ventana.hayColeccion);
+    EXPECT_GE(d.NumBloques, 4);
+    EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer nueva colección"));
+    EXPECT_FALSE(f.ventana.rehacer);
+
+    // And back again: the same two steps any number of times.
+    f.doc->Deshacer();
+    EXPECT_EQ(d.Coleccion.NPROB, 0);
+    f.doc->Rehacer();
+    EXPECT_EQ(d.Coleccion.NPROB, 4);
 }
 
 TEST(Deshacer, UndoneRegenerationBringsBackTheOldTexts) {

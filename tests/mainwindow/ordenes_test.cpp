@@ -78,6 +78,40 @@ TEST_F(Ordenes, NewCancelledEmptyOrAccepted) {
     EXPECT_TRUE(v.mnu_COLEC->menuAction()->isVisible());
 }
 
+// A stray Undo right after the first New: Redo stays in a visible Edit menu, with its key,
+// and brings the collection back whole.
+TEST_F(Ordenes, UndoneFirstNewCanBeRedone) {
+    mainwindow::FormMain& v = f.cargada();
+    dialogos.asistente = [](document::DatosColeccion& c, document::ListaTemas& t,
+                            dialogs::ResultadosDialogos& r) {
+        t = TemasDePrueba(5);
+        c.NPROB = 5;
+        c.TITULO = QStringLiteral("Hoja 1");
+        r.PropiedadesAceptadas = true;
+    };
+    v.mnu_File_New_Click();
+    ASSERT_EQ(d().Coleccion.NPROB, 5);
+    const document::TablaProblemas hechos = d().Problemas;
+    v.mnu_Edicion_Undo->trigger();
+    EXPECT_EQ(d().Coleccion.NPROB, 0);
+    EXPECT_TRUE(v.mnu_Edicion->menuAction()->isVisible());
+    EXPECT_TRUE(v.mnu_Edicion->menuAction()->isEnabled());
+    EXPECT_TRUE(v.mnu_Edicion_Redo->isEnabled());
+    EXPECT_EQ(v.mnu_Edicion_Redo->text(), QStringLiteral("Rehacer nueva colección"));
+    EXPECT_EQ(v.mnu_Edicion_Redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_FALSE(v.mnu_File_Save->isEnabled());
+    EXPECT_FALSE(v.mnu_COLEC->menuAction()->isVisible());
+
+    v.mnu_Edicion_Redo->trigger();
+    ASSERT_EQ(d().Coleccion.NPROB, 5);
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(d().Problemas[i], hechos[i]) << i;
+    EXPECT_EQ(d().Coleccion.TITULO, QStringLiteral("Hoja 1"));
+    EXPECT_TRUE(v.mnu_COLEC->menuAction()->isVisible());
+    EXPECT_TRUE(v.mnu_File_Save->isEnabled());
+    EXPECT_EQ(v.mnu_Edicion_Undo->text(), QStringLiteral("Deshacer nueva colección"));
+}
+
 TEST_F(Ordenes, OpenCancelledRefusedAndGood) {
     mainwindow::FormMain& v = f.cargada();
     f.abre(2);
