@@ -4,6 +4,7 @@
 #include "platform/picture.h"
 #include "platform/titulo_programa.h"
 
+#include <QFileInfo>
 #include <QSet>
 
 namespace vornith::document {
@@ -27,11 +28,19 @@ void Documento::NoColeccion(bool conservarDeshacer) {
     s_.ventana.ActualizarBotones();
 }
 
-void Documento::AvisoError() {
+void Documento::AvisoError(FalloLectura fallo, const QString& ruta) {
     s_.cursor.setBusy(false);
-    s_.avisos.ask(QStringLiteral("El Archivo es incorrecto"), QStringLiteral("Error"),
-                  Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
-    NoColeccion();
+    const QString archivo = QStringLiteral("\r\nNombre archivo: ") + ruta;
+    if (!QFileInfo::exists(ruta)) {
+        s_.avisos.ask(QStringLiteral("El archivo no existe.") + archivo, TituloPrograma(),
+                      Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+    } else if (fallo == FalloLectura::ErrorAlAbrir) {
+        s_.avisos.ask(MensajeErrorLectura(fallo) + archivo, TituloPrograma(), Notifier::Buttons::Ok,
+                      Notifier::Icon::None);
+    } else {
+        s_.avisos.ask(MensajeErrorLectura(fallo) + archivo, QStringLiteral("Error"),
+                      Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+    }
 }
 
 bool Documento::SaveFile(const QString& ruta) {
@@ -67,25 +76,15 @@ bool Documento::OpenFile(const QString& ruta) {
     if (d.Ocupado || !TieneExtensionCol(ruta)) return false;
     // The commands stay out while the file is read and composed.
     const Ocupacion ocupado(d.Ocupado);
-    s_.ventana.EstadoGenerando();
     s_.cursor.setBusy(true);
-    // Read whole into a new object: the open collection is only replaced by a good one.
+    // Read and checked whole into a new object: a file that fails leaves the open collection,
+    // its file name, caption, pages and undo point as they were.
     LecturaColeccion lectura = AbreArchivoColeccion(ruta);
-    switch (lectura.Fallo) {
-    case FalloLectura::Ninguno:
-        break;
-    case FalloLectura::ErrorAlAbrir:
-        s_.cursor.setBusy(false);
-        s_.avisos.ask(MensajeErrorLectura(lectura.Fallo), TituloPrograma(), Notifier::Buttons::Ok,
-                      Notifier::Icon::None);
-        NoColeccion();
-        s_.ventana.HabilitaControles();
-        return false;
-    default:
-        AvisoError();
-        s_.ventana.HabilitaControles();
+    if (lectura.Fallo != FalloLectura::Ninguno) {
+        AvisoError(lectura.Fallo, ruta);
         return false;
     }
+    s_.ventana.EstadoGenerando();
     // Pictures read before from files now written anew must be read again.
     const ResultadoExtraccion extraidas = ExtraeImagenes(lectura.Datos.Imagenes, s_.carpetas);
     if (s_.motor.pictures) {

@@ -23,6 +23,8 @@ struct DocumentFixture;
 
 namespace vornith::document {
 
+enum class FalloLectura;
+
 // What the document works with: the other layers' state and the platform.
 struct ServiciosColeccion {
     generation::EstadoGeneracion& generacion;
@@ -131,9 +133,9 @@ class Documento final {
     void NoColeccion(bool conservarDeshacer = false);
 
     // The collection file. Each returns whether it succeeded, and only then sets ArchivoActual
-    // to `ruta`. A failed save keeps the collection and Modificado; a failed open leaves the
-    // open collection alone when the name is not a collection file's, and the no-collection
-    // state when the file could not be read.
+    // to `ruta`. A failed save keeps the collection and Modificado; a failed open changes
+    // nothing of the open collection (the file is read and checked whole first) and, unless
+    // the name is not a collection file's, tells the user, naming the file.
     bool SaveFile(const QString& ruta);
     bool OpenFile(const QString& ruta);
 
@@ -152,7 +154,8 @@ class Documento final {
     bool PuedeEditar() const;
     void FinEdicion();
     void MostrarDeshacer();
-    void AvisoError();
+    // The message for a file that could not be opened, naming it.
+    void AvisoError(FalloLectura fallo, const QString& ruta);
     // Tells of the problems (by their number in Problemas) whose block is taller than a page,
     // unless the user was last told of the same ones.
     void AvisaProblemasCortados(const QList<int>& cortados);

@@ -105,7 +105,7 @@ void FormMain::mnu_File_Reciente_Click(int Index) {
     if (Index < 1 || Index > 9 || !preguntaGuardar()) return;
     const QString ruta = RecientesArchivo[static_cast<std::size_t>(Index)];
     if (!QFileInfo(ruta).isFile()) {
-        avisa(QStringLiteral("El archivo no existe."), TituloPrograma());
+        avisa(QStringLiteral("El archivo no existe.\r\nNombre archivo: ") + ruta, TituloPrograma());
         return;
     }
     abre(ruta);

@@ -158,40 +158,82 @@ TEST(ArchivoDocumento, PastedStatementWithAGreekLetterIsRefusedByName) {
     EXPECT_TRUE(f.doc->estado().Modificado);
 }
 
-TEST(ArchivoDocumento, DamagedFileGivesTheMessageAndNoCollection) {
+// Over an open collection, tied to its file, modified, with an undo point: a damaged file, one
+// that does not exist, and a name that is no collection's change nothing of it. The message
+// names the file.
+TEST(ArchivoDocumento, FailedOpenLeavesTheOpenCollectionAsItWas) {
     const struct {
-        QByteArray bytes;
+        const char* nombre;
+        QByteArray bytes; // empty: the file is not made
         QString texto;
         QString titulo;
         Notifier::Icon icono;
     } casos[] = {
-        {"#CABECERA(#PROPARAM(basura", QStringLiteral("El Archivo es incorrecto"),
+        {"roto.COL", "#CABECERA(#PROPARAM(basura", QStringLiteral("El Archivo es incorrecto"),
          QStringLiteral("Error"), Notifier::Icon::Exclamation},
-        {"#CABECERA(#PROPARAM(#PROPARAM)#TITULO(#TITULO)#POSNUMPAG( 1#POSNUMPAG)#COLRESPRO( "
+        {"vacio.COL",
+         "#CABECERA(#PROPARAM(#PROPARAM)#TITULO(#TITULO)#POSNUMPAG( 1#POSNUMPAG)#COLRESPRO( "
          "0#COLRESPRO)#ORDENA(0#ORDENA)#PAGINI( 1#PAGINI)#POSSOL( 1#POSSOL)#PROPRE(#PROPRE)"
          "#PROSUF(#PROSUF)#PROINI( 1#PROINI)#CABECERA)",
          QStringLiteral("Error al abrir el archivo"), QStringLiteral("Vornith NORV"),
          Notifier::Icon::None},
+        {"falta.COL",
+         {},
+         QStringLiteral("El archivo no existe."),
+         QStringLiteral("Vornith NORV"),
+         Notifier::Icon::Exclamation},
+        {"notas.txt", "#CABECERA(", {}, {}, {}},
     };
     for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
         Carpetas c;
-        const QString ruta = c.raiz.filePath(QStringLiteral("roto.COL"));
-        QFile roto(ruta);
-        ASSERT_TRUE(roto.open(QIODevice::WriteOnly));
-        roto.write(caso.bytes);
-        roto.close();
+        const QString ruta = c.raiz.filePath(QString::fromLatin1(caso.nombre));
+        if (!caso.bytes.isEmpty()) {
+            QFile archivo(ruta);
+            ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+            archivo.write(caso.bytes);
+        }
         DocumentFixture f(c.carpetas);
-        f.crear(3);
+        f.crear(12, kSolucionTrasProblema, true, QStringLiteral("Repaso"));
+        const QString abierto = c.raiz.filePath(QStringLiteral("repaso.COL"));
+        ASSERT_TRUE(f.doc->SaveFile(abierto));
+        f.ventana.titulo = TituloConArchivo(f.ventana.TituloAplicacion(), abierto);
         f.ventana.hayColeccion = true;
+        f.muestraYSelecciona(2);
+        f.doc->Borrar();
+        f.doc->PonPaginaActual(2);
+        const EstadoDocumento& d = f.doc->estado();
+        const EstadoDocumento antes = d;
+        const test::FakeVentana ventana = f.ventana;
+        f.avisos.shown.clear();
+
         EXPECT_FALSE(f.doc->OpenFile(ruta));
-        ASSERT_EQ(f.avisos.shown.size(), 1U);
-        EXPECT_EQ(f.avisos.shown[0].text, caso.texto);
-        EXPECT_EQ(f.avisos.shown[0].title, caso.titulo);
-        EXPECT_EQ(f.avisos.shown[0].icon, caso.icono);
-        EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 0);
-        EXPECT_FALSE(f.ventana.hayColeccion);
-        EXPECT_TRUE(f.doc->estado().ArchivoActual.isEmpty());
+        if (caso.texto.isEmpty()) {
+            EXPECT_TRUE(f.avisos.shown.empty());
+        } else {
+            ASSERT_EQ(f.avisos.shown.size(), 1U);
+            EXPECT_EQ(f.avisos.shown[0].text,
+                      caso.texto + QStringLiteral("\r\nNombre archivo: ") + ruta);
+            EXPECT_EQ(f.avisos.shown[0].title, caso.titulo);
+            EXPECT_EQ(f.avisos.shown[0].icon, caso.icono);
+        }
+        EXPECT_EQ(d.Coleccion, antes.Coleccion);
+        for (int i = 1; i <= 12; ++i)
+            EXPECT_EQ(d.Problemas[i], antes.Problemas[i]) << i;
+        EXPECT_EQ(d.ArchivoActual, abierto);
+        EXPECT_TRUE(d.Modificado);
+        EXPECT_EQ(d.NumBloques, antes.NumBloques);
+        EXPECT_EQ(d.NumPaginas, antes.NumPaginas);
+        EXPECT_EQ(d.PaginaActual, 2);
+        EXPECT_TRUE(d.Undo.Hay);
+        EXPECT_EQ(d.Undo.Descripcion, QStringLiteral("borrar"));
+        EXPECT_EQ(f.ventana.titulo, ventana.titulo);
+        EXPECT_TRUE(f.ventana.hayColeccion);
+        EXPECT_FALSE(f.ventana.generando);
+        EXPECT_EQ(f.ventana.vecesGenerando, ventana.vecesGenerando);
+        EXPECT_TRUE(f.ventana.recientes.isEmpty());
         EXPECT_FALSE(f.cursor.isBusy());
+        EXPECT_FALSE(d.Ocupado);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
@@ -152,9 +153,57 @@ TEST_F(Ordenes, OpenCancelledRefusedAndGood) {
 
     v.RecientesArchivo[2] = f.dir.filePath(QStringLiteral("borrado.col"));
     v.mnu_File_Reciente_Click(2);
-    EXPECT_EQ(ultimoMensaje(), QStringLiteral("El archivo no existe."));
+    EXPECT_EQ(ultimoMensaje(),
+              QStringLiteral("El archivo no existe.\r\nNombre archivo: ") + v.RecientesArchivo[2]);
     EXPECT_EQ(f.avisos.shown.back().icon, Notifier::Icon::Exclamation);
     EXPECT_EQ(v.RecientesArchivo[1], ruta);
+}
+
+// Over an open, modified collection: a damaged file, a command-line name that does not exist
+// and one that is no collection's leave it, its file, caption, pages and undo point alone.
+TEST_F(Ordenes, FailedOpenLeavesTheOpenCollection) {
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(9);
+    const QString ruta = guardaComo(QStringLiteral("nueve.col"));
+    f.doc().SetUNDO(QStringLiteral("cambio"));
+    f.doc().ComponerColeccion(0); // modified
+    v.ImgRPage_Click();
+    const QString caption = v.windowTitle();
+    const int pagina = d().PaginaActual;
+    const QString etiqueta = v.LbPage->text();
+    const document::TablaProblemas problemas = d().Problemas;
+    ASSERT_TRUE(d().Modificado);
+
+    const QString roto = f.dir.filePath(QStringLiteral("roto.col"));
+    QFile archivo(roto);
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write("#CABECERA(#PROPARAM(basura");
+    archivo.close();
+    const QString falta = f.dir.filePath(QStringLiteral("falta.col"));
+    for (const QString& nombre : {roto, falta, f.dir.filePath(QStringLiteral("notas.txt"))}) {
+        SCOPED_TRACE(nombre.toStdString());
+        const std::size_t mensajes = f.avisos.shown.size();
+        v.ProcesaCommand({nombre});
+        f.avisos.answers.push_back(Answer::No); // the save prompt: do not save
+        v.OpenDRAGDROPFiles_Command();
+        if (!nombre.endsWith(u".txt")) {
+            ASSERT_EQ(f.avisos.shown.size(), mensajes + 2);
+            EXPECT_TRUE(ultimoMensaje().endsWith(QStringLiteral("Nombre archivo: ") + nombre));
+        }
+        EXPECT_EQ(d().Coleccion.NPROB, 9);
+        for (int i = 1; i <= 9; ++i)
+            EXPECT_EQ(d().Problemas[i], problemas[i]) << i;
+        EXPECT_EQ(d().ArchivoActual, ruta);
+        EXPECT_TRUE(d().Modificado);
+        EXPECT_EQ(d().PaginaActual, pagina);
+        EXPECT_EQ(v.LbPage->text(), etiqueta);
+        EXPECT_EQ(v.windowTitle(), caption);
+        EXPECT_EQ(d().Undo.Descripcion, QStringLiteral("cambio"));
+        EXPECT_TRUE(v.mnu_COLEC->menuAction()->isVisible());
+        EXPECT_TRUE(v.Picture1->isVisible());
+        EXPECT_TRUE(v.mnu_File->isEnabled());
+        EXPECT_EQ(v.RecientesArchivo[1], ruta);
+    }
 }
 
 // Pages printed, counted on the fake printer's job.
