@@ -71,6 +71,9 @@ struct EstadoDocumento {
     std::int32_t NumBloques = 0;
     std::int32_t NumPaginas = 0;
     std::int16_t PaginaActual = 1;
+    // Pages drawn without the title: it left no room there for their first block, which fits
+    // without it.
+    QList<int> PaginasSinTitulo;
     bool Ocupado = false;
     bool Modificado = false;
     QString ArchivoActual;

@@ -148,6 +148,8 @@ class Documento final {
     // window is given back on every exit; a failure of the composition is passed on after that.
     void RegeneraProblema(Problema& problema, int ProblemaVisible);
     QString TextoPagina(int pagina) const;
+    // Whether page `pagina` carries the title (see PaginasSinTitulo).
+    bool ConTitulo(int pagina) const;
     // How much lower than a one-line title the title's last line ends on `destino` (a wrapped
     // title), so that the rule goes under it.
     double BajadaTitulo(Surface& destino, double tamano);

@@ -126,8 +126,12 @@ QString Documento::TextoPagina(int pagina) const {
     // The empty line after the last block is not the page's: pagination tried the first line
     // of the next block there instead.
     if (texto.endsWith(QStringLiteral("&LF"))) texto.chop(3);
-    if (!d.Coleccion.TITULO.isEmpty()) texto.prepend(LineaTitulo(d.Coleccion.TITULO));
+    if (ConTitulo(pagina)) texto.prepend(LineaTitulo(d.Coleccion.TITULO));
     return texto;
+}
+
+bool Documento::ConTitulo(int pagina) const {
+    return !d.Coleccion.TITULO.isEmpty() && !d.PaginasSinTitulo.contains(pagina);
 }
 
 double Documento::BajadaTitulo(Surface& destino, double tamano) {
@@ -161,7 +165,7 @@ void Documento::DibujaPagina() {
     const double h = caja.textHeight(QStringLiteral("HH"));
     const bool numeroArriba = c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0;
     if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
-    if (!c.TITULO.isEmpty())
+    if (ConTitulo(d.PaginaActual))
         ReglaTitulo(caja, motor, h, BajadaTitulo(caja, zoom * 12), numeroArriba);
     double tamano = zoom * 12;
     textengine::DibujaTextoFormateado(motor, texto, tamano, caja);
@@ -189,7 +193,7 @@ bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     const double h = impresora.textHeight(QStringLiteral("HH"));
     const bool numeroArriba = c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0;
     if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
-    if (!c.TITULO.isEmpty())
+    if (ConTitulo(pagina))
         ReglaTitulo(impresora, motor, h, BajadaTitulo(impresora, zoom * 12), numeroArriba);
     double tamano = zoom * 12;
     textengine::DibujaTextoFormateado(motor, texto, tamano, impresora);

@@ -53,6 +53,30 @@ void Documento::Paginar(int ProblemaVisible) {
         }
     }
 
+    // Lays out a candidate page of `bloques` (the drawn page's text, TextoPagina, but for a
+    // page number at the bottom, which takes a blank last line: the room in which the drawn
+    // page prints it above the margin).
+    struct Intento {
+        int resultado; // MarcaResultado
+        int cortado;   // BloqueCortado
+        int bloques;   // blocks whose mark line was drawn
+    };
+    const auto mide = [&](const QString& bloques, bool conTitulo) {
+        QString texto = bloques;
+        if (conTitulo) texto.prepend(LineaTitulo(c.TITULO));
+        if (c.POSNUMPAG & 8)
+            texto += QStringLiteral(" &LF");
+        else if (c.POSNUMPAG != 0)
+            texto.prepend(QStringLiteral(" &LF"));
+        medida.clear();
+        motor.MarcaResultado = 0;
+        s_.eventos.yield();
+        double tamano = motor.Zoom * 12;
+        textengine::DibujaTextoFormateado(motor, texto, tamano, medida);
+        return Intento{motor.MarcaResultado, motor.BloqueCortado, motor.NumBloquesPagina};
+    };
+
+    d.PaginasSinTitulo.clear();
     QList<int> cortados; // problems whose block does not fit on a page
     int paginas = 0;
     // Places blocks first..last (those still without a page) from page `p` on; returns the
@@ -64,25 +88,24 @@ void Documento::Paginar(int ProblemaVisible) {
                 ++s;
             if (s > ultimo) return p - 1;
             const int fin = std::min(ultimo, s + kVentanaBloques - 1);
-            QString texto;
+            QString bloques;
             for (int j = s; j <= fin; ++j) {
-                if (d.TablaBloques[j].Pagina == 0) texto += d.TablaBloques[j].Texto;
+                if (d.TablaBloques[j].Pagina == 0) bloques += d.TablaBloques[j].Texto;
             }
-            // The drawn page's text (TextoPagina), but for a page number at the bottom, which takes
-            // a blank last line: the room in which the drawn page prints it above the margin.
-            if (!c.TITULO.isEmpty()) texto.prepend(LineaTitulo(c.TITULO));
-            if (c.POSNUMPAG & 8)
-                texto += QStringLiteral(" &LF");
-            else if (c.POSNUMPAG != 0)
-                texto.prepend(QStringLiteral(" &LF"));
-
-            medida.clear();
-            motor.MarcaResultado = 0;
-            s_.eventos.yield();
-            double tamano = motor.Zoom * 12;
-            textengine::DibujaTextoFormateado(motor, texto, tamano, medida);
-            const int r = motor.MarcaResultado;
-            if (const int k = motor.BloqueCortado; k >= 1 && k <= d.NumBloques) {
+            Intento intento = mide(bloques, !c.TITULO.isEmpty());
+            // A title that leaves no room for block s whole: page 1 holds the title alone, and
+            // a later page goes without it, when the block fits there without the title (or
+            // the title fills the page by itself).
+            if (!c.TITULO.isEmpty() && (intento.bloques == 0 || intento.cortado == s)) {
+                const Intento sinTitulo = mide(bloques, false);
+                if (intento.bloques == 0 || sinTitulo.cortado != s) {
+                    if (p == 1) continue;
+                    d.PaginasSinTitulo.append(p);
+                    intento = sinTitulo;
+                }
+            }
+            const int r = intento.resultado;
+            if (const int k = intento.cortado; k >= 1 && k <= d.NumBloques) {
                 const int problema = std::abs(d.TablaBloques[k].NumProblema);
                 if (!cortados.contains(problema)) cortados.append(problema);
             }

@@ -65,7 +65,7 @@ struct EstadoFuente {
 // long before the end of the text it is offered. An empty text is one empty line, and a
 // trailing "&LF" gives a last empty line.
 class Lineas {
-public:
+  public:
     explicit Lineas(QStringView texto) : texto_(texto) {}
     bool quedan() const { return desde_ >= 0; }
     QString siguiente() {
@@ -75,7 +75,7 @@ public:
         return texto_.mid(inicio, fin < 0 ? -1 : fin - inicio).toString();
     }
 
-private:
+  private:
     QStringView texto_;
     qsizetype desde_ = 0; // the start of the next line; -1 after the last
 };
@@ -220,6 +220,10 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
             const bool cabe =
                 destino.currentY() < m.AltoPagina - m.MargenInfPagina - (alto + sobre);
             if (!dispensa && !cabe) {
+                // What stands before the page's first block (a title) is cut here, and marked,
+                // as a tall block is.
+                if (m.NumBloquesPagina == 0 && fondo > m.MargenSupPagina)
+                    marcaCorte(destino, m.MargenIzqPagina, fondo + h / 5, tamano);
                 m.MarcaResultado = -m.MarcaResultado;
                 // A block whose mark line was not drawn is not on this page.
                 if (esMarca && primeraSalida) --m.NumBloquesPagina;

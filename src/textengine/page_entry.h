@@ -36,6 +36,8 @@ inline constexpr double kAltoUtilPagina =
 // was not drawn is not counted. The first block of the page stays on it even when it is
 // taller than the page, so that pagination always advances: its lines stop at the bottom
 // margin, where a red note says that the rest is not shown, and BloqueCortado is its number.
+// Text before the first block (a title) that runs past the bottom margin is cut under the same
+// note; no block is drawn after it.
 void DibujaTextoFormateado(EstadoMotor& motor, const QString& texto, double& tamano,
                            Surface& destino);
 

@@ -349,6 +349,24 @@ TEST(Bloques, AFirstBlockTallerThanThePageIsCutAndMarkedSoThatPaginationAdvances
     EXPECT_EQ(m.motor.BloqueCortado, 0);
 }
 
+// A title taller than the page: its lines stop at the bottom margin under the red note, and
+// no block is drawn after it.
+TEST(Bloques, AHeadingTallerThanThePageIsCutAndMarked) {
+    Motor m;
+    RecordingSurface s;
+    dibuja(m, s, lineas(60) + marca(1) + QStringLiteral("a"));
+    EXPECT_EQ(m.motor.MarcaResultado, 0);
+    EXPECT_EQ(m.motor.NumBloquesPagina, 0);
+    EXPECT_EQ(m.motor.BloqueCortado, 0);
+    const std::vector<double> y = topes(s);
+    ASSERT_EQ(y.size(), 46u);
+    EXPECT_NEAR(y[45], kMargen + 44 * kPaso + kH + kH / 5, 1e-6);
+    EXPECT_EQ(textos(s.ops()).back(),
+              QStringLiteral("[...] Este bloque no cabe en una página: el resto no se muestra."));
+    EXPECT_EQ(s.ops().back().colour, rgb(255, 0, 0));
+    EXPECT_FALSE(textos(s.ops()).contains(QStringLiteral("a")));
+}
+
 TEST(Bloques, OnAPageWithNoRoomOnlyAFirstBlockIsDrawn) {
     Motor m;
     RecordingSurface diminuta;
