@@ -16,8 +16,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTimer>
 #include <QValidator>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vornith::dialogs {
@@ -97,13 +99,20 @@ QLineEdit* caja(QWidget* padre, int x, int y, int ancho) {
 }
 
 // The title, prefix and suffix boxes take only what the collection file can hold: a typed or
-// pasted character outside its code page, or one that completes a header tag, is refused.
+// pasted character outside its code page, or one that completes a header tag, is refused, and
+// the reason kept for the note beside the box.
 class TextoDeCabecera final : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& texto, int&) const override {
-        return document::CabeEnCabecera(texto) ? Acceptable : Invalid;
+        if (document::CabeEnCabecera(texto)) return Acceptable;
+        rechazo_ = document::RechazoCabecera(texto);
+        return Invalid;
     }
+    const QString& rechazo() const { return rechazo_; }
+
+  private:
+    mutable QString rechazo_;
 };
 
 QLineEdit* cajaDeCabecera(QWidget* padre, int x, int y, int ancho) {
@@ -221,6 +230,18 @@ ControlesOpciones::ControlesOpciones(document::DatosColeccion& coleccion, const 
             [this](const QString& texto) { Coleccion.PROSUF = texto; });
     TxNumProbINI->installEventFilter(this);
     connect(TxNumProbINI, &QLineEdit::textChanged, this, [this] { TxNumProbINI_Change(); });
+    NotaRechazo = new QLabel(padre);
+    NotaRechazo->setStyleSheet(QStringLiteral("QLabel { background: #ffffe1; color: #800000; "
+                                              "border: 1px solid #808080; padding: 2px; }"));
+    NotaRechazo->hide();
+    finNota_ = new QTimer(this);
+    finNota_->setSingleShot(true);
+    finNota_->setInterval(kDuracionNota);
+    connect(finNota_, &QTimer::timeout, NotaRechazo, &QWidget::hide);
+    for (QLineEdit* c : {TxTITULO, TxProPre, TxProSuf}) {
+        c->installEventFilter(this);
+        connect(c, &QLineEdit::inputRejected, this, [this, c] { MuestraRechazo(c); });
+    }
     connect(TxINIPAG, &QLineEdit::textChanged, this, [this] { TxINIPAG_Change(); });
     connect(Picture2, &FilaColores::elegido, this, [this](Rgb c) { Picture2_MouseDown(c); });
     connect(Check1, &QCheckBox::toggled, this, [this](bool marcado) { Check1_Click(marcado); });
@@ -340,7 +361,28 @@ void ControlesOpciones::Picture2_MouseDown(Rgb c) {
     Coleccion.COLRESPRO = c;
 }
 
+void ControlesOpciones::MuestraRechazo(QLineEdit* caja) {
+    const auto* validador = dynamic_cast<const TextoDeCabecera*>(caja->validator());
+    if (!validador || validador->rechazo().isEmpty()) return;
+    QWidget* padre = NotaRechazo->parentWidget();
+    NotaRechazo->setText(validador->rechazo());
+    NotaRechazo->adjustSize();
+    // Under the box, inside the window.
+    QPoint donde = caja->mapTo(padre, QPoint(0, caja->height() + 2));
+    donde.setX(std::clamp(donde.x(), 0, std::max(0, padre->width() - NotaRechazo->width())));
+    NotaRechazo->move(donde);
+    NotaRechazo->show();
+    NotaRechazo->raise();
+    finNota_->start();
+}
+
 bool ControlesOpciones::eventFilter(QObject* objeto, QEvent* event) {
+    // The next keystroke in a text box takes the note away.
+    if (event->type() == QEvent::KeyPress && !NotaRechazo->isHidden() &&
+        (objeto == TxTITULO || objeto == TxProPre || objeto == TxProSuf)) {
+        NotaRechazo->hide();
+        finNota_->stop();
+    }
     // The problem start box takes digits only; editing and control keys pass.
     if (objeto == TxNumProbINI && event->type() == QEvent::KeyPress) {
         const QString texto = static_cast<QKeyEvent*>(event)->text();

@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QTimer;
 
 namespace vornith::dialogs {
 
@@ -92,6 +93,11 @@ class ControlesOpciones : public QObject {
     QLineEdit* TxINIPAG;
     std::array<QLabel*, 2> Image4;
 
+    // The note under a title, prefix or suffix box that names what it refused; it goes after
+    // kDuracionNota ms or at the next keystroke in a box.
+    QLabel* NotaRechazo;
+    static constexpr int kDuracionNota = 4000;
+
     // True while code fills the controls: the combo handler then does nothing.
     bool BloqueoEventos = false;
 
@@ -104,12 +110,14 @@ class ControlesOpciones : public QObject {
     void TxNumProbINI_Change();
     void TxINIPAG_Change();
     void Picture2_MouseDown(Rgb color);
+    void MuestraRechazo(QLineEdit* caja);
     bool eventFilter(QObject* objeto, QEvent* event) override;
 
     document::DatosColeccion& Coleccion;
     const Paleta& paleta_;
     QButtonGroup* grupoOrden_;
     QButtonGroup* grupoSoluciones_;
+    QTimer* finNota_;
 };
 
 } // namespace vornith::dialogs

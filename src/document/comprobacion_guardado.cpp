@@ -89,6 +89,25 @@ bool CabeEnCabecera(const QString& texto) {
            EtiquetaDeCabecera(texto).isEmpty();
 }
 
+QString RechazoCabecera(const QString& texto) {
+    QStringList caracteres;
+    for (qsizetype k = 0; k < texto.size(); ++k) {
+        if (cp1252Byte(texto[k]) >= 0) continue;
+        const QString nombre = NombraCaracter(texto, k);
+        if (!caracteres.contains(nombre)) caracteres.append(nombre);
+        if (texto[k].isHighSurrogate() && k + 1 < texto.size() && texto[k + 1].isLowSurrogate())
+            ++k;
+    }
+    if (!caracteres.isEmpty())
+        return QStringLiteral("El archivo no puede guardar ") +
+               caracteres.join(QStringLiteral(", "));
+    const QString etiqueta = EtiquetaDeCabecera(texto);
+    if (!etiqueta.isEmpty())
+        return QStringLiteral("«") + etiqueta +
+               QStringLiteral("» es una marca del archivo de colección");
+    return {};
+}
+
 ErrorGuardado CompruebaTextos(const DatosColeccion& coleccion, const TablaProblemas& problemas) {
     for (const Lugar& lugar : Textos(coleccion, problemas)) {
         const QString& texto = *lugar.texto;

@@ -16,6 +16,10 @@ QString EtiquetaDeCabecera(const QString& texto);
 // no header tag.
 bool CabeEnCabecera(const QString& texto);
 
+// Why the file cannot hold `texto` as a title, prefix or suffix, for a note beside the box:
+// the characters outside its code page, named, or else the header tag; empty when it can.
+QString RechazoCabecera(const QString& texto);
+
 // Refuses, naming the character or the tag and where it stands, a collection whose texts hold
 // a character outside Windows-1252 or whose title, prefix or suffix holds a header tag.
 ErrorGuardado CompruebaTextos(const DatosColeccion& coleccion, const TablaProblemas& problemas);

@@ -1,10 +1,11 @@
 #pragma once
 
 // Shared helpers of the dialog tests: mouse events with a chosen global position, pressing
-// and clicking drawn labels, and picture comparison.
+// and clicking drawn labels, typing, and picture comparison.
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
@@ -28,6 +29,15 @@ inline void suelta(QWidget* w, QPoint local = QPoint(5, 5)) {
 inline void clic(QWidget* w, QPoint local = QPoint(5, 5)) {
     pulsa(w, local);
     suelta(w, local);
+}
+
+// Types `texto` into `w` one character at a time, as a keyboard would, letters outside ASCII
+// included.
+inline void teclea(QWidget* w, const QString& texto) {
+    for (const QChar c : texto) {
+        QKeyEvent tecla(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &tecla);
+    }
 }
 
 inline bool mismaImagen(const QPixmap& a, const QPixmap& b) {

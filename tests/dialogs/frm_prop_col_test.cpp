@@ -151,5 +151,28 @@ TEST(FrmPropCol, UnaPaginaPorPestanaYLaPrimeraEnfocaElTitulo) {
     EXPECT_TRUE(t.o().TxProPre->hasFocus()) << "other tabs leave the focus";
 }
 
+// The title and prefix boxes name, under themselves, a character they refuse.
+TEST(FrmPropCol, CaracterRechazadoNombradoBajoLaCaja) {
+    Propiedades t(cabecera());
+    t.dialogo.show();
+    for (QLineEdit* caja : {t.o().TxTITULO, t.o().TxProPre}) {
+        const QString antes = caja->text();
+        test::teclea(caja, QStringLiteral("Δ"));
+        EXPECT_EQ(caja->text(), antes);
+        QLabel* nota = t.o().NotaRechazo;
+        ASSERT_TRUE(nota->isVisible());
+        EXPECT_EQ(nota->window(), &t.dialogo);
+        EXPECT_TRUE(nota->text().contains(QStringLiteral("«Δ» (U+0394)")));
+        const QPoint bajo = caja->mapTo(&t.dialogo, QPoint(0, caja->height()));
+        EXPECT_GE(nota->y(), bajo.y());
+        EXPECT_TRUE(t.dialogo.rect().contains(nota->geometry()));
+        test::teclea(caja, QStringLiteral("x"));
+        EXPECT_FALSE(nota->isVisible());
+        EXPECT_TRUE(caja->text().endsWith(u'x'));
+    }
+    EXPECT_EQ(t.Coleccion.TITULO, t.o().TxTITULO->text());
+    EXPECT_EQ(t.Coleccion.PROPRE, t.o().TxProPre->text());
+}
+
 } // namespace
 } // namespace vornith::dialogs

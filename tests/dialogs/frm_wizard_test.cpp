@@ -424,5 +424,34 @@ TEST(FrmWizard, ColeccionDeExtremoAExtremo) {
     }
 }
 
+// In the wizard too: the prefix box (step 5) and the title box (step 7) name what they refuse.
+TEST(FrmWizard, CaracterRechazadoNombradoBajoLaCaja) {
+    Asistente a;
+    a.abre();
+    ControlesOpciones& o = a.w->Opciones();
+    QLabel* nota = o.NotaRechazo;
+    while (a.w->Paso() != 7) {
+        if (a.w->Paso() == 2) a.w->ImageASIG_Click(1);
+        if (a.w->Paso() == 4 && !a.Temas.Temas[3].Seleccionado) a.alterna(3);
+        if (a.w->Paso() == 5) {
+            test::teclea(o.TxProPre, QStringLiteral("Δ"));
+            ASSERT_TRUE(nota->isVisible());
+            EXPECT_EQ(nota->text(), QStringLiteral("El archivo no puede guardar «Δ» (U+0394)"));
+        }
+        a.siguiente();
+    }
+    o.TxTITULO->clear();
+    test::teclea(o.TxTITULO, QStringLiteral("Δv"));
+    EXPECT_EQ(o.TxTITULO->text(), QStringLiteral("v"));
+    EXPECT_FALSE(nota->isVisible()); // the "v" took it away
+    o.TxTITULO->insert(QStringLiteral(" → ∞"));
+    ASSERT_TRUE(nota->isVisible());
+    EXPECT_EQ(nota->text(),
+              QStringLiteral("El archivo no puede guardar «→» (U+2192), «∞» (U+221E)"));
+    EXPECT_GE(nota->y(), o.TxTITULO->mapTo(a.w.get(), QPoint(0, o.TxTITULO->height())).y());
+    EXPECT_TRUE(a.w->rect().contains(nota->geometry()));
+    EXPECT_EQ(a.Coleccion.TITULO, QStringLiteral("v"));
+}
+
 } // namespace
 } // namespace vornith::dialogs
