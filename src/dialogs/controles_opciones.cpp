@@ -365,6 +365,7 @@ void ControlesOpciones::MuestraRechazo(QLineEdit* caja) {
     const auto* validador = dynamic_cast<const TextoDeCabecera*>(caja->validator());
     if (!validador || validador->rechazo().isEmpty()) return;
     QWidget* padre = NotaRechazo->parentWidget();
+    notaDe_ = caja;
     NotaRechazo->setText(validador->rechazo());
     NotaRechazo->adjustSize();
     // Under the box, inside the window.
@@ -377,9 +378,12 @@ void ControlesOpciones::MuestraRechazo(QLineEdit* caja) {
 }
 
 bool ControlesOpciones::eventFilter(QObject* objeto, QEvent* event) {
-    // The next keystroke in a text box takes the note away.
-    if (event->type() == QEvent::KeyPress && !NotaRechazo->isHidden() &&
-        (objeto == TxTITULO || objeto == TxProPre || objeto == TxProSuf)) {
+    // The next keystroke in a text box takes the note away, and so does hiding its box (another
+    // tab or step).
+    if (!NotaRechazo->isHidden() &&
+        ((event->type() == QEvent::KeyPress &&
+          (objeto == TxTITULO || objeto == TxProPre || objeto == TxProSuf)) ||
+         (event->type() == QEvent::Hide && objeto == notaDe_))) {
         NotaRechazo->hide();
         finNota_->stop();
     }

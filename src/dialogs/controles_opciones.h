@@ -118,6 +118,7 @@ class ControlesOpciones : public QObject {
     QButtonGroup* grupoOrden_;
     QButtonGroup* grupoSoluciones_;
     QTimer* finNota_;
+    QLineEdit* notaDe_ = nullptr; // the box the note stands under
 };
 
 } // namespace vornith::dialogs

@@ -172,6 +172,12 @@ TEST(FrmPropCol, CaracterRechazadoNombradoBajoLaCaja) {
     }
     EXPECT_EQ(t.Coleccion.TITULO, t.o().TxTITULO->text());
     EXPECT_EQ(t.Coleccion.PROPRE, t.o().TxProPre->text());
+
+    // Another tab takes the note away with its box.
+    test::teclea(t.o().TxTITULO, QStringLiteral("≥"));
+    ASSERT_TRUE(t.o().NotaRechazo->isVisible());
+    t.dialogo.LblTAB_Click(4);
+    EXPECT_FALSE(t.o().NotaRechazo->isVisible());
 }
 
 } // namespace
