@@ -191,38 +191,6 @@ TEST(ControlesOpciones, TextosSoloTomanLoQueCabeEnElArchivo) {
     EXPECT_EQ(t.Coleccion.TITULO, QStringLiteral("v  € #TITULO #PROPRE"));
 }
 
-// A refused character is named in a note under its box until the next keystroke, or for a
-// few seconds.
-TEST(ControlesOpciones, LoRechazadoSeNombraBajoLaCaja) {
-    Opciones t{document::DatosColeccion{}};
-    t.ventana.resize(700, 500);
-    t.ventana.show();
-    QLabel* nota = t.o.NotaRechazo;
-    EXPECT_TRUE(nota->isHidden());
-    for (QLineEdit* caja : {t.o.TxTITULO, t.o.TxProPre, t.o.TxProSuf}) {
-        caja->clear();
-        test::teclea(caja, QStringLiteral("Δ"));
-        EXPECT_TRUE(caja->text().isEmpty());
-        ASSERT_FALSE(nota->isHidden());
-        EXPECT_EQ(nota->text(), QStringLiteral("El archivo no puede guardar «Δ» (U+0394)"));
-        EXPECT_GE(nota->y(), caja->mapTo(&t.ventana, QPoint(0, caja->height())).y());
-        test::teclea(caja, QStringLiteral("v"));
-        EXPECT_TRUE(nota->isHidden());
-        EXPECT_EQ(caja->text(), QStringLiteral("v"));
-
-        // Pasted: nothing of it goes in, and every character refused is named.
-        caja->insert(QStringLiteral("Hoja 4: Δv ≥ 0"));
-        EXPECT_EQ(caja->text(), QStringLiteral("v"));
-        EXPECT_EQ(nota->text(),
-                  QStringLiteral("El archivo no puede guardar «Δ» (U+0394), «≥» (U+2265)"));
-        test::teclea(caja, QStringLiteral(" #TITULO)"));
-        EXPECT_EQ(caja->text(), QStringLiteral("v #TITULO"));
-        EXPECT_FALSE(nota->isHidden());
-        EXPECT_EQ(nota->text(), QStringLiteral("«#TITULO)» es una marca del archivo de colección"));
-    }
-    EXPECT_TRUE(QTest::qWaitFor([nota] { return nota->isHidden(); }, 60000));
-}
-
 TEST(ControlesOpciones, OpcionesYTextos) {
     document::DatosColeccion c;
     c.POSSOL = 1;

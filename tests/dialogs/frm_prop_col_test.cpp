@@ -173,11 +173,16 @@ TEST(FrmPropCol, CaracterRechazadoNombradoBajoLaCaja) {
     EXPECT_EQ(t.Coleccion.TITULO, t.o().TxTITULO->text());
     EXPECT_EQ(t.Coleccion.PROPRE, t.o().TxProPre->text());
 
-    // Another tab takes the note away with its box.
-    test::teclea(t.o().TxTITULO, QStringLiteral("≥"));
-    ASSERT_TRUE(t.o().NotaRechazo->isVisible());
+    // A header tag is named too; another tab takes the note away with its box, and so do a
+    // few seconds.
+    test::teclea(t.o().TxTITULO, QStringLiteral("#TITULO)"));
+    EXPECT_EQ(t.o().NotaRechazo->text(),
+              QStringLiteral("«#TITULO)» es una marca del archivo de colección"));
     t.dialogo.LblTAB_Click(4);
     EXPECT_FALSE(t.o().NotaRechazo->isVisible());
+    test::teclea(t.o().TxProPre, QStringLiteral("≥"));
+    ASSERT_TRUE(t.o().NotaRechazo->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&t] { return !t.o().NotaRechazo->isVisible(); }, 60000));
 }
 
 } // namespace
