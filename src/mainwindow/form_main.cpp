@@ -140,6 +140,10 @@ void FormMain::creaControles() {
     };
     VScroll1->Scroll = VScroll1->Change;
 
+    // The page box scrolls under the toolbar and the two strips, never over them.
+    for (QWidget* tira : {tbToolbar1, Picture2, Picture3})
+        tira->raise();
+
     Timer1 = new QTimer(this);
     Timer1->setSingleShot(true);
     Timer1->setInterval(1);

@@ -1,5 +1,6 @@
 // Selection of a block on the page, the toolbar and the generating state.
 
+#include "mainwindow/boton_pagina.h"
 #include "ventana_fixture.h"
 
 #include <QEnterEvent>
@@ -10,6 +11,8 @@
 
 namespace vornith::test {
 namespace {
+
+using Answer = Notifier::Answer;
 
 struct SeleccionFixture : ::testing::Test {
     void SetUp() override {
@@ -118,6 +121,42 @@ TEST(BarraHerramientas, FacesFollowPointerAndPressAndADragOutRunsNothing) {
     QTest::mouseClick(guardar, Qt::LeftButton, {}, {60, 53});
     EXPECT_EQ(f.dialogos.asked.size(), 1u);
     EXPECT_EQ(guardar->CaraMostrada(), Cara::Encima);
+}
+
+// Scrolled one step at the fitted width, the page box slides under the toolbar: every button
+// stays on top where it is drawn, and a click there runs its command.
+TEST(BarraHerramientas, ButtonsStayAboveTheScrolledPage) {
+    for (const bool rueda : {false, true}) {
+        SCOPED_TRACE(rueda ? "wheel" : "down arrow");
+        VentanaFixture f;
+        mainwindow::FormMain& v = f.cargada();
+        f.abre(6);
+        v.mnu_zoomANCHO_Click();
+        ASSERT_TRUE(v.VScroll1->Visible());
+        if (rueda)
+            v.MouseWheel(0, -120, 0, 0);
+        else
+            v.Form_KeyDown(Qt::Key_Down, Qt::NoModifier);
+        QWidget* central = v.centralWidget();
+        ASSERT_LT(v.Picture1->y(), v.tbToolbar1->height());
+        const auto encima = [&](QWidget* w) {
+            return central->childAt(w->mapTo(central, w->rect().center()));
+        };
+        for (mainwindow::BotonBarra* boton : v.PicToolB) {
+            if (!boton->isVisible()) continue;
+            EXPECT_EQ(encima(boton), boton) << boton->Tag().toStdString();
+        }
+        EXPECT_EQ(encima(v.ImgRPage), v.ImgRPage);
+
+        f.avisos.answers = {Answer::No, Answer::No};
+        QWidget* abrir = encima(v.PicToolB[0]);
+        QTest::mouseClick(abrir, Qt::LeftButton, {}, abrir->rect().center());
+        ASSERT_EQ(f.dialogos.asked.size(), 1u);
+        EXPECT_EQ(f.dialogos.asked.back().request.title, QStringLiteral("Abrir"));
+        QWidget* nueva = encima(v.PicToolB[1]);
+        QTest::mouseClick(nueva, Qt::LeftButton, {}, nueva->rect().center());
+        EXPECT_EQ(f.ventanas.asistentes, 1);
+    }
 }
 
 TEST(BarraHerramientas, RegenerarRoutesBySelection) {
