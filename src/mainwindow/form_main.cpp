@@ -380,6 +380,7 @@ void FormMain::refrescaMenuEdicion() {
         mnu_Edicion_Mover[k]->setEnabled(e.mover[k]);
         cmnu_Edicion_Mover[k]->setEnabled(e.mover[k]);
     }
+    cmnu_Edicion_Paste->setEnabled(mnu_Edicion_Paste->isEnabled());
 }
 
 // A command's composition and pagination yield to the event loop: a second command arriving
@@ -469,11 +470,7 @@ void FormMain::Form_Load() {
     s_.eventos.yield();
     setEnabled(true);
 
-    mnu_Edicion_Paste->setEnabled(false);
-    if (PortapapelesConProblema()) {
-        mnu_Edicion_Paste->setEnabled(true);
-        BotonHabilitado[8] = true;
-    }
+    PegarHabilitado(PortapapelesConProblema());
     doc_->NoColeccion();
     VScroll1->PonVisible(false);
     Timer4->start();

@@ -72,6 +72,26 @@ TEST_F(SeleccionFixture, OutsideTheZoneAClickClears) {
     EXPECT_FALSE(v->BotonHabilitado[7]);
 }
 
+// The context menu's Paste is its main twin's mirror: on only while the clipboard holds a
+// copied problem.
+TEST_F(SeleccionFixture, ContextPasteFollowsTheClipboardLikeTheMainEntry) {
+    const auto abreMenu = [&] { emit v->cmnu_edicion->aboutToShow(); };
+    ASSERT_FALSE(v->mnu_Edicion_Paste->isEnabled());
+    EXPECT_FALSE(v->cmnu_Edicion_Paste->isEnabled());
+    abreMenu();
+    EXPECT_FALSE(v->cmnu_Edicion_Paste->isEnabled());
+    clic(centro(1));
+    v->mnu_Edicion_Copy->trigger();
+    abreMenu();
+    EXPECT_TRUE(v->mnu_Edicion_Paste->isEnabled());
+    EXPECT_TRUE(v->cmnu_Edicion_Paste->isEnabled());
+    f.portapapeles.setText(QStringLiteral("una lista de la compra"));
+    f.doc().SondeaPortapapeles();
+    abreMenu();
+    EXPECT_FALSE(v->mnu_Edicion_Paste->isEnabled());
+    EXPECT_FALSE(v->cmnu_Edicion_Paste->isEnabled());
+}
+
 TEST(BarraHerramientas, HiddenEditButtonsCloseUpTheRow) {
     VentanaFixture f;
     mainwindow::FormMain& v = f.cargada();
