@@ -145,7 +145,7 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion, pu
     QTimer* Timer5;
     QTimer* Timer6;
     QStringList ArchivosComando; // ArchivosComando(1..NumArchivosComando)
-    bool LineaComandos = false;  // the program was given files
+    bool LineaComandos = false;  // the command line was not empty, whatever it named
     QString ComandoInicio;
 
     QMenu* mnu_File;

@@ -236,7 +236,7 @@ void FormMain::AbrirPaginaWeb(const QString& url) {
 
 void FormMain::ProcesaCommand(const QStringList& argumentos) {
     ArchivosComando = mainwindow::ProcesaCommand(argumentos);
-    LineaComandos = !ArchivosComando.isEmpty();
+    LineaComandos = !argumentos.isEmpty();
 }
 
 void FormMain::OpenDRAGDROPFiles_Command() {

@@ -352,6 +352,30 @@ TEST_F(Ordenes, StartUpDispatch) {
     EXPECT_FALSE(v.NoMostrarInicio);
 }
 
+// A command line whose every file was refused was not empty: the start window stays closed,
+// at the activation and at the dispatch alike.
+TEST_F(Ordenes, RefusedCommandLineFilesKeepTheStartWindowClosed) {
+    mainwindow::FormMain& v = f.cargada();
+    ASSERT_FALSE(v.NoMostrarInicio);
+    v.ProcesaCommand({QStringLiteral("notas.txt"), QStringLiteral("lista.txt")});
+    EXPECT_TRUE(v.ArchivosComando.isEmpty());
+    QEvent activa(QEvent::WindowActivate);
+    QApplication::sendEvent(&v, &activa);
+    EXPECT_FALSE(v.Timer6->isActive());
+    bool abierta = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* inicio = QApplication::activeModalWidget()) {
+            abierta = true;
+            inicio->close();
+        }
+    });
+    v.Timer6_Timer();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(abierta);
+    EXPECT_FALSE(v.NoMostrarInicio);
+    EXPECT_EQ(d().Coleccion.NPROB, 0);
+}
+
 TEST_F(Ordenes, CollectionAndHelpMenus) {
     mainwindow::FormMain& v = f.cargada();
     f.abre(3, 1);
