@@ -523,6 +523,13 @@ bool FormMain::Form_QueryUnload() {
             TituloPrograma(), Notifier::Buttons::YesNoCancel, Notifier::Icon::Question);
         if (respuesta == Notifier::Answer::Cancel) return false;
         if (respuesta == Notifier::Answer::Yes) {
+            // A collection half composed is not saved: the user closes again when it is done.
+            if (Ocupado()) {
+                avisa(QStringLiteral("La colección se está componiendo; vuelva a intentarlo "
+                                     "cuando termine."),
+                      TituloPrograma());
+                return false;
+            }
             mnu_File_Save_Click();
             if (doc_->estado().Modificado) return false;
         }

@@ -2,6 +2,7 @@
 
 #include "ventana_fixture.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QSet>
 
@@ -110,6 +111,40 @@ TEST(CierreVentana, QuestionsRefuseOrForceTheClose) {
             EXPECT_EQ(ocupada.text.count("\r\n"), 4);
         }
     }
+}
+
+// Closing while a command composes the collection, a "Sí" to the save question saves nothing
+// half-composed: the window stays open and says why.
+TEST(CierreVentana, ASaveAskedForDuringACompositionIsToldToWait) {
+    VentanaFixture f;
+    mainwindow::FormMain& v = f.cargada();
+    f.abre(2);
+    const QString ruta = f.dir.filePath(QStringLiteral("dos.col"));
+    f.dialogos.answers.push_back(ruta);
+    v.mnu_File_SaveAs_Click();
+    QFile archivo(ruta);
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    const QByteArray guardado = archivo.readAll();
+    archivo.close();
+    v.mnu_COLEC_Sol_Click(2);
+    ASSERT_TRUE(f.doc().estado().Modificado);
+
+    f.avisos.answers = {Answer::Yes};
+    bool cerrada = true;
+    f.eventos.alCeder = [&] {
+        f.eventos.alCeder = nullptr;
+        cerrada = v.close();
+    };
+    v.PicToolB_Click("Regenerar");
+    EXPECT_FALSE(cerrada);
+    ASSERT_EQ(f.avisos.shown.size(), 2u);
+    EXPECT_EQ(f.avisos.shown.back().text,
+              "La colección se está componiendo; vuelva a intentarlo cuando termine.");
+    EXPECT_EQ(f.avisos.shown.back().buttons, Notifier::Buttons::Ok);
+    EXPECT_TRUE(f.salida.codes.empty());
+    ASSERT_TRUE(archivo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(archivo.readAll(), guardado);
+    EXPECT_EQ(f.doc().estado().Coleccion.NPROB, 2);
 }
 
 } // namespace
