@@ -218,7 +218,7 @@ void FormMain::mnu_COLEC_Sol_Click(int k) {
 void FormMain::mnu_Help_Manual_Click() {
     const QString ruta =
         carpetaPrograma() + QStringLiteral("/Manual_") + IdAplicacion() + QStringLiteral(".pdf");
-    // The desktop's opener reports success for any path: test the file first.
+    // A missing manual is told without asking the desktop's opener.
     if (QFileInfo(ruta).isFile() && s_.shell.open(ruta)) return;
     avisa(QStringLiteral("No se puede abrir el archivo ") + ruta +
               QStringLiteral("\r\nAsegúrese que el archivo existe y que dispone de un visor "
