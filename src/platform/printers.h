@@ -43,7 +43,8 @@ public:
     virtual int count() const = 0;
     virtual QString currentPrinter() const = 0;
     virtual void setCurrentPrinter(const QString& deviceName) = 0;
-    // A new A4 job, or null when the target cannot print.
+    // A new A4 job, or null when the target cannot print. `documentName` titles the document
+    // (the PDF file's title, the printer queue's job); its creator is the program.
     virtual std::unique_ptr<PrintJob> beginJob(const PrintTarget& target,
                                                const QString& documentName) = 0;
 };

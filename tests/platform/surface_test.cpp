@@ -3,10 +3,13 @@
 #include "platform/qt/qt_printers.h"
 #include "platform/qt/text_metrics.h"
 #include "platform/symbol_fonts.h"
+#include "platform/titulo_programa.h"
 
 #include <QFile>
 #include <QPainter>
+#include <QProcess>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -395,6 +398,29 @@ TEST(PrinterSurface, PdfJobHasOnePagePerPageAndPrinterGeometry) {
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page "), 2);
+}
+
+// The PDF file's information: the document name the job was given as its title, the program
+// as its creator.
+TEST(PrinterSurface, PdfJobNamesTheDocumentAndTheProgram) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("hoja.pdf"));
+    QtPrinters printers;
+    auto job = printers.beginJob({QString(), pdf}, QStringLiteral("Repaso de cinemática"));
+    ASSERT_NE(job, nullptr);
+    job->surface().moveTo(559, 620);
+    job->surface().print(QStringLiteral("Página uno"));
+    ASSERT_TRUE(job->endDoc());
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QString campos = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(campos.contains(
+        QRegularExpression(QStringLiteral("(^|\\n)Title: +Repaso de cinemática\\n"))))
+        << campos.toStdString();
+    EXPECT_TRUE(campos.contains(QRegularExpression(QStringLiteral("(^|\\n)Creator: +") +
+                                                   TituloPrograma() + QStringLiteral("\\n"))))
+        << campos.toStdString();
 }
 
 // A PDF file on a full device: the job starts, but cannot finish.

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_printers.h"
 
 #include "platform/qt/painter_surface.h"
+#include "platform/titulo_programa.h"
 #include "platform/units.h"
 
 #include <QFile>
@@ -59,6 +60,7 @@ public:
         : printer_(QPrinter::HighResolution) {
         printer_.setPrinterName(printerName);
         printer_.setDocName(documentName);
+        printer_.setCreator(TituloPrograma());
         printer_.setFullPage(false);
         printer_.setPageLayout(paginaA4());
         surface_ = std::make_unique<PrinterSurface>(printer_);
@@ -81,6 +83,7 @@ public:
     PdfJob(const QString& path, const QString& documentName) : file_(path), writer_(&file_) {
         writer_.setResolution(1200);
         writer_.setTitle(documentName);
+        writer_.setCreator(TituloPrograma());
         writer_.setPageLayout(paginaA4());
         surface_ = std::make_unique<PrinterSurface>(writer_);
     }
