@@ -25,6 +25,10 @@ void Documento::PonPaginaActual(int pagina) {
     d.PaginaActual = static_cast<std::int16_t>(std::clamp(pagina, 1, 32767));
 }
 
+void Documento::PonZoom(double zoom) {
+    s_.motor.Zoom = zoom;
+}
+
 int Documento::Arbol_to_Var(ListaTemas& temas) {
     const int omitidos =
         document::Arbol_to_Var(temas, d.Coleccion, d.Problemas, s_.generacion.Azar);

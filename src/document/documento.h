@@ -15,6 +15,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace vornith::test {
@@ -97,8 +98,13 @@ class Documento final {
     // the page box is left alone. False when the page did not fit.
     bool ImprimirPagina(Surface& impresora, int pagina, double zoom);
     // Prints `paginas` on `trabajo` at `zoom`, a new sheet only between pages, and ends the job.
+    // `antes` runs before each page is printed, given its number (the window shows that page);
+    // the first page that did not fit on paper goes to `incompleta`.
     ResultadoImpresion ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas,
-                                       double zoom);
+                                       double zoom, const std::function<void(int)>& antes = {},
+                                       int* incompleta = nullptr);
+    // The zoom of the page box, which the next DibujaPagina draws at.
+    void PonZoom(double zoom);
 
     // Undo and redo, one level each.
     void SetUNDO(const QString& descripcion);
@@ -107,7 +113,13 @@ class Documento final {
     static QString TituloDeshacer(const PuntoRestauracion& undo);
     static QString TituloRehacer(const PuntoRestauracion& redo);
 
-    // Selection on the displayed page.
+    // Selection on the displayed page: at most one block, shown inverted on the page box.
+    // The first block of the page whose top and bottom (page-box twips, in single precision)
+    // enclose `y`, edges included; 0 when none.
+    int BloqueEn(float y) const;
+    // Selects block `bloque` of the page alone.
+    void Selecciona(int bloque);
+    void QuitaSeleccion();
     int NumSeleccionados() const;
     // The problem of the last selected block; 0 when none.
     int ProblemaSeleccionado() const;
@@ -150,6 +162,8 @@ class Documento final {
     QString TextoPagina(int pagina) const;
     // Whether page `pagina` carries the title (see PaginasSinTitulo).
     bool ConTitulo(int pagina) const;
+    // Inverts the rectangle of block n on the page box; a second time restores the page.
+    void InvierteBloque(int n);
     // How much lower than a one-line title the title's last line ends on `destino` (a wrapped
     // title), so that the rule goes under it.
     double BajadaTitulo(Surface& destino, double tamano);

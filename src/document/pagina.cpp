@@ -212,7 +212,8 @@ bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
 }
 
 ResultadoImpresion Documento::ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas,
-                                              double zoom) {
+                                              double zoom, const std::function<void(int)>& antes,
+                                              int* incompleta) {
     if (d.Ocupado) return ResultadoImpresion::Ocupado;
     const Ocupacion ocupado(d.Ocupado);
     // The page view keeps reading the page on screen, as if nothing had been printed.
@@ -225,8 +226,12 @@ ResultadoImpresion Documento::ImprimirPaginas(PrintJob& trabajo, const std::vect
             break;
         }
         primera = false;
-        if (!ImprimirPagina(trabajo.surface(), p, zoom))
+        if (antes) antes(p);
+        if (!ImprimirPagina(trabajo.surface(), p, zoom) &&
+            resultado != ResultadoImpresion::PaginaIncompleta) {
             resultado = ResultadoImpresion::PaginaIncompleta;
+            if (incompleta) *incompleta = p;
+        }
     }
     if (!trabajo.endDoc()) resultado = ResultadoImpresion::SinTerminar;
     enPantalla.restaura(s_.motor);

@@ -418,8 +418,7 @@ void FormMain::Form_Load() {
     for (QAction* a : mnu_PROGRAMADOR)
         a->setVisible(false);
 
-    motor_.Zoom = 1.0;
-    motor_.MostrarMargenes = false;
+    doc_->PonZoom(1.0);
     AnchoPendiente = true;
     BotonVisible.fill(true);
     BotonHabilitado.fill(true);

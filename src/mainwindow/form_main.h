@@ -218,8 +218,6 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion, pu
     void irAPagina(int destino);
     bool Ocupado() const;
     void desplaza(BarraDesplazamiento& barra, int hacia);
-    void quitaResaltado();
-    void resalta(int n);
     void refrescaMenuEdicion();
     void tamanoCaja();
     void marcaZoom(QAction* elegida);

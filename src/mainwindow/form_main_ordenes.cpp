@@ -3,6 +3,7 @@
 // drops; the start-up dispatch.
 
 #include "dialogs/dialogos.h"
+#include "mainwindow/aviso_impresion.h"
 #include "mainwindow/boton_barra.h"
 #include "mainwindow/form_ini_opt.h"
 #include "mainwindow/form_main.h"
@@ -118,8 +119,8 @@ void FormMain::mnu_File_Repetir_Click() {
 
 void FormMain::mnu_File_Print_Click() {
     const document::EstadoDocumento& d = doc_->estado();
-    if (d.NumBloques == 0 || d.Coleccion.NPROB == 0 || s_.impresoras.count() == 0) return;
-    const double zoom = motor_.Zoom;
+    if (d.NumBloques == 0 || d.Coleccion.NPROB == 0 || s_.impresoras.count() == 0 || Ocupado())
+        return;
     const int pagina = d.PaginaActual;
     dialogs::ResultadosDialogos& r = resultados_;
     r.ImprimirAceptado = false;
@@ -145,33 +146,30 @@ void FormMain::mnu_File_Print_Click() {
     const std::vector<int> paginas =
         OrdenImpresion(r.PaginasAImprimir, d.NumPaginas, r.NumCopias, r.ImprimirIntercalado);
     if (paginas.empty()) return;
+    // The printed document takes the collection's title, or its file's name.
+    const QString nombre =
+        d.Coleccion.TITULO.isEmpty() ? QFileInfo(d.ArchivoActual).fileName() : d.Coleccion.TITULO;
 
-    bool impreso = false;
+    std::optional<document::ResultadoImpresion> resultado;
+    int incompleta = 0;
     orden([&] {
-        std::unique_ptr<PrintJob> trabajo = s_.impresoras.beginJob(destino, windowTitle());
-        if (trabajo) {
-            bool hojas = true;
-            for (std::size_t k = 0; k < paginas.size(); ++k) {
-                if (k > 0 && !trabajo->newPage()) {
-                    hojas = false;
-                    break;
-                }
-                doc_->PonPaginaActual(paginas[k]);
-                motor_.Zoom = zoom;
+        if (std::unique_ptr<PrintJob> trabajo = s_.impresoras.beginJob(destino, nombre)) {
+            // Each page is shown on screen while it prints.
+            const auto enPantalla = [this](int p) {
+                doc_->PonPaginaActual(p);
                 Form_Resize();
                 doc_->DibujaPagina();
-                doc_->ImprimirPagina(trabajo->surface(), paginas[k], 1.0);
-            }
-            impreso = trabajo->endDoc() && hojas;
+                Picture1->update();
+            };
+            resultado = doc_->ImprimirPaginas(*trabajo, paginas, 1.0, enPantalla, &incompleta);
         }
         doc_->PonPaginaActual(pagina);
-        motor_.Zoom = zoom;
         Form_Resize();
         doc_->DibujaPagina();
     });
-    if (!impreso) {
-        avisa(QStringLiteral("No se puede imprimir en ") + impresora, TituloPrograma());
-    }
+    const QString aviso = AvisoImpresion(resultado, incompleta,
+                                         destino.pdfPath.isEmpty() ? impresora : destino.pdfPath);
+    if (!aviso.isEmpty()) avisa(aviso, TituloPrograma());
 }
 
 void FormMain::mnu_COLEC_Prop_Click() {

@@ -223,7 +223,7 @@ void FormMain::marcaZoom(QAction* elegida) {
 }
 
 void FormMain::ajustaZoom(double zoom) {
-    motor_.Zoom = zoom;
+    doc_->PonZoom(zoom);
     Form_Resize();
     Form_Resize();
     doc_->DibujaPagina();
@@ -279,24 +279,6 @@ void FormMain::Picture1_MouseMove(float X) {
     }
 }
 
-// The highlight of block n: inverting it a second time restores the page.
-void FormMain::resalta(int n) {
-    const auto izquierda = static_cast<float>(motor_.MargenIzqPagina);
-    const auto derecha =
-        static_cast<float>(caja_->widthPixels() * caja_->twipsPerPixelX() - motor_.MargenDerPagina);
-    caja_->invertBox(izquierda, static_cast<float>(motor_.BloqueY1[n]), derecha,
-                     static_cast<float>(motor_.BloqueY2[n]));
-    Picture1->update();
-}
-
-void FormMain::quitaResaltado() {
-    for (int n = 1; n <= motor_.NumBloquesPagina; ++n) {
-        if (!motor_.BloqueSel[n]) continue;
-        resalta(n);
-        motor_.BloqueSel[n] = false;
-    }
-}
-
 void FormMain::Picture1_MouseDown(int Button, float X, float Y, QPoint global) {
     if (motor_.NumBloquesPagina == 0 || doc_->estado().Coleccion.NPROB == 0) return;
     if (Button == 2) {
@@ -304,25 +286,23 @@ void FormMain::Picture1_MouseDown(int Button, float X, float Y, QPoint global) {
         return;
     }
     if (Picture1->Tag == QStringLiteral("Normal")) {
-        quitaResaltado();
+        doc_->QuitaSeleccion();
+        Picture1->update();
         CortarCopiarHabilitado(false);
         ActualizarBotones();
         refrescaMenuEdicion();
         return;
     }
     if (Picture1->Tag != QStringLiteral("Edición")) return;
-    int h = 0;
-    for (int n = 1; n <= motor_.NumBloquesPagina && h == 0; ++n)
-        if (static_cast<float>(motor_.BloqueY1[n]) <= Y &&
-            Y <= static_cast<float>(motor_.BloqueY2[n]))
-            h = n;
+    const int h = doc_->BloqueEn(Y);
     if (h == 0) return;
+    // A click on the selected block clears it.
     const bool yaSeleccionado = motor_.BloqueSel[h];
-    quitaResaltado();
-    if (!yaSeleccionado) {
-        resalta(h);
-        motor_.BloqueSel[h] = true;
-    }
+    if (yaSeleccionado)
+        doc_->QuitaSeleccion();
+    else
+        doc_->Selecciona(h);
+    Picture1->update();
     CortarCopiarHabilitado(!yaSeleccionado);
     ActualizarBotones();
     refrescaMenuEdicion();

@@ -6,6 +6,7 @@ namespace vornith::document {
 namespace {
 
 using test::DocumentFixture;
+using test::DrawOp;
 
 TEST(Edicion, NothingSelectedNothingHappens) {
     DocumentFixture f;
@@ -20,6 +21,40 @@ TEST(Edicion, NothingSelectedNothingHappens) {
     EXPECT_EQ(f.doc->estado().Problemas, antes);
     EXPECT_FALSE(f.ventana.deshacer);
     EXPECT_FALSE(f.doc->EstadoMenuEdicion().seleccion);
+}
+
+// The block under a height of the displayed page (edges included, the earlier of two sharing
+// an edge); one block selected at a time, inverted on the page box, and cleared again.
+TEST(Seleccion, OneBlockUnderAHeightInvertedOnThePage) {
+    DocumentFixture f;
+    f.crear(5);
+    textengine::EstadoMotor& m = f.motor;
+    ASSERT_GE(m.NumBloquesPagina, 3);
+    m.BloqueY2[1] = m.BloqueY1[2];
+    EXPECT_EQ(f.doc->BloqueEn(static_cast<float>(m.BloqueY1[2])), 1);
+    EXPECT_EQ(f.doc->BloqueEn(static_cast<float>(m.BloqueY2[2])), 2);
+    EXPECT_EQ(f.doc->BloqueEn(static_cast<float>(m.BloqueY2[m.NumBloquesPagina] + 1000)), 0);
+
+    f.caja.clearOps();
+    f.doc->Selecciona(2);
+    f.doc->Selecciona(3);
+    f.doc->Selecciona(0);
+    f.doc->Selecciona(m.NumBloquesPagina + 1);
+    EXPECT_EQ(f.doc->NumSeleccionados(), 1);
+    EXPECT_TRUE(m.BloqueSel[3]);
+    EXPECT_EQ(f.doc->ProblemaSeleccionado(),
+              std::abs(f.doc->estado().TablaBloques[m.BloqueRef[3]].NumProblema));
+    f.doc->QuitaSeleccion();
+    EXPECT_EQ(f.doc->NumSeleccionados(), 0);
+    // Block 2 on and off, block 3 on and off: each inverted an even number of times.
+    std::vector<double> invertidos;
+    for (const DrawOp& op : f.caja.ops()) {
+        ASSERT_EQ(op.kind, DrawOp::Kind::Invert);
+        EXPECT_DOUBLE_EQ(op.x1, static_cast<float>(m.MargenIzqPagina));
+        invertidos.push_back(op.y1);
+    }
+    const auto y = [&](int n) { return static_cast<double>(static_cast<float>(m.BloqueY1[n])); };
+    EXPECT_EQ(invertidos, (std::vector<double>{y(2), y(2), y(3), y(3)}));
 }
 
 TEST(Edicion, MenuStateAtTheEnds) {

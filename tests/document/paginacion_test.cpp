@@ -307,6 +307,31 @@ TEST(ImprimirPaginas, FailuresAreReported) {
     }
 }
 
+// The window's hook sees each page before it is printed, in the job's order; the first page
+// that did not fit is named.
+TEST(ImprimirPaginas, TheHookRunsBeforeEachPageAndTheShortPageIsNamed) {
+    DocumentFixture f;
+    f.crear(30);
+    EstadoDocumento& d = f.d();
+    ASSERT_GE(d.NumPaginas, 3);
+    // Ten lines more in the last block of page 2, after pagination.
+    int ultimo = 0;
+    for (int j = 1; j <= d.NumBloques; ++j)
+        if (d.TablaBloques[j].Pagina == 2) ultimo = j;
+    d.TablaBloques[ultimo].Texto += QStringLiteral("línea&LF").repeated(10);
+    test::FakePrinters impresoras;
+    auto trabajo = impresoras.beginJob({}, QStringLiteral("x"));
+    std::vector<std::pair<int, int>> vistas; // the page, and the sheets begun when it was shown
+    int incompleta = 0;
+    EXPECT_EQ(f.doc->ImprimirPaginas(
+                  *trabajo, {3, 1, 2, 2}, 1.0,
+                  [&](int p) { vistas.emplace_back(p, impresoras.lastJob->pages); }, &incompleta),
+              ResultadoImpresion::PaginaIncompleta);
+    EXPECT_EQ(vistas, (std::vector<std::pair<int, int>>{{3, 1}, {1, 2}, {2, 3}, {2, 4}}));
+    EXPECT_EQ(incompleta, 2);
+    EXPECT_TRUE(impresoras.lastJob->ended);
+}
+
 // The grey rule under the title: under its last line when it wraps, above the first block.
 TEST(DibujaPagina, TheRuleGoesUnderTheTitlesLastLine) {
     const QString corto = QStringLiteral("Hoja de repaso");

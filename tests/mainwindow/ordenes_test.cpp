@@ -2,6 +2,7 @@
 // ways files reach it from outside.
 
 #include "mainwindow/form_ini_opt.h"
+#include "support/forwarding_surface.h"
 #include "ventana_fixture.h"
 
 #include <QApplication>
@@ -244,12 +245,68 @@ TEST_F(Impresion, CopiesPagesAndTheRestoredView) {
     EXPECT_EQ(f.impresoras.targets.back().pdfPath, f.dir.filePath(QStringLiteral("hoja.pdf")));
     EXPECT_EQ(f.impresoras.finished.back(), 2);
 
+    EXPECT_TRUE(f.avisos.shown.empty());
+
     f.impresoras.refuse = true;
     f.dialogos.answers.push_back(f.dir.filePath(QStringLiteral("otra.pdf")));
     imprime({1}, 1, true);
-    EXPECT_EQ(ultimoMensaje(), QStringLiteral("No se puede imprimir en Imprimir a PDF"));
+    EXPECT_EQ(ultimoMensaje(),
+              QStringLiteral("No se puede imprimir en ") +
+                  f.dir.filePath(QStringLiteral("otra.pdf")) +
+                  QStringLiteral(": el trabajo de impresión no ha podido empezar."));
     EXPECT_EQ(d().PaginaActual, 2);
     EXPECT_EQ(f.motor.Zoom, 1.5);
+}
+
+// Paper whose lines run taller than the page box's: a page laid out on screen does not fit.
+class PapelDeLineasAltas final : public ForwardingSurface {
+  public:
+    using ForwardingSurface::ForwardingSurface;
+    double textHeight(const QString& s) const override {
+        return 1.5 * ForwardingSurface::textHeight(s);
+    }
+};
+
+// The job prints every page and ends, and the user is told which page came out short, and
+// where.
+TEST_F(Impresion, APageThatDoesNotFitOnPaperIsTold) {
+    f.cargada();
+    f.abre(30);
+    ASSERT_GE(d().NumPaginas, 3);
+    f.doc().PonPaginaActual(3);
+    f.impresoras.names.prepend(QStringLiteral("Laser"));
+    f.impresoras.current = QStringLiteral("Laser");
+    std::unique_ptr<PapelDeLineasAltas> papel;
+    f.impresoras.onBegin = [&](FakePrinters::Job& trabajo) {
+        papel = std::make_unique<PapelDeLineasAltas>(trabajo.page);
+        trabajo.paper = papel.get();
+    };
+    imprime({2}, 2, false);
+    EXPECT_EQ(f.impresoras.finished, std::vector<int>{2});
+    ASSERT_EQ(f.avisos.shown.size(), 1u);
+    EXPECT_EQ(ultimoMensaje(), QStringLiteral("Impresión en Laser: la página 2 no cabe en el "
+                                              "papel; parte de su texto no se ha impreso."));
+    EXPECT_EQ(f.avisos.shown.back().icon, Notifier::Icon::Exclamation);
+    EXPECT_EQ(d().PaginaActual, 3);
+}
+
+// The printed document is named after the collection: its title, else its file's name.
+TEST_F(Impresion, TheDocumentIsNamedAfterTheCollection) {
+    f.cargada();
+    f.abre(3);
+    f.impresoras.names.prepend(QStringLiteral("Laser"));
+    f.impresoras.current = QStringLiteral("Laser");
+    document::DatosColeccion cabecera = d().Coleccion;
+    cabecera.TITULO = QStringLiteral("Repaso de cinemática");
+    f.doc().PonCabecera(cabecera);
+    imprime({1}, 1, true);
+    EXPECT_EQ(f.impresoras.documentNames.back(), QStringLiteral("Repaso de cinemática"));
+    cabecera.TITULO.clear();
+    f.doc().PonCabecera(cabecera);
+    guardaComo(QStringLiteral("hoja.col"));
+    imprime({1}, 1, true);
+    EXPECT_EQ(f.impresoras.documentNames.back(), QStringLiteral("hoja.col"));
+    EXPECT_EQ(f.impresoras.documentNames.size(), 2);
 }
 
 TEST_F(Ordenes, CommandLineAndDrops) {

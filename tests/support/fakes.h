@@ -186,7 +186,7 @@ public:
         int pages = 1;
         bool ended = false;
         std::vector<int>* finished = nullptr;
-        Surface& surface() override { return page; }
+        Surface& surface() override { return paper ? *paper : page; }
         bool newPage() override {
             ++pages;
             return pages <= pagesAccepted;
@@ -198,22 +198,28 @@ public:
         }
         int pagesAccepted = 1 << 20; // the sheet after the last accepted one fails
         bool finishes = true;
+        Surface* paper = nullptr; // when set, what the job prints on instead of `page`
     };
     QStringList deviceNames() const override { return names; }
     int count() const override { return static_cast<int>(names.size()); }
     QString currentPrinter() const override { return current; }
     void setCurrentPrinter(const QString& deviceName) override { current = deviceName; }
-    std::unique_ptr<PrintJob> beginJob(const PrintTarget& target, const QString&) override {
+    std::unique_ptr<PrintJob> beginJob(const PrintTarget& target,
+                                       const QString& documentName) override {
         targets.push_back(target);
+        documentNames.append(documentName);
         if (refuse) return nullptr;
         auto job = std::make_unique<Job>();
         job->finished = &finished;
         lastJob = job.get();
+        if (onBegin) onBegin(*job);
         return job;
     }
     QStringList names{QStringLiteral("Imprimir a PDF")};
     QString current = QStringLiteral("Imprimir a PDF");
     std::vector<PrintTarget> targets;
+    QStringList documentNames;         // of every job asked for, in order
+    std::function<void(Job&)> onBegin; // runs on every job that starts
     Job* lastJob = nullptr;
     std::vector<int> finished; // the pages of every job that ended, in order
     bool refuse = false;
