@@ -94,9 +94,6 @@ class Documento final {
     void Paginar(int ProblemaVisible);
     int PaginaDeProblema(int ProblemaVisible) const;
     void DibujaPagina();
-    // Draws page `pagina` on a printer page (no page break) at `zoom`, 1 for paper; the zoom of
-    // the page box is left alone. False when the page did not fit.
-    bool ImprimirPagina(Surface& impresora, int pagina, double zoom);
     // Prints `paginas` on `trabajo` at `zoom`, a new sheet only between pages, and ends the job.
     // `antes` runs before each page is printed, given its number (the window shows that page);
     // the first page that did not fit on paper goes to `incompleta`.
@@ -159,6 +156,10 @@ class Documento final {
     // collection showing problem ProblemaVisible, and unties the collection from its file. The
     // window is given back on every exit; a failure of the composition is passed on after that.
     void RegeneraProblema(Problema& problema, int ProblemaVisible);
+    // Draws page `pagina` on a printer page (no page break) at `zoom`, 1 for paper; the zoom of
+    // the page box is left alone. False when the page did not fit. Printing goes through
+    // ImprimirPaginas, the one print loop.
+    bool ImprimirPagina(Surface& impresora, int pagina, double zoom);
     QString TextoPagina(int pagina) const;
     // Whether page `pagina` carries the title (see PaginasSinTitulo).
     bool ConTitulo(int pagina) const;
