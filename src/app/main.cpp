@@ -11,6 +11,7 @@
 #include "platform/qt/qt_printers.h"
 #include "platform/qt/qt_settings.h"
 #include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_translations.h"
 #include "platform/random.h"
 #include "platform/titulo_programa.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     // The settings store and the title of message boxes. No display name: Qt would append it
     // to every caption.
     QApplication::setApplicationName(TituloPrograma());
+    // The toolkit's own windows (file dialogs, standard buttons) in the program's language.
+    loadToolkitTranslations(app);
 
     QtBusyCursor cursor;
     cursor.setBusy(true);

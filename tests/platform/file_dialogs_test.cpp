@@ -1,9 +1,12 @@
 #include "platform/qt/qt_file_dialogs.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +42,43 @@ TEST(QtFileDialogs, SaveAddsTheDefaultSuffix) {
     ASSERT_TRUE(elegido.has_value());
     EXPECT_EQ(*elegido, dir.filePath("hoja.col"));
     EXPECT_TRUE(sinMayusculas);
+}
+
+// The dialog opens wide enough for its detail columns: name, size, type and date each show
+// their headings and entries whole.
+TEST(QtFileDialogs, ColumnsAreNotCut) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("Problemas de cinemática.col"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("x");
+    file.close();
+    QtFileDialogs dialogos;
+    QStringList cut;
+    int settled = 0;
+    QTimer guion;
+    guion.setInterval(20);
+    QObject::connect(&guion, &QTimer::timeout, [&] {
+        auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* view = dialogo ? dialogo->findChild<QTreeView*>() : nullptr;
+        if (!view || view->model()->rowCount(view->rootIndex()) == 0) return;
+        // A few turns of the event loop once the folder is read, for the columns to settle.
+        if (++settled < 4) return;
+        guion.stop();
+        const QHeaderView* header = view->header();
+        int total = 0;
+        for (int column = 0; column < header->count(); ++column) {
+            const int room = header->sectionSize(column);
+            total += room;
+            const QAbstractItemView* entries = view;
+            if (room < entries->sizeHintForColumn(column) || room < header->sectionSizeHint(column))
+                cut << view->model()->headerData(column, Qt::Horizontal).toString();
+        }
+        if (total > view->viewport()->width()) cut << "beyond the view";
+        dialogo->reject();
+    });
+    guion.start();
+    EXPECT_FALSE(dialogos.openFile({"Abrir", "Colecciones (*.col)|*.col", dir.path(), {}, {}}));
+    EXPECT_TRUE(cut.isEmpty()) << cut.join(", ").toStdString();
 }
 
 } // namespace

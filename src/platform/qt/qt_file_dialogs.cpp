@@ -1,6 +1,10 @@
 #include "platform/qt/qt_file_dialogs.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QScreen>
+#include <QSplitter>
+#include <QTreeView>
 
 namespace vornith {
 
@@ -16,6 +20,30 @@ QStringList qtNameFilters(const QString& filters) {
     }
     return out;
 }
+
+namespace {
+
+// The detail view's name column takes the room the size, type and date columns leave, and
+// those fit their contents, so that none of them is cut; the places list shows its names.
+void fitColumns(QFileDialog& dialog) {
+    QSize size(900, 540);
+    if (const QScreen* screen = dialog.screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    dialog.resize(size);
+    if (auto* view = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = view->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int column = 1; column < header->count(); ++column)
+            header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    if (auto* splitter = dialog.findChild<QSplitter*>()) {
+        const int places = size.width() / 5;
+        splitter->setSizes({places, size.width() - places});
+    }
+}
+
+} // namespace
 
 std::optional<QString> QtFileDialogs::openFile(const FileDialogRequest& request) {
     return run(request, false);
@@ -40,6 +68,7 @@ std::optional<QString> QtFileDialogs::run(const FileDialogRequest& request, bool
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    fitColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().front();
 }
