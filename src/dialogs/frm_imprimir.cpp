@@ -61,14 +61,22 @@ frmImprimir::frmImprimir(QWidget* padre, int paginaActual, int NumPaginas, Resul
     VScroll1->setRange(1, kMaxCopias);
     VScroll1->setInvertedAppearance(true);
     // Inverted appearance turns the handle over but not the arrows and page areas: their
-    // steps are turned here, so that a step toward the top raises the count.
+    // steps are turned here, so that a step toward the top raises the count. The step is
+    // taken from the value, not from the position the bar has already clamped.
     connect(VScroll1, &QAbstractSlider::actionTriggered, this, [this](int accion) {
+        const int valor = VScroll1->value();
         switch (accion) {
         case QAbstractSlider::SliderSingleStepAdd:
+            VScroll1->setSliderPosition(valor - VScroll1->singleStep());
+            break;
         case QAbstractSlider::SliderSingleStepSub:
+            VScroll1->setSliderPosition(valor + VScroll1->singleStep());
+            break;
         case QAbstractSlider::SliderPageStepAdd:
+            VScroll1->setSliderPosition(valor - VScroll1->pageStep());
+            break;
         case QAbstractSlider::SliderPageStepSub:
-            VScroll1->setSliderPosition(2 * VScroll1->value() - VScroll1->sliderPosition());
+            VScroll1->setSliderPosition(valor + VScroll1->pageStep());
             break;
         default:
             break;

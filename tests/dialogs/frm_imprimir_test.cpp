@@ -222,6 +222,36 @@ TEST(FrmImprimir, CajaDeCopiasYBarra) {
     EXPECT_EQ(caja->text(), QStringLiteral("251"));
 }
 
+// The spin bar's arrows at both ends and between them: the upper one raises the count up
+// to 1999, the lower one lowers it down to 1.
+TEST(FrmImprimir, FlechasDeLaBarraEnSusExtremos) {
+    Impresion t;
+    QScrollBar* barra = t.dialogo.VScroll1;
+    QStyleOptionSlider opcion;
+    opcion.initFrom(barra);
+    opcion.orientation = Qt::Vertical;
+    auto flecha = [&](QStyle::SubControl parte) {
+        return barra->style()->subControlRect(QStyle::CC_ScrollBar, &opcion, parte, barra).center();
+    };
+    const QPoint arriba = flecha(QStyle::SC_ScrollBarSubLine);
+    const QPoint abajo = flecha(QStyle::SC_ScrollBarAddLine);
+    struct {
+        const char* antes;
+        QPoint donde;
+        const char* despues;
+    } const casos[] = {
+        {"1", arriba, "2"},       {"1", abajo, "1"},        {"1999", abajo, "1998"},
+        {"1999", arriba, "1999"}, {"500", arriba, "501"},   {"500", abajo, "499"},
+        {"2", abajo, "1"},        {"1998", arriba, "1999"},
+    };
+    for (const auto& c : casos) {
+        t.dialogo.Text1->setText(QString::fromLatin1(c.antes));
+        test::clic(barra, c.donde);
+        EXPECT_EQ(t.dialogo.Text1->text(), QString::fromLatin1(c.despues))
+            << c.antes << (c.donde == arriba ? " up" : " down");
+    }
+}
+
 TEST(FrmImprimir, ImpresoraYIntercalado) {
     Impresion t;
     EXPECT_EQ(t.dialogo.Combo1->currentText(), QStringLiteral("Imprimir a PDF"));
