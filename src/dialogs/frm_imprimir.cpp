@@ -133,6 +133,7 @@ frmImprimir::frmImprimir(QWidget* padre, int paginaActual, int NumPaginas, Resul
         QStringLiteral("Cancelar"), [this] { CmdCancelar_Click(); }, this);
     AgregaBoton(cmdImprimir, QPoint(W - 313, 339));
     AgregaBoton(CmdCancelar, QPoint(W - 151, 339));
+    PonFondoBoton(0, qRgb(224, 224, 224));
 
     if (printers_.count() > 0) {
         const QString actual = printers_.currentPrinter();

@@ -114,8 +114,17 @@ void VentanaDibujada::AgregaBoton(Comando* comando, QPoint reposo) {
 
 void VentanaDibujada::actualizaBoton(const BotonDibujado& boton) {
     const bool habilitado = boton.comando->isEnabled();
-    boton.Image1->setPixmap(
-        ImagenUi(habilitado ? QStringLiteral("boton") : QStringLiteral("boton_deshabilitado")));
+    QPixmap cara =
+        ImagenUi(habilitado ? QStringLiteral("boton") : QStringLiteral("boton_deshabilitado"));
+    if (boton.fondo.isValid()) {
+        // Inside the border and its light inner line, so the rounded edge stays whole.
+        QPainter p(&cara);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(boton.fondo);
+        p.drawRoundedRect(QRectF(2, 2, cara.width() - 5, cara.height() - 5), 4.5, 4.5);
+    }
+    boton.Image1->setPixmap(cara);
     boton.Label3->setText(boton.comando->caption());
     PonColorTexto(boton.Label3, habilitado ? kColorTinta : kColorTextoDeshabilitado);
 }
@@ -129,6 +138,12 @@ void VentanaDibujada::PonEsquinas(QPoint izquierda, QPoint derecha) {
         esquina->setGeometry(QRect(lugar, QSize(6, 6)));
         esquina->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
+}
+
+void VentanaDibujada::PonFondoBoton(int i, QRgb color) {
+    BotonDibujado& boton = botones_.at(static_cast<std::size_t>(i));
+    boton.fondo = QColor(color);
+    actualizaBoton(boton);
 }
 
 void VentanaDibujada::Label3_Click(int i) {

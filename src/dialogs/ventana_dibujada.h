@@ -4,6 +4,7 @@
 // background, moved by its drag handle and title label, with drawn buttons that run commands
 // and a close mark "×". Every close that is not the accepting one runs the cancel handler.
 
+#include <QColor>
 #include <QDialog>
 #include <QImage>
 #include <QPoint>
@@ -70,6 +71,7 @@ class VentanaDibujada : public QDialog {
         QLabel* Label3 = nullptr;
         QPoint Boton; // BotonX, BotonY
         Comando* comando = nullptr;
+        QColor fondo; // the face under the caption, when the caption has a background
     };
 
     // Shows the window modally, centred on its parent (or the screen); returns exec()'s code.
@@ -98,6 +100,9 @@ class VentanaDibujada : public QDialog {
     void AgregaBoton(Comando* comando, QPoint reposo);
     // The two 6 × 6 top-corner pictures.
     void PonEsquinas(QPoint izquierda, QPoint derecha);
+    // Gives the caption of drawn button i a background `color`: the button's face under the
+    // caption, inside its border, takes that colour, so it presses and rests with the face.
+    void PonFondoBoton(int i, QRgb color);
 
     // The cancel handler: run by Esc, "×", close() and the window manager; it must close the
     // window through Cierra(false) (or leave it open).

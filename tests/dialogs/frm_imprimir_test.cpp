@@ -252,6 +252,25 @@ TEST(FrmImprimir, FlechasDeLaBarraEnSusExtremos) {
     }
 }
 
+// The Print button's caption stands on grey: the face inside its border takes RGB(224, 224,
+// 224), resting and pressed, while its rounded corners and the Cancel button keep theirs.
+TEST(FrmImprimir, FondoGrisDeImprimirEsDelBoton) {
+    Impresion t;
+    auto pixel = [&](QPoint p) { return t.dialogo.grab().toImage().pixel(p); };
+    const QPoint imprimir = t.dialogo.Boton(0).Boton;
+    const QPoint cancelar = t.dialogo.Boton(1).Boton;
+    const QPoint bajoElTitulo(6, 17);
+    const QRgb gris = qRgb(224, 224, 224);
+    EXPECT_EQ(pixel(imprimir + bajoElTitulo), gris);
+    EXPECT_EQ(pixel(imprimir + QPoint(70, 30)), gris);
+    EXPECT_NE(pixel(cancelar + bajoElTitulo), gris);
+    EXPECT_NE(pixel(imprimir), gris) << "the corner stays round";
+    EXPECT_NE(pixel(imprimir + QPoint(70, 32)), gris) << "the border stays";
+    test::pulsa(t.dialogo.Boton(0).Label3);
+    EXPECT_EQ(pixel(imprimir + QPoint(1, 1) + bajoElTitulo), gris);
+    EXPECT_NE(pixel(imprimir + QPoint(1, 1)), gris);
+}
+
 TEST(FrmImprimir, ImpresoraYIntercalado) {
     Impresion t;
     EXPECT_EQ(t.dialogo.Combo1->currentText(), QStringLiteral("Imprimir a PDF"));
