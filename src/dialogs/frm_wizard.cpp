@@ -16,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -163,12 +164,12 @@ FrmWizard::FrmWizard(QWidget* padre, document::DatosColeccion& coleccion,
     connect(Check2_, &QCheckBox::toggled, this, [this] { Check2_Click(); });
     connect(Check3_, &QCheckBox::toggled, this, [this] { Check3_Click(); });
 
-    // Load_Asignaturas: the grid of subject pictures.
-    LstAsig_ = ReuneAsignaturas(s_.generacion);
-    ImageASIG_.assign(static_cast<std::size_t>(LstAsig_.size()) + 1, nullptr);
+    // Load_Asignaturas: the subject list and the grid of their pictures.
+    LstAsig_->addItems(ReuneAsignaturas(s_.generacion));
+    ImageASIG_.assign(static_cast<std::size_t>(NumAsignaturas()) + 1, nullptr);
     const QPixmap defecto = ImagenUi(QStringLiteral("asignatura_defecto"));
     for (int i = 1; i <= NumAsignaturas(); ++i) {
-        const QString& nombre = LstAsig_[i - 1];
+        const QString nombre = LstAsig_->item(i - 1)->text();
         QPixmap foto;
         const QString ruta =
             findFileIgnoringCase(s_.carpetaPrograma, nombre + QStringLiteral(".jpg"));
@@ -183,6 +184,8 @@ FrmWizard::FrmWizard(QWidget* padre, document::DatosColeccion& coleccion,
         ImageASIG_[static_cast<std::size_t>(i)] = dibujo;
     }
     ShaSelec_->raise();
+    connect(LstAsig_, &QListWidget::currentRowChanged, this, [this] { LstAsig_Click(); });
+    connect(LstAsig_, &QListWidget::itemDoubleClicked, this, [this] { LstAsig_DblClick(); });
 
     opciones_->TxNumProbINI->setText(QStringLiteral("1"));
     opciones_->Carga();
@@ -235,7 +238,13 @@ void FrmWizard::construyePaso2() {
     ShaSelec_->setAttribute(Qt::WA_TransparentForMouseEvents);
     ShaSelec_->hide();
     Label1_18 =
-        texto(paso, QStringLiteral("No hay asignaturas seleccionadas"), QRect(56, 418, 640, 22));
+        texto(paso, QStringLiteral("No hay asignaturas seleccionadas"), QRect(56, 418, 410, 22));
+    // Under the grid's frame, level with the third column's right edge.
+    LstAsig_ = new QListWidget(paso);
+    LstAsig_->setGeometry(480, 411, 210, 38);
+    // Tab and the arrows belong to the grid on this step, and focus from the keyboard would
+    // choose the first subject unasked: the list takes focus from the mouse only.
+    LstAsig_->setFocusPolicy(Qt::ClickFocus);
     QFont negrita = font();
     negrita.setBold(true);
     Label1_18->setFont(negrita);
@@ -406,7 +415,7 @@ void FrmWizard::CmdNext_Click() {
     if (Paso_ == 7) {
         r_.PropiedadesAceptadas = true;
         GuardarAjustes(s_.settings, Coleccion, {Check3_->isChecked(), Check2_->isChecked()},
-                       ListIndex_ >= 0 ? LstAsig_[ListIndex_] : QString());
+                       asignaturaElegida());
         Cierra(true);
         return;
     }
@@ -418,7 +427,7 @@ void FrmWizard::CmdNext_Click() {
     CmdBack_->setEnabled(!(Paso_ == 2 && !PasoActivo(1)));
     switch (Paso_) {
     case 2:
-        CmdNext_->setEnabled(ListIndex_ >= 0);
+        CmdNext_->setEnabled(!asignaturaElegida().isEmpty());
         break;
     case 3:
         ChkTIP_Click();
@@ -427,8 +436,7 @@ void FrmWizard::CmdNext_Click() {
         int codigo = 0;
         for (int k = 1, peso = 1; k <= 4; ++k, peso *= 10)
             codigo += ChkTIP(k)->isChecked() ? peso : 0;
-        const QString clave =
-            LstAsig_.value(ListIndex_) + QLatin1Char('|') + QString::number(codigo);
+        const QString clave = asignaturaElegida() + QLatin1Char('|') + QString::number(codigo);
         if (clave != ClaveCargada) {
             ClaveCargada = clave;
             LoadTOLISTBOX_BUILT_CODE();
@@ -491,15 +499,43 @@ void FrmWizard::ChkTIP_Click() {
     CmdNext_->setEnabled(alguno);
 }
 
+int FrmWizard::NumAsignaturas() const {
+    return LstAsig_->count();
+}
+
+int FrmWizard::ListIndex() const {
+    return LstAsig_->currentRow();
+}
+
+QString FrmWizard::asignaturaElegida() const {
+    const QListWidgetItem* elegida = LstAsig_->currentItem();
+    return elegida ? elegida->text() : QString();
+}
+
 void FrmWizard::ImageASIG_Click(int Index) {
     if (Index < 1 || Index > NumAsignaturas()) return;
     CmdNext_->setEnabled(true);
-    ListIndex_ = Index - 1;
+    LstAsig_->setCurrentRow(Index - 1);
+    muestraAsignatura();
+}
+
+void FrmWizard::LstAsig_Click() {
+    CmdNext_->setEnabled(true);
+    muestraAsignatura();
+}
+
+void FrmWizard::LstAsig_DblClick() {
+    if (CmdNext_->isEnabled()) CmdNext_Click();
+}
+
+void FrmWizard::muestraAsignatura() {
+    const int Index = ListIndex() + 1;
+    if (Index < 1) return;
     const QRect dibujo = ImageASIG(Index)->geometry();
     ShaSelec_->move(dibujo.left() - (ShaSelec_->width() - dibujo.width()) / 2,
                     dibujo.top() - (ShaSelec_->height() - dibujo.height()) / 2);
     ShaSelec_->show();
-    Label1_18->setText(LstAsig_[ListIndex_]);
+    Label1_18->setText(asignaturaElegida());
     update();
 }
 
@@ -507,7 +543,7 @@ void FrmWizard::LoadTOLISTBOX_BUILT_CODE() {
     TiposDocumento tipos{};
     for (int k = 1; k <= 4; ++k)
         tipos[static_cast<std::size_t>(k)] = ChkTIP(k)->isChecked();
-    ConstruyeTemas(s_.generacion, LstAsig_.value(ListIndex_), tipos, Temas, List1_);
+    ConstruyeTemas(s_.generacion, asignaturaElegida(), tipos, Temas, List1_);
     Picture1_->PonFilaSel(1);
 }
 
@@ -633,7 +669,7 @@ bool FrmWizard::Form_KeyDown(QKeyEvent* tecla) {
     }
     // Without subjects there is no cell to move to.
     if (NumAsignaturas() > 0)
-        ImageASIG_Click(MueveEnRejilla(movimiento, ListIndex_ + 1, NumAsignaturas()));
+        ImageASIG_Click(MueveEnRejilla(movimiento, ListIndex() + 1, NumAsignaturas()));
     return true;
 }
 

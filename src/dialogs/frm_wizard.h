@@ -18,6 +18,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QScrollBar;
 
 namespace vornith::dialogs {
@@ -47,12 +48,13 @@ class FrmWizard final : public VentanaDibujada {
     QCheckBox* ChkTIP(int i) const { return ChkTIP_.at(static_cast<std::size_t>(i)); }
     ControlesOpciones& Opciones() { return *opciones_; }
 
-    // Subject grid: pictures 1..NumAsignaturas, the hidden list and its selection.
-    int NumAsignaturas() const { return static_cast<int>(LstAsig_.size()); }
+    // Subject grid: pictures 1..NumAsignaturas, and the subject list beside it; the two
+    // share one selection.
+    int NumAsignaturas() const;
     QLabel* ImageASIG(int i) const { return ImageASIG_.at(static_cast<std::size_t>(i)); }
     QWidget* ShaSelec() const { return ShaSelec_; }
-    const QStringList& LstAsig() const { return LstAsig_; }
-    int ListIndex() const { return ListIndex_; }
+    QListWidget* LstAsig() const { return LstAsig_; }
+    int ListIndex() const;
     void ImageASIG_Click(int Index);
     const QStringList& List1() const { return List1_; }
 
@@ -83,6 +85,11 @@ class FrmWizard final : public VentanaDibujada {
     void Check2_Click();
     void Check3_Click();
     void ChkTIP_Click();
+    void LstAsig_Click();
+    void LstAsig_DblClick();
+    // ShaSelec round the chosen picture and its name in Label1(18).
+    void muestraAsignatura();
+    QString asignaturaElegida() const;
     void LoadTOLISTBOX_BUILT_CODE();
     void AE_ItemEXProyect();
     void RECUENTA();
@@ -109,8 +116,7 @@ class FrmWizard final : public VentanaDibujada {
     std::array<QCheckBox*, 5> ChkTIP_{};
     QString ClaveCargada;
 
-    QStringList LstAsig_;
-    int ListIndex_ = -1;
+    QListWidget* LstAsig_ = nullptr;
     std::vector<QLabel*> ImageASIG_; // [0] unused
     QWidget* ShaSelec_ = nullptr;
     QStringList List1_;

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -274,6 +275,53 @@ TEST(FrmWizard, RejillaDeAsignaturas) {
     EXPECT_FALSE(vacio.w->isVisible());
 }
 
+// The subject list beside the grid: a click chooses and enables Next, a double click goes on,
+// and list and grid show the same subject whichever of them moved, keys included.
+TEST(FrmWizard, ListaDeAsignaturasAlPasoDeLaRejilla) {
+    Asistente a({{"Showini", "N"}});
+    a.abre();
+    QListWidget* lista = a.w->LstAsig();
+    ASSERT_EQ(lista->count(), 2);
+    EXPECT_EQ(lista->item(0)->text(), "Física");
+    EXPECT_EQ(lista->item(1)->text(), "Química");
+    EXPECT_TRUE(lista->isVisibleTo(a.w.get()));
+    EXPECT_FALSE(lista->geometry().intersects(a.w->ImageASIG(1)->geometry()));
+    EXPECT_EQ(a.w->ListIndex(), -1) << "nothing chosen until the user chooses";
+    EXPECT_FALSE(a.w->CmdNext()->isEnabled());
+
+    auto enLaLista = [&](int fila) { return lista->visualItemRect(lista->item(fila)).center(); };
+    auto deAcuerdo = [&](int fila) {
+        EXPECT_EQ(lista->currentRow(), fila);
+        EXPECT_EQ(a.w->ListIndex(), fila);
+        const QRect dibujo = a.w->ImageASIG(fila + 1)->geometry();
+        EXPECT_EQ(a.w->ShaSelec()->geometry().center(), dibujo.center());
+        EXPECT_FALSE(a.w->ShaSelec()->isHidden());
+        EXPECT_EQ(a.w->Label1(18)->text(), lista->item(fila)->text());
+    };
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, enLaLista(1));
+    EXPECT_TRUE(a.w->CmdNext()->isEnabled());
+    deAcuerdo(1);
+    test::pulsa(a.w->ImageASIG(1));
+    deAcuerdo(0);
+    for (auto [t, fila] :
+         {std::pair(Qt::Key_Right, 1), std::pair(Qt::Key_Home, 0), std::pair(Qt::Key_End, 1),
+          std::pair(Qt::Key_Left, 0), std::pair(Qt::Key_Tab, 1), std::pair(Qt::Key_Backtab, 0)}) {
+        QTest::keyClick(lista, t);
+        deAcuerdo(fila);
+    }
+    EXPECT_EQ(a.w->Paso(), 2);
+
+    // A double click: a click, then the second press.
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, enLaLista(1));
+    EXPECT_EQ(a.w->Paso(), 2);
+    QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {}, enLaLista(1));
+    EXPECT_EQ(a.w->Paso(), 4);
+    EXPECT_EQ(a.Temas.Temas[1].Titulo, "Química");
+    a.atras();
+    EXPECT_EQ(a.w->Paso(), 2);
+    deAcuerdo(1);
+}
+
 TEST(FrmWizard, CantidadesYPanel) {
     Asistente a({{"Showini", "N"}});
     a.abre();
@@ -385,7 +433,7 @@ TEST(FrmWizard, ColeccionDeExtremoAExtremo) {
     FrmWizard w(nullptr, Coleccion, Temas, r, s);
     w.show();
     test::clic(w.Boton(2).Label3);
-    w.ImageASIG_Click(static_cast<int>(w.LstAsig().indexOf("Física")) + 1);
+    w.ImageASIG_Click(w.LstAsig()->row(w.LstAsig()->findItems("Física", Qt::MatchExactly)[0]) + 1);
     test::clic(w.Boton(2).Label3);
     ASSERT_EQ(w.Paso(), 4);
     int cinematica = 0;
