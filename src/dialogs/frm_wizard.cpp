@@ -287,17 +287,25 @@ void FrmWizard::construyePaso4() {
     Picture1_->setGeometry(28, 40, 480, 390);
     connect(Picture1_, &ArbolTemas::cambio, this, [this] { AE_ItemEXProyect(); });
 
-    Label1_6 = texto(paso, QString(), QRect(532, 40, 210, 100));
-    ImageProgre_ = imagen(paso, QStringLiteral("dificultad_progresiva"), QPoint(532, 146));
-    Label1_10 = Etiqueta(paso, QStringLiteral("Dificultad progresiva"), 576, 150);
+    Label1_6 = texto(paso, QString(), QRect(532, 40, 210, 74));
+    ImageProgre_ = imagen(paso, QStringLiteral("dificultad_progresiva"), QPoint(532, 116));
+    Label1_10 = Etiqueta(paso, QStringLiteral("Dificultad progresiva"), 576, 120);
     ImageProgre_->hide();
     Label1_10->hide();
 
+    // Each group stands inside its decorated frame, Shape1(6) and Shape1(12), shown with it and
+    // as wide as the document types' frame below.
+    QImage marcoGrupo(190, 48, QImage::Format_ARGB32_Premultiplied);
+    marcoGrupo.fill(Qt::transparent);
+    {
+        QPainter p(&marcoGrupo);
+        DibujaMarco(p, 0, 0, marcoGrupo.width(), marcoGrupo.height(), QString(), false);
+    }
     const char* titulos[] = {"Cantidad:", "Nº cuestiones en cada uno"};
     for (int i = 0; i < 2; ++i) {
-        auto* grupo = new QWidget(paso);
-        grupo->setGeometry(532, 178 + 30 * i, 176, 26);
-        QLabel* titulo = texto(grupo, QString::fromUtf8(titulos[i]), QRect(0, 0, 106, 26));
+        auto* grupo = new Lienzo(paso, marcoGrupo);
+        grupo->move(532, 142 + 50 * i);
+        QLabel* titulo = texto(grupo, QString::fromUtf8(titulos[i]), QRect(14, 19, 100, 26));
         titulo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         if (i == 1) {
             QFont pequena = font();
@@ -306,10 +314,10 @@ void FrmWizard::construyePaso4() {
             Label1_21 = titulo;
         }
         auto* caja = new QLineEdit(grupo);
-        caja->setGeometry(108, 2, 44, 20);
+        caja->setGeometry(118, 22, 40, 20);
         caja->installEventFilter(this);
         auto* spin = new QScrollBar(Qt::Vertical, grupo);
-        spin->setGeometry(152, 2, 16, 20);
+        spin->setGeometry(158, 22, 16, 20);
         spin->setRange(-kMaxCantidad, -1);
         spin->setSingleStep(1);
         connect(caja, &QLineEdit::textChanged, this, [this, i] { TxCan_Change(i); });

@@ -66,6 +66,9 @@ class FrmWizard final : public VentanaDibujada {
     QLineEdit* TxTOT() const { return TxTOT_; }
     QLabel* Label1(int i) const;
     QLabel* ImageProgre() const { return ImageProgre_; }
+    // The count group (0) and the items group (1), each inside its frame, Shape1(6) and
+    // Shape1(12).
+    QWidget* GrupoCantidad(int i) const { return grupoCantidad_.at(static_cast<std::size_t>(i)); }
 
   protected:
     void Cancelar() override { CmdCancel_Click(); }

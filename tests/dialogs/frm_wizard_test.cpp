@@ -6,6 +6,7 @@
 #include "ayudas.h"
 #include "catalogo_prueba.h"
 #include "dialogs/arbol_temas.h"
+#include "dialogs/dibuja_marco.h"
 #include "dialogs/imagenes_ui.h"
 #include "document/document_fixture.h"
 #include "support/fakes.h"
@@ -388,6 +389,39 @@ TEST(FrmWizard, CantidadesYPanel) {
     QTest::keyClick(a.w->Picture1(), Qt::Key_Up);
     EXPECT_TRUE(cantidad->parentWidget()->isHidden());
     EXPECT_TRUE(a.w->ImageProgre()->isHidden());
+}
+
+// The count and the items groups stand in their decorated frames, drawn with the frames'
+// pieces and shown and hidden with them.
+TEST(FrmWizard, MarcosDeLosGruposDeCantidad) {
+    Asistente a({{"Showini", "N"}});
+    a.abre();
+    a.w->ImageASIG_Click(1);
+    a.siguiente();
+    const QRgb linea = PiezasMarco::DeLosDialogos().Picanvas.pixel(0, 26);
+    auto enElMarco = [&](int i) {
+        const QImage paso = a.w->Frame1(4)->grab().toImage();
+        const QRect grupo = a.w->GrupoCantidad(i)->geometry();
+        // Left and right edges, the line under the tab and the bottom edge.
+        return paso.pixel(grupo.left(), grupo.top() + 30) == linea &&
+               paso.pixel(grupo.right(), grupo.top() + 30) == linea &&
+               paso.pixel(grupo.center().x(), grupo.top() + 17) == linea &&
+               paso.pixel(grupo.center().x(), grupo.bottom() - 1) == linea;
+    };
+    EXPECT_FALSE(enElMarco(0));
+    a.alterna(2);
+    a.alterna(3); // "Problemas": the count only
+    EXPECT_TRUE(enElMarco(0));
+    EXPECT_FALSE(enElMarco(1));
+    a.alterna(5); // "Cuestiones": count and items
+    EXPECT_TRUE(enElMarco(0));
+    EXPECT_TRUE(enElMarco(1));
+    for (int i = 0; i < 2; ++i) {
+        const QRect grupo = a.w->GrupoCantidad(i)->geometry();
+        EXPECT_TRUE(grupo.contains(a.w->TxCan(i)->geometry().translated(grupo.topLeft())));
+        EXPECT_TRUE(grupo.contains(a.w->VScroll2(i)->geometry().translated(grupo.topLeft())));
+    }
+    EXPECT_FALSE(a.w->GrupoCantidad(0)->geometry().intersects(a.w->GrupoCantidad(1)->geometry()));
 }
 
 TEST(FrmWizard, LaRuedaMueveElArbolDesdeCualquierParte) {
