@@ -183,7 +183,7 @@ bool frmImprimir::Text1_KeyDown(int tecla) {
         Text1_LostFocus();
         return true;
     }
-    // Editing keys and digits reach the box; focus moves and Esc go on to the dialog.
+    // Editing keys and digits reach the box; focus moves, Return and Esc go on to the dialog.
     switch (tecla) {
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -191,6 +191,8 @@ bool frmImprimir::Text1_KeyDown(int tecla) {
     case Qt::Key_Backspace:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
     case Qt::Key_Escape:
         return false;
     default:

@@ -48,6 +48,7 @@ class frmImprimir final : public VentanaDibujada {
 
   protected:
     void Cancelar() override { CmdCancelar_Click(); }
+    void Aceptar() override { cmdImprimir_Click(); }
     void Activacion() override;
     bool eventFilter(QObject* objeto, QEvent* event) override;
 

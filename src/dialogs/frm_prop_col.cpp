@@ -6,6 +6,7 @@
 #include "platform/busy_cursor.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -91,10 +92,10 @@ FrmPropCol::FrmPropCol(QWidget* padre, document::DatosColeccion& coleccion, Resu
         imagen->move(L, 40);
         Image3_[i] = imagen;
         auto* etiqueta = new QLabel(QString::fromUtf8(pestana.caption), this);
-        PonColorTexto(etiqueta, kColorTinta);
         etiqueta->setGeometry(L + 5, 40, imagen->width() - 5, 17);
         etiqueta->installEventFilter(this);
         LblTAB_[i] = etiqueta;
+        colorPestana(i, kColorTinta);
         L += imagen->width() - 1;
     }
     {
@@ -119,13 +120,36 @@ FrmPropCol::FrmPropCol(QWidget* padre, document::DatosColeccion& coleccion, Resu
 }
 
 void FrmPropCol::LblTAB_Click(int Index) {
+    // The chosen tab stands in the Tab order before its page; focus on it follows the choice.
+    const bool enPestanas = focusWidget() == LblTAB_[TabActual_];
     for (int i = 1; i <= 5; ++i) {
         const bool elegida = i == Index;
         Image3_[i]->setPixmap(ImagenUi(imagenPestana(Tag_[i] + (elegida ? 1 : 0))));
         Frame1_[i]->setVisible(elegida);
+        LblTAB_[i]->setFocusPolicy(elegida ? Qt::TabFocus : Qt::NoFocus);
     }
     TabActual_ = Index;
-    if (TabActual_ == 1) opciones_->TxTITULO->setFocus();
+    if (enPestanas)
+        LblTAB_[Index]->setFocus();
+    else if (TabActual_ == 1)
+        opciones_->TxTITULO->setFocus();
+}
+
+void FrmPropCol::PestanaVecina(int paso) {
+    const bool enPestanas = focusWidget() == LblTAB_[TabActual_];
+    LblTAB_Click((TabActual_ - 1 + paso + 5) % 5 + 1);
+    if (enPestanas) return;
+    // The page's first control: the one after its tab.
+    LblTAB_[TabActual_]->setFocus();
+    focusNextChild();
+}
+
+void FrmPropCol::colorPestana(int i, QRgb color) {
+    // A dotted outline marks the focused tab; the resting border keeps the caption in place.
+    LblTAB_[i]->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; background: transparent; border: 1px solid "
+                       "transparent; } QLabel:focus { border: 1px dotted %2; }")
+            .arg(QColor(color).name(), QColor(kColorTinta).name()));
 }
 
 void FrmPropCol::Activacion() {
@@ -144,15 +168,37 @@ void FrmPropCol::CmdCancel_Click() {
     Cierra(false);
 }
 
+void FrmPropCol::keyPressEvent(QKeyEvent* event) {
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    if (control && event->key() == Qt::Key_Tab) {
+        PestanaVecina(event->modifiers() & Qt::ShiftModifier ? -1 : 1);
+        return;
+    }
+    if (control && event->key() == Qt::Key_Backtab) {
+        PestanaVecina(-1);
+        return;
+    }
+    VentanaDibujada::keyPressEvent(event);
+}
+
 bool FrmPropCol::eventFilter(QObject* objeto, QEvent* event) {
     for (int i = 1; i <= 5; ++i) {
         if (objeto != LblTAB_[i]) continue;
+        if (event->type() == QEvent::KeyPress) {
+            // The arrows move along the tabs, as on any tab bar.
+            const int tecla = static_cast<QKeyEvent*>(event)->key();
+            if (tecla == Qt::Key_Left || tecla == Qt::Key_Right) {
+                PestanaVecina(tecla == Qt::Key_Left ? -1 : 1);
+                return true;
+            }
+            return false;
+        }
         if (event->type() == QEvent::MouseButtonPress) {
-            PonColorTexto(LblTAB_[i], qRgb(240, 240, 255));
+            colorPestana(i, qRgb(240, 240, 255));
             return true;
         }
         if (event->type() == QEvent::MouseButtonRelease) {
-            PonColorTexto(LblTAB_[i], kColorTinta);
+            colorPestana(i, kColorTinta);
             if (LblTAB_[i]->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
                 LblTAB_Click(i);
             return true;

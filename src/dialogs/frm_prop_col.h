@@ -33,10 +33,16 @@ class FrmPropCol final : public VentanaDibujada {
 
   protected:
     void Cancelar() override { CmdCancel_Click(); }
+    void Aceptar() override { CmdNext_Click(); }
     void Activacion() override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* objeto, QEvent* event) override;
 
   private:
+    // Ctrl+Tab and Ctrl+Shift+Tab: the tab `paso` places on, round the ends.
+    void PestanaVecina(int paso);
+    void colorPestana(int i, QRgb color);
+
     document::DatosColeccion& Coleccion;
     const document::DatosColeccion CopiaColeccion;
     ResultadosDialogos& r_;

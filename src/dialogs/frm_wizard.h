@@ -72,6 +72,7 @@ class FrmWizard final : public VentanaDibujada {
 
   protected:
     void Cancelar() override { CmdCancel_Click(); }
+    void Aceptar() override { CmdNext_Click(); }
     void Activacion() override;
     bool eventFilter(QObject* objeto, QEvent* event) override;
 

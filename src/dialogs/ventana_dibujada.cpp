@@ -4,6 +4,7 @@
 #include "dialogs/imagenes_ui.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -156,6 +157,15 @@ void VentanaDibujada::Cierra(bool aceptada) {
 
 void VentanaDibujada::reject() {
     Cancelar();
+}
+
+void VentanaDibujada::keyPressEvent(QKeyEvent* event) {
+    const bool intro = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (intro && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        Aceptar();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void VentanaDibujada::paintEvent(QPaintEvent*) {

@@ -107,12 +107,15 @@ class VentanaDibujada : public QDialog {
     // The cancel handler: run by Esc, "×", close() and the window manager; it must close the
     // window through Cierra(false) (or leave it open).
     virtual void Cancelar() = 0;
+    // The accept command, run by Return when the focused control leaves Return to the window.
+    virtual void Aceptar() = 0;
     // Once per showing, when the window is shown.
     virtual void Activacion() {}
     // Closes the window; `aceptada` tells the accepting close from the cancelling one.
     void Cierra(bool aceptada);
 
     void reject() override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* objeto, QEvent* event) override;

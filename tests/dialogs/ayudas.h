@@ -1,7 +1,7 @@
 #pragma once
 
 // Shared helpers of the dialog tests: mouse events with a chosen global position, pressing
-// and clicking drawn labels, typing, and picture comparison.
+// and clicking drawn labels, typing, picture comparison, and keys where the focus is.
 
 #include <QApplication>
 #include <QImage>
@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QWidget>
+
+#include <vector>
 
 namespace vornith::test {
 
@@ -43,6 +45,24 @@ inline void teclea(QWidget* w, const QString& texto) {
 inline bool mismaImagen(const QPixmap& a, const QPixmap& b) {
     return !a.isNull() && a.toImage().convertToFormat(QImage::Format_ARGB32) ==
                               b.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// Presses `tecla` (with `mods`) where the window's focus is, as the keyboard would.
+inline void tecla(QWidget* ventana, Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QWidget* foco = ventana->focusWidget() ? ventana->focusWidget() : ventana;
+    QKeyEvent pulsada(QEvent::KeyPress, tecla, mods);
+    QApplication::sendEvent(foco, &pulsada);
+}
+
+// The focus after each of `n` presses of `t` (with `mods`).
+inline std::vector<QWidget*> recorrido(QWidget* ventana, int n, Qt::Key t = Qt::Key_Tab,
+                                       Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    std::vector<QWidget*> focos;
+    for (int i = 0; i < n; ++i) {
+        tecla(ventana, t, mods);
+        focos.push_back(ventana->focusWidget());
+    }
+    return focos;
 }
 
 } // namespace vornith::test

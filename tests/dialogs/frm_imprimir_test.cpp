@@ -252,6 +252,35 @@ TEST(FrmImprimir, FlechasDeLaBarraEnSusExtremos) {
     }
 }
 
+// Tab goes through the controls in reading order, Shift+Tab back; Return prints from any
+// control, the copies box included, with the checks of the Print button.
+TEST(FrmImprimir, TabulaEnOrdenEIntroImprime) {
+    Impresion t;
+    frmImprimir& d = t.dialogo;
+    d.Combo1->setFocus();
+    const std::vector<QWidget*> orden = {d.Text1,   d.ChkCOLLATE, d.Option1, d.Option3,
+                                         d.Option2, d.Text2,      d.Combo1};
+    EXPECT_EQ(test::recorrido(&d, 7), orden);
+    EXPECT_EQ(test::recorrido(&d, 2, Qt::Key_Backtab, Qt::ShiftModifier),
+              (std::vector<QWidget*>{d.Text2, d.Option2}));
+    for (int i = 0; i < d.NumBotones(); ++i)
+        EXPECT_EQ(d.Boton(i).Label3->focusPolicy(), Qt::NoFocus);
+
+    d.Text1->setFocus();
+    d.Text1->setText(QStringLiteral("0"));
+    test::tecla(&d, Qt::Key_Return);
+    EXPECT_EQ(t.mensajes(), QStringList{kCopiasNoValidas});
+    EXPECT_TRUE(d.isVisible());
+    d.Text1->setText(QStringLiteral("3"));
+    d.Text2->setFocus();
+    QTest::keyClicks(d.Text2, QStringLiteral("2-3"));
+    test::tecla(&d, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_TRUE(t.r.ImprimirAceptado);
+    EXPECT_EQ(t.r.NumCopias, 3);
+    EXPECT_EQ(marcadas(t.r.PaginasAImprimir), intervalo(2, 3));
+}
+
 // The Print button's caption stands on grey: the face inside its border takes RGB(224, 224,
 // 224), resting and pressed, while its rounded corners and the Cancel button keep theirs.
 TEST(FrmImprimir, FondoGrisDeImprimirEsDelBoton) {

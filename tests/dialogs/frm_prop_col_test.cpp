@@ -185,5 +185,51 @@ TEST(FrmPropCol, CaracterRechazadoNombradoBajoLaCaja) {
     EXPECT_TRUE(QTest::qWaitFor([&t] { return !t.o().NotaRechazo->isVisible(); }, 60000));
 }
 
+// From the keyboard: Tab goes from the page's controls to the chosen tab and round, Ctrl+Tab
+// and Ctrl+Shift+Tab change the tab (round the ends) and focus its page, or its tab when the
+// tabs had the focus; Return accepts.
+TEST(FrmPropCol, TabulaCambiaPestanasEIntroAcepta) {
+    Propiedades t(cabecera());
+    FrmPropCol& d = t.dialogo;
+    d.show();
+    ASSERT_EQ(d.focusWidget(), t.o().TxTITULO);
+    EXPECT_EQ(test::recorrido(&d, 2), (std::vector<QWidget*>{d.LblTAB(1), t.o().TxTITULO}));
+    EXPECT_EQ(test::recorrido(&d, 1, Qt::Key_Backtab, Qt::ShiftModifier),
+              std::vector<QWidget*>{d.LblTAB(1)});
+
+    test::tecla(&d, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(d.TabActual(), 2);
+    EXPECT_EQ(d.focusWidget(), d.LblTAB(2));
+    test::tecla(&d, Qt::Key_Right);
+    EXPECT_EQ(d.TabActual(), 3);
+    EXPECT_EQ(d.focusWidget(), d.LblTAB(3));
+    test::tecla(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.focusWidget(), t.o().Option1);
+    test::tecla(&d, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(d.TabActual(), 4);
+    EXPECT_EQ(d.focusWidget(), t.o().TxNumProbINI);
+    EXPECT_EQ(test::recorrido(&d, 4), (std::vector<QWidget*>{t.o().TxProPre, t.o().TxProSuf,
+                                                             d.LblTAB(4), t.o().TxNumProbINI}));
+    test::tecla(&d, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(d.TabActual(), 3);
+    test::tecla(&d, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(d.TabActual(), 2);
+    EXPECT_EQ(d.focusWidget(), t.o().Option11);
+    test::recorrido(&d, 2, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(d.TabActual(), 5);
+    EXPECT_EQ(d.focusWidget(), t.o().Check1);
+    test::tecla(&d, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(d.TabActual(), 1);
+    EXPECT_EQ(d.focusWidget(), t.o().TxTITULO);
+    for (int i = 0; i < d.NumBotones(); ++i)
+        EXPECT_EQ(d.Boton(i).Label3->focusPolicy(), Qt::NoFocus);
+
+    t.o().TxTITULO->setText(QStringLiteral("Otra"));
+    test::tecla(&d, Qt::Key_Return);
+    EXPECT_TRUE(t.r.PropiedadesAceptadas);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(t.Coleccion.TITULO, QStringLiteral("Otra"));
+}
+
 } // namespace
 } // namespace vornith::dialogs

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -422,6 +423,55 @@ TEST(FrmWizard, MarcosDeLosGruposDeCantidad) {
         EXPECT_TRUE(grupo.contains(a.w->VScroll2(i)->geometry().translated(grupo.topLeft())));
     }
     EXPECT_FALSE(a.w->GrupoCantidad(0)->geometry().intersects(a.w->GrupoCantidad(1)->geometry()));
+}
+
+// From the keyboard: Tab in reading order on each step, Return for Next and Finalizar unless
+// the focused control takes it (the topic tree toggles its row; on step 2 the grid's keys).
+TEST(FrmWizard, TabulaEnOrdenEIntroSigue) {
+    Asistente a({{"Showavan", "S"}});
+    a.abre();
+    FrmWizard& w = *a.w;
+    ASSERT_EQ(w.Paso(), 1);
+    EXPECT_EQ(test::recorrido(&w, 2), (std::vector<QWidget*>{w.Check2(), w.Check3()}));
+    test::tecla(&w, Qt::Key_Return);
+    ASSERT_EQ(w.Paso(), 2);
+    test::tecla(&w, Qt::Key_Return);
+    EXPECT_EQ(w.Paso(), 2) << "no subject yet";
+    w.ImageASIG_Click(1);
+    test::tecla(&w, Qt::Key_Return);
+    ASSERT_EQ(w.Paso(), 3);
+    w.Check3()->setFocus();
+    EXPECT_EQ(test::recorrido(&w, 5), (std::vector<QWidget*>{w.ChkTIP(1), w.ChkTIP(2), w.ChkTIP(3),
+                                                             w.Check2(), w.Check3()}));
+    EXPECT_EQ(test::recorrido(&w, 1, Qt::Key_Backtab, Qt::ShiftModifier),
+              std::vector<QWidget*>{w.Check2()});
+    test::tecla(&w, Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(w.Paso(), 4);
+    EXPECT_EQ(w.focusWidget(), w.Picture1());
+    a.alterna(2);
+    w.Picture1()->PonFilaSel(3);
+    test::tecla(&w, Qt::Key_Return);
+    EXPECT_EQ(w.Paso(), 4) << "the tree takes Return";
+    EXPECT_TRUE(a.Temas.Temas[3].Seleccionado);
+    EXPECT_EQ(test::recorrido(&w, 4),
+              (std::vector<QWidget*>{w.TxCan(0), w.TxTOT(), w.Check2(), w.Check3()}));
+    w.TxCan(0)->setFocus();
+    test::tecla(&w, Qt::Key_Return);
+    ASSERT_EQ(w.Paso(), 5);
+    ControlesOpciones& o = w.Opciones();
+    o.TxNumProbINI->setFocus();
+    EXPECT_EQ(test::recorrido(&w, 6), (std::vector<QWidget*>{o.TxProPre, o.TxProSuf, o.Check1,
+                                                             o.Combo1, o.Combo2, o.TxINIPAG}));
+    test::tecla(&w, Qt::Key_Return);
+    ASSERT_EQ(w.Paso(), 6);
+    test::tecla(&w, Qt::Key_Return);
+    ASSERT_EQ(w.Paso(), 7);
+    EXPECT_EQ(w.focusWidget(), o.TxTITULO);
+    test::tecla(&w, Qt::Key_Return);
+    EXPECT_TRUE(a.r.PropiedadesAceptadas);
+    EXPECT_FALSE(w.isVisible());
+    for (int i = 0; i < w.NumBotones(); ++i)
+        EXPECT_EQ(w.Boton(i).Label3->focusPolicy(), Qt::NoFocus);
 }
 
 TEST(FrmWizard, LaRuedaMueveElArbolDesdeCualquierParte) {

@@ -5,6 +5,8 @@
 #include "ayudas.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -36,8 +38,31 @@ class VentanaPrueba final : public VentanaDibujada {
         ++cancelaciones;
         Cierra(false);
     }
+    void Aceptar() override { ++aceptaciones; }
     void Activacion() override { ++activaciones; }
+
+  public:
+    int aceptaciones = 0;
 };
+
+// Return runs the accept command from a control that leaves Return alone, never from one
+// that takes it, nor with Ctrl.
+TEST(VentanaDibujada, IntroAceptaSalvoSiElControlLoToma) {
+    VentanaPrueba v;
+    auto* linea = new QLineEdit(&v);
+    auto* texto = new QPlainTextEdit(&v);
+    v.show();
+    linea->setFocus();
+    QTest::keyClick(linea, Qt::Key_Return);
+    QTest::keyClick(linea, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(v.aceptaciones, 2);
+    QTest::keyClick(linea, Qt::Key_Return, Qt::ControlModifier);
+    texto->setFocus();
+    QTest::keyClick(texto, Qt::Key_Return);
+    EXPECT_EQ(v.aceptaciones, 2);
+    EXPECT_EQ(texto->toPlainText(), "\n");
+    EXPECT_TRUE(v.isVisible());
+}
 
 TEST(VentanaDibujada, ArrastrePorAsaYTituloSigueAlRaton) {
     VentanaPrueba v;

@@ -31,14 +31,14 @@ Notifier::Answer QtNotifier::ask(const QString& text, const QString& title, Butt
         box.setEscapeButton(ok);
         break;
     case Buttons::YesNoCancel:
-        yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-        cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+        yes = box.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+        cancel = box.addButton(QStringLiteral("&Cancelar"), QMessageBox::RejectRole);
         box.setEscapeButton(cancel);
         break;
     case Buttons::YesNo:
-        yes = box.addButton(QStringLiteral("Sí"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+        yes = box.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
+        no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
         box.setEscapeButton(no);
         break;
     }

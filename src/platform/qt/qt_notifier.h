@@ -6,7 +6,8 @@ class QWidget;
 
 namespace vornith {
 
-// Message boxes with Spanish buttons ("Aceptar", "Sí", "No", "Cancelar").
+// Message boxes with Spanish buttons ("Aceptar", "Sí", "No", "Cancelar"); the question
+// buttons carry access keys (Alt+S, Alt+N, Alt+C).
 class QtNotifier final : public Notifier {
 public:
     explicit QtNotifier(QWidget* parent = nullptr) : parent_(parent) {}
