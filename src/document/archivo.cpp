@@ -43,18 +43,22 @@ void Documento::AvisoError(FalloLectura fallo, const QString& ruta) {
     }
 }
 
+PictureFolders Documento::CarpetasColeccion() const {
+    return {s_.carpetas.img, carpetaImagenes_ ? carpetaImagenes_->ruta() : QString()};
+}
+
 bool Documento::SaveFile(const QString& ruta) {
     if (d.Ocupado) return false;
     // Pictures the opened file could not give, still named and still missing, are left out.
     QStringList omitidas;
     if (!d.ImagenesPerdidas.isEmpty()) {
-        omitidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, s_.carpetas);
+        omitidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, CarpetasColeccion());
         const QSet<QString> perdidas(d.ImagenesPerdidas.begin(), d.ImagenesPerdidas.end());
         omitidas.removeIf(
             [&perdidas](const QString& nombre) { return !perdidas.contains(nombre); });
     }
     const ErrorGuardado error =
-        GuardaColeccion(ruta, d.Coleccion, d.Problemas, s_.carpetas, omitidas);
+        GuardaColeccion(ruta, d.Coleccion, d.Problemas, CarpetasColeccion(), omitidas);
     if (!error.hayError()) {
         d.ArchivoActual = ruta;
         d.Modificado = false;
@@ -85,17 +89,22 @@ bool Documento::OpenFile(const QString& ruta) {
         return false;
     }
     s_.ventana.EstadoGenerando();
-    // Pictures read before from files now written anew must be read again.
-    const ResultadoExtraccion extraidas = ExtraeImagenes(lectura.Datos.Imagenes, s_.carpetas);
-    if (s_.motor.pictures) {
-        for (const QString& nombre : extraidas.Escritas)
-            s_.motor.pictures->forget(nombre);
-    }
+    // The file's pictures go to a folder of their own, which takes the place of the folder of
+    // the file opened before: no picture of another file is shown or saved as this one's.
+    std::unique_ptr<CarpetaImagenes> carpeta = CarpetaImagenes::Nueva(s_.carpetas.temp);
+    const ResultadoExtraccion extraidas = ExtraeImagenes(
+        lectura.Datos.Imagenes, {s_.carpetas.img, carpeta ? carpeta->ruta() : QString()});
+    carpetaImagenes_ = std::move(carpeta);
+    if (s_.motor.pictures) s_.motor.pictures->useFolder(CarpetasColeccion().temp);
 
     d.Coleccion = lectura.Datos.Coleccion;
     d.Problemas = std::move(lectura.Datos.Problemas);
     d.ArchivoActual = ruta;
-    d.ImagenesPerdidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, s_.carpetas);
+    d.ImagenesPerdidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, CarpetasColeccion());
+    // Names no file system of the common ones could hold are no pictures.
+    for (const QString& nombre : lectura.Datos.ImagenesRechazadas) {
+        if (!d.ImagenesPerdidas.contains(nombre)) d.ImagenesPerdidas.append(nombre);
+    }
     d.ImagenesPerdidasAvisadas = false;
     d.ProblemasCortados.clear();
     s_.ventana.ActualizaMenusCheckeados();

@@ -73,9 +73,10 @@ std::optional<std::int32_t> Numero(QStringView valor) {
 
 // The pictures of the directory at 1-based position `D` of the file: every entry's position
 // must be where the previous picture ended, and every byte must lie within the file. Nothing
-// when the directory is damaged; entries whose names are not plain file names are left out.
-std::optional<std::vector<ImagenColeccion>> LeeDirectorio(const QString& texto,
-                                                          const QByteArray& bytes, qint64 D) {
+// when the directory is damaged; entries whose names are not plain file names are left out and
+// their names put in `rechazadas`.
+std::optional<std::vector<ImagenColeccion>>
+LeeDirectorio(const QString& texto, const QByteArray& bytes, qint64 D, QStringList& rechazadas) {
     std::vector<ImagenColeccion> imagenes;
     if (D == 0) return imagenes;
     const qint64 n = texto.size();
@@ -93,7 +94,11 @@ std::optional<std::vector<ImagenColeccion>> LeeDirectorio(const QString& texto,
             return std::nullopt;
         const QString nombre =
             SinBlancos(QStringView(texto).sliced(entrada - 1, kLongitudNombre)).toString();
-        if (isPlainFileName(nombre)) imagenes.push_back({nombre, bytes.mid(posicion - 1, *largo)});
+        if (isPlainFileName(nombre)) {
+            imagenes.push_back({nombre, bytes.mid(posicion - 1, *largo)});
+        } else if (!nombre.isEmpty() && !rechazadas.contains(nombre)) {
+            rechazadas.append(nombre);
+        }
         posicion += *largo;
     }
     return imagenes;
@@ -378,9 +383,11 @@ LecturaColeccion LeeArchivoColeccion(const QByteArray& bytes) {
     }
 
     std::optional<std::vector<ImagenColeccion>> imagenes;
-    if (D) imagenes = LeeDirectorio(texto, bytes, *D);
+    QStringList rechazadas;
+    if (D) imagenes = LeeDirectorio(texto, bytes, *D, rechazadas);
     if (imagenes) {
         lectura.Datos.Imagenes = std::move(*imagenes);
+        lectura.Datos.ImagenesRechazadas = std::move(rechazadas);
     } else {
         lectura.Datos.DirectorioDanado = true;
     }

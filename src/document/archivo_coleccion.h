@@ -114,6 +114,8 @@ struct ColeccionLeida {
     // The pictures of the directory in its order, those with plain names only. Empty when the
     // file has none or its directory is damaged.
     std::vector<ImagenColeccion> Imagenes;
+    // The names of the directory that are not plain file names: their pictures are left out.
+    QStringList ImagenesRechazadas;
     bool DirectorioDanado = false; // the directory was refused and its pictures skipped
 };
 

@@ -64,11 +64,9 @@ FuenteImagenes FuenteCarpetas(const PictureFolders& carpetas) {
         QString ruta = indices->first.find(nombre);
         if (ruta.isEmpty()) ruta = indices->second.find(nombre);
         if (ruta.isEmpty()) return std::nullopt;
-        QFile archivo(ruta);
-        if (!archivo.open(QIODevice::ReadOnly)) return std::nullopt;
-        QByteArray datos = archivo.readAll();
+        std::optional<QByteArray> datos = readPictureFile(ruta);
         // An empty file is what a failed extraction may have left: no picture.
-        if (archivo.error() != QFileDevice::NoError || datos.isEmpty()) return std::nullopt;
+        if (datos && datos->isEmpty()) return std::nullopt;
         return datos;
     };
 }
@@ -161,8 +159,14 @@ ResultadoExtraccion ExtraeImagenes(const std::vector<ImagenColeccion>& imagenes,
             resultado.Fallidas.append(imagen.nombre);
             continue;
         }
-        if (destino.isEmpty()) destino = QDir(carpetas.temp).filePath(imagen.nombre);
-        if (EscribeEntero(destino, imagen.datos) == Escritura::Hecha) {
+        if (destino.isEmpty()) {
+            destino = QDir(carpetas.temp).filePath(imagen.nombre);
+            // The index passes over links: one by this name goes, so that nothing is written
+            // through it.
+            if (QFileInfo(destino).isSymLink()) QFile::remove(destino);
+        }
+        if (!QFileInfo(destino).isSymLink() &&
+            EscribeEntero(destino, imagen.datos) == Escritura::Hecha) {
             resultado.Escritas.append(imagen.nombre);
             temp.add(QFileInfo(destino).fileName());
             escritas.insert(destino);

@@ -11,7 +11,8 @@
 namespace vornith::document {
 
 // Picture bytes from img/, then temp/ (letter case ignored). Nothing for a name that is not a
-// plain file name or a file that cannot be read or is empty.
+// plain file name or a file that cannot be read or is empty; only regular files that are not
+// links, of at most kMaxPictureFileBytes, are read.
 FuenteImagenes FuenteCarpetas(const PictureFolders& carpetas);
 
 // Writes `bytes` as the file `ruta`: the whole file is written beside it and renamed over the
@@ -39,7 +40,7 @@ LecturaColeccion AbreArchivoColeccion(const QString& ruta);
 
 // What one file may put into temp/: pictures beyond these are left out.
 constexpr int kMaxImagenesArchivo = 256;
-constexpr qint64 kMaxBytesImagenesArchivo = 64 * 1024 * 1024;
+constexpr qint64 kMaxBytesImagenesArchivo = kMaxPictureFileBytes;
 
 struct ResultadoExtraccion {
     QStringList Escritas; // names written to temp/
@@ -49,9 +50,9 @@ struct ResultadoExtraccion {
 
 // Writes each picture to temp/ (created when needed) unless img/ already has a file of that
 // name, whatever its letter case, or temp/ has one at least as long (a shorter or empty one is
-// left from a failed extraction and is replaced). Each folder is listed once. Each file is
-// written whole or not at all; a failure does not stop the others. Empty pictures are passed
-// over.
+// left from a failed extraction and is replaced). Links count as no file: a link by the name is
+// removed, never written through. Each folder is listed once. Each file is written whole or not
+// at all; a failure does not stop the others. Empty pictures are passed over.
 ResultadoExtraccion ExtraeImagenes(const std::vector<ImagenColeccion>& imagenes,
                                    const PictureFolders& carpetas);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/carpeta_imagenes.h"
 #include "document/coleccion.h"
 #include "document/tema.h"
 #include "document/ventana_coleccion.h"
@@ -16,6 +17,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace vornith::test {
@@ -179,9 +181,13 @@ class Documento final {
     void Regenerar(int s);
     // Tells, with `mensaje`, that problem s belongs to another module and cannot be generated.
     bool AvisaSiNoGenerable(int s, const QString& mensaje);
+    // img/ and the folder of the pictures of the file opened last.
+    PictureFolders CarpetasColeccion() const;
 
     EstadoDocumento d;
     ServiciosColeccion s_;
+    // Held until another file is opened: undo after New may bring its collection back.
+    std::unique_ptr<CarpetaImagenes> carpetaImagenes_;
 };
 
 // The title line on top of every page: bold Arial, then an empty line.

@@ -21,9 +21,9 @@ public:
     virtual ~PictureLoader() = default;
     // The picture named `name`, or null when the name is refused, missing or unreadable.
     virtual std::shared_ptr<const Picture> load(const QString& name) = 0;
-    // The file called `name` (any letter case) has just been written anew: the next load reads
-    // it again.
-    virtual void forget(const QString& name) = 0;
+    // Pictures not in img/ are looked up in `folder` from now on (the folder of the collection
+    // just opened); nothing read from the folder used before is given again.
+    virtual void useFolder(const QString& folder) = 0;
 };
 
 } // namespace vornith

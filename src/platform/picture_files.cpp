@@ -2,26 +2,57 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace vornith {
 
+namespace {
+
+// Windows opens the device, not a file, for these names whatever follows the first dot.
+bool isDeviceName(const QString& name) {
+    const QString base = name.section(u'.', 0, 0).trimmed().toUpper();
+    static const QSet<QString> devices = {QStringLiteral("CON"), QStringLiteral("PRN"),
+                                          QStringLiteral("AUX"), QStringLiteral("NUL")};
+    if (devices.contains(base)) return true;
+    return base.size() == 4 &&
+           (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT"))) &&
+           base[3] >= u'1' && base[3] <= u'9';
+}
+
+} // namespace
+
 bool isPlainFileName(const QString& name) {
-    if (name.isEmpty() || name == QLatin1String(".") || name.contains(QLatin1String("..")))
+    if (name.isEmpty() || name == QLatin1String(".") || name.contains(QLatin1String("..")) ||
+        name.startsWith(u'-') || name.endsWith(u'.') || name.endsWith(u' ') || isDeviceName(name))
         return false;
     for (const QChar c : name) {
-        if (c == u'/' || c == u'\\' || c == u':' || c.unicode() < 0x20 || c.unicode() == 0x7F)
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u <= 0x9F) || QStringView(u"/\\:?*<>|\"").contains(c))
             return false;
     }
     return true;
+}
+
+std::optional<QByteArray> readPictureFile(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isFile() || info.size() > kMaxPictureFileBytes)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential()) return std::nullopt;
+    QByteArray bytes = file.read(kMaxPictureFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxPictureFileBytes)
+        return std::nullopt;
+    return bytes;
 }
 
 PictureFolders defaultPictureFolders() {
     const QString appDir = QCoreApplication::applicationDirPath();
     QString img = appDir + QStringLiteral("/img");
     if (!QFileInfo(img).isDir()) {
-        const QString installed = QDir(appDir).absoluteFilePath(QStringLiteral("../share/vornith/img"));
+        const QString installed =
+            QDir(appDir).absoluteFilePath(QStringLiteral("../share/vornith/img"));
         if (QFileInfo(installed).isDir()) img = QDir::cleanPath(installed);
     }
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
@@ -33,8 +64,8 @@ QString findFileIgnoringCase(const QString& folder, const QString& name) {
     if (!isPlainFileName(name) || folder.isEmpty()) return {};
     const QDir dir(folder);
     const QString exact = dir.filePath(name);
-    if (QFileInfo(exact).isFile()) return exact;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
+    if (const QFileInfo info(exact); info.isFile() && !info.isSymLink()) return exact;
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0) return dir.filePath(entry);
     }
@@ -43,7 +74,8 @@ QString findFileIgnoringCase(const QString& folder, const QString& name) {
 
 FolderIndex::FolderIndex(const QString& folder) : folder_(folder) {
     if (folder.isEmpty()) return;
-    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    const QStringList entries =
+        QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
     for (const QString& entry : entries)
         add(entry);
 }

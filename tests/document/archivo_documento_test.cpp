@@ -69,12 +69,17 @@ TEST(ArchivoDocumento, PicturesWrittenToTempAreReadAgain) {
     DocumentFixture f(destino.carpetas);
     ASSERT_TRUE(f.doc->OpenFile(ruta));
     ASSERT_EQ(f.doc->estado().Coleccion.NPROB, 3);
-    EXPECT_EQ(f.imagenes.forgotten, (QStringList{"rueda.png", "Plano.gif"}));
+    ASSERT_EQ(f.imagenes.folders.size(), 1);
+    const QString primera = f.imagenes.folders[0];
+    EXPECT_EQ(QFileInfo(primera).absolutePath(), QDir(destino.carpetas.temp).absolutePath());
+    EXPECT_EQ(Lee(primera + QStringLiteral("/rueda.png")), test::ImagenesDePrueba()["rueda.png"]);
+    EXPECT_EQ(Lee(primera + QStringLiteral("/Plano.gif")), test::ImagenesDePrueba()["Plano.gif"]);
 
-    // Opened again: the files are there already, nothing is written or forgotten.
-    f.imagenes.forgotten.clear();
+    // Opened again: the pictures are read from a folder of their own, and the loader is told.
     ASSERT_TRUE(f.doc->OpenFile(ruta));
-    EXPECT_TRUE(f.imagenes.forgotten.isEmpty());
+    ASSERT_EQ(f.imagenes.folders.size(), 2);
+    EXPECT_NE(f.imagenes.folders[1], primera);
+    EXPECT_FALSE(QFileInfo::exists(primera));
 }
 
 TEST(ArchivoDocumento, MissingPictureStopsTheSaveAndKeepsModified) {
@@ -310,7 +315,8 @@ TEST(ArchivoDocumento, PicturesBeyondTheLimitsAreNamedWithTheReason) {
     EXPECT_TRUE(texto.contains(QStringLiteral("p256.gif\r\n"))) << texto.toStdString();
     EXPECT_TRUE(texto.contains(QStringLiteral("... y 1 más")));
     EXPECT_TRUE(texto.endsWith(QStringLiteral("ni más de 64 MB de imágenes.")));
-    EXPECT_EQ(QDir(destino.carpetas.temp).entryList(QDir::Files).size(), kMaxImagenesArchivo);
+    ASSERT_EQ(g.imagenes.folders.size(), 1);
+    EXPECT_EQ(QDir(g.imagenes.folders[0]).entryList(QDir::Files).size(), kMaxImagenesArchivo);
 }
 
 TEST(ArchivoDocumento, WrongExtensionIsIgnoredQuietly) {

@@ -297,3 +297,75 @@ TEST(DiscoColeccion, NombreDeImagenLargoNoSeGuarda) {
 
 } // namespace
 } // namespace vornith::document
+
+namespace vornith::document {
+namespace {
+
+// The sample collection with its third problem showing `nombre` instead of its pictures.
+ColeccionDePrueba ConImagen(const QString& nombre) {
+    ColeccionDePrueba prueba;
+    prueba.problemas[3].Enunciado = "#IMG('" + nombre + "'DXmm=10:DYmm=10:#IMG)&LF";
+    prueba.problemas[3].Solucion = "Sin figura&LF";
+    return prueba;
+}
+
+// Links in img/ and temp/ (a secret, a victim, a dangling one, /dev/zero, a pipe) are no
+// pictures: nothing outside the folders is read into a file or written, and nothing blocks.
+TEST(EnlacesEnLasCarpetas, NiSeLeenNiSeEscribenAtraves) {
+    const Carpetas c;
+    const QString fuera = c.ruta("fuera");
+    Escribe(fuera + "/secreto.txt", "SECRETO");
+    Escribe(fuera + "/victima.txt", "no se toca");
+    const QString tuberia = fuera + "/tuberia";
+    ASSERT_EQ(mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
+    QDir().mkpath(c.carpetas.temp);
+    const auto enlaza = [](const QString& destino, const QString& enlace) {
+        ASSERT_TRUE(QFile::link(destino, enlace)) << enlace.toStdString();
+    };
+    enlaza(fuera + "/secreto.txt", c.carpetas.temp + "/x.gif");
+    enlaza(fuera + "/secreto.txt", c.carpetas.img + "/X2.GIF");
+    enlaza(fuera + "/victima.txt", c.carpetas.temp + "/y.gif");
+    enlaza(fuera + "/nueva.txt", c.carpetas.temp + "/z.gif");
+    enlaza("/dev/zero", c.carpetas.temp + "/cero.gif");
+    enlaza(tuberia, c.carpetas.temp + "/tuberia.gif");
+    const QString otraTuberia = c.carpetas.temp + "/tubo.gif";
+    ASSERT_EQ(mkfifo(QFile::encodeName(otraTuberia).constData(), 0600), 0);
+
+    // The save reads none of them: each is a missing picture.
+    const QString ruta = c.ruta("enlaces.COL");
+    for (const char* nombre : {"x.gif", "x2.gif", "cero.gif", "tuberia.gif", "tubo.gif"}) {
+        const ColeccionDePrueba prueba = ConImagen(QString::fromLatin1(nombre));
+        const ErrorGuardado error =
+            GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas);
+        EXPECT_EQ(error.Tipo, FalloGuardado::ImagenNoEncontrada) << nombre;
+        EXPECT_EQ(error.Imagen, QString::fromLatin1(nombre));
+        EXPECT_FALSE(QFileInfo::exists(ruta));
+    }
+
+    // The extraction writes a file of its own in place of each link, never through it.
+    const std::vector<ImagenColeccion> imagenes = {{"y.gif", "GIF89a, mas larga que la victima"},
+                                                   {"z.gif", "GIF89a z"},
+                                                   {"cero.gif", "GIF89a 0"},
+                                                   {"tuberia.gif", "GIF89a t"},
+                                                   {"tubo.gif", "GIF89a u"}};
+    const ResultadoExtraccion r = ExtraeImagenes(imagenes, c.carpetas);
+    EXPECT_EQ(r.Escritas.size(), 5);
+    for (const ImagenColeccion& imagen : imagenes) {
+        const QFileInfo escrita(c.carpetas.temp + '/' + imagen.nombre);
+        EXPECT_TRUE(escrita.isFile() && !escrita.isSymLink()) << imagen.nombre.toStdString();
+        EXPECT_EQ(Lee(escrita.filePath()), imagen.datos);
+    }
+    EXPECT_EQ(Lee(fuera + "/victima.txt"), QByteArray("no se toca"));
+    EXPECT_EQ(Lee(fuera + "/secreto.txt"), QByteArray("SECRETO"));
+    EXPECT_EQ(QDir(fuera).entryList(QDir::Files | QDir::System),
+              (QStringList{"secreto.txt", "tuberia", "victima.txt"}));
+
+    // Now plain files, they are saved.
+    const ColeccionDePrueba prueba = ConImagen("y.gif");
+    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas).hayError());
+    EXPECT_FALSE(Lee(ruta).contains("no se toca"));
+    EXPECT_TRUE(Lee(ruta).contains("mas larga que la victima"));
+}
+
+} // namespace
+} // namespace vornith::document

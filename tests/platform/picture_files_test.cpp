@@ -2,13 +2,21 @@
 #include "platform/qt/qt_picture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace vornith {
 namespace {
+
+QByteArray Lee(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 TEST(PictureFiles, OnlyPlainNamesAreAccepted) {
     EXPECT_TRUE(isPlainFileName(QStringLiteral("F_DIN_ATWOOD.GIF")));
@@ -19,8 +27,26 @@ TEST(PictureFiles, OnlyPlainNamesAreAccepted) {
     }
 }
 
+TEST(PictureFiles, NamesOtherFileSystemsCannotHoldAreRefused) {
+    for (const char* good : {"F_DIN_PIS.GIF", " hoja.gif", "a-b.png", "con1.gif", "COM0.png",
+                             "consola.gif", "LPT10.gif", ".oculta.png"}) {
+        EXPECT_TRUE(isPlainFileName(QString::fromLatin1(good))) << good;
+    }
+    for (const char* bad :
+         {"a?.gif", "a*.gif", "a<b.gif", "a>b.gif", "a|b.gif", "a\"b.gif", "figura.", "figura ",
+          "figura.gif ", "-x.gif", "CON", "con.gif", "Nul.tar.gz", "aux .png", "PRN.gif", "COM1",
+          "com9.png", "LPT1.gif", "lpt5"}) {
+        EXPECT_FALSE(isPlainFileName(QString::fromLatin1(bad))) << bad;
+    }
+    for (const char16_t control : {u'\x80', u'\x85', u'\x9F'}) {
+        const QString name = QStringLiteral("a") + QChar(control) + QStringLiteral(".gif");
+        EXPECT_FALSE(isPlainFileName(name)) << int(control);
+    }
+    EXPECT_TRUE(isPlainFileName(QStringLiteral("a\u00A0.gif")));
+}
+
 class PictureFolderTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
         QDir(root.path()).mkpath(QStringLiteral("img"));
@@ -77,8 +103,7 @@ TEST_F(PictureFolderTest, EachFileIsDecodedOnceUntilForgotten) {
     writeImage(folders.temp, QStringLiteral("roto.gif"), 6, 6);
     EXPECT_EQ(loader.load(QStringLiteral("Plano.png")), first);
     EXPECT_EQ(loader.load(QStringLiteral("roto.gif")), nullptr);
-    loader.forget(QStringLiteral("PLANO.png"));
-    loader.forget(QStringLiteral("ROTO.GIF"));
+    loader.useFolder(folders.temp);
     const auto second = loader.load(QStringLiteral("PLANO.PNG"));
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->widthPixels(), 8);
@@ -90,6 +115,73 @@ TEST_F(PictureFolderTest, EachFileIsDecodedOnceUntilForgotten) {
     EXPECT_EQ(loader.load(QStringLiteral("nuevo.png")), nullptr);
     writeImage(folders.img, QStringLiteral("nuevo.png"), 3, 3);
     EXPECT_NE(loader.load(QStringLiteral("nuevo.png")), nullptr);
+}
+
+// Only regular files that are not links are pictures: nothing outside the folders is read,
+// and no read blocks or grows without end.
+TEST_F(PictureFolderTest, LinksAndSpecialFilesAreNoPictures) {
+    QDir(root.path()).mkpath(QStringLiteral("fuera"));
+    const QString secreto = root.filePath(QStringLiteral("fuera/secreto.png"));
+    writeImage(root.filePath(QStringLiteral("fuera")), QStringLiteral("secreto.png"), 5, 5);
+    ASSERT_TRUE(QFile::link(secreto, folders.img + QStringLiteral("/x.png")));
+    ASSERT_TRUE(QFile::link(secreto, folders.temp + QStringLiteral("/Y.PNG")));
+    ASSERT_TRUE(QFile::link(root.filePath(QStringLiteral("fuera/nada.png")),
+                            folders.temp + QStringLiteral("/colgante.png")));
+    ASSERT_TRUE(
+        QFile::link(QStringLiteral("/dev/zero"), folders.img + QStringLiteral("/cero.png")));
+    const QString fifo = folders.temp + QStringLiteral("/tuberia.png");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    QtPictureLoader loader(folders);
+    const FolderIndex img(folders.img);
+    const FolderIndex temp(folders.temp);
+    for (const char* name :
+         {"x.png", "y.png", "Y.PNG", "colgante.png", "cero.png", "tuberia.png"}) {
+        const QString nombre = QString::fromLatin1(name);
+        EXPECT_TRUE(findPicture(folders, nombre).isEmpty()) << name;
+        EXPECT_TRUE(img.find(nombre).isEmpty() && temp.find(nombre).isEmpty()) << name;
+        EXPECT_EQ(loader.load(nombre), nullptr) << name;
+    }
+    EXPECT_EQ(readPictureFile(fifo), std::nullopt);
+    EXPECT_EQ(readPictureFile(QStringLiteral("/dev/zero")), std::nullopt);
+    EXPECT_EQ(readPictureFile(folders.img + QStringLiteral("/x.png")), std::nullopt);
+    EXPECT_EQ(readPictureFile(secreto), Lee(secreto));
+    EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("fuera/nada.png"))));
+
+    // A file beyond the size read is no picture either.
+    QFile grande(folders.img + QStringLiteral("/grande.png"));
+    ASSERT_TRUE(grande.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(grande.resize(kMaxPictureFileBytes + 1)); // sparse: takes no room
+    grande.close();
+    EXPECT_EQ(readPictureFile(grande.fileName()), std::nullopt);
+    EXPECT_EQ(loader.load(QStringLiteral("grande.png")), nullptr);
+}
+
+// Two collections may carry different pictures under one name: once the loader is told the
+// folder of the other, it never gives the picture it decoded from the first.
+TEST_F(PictureFolderTest, AnotherFolderGivesItsOwnPictureOfTheSameName) {
+    const QString p = root.filePath(QStringLiteral("temp/p"));
+    const QString q = root.filePath(QStringLiteral("temp/q"));
+    QDir().mkpath(p);
+    QDir().mkpath(q);
+    writeImage(q, QStringLiteral("figura1.gif"), 64, 64);
+    writeImage(p, QStringLiteral("FIGURA1.GIF"), 16, 16);
+    writeImage(folders.img, QStringLiteral("plano.png"), 8, 4);
+    QtPictureLoader loader({folders.img, q});
+    const auto plano = loader.load(QStringLiteral("plano.png"));
+    for (int vez = 0; vez < 2; ++vez) {
+        loader.useFolder(q);
+        const auto deQ = loader.load(QStringLiteral("figura1.gif"));
+        ASSERT_NE(deQ, nullptr);
+        EXPECT_EQ(deQ->widthPixels(), 64);
+        loader.useFolder(p);
+        const auto deP = loader.load(QStringLiteral("figura1.gif"));
+        ASSERT_NE(deP, nullptr);
+        EXPECT_EQ(deP->widthPixels(), 16);
+    }
+    EXPECT_EQ(loader.load(QStringLiteral("plano.png")), plano); // img/ is not read again
+    loader.useFolder(QString());
+    EXPECT_EQ(loader.load(QStringLiteral("figura1.gif")), nullptr);
 }
 
 TEST_F(PictureFolderTest, PicturesBeyondThePixelBudgetAreNoPictures) {

@@ -172,10 +172,10 @@ public:
         const auto found = pictures.find(name.toUpper());
         return found == pictures.end() ? nullptr : found->second;
     }
-    void forget(const QString& name) override { forgotten.append(name); }
+    void useFolder(const QString& folder) override { folders.append(folder); }
     std::map<QString, std::shared_ptr<const Picture>> pictures;
     QStringList requested;
-    QStringList forgotten;
+    QStringList folders; // each folder the loader was told to use, in order
 };
 
 // Printers whose jobs draw on recording surfaces of an A4 printable area at 600 dpi.

@@ -1,6 +1,6 @@
 #include "platform/qt/qt_picture.h"
 
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImageReader>
 
 namespace vornith {
@@ -11,7 +11,11 @@ namespace {
 // the budget. The size is read from the header first, so an oversized picture is never
 // decoded.
 QImage readWithinBudget(const QString& path) {
-    QImageReader reader(path);
+    std::optional<QByteArray> bytes = readPictureFile(path);
+    if (!bytes) return {};
+    QBuffer buffer(&*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     const auto withinBudget = [](QSize size) {
         return qint64{size.width()} * size.height() <= QtPictureLoader::kMaxPixels;
@@ -45,12 +49,13 @@ std::shared_ptr<const Picture> QtPictureLoader::load(const QString& name) {
     return picture;
 }
 
-void QtPictureLoader::forget(const QString& name) {
-    const QString key = name.toCaseFolded();
-    paths_.remove(key);
+void QtPictureLoader::useFolder(const QString& folder) {
+    folders_.temp = folder;
+    paths_.clear();
+    const QString img = folders_.img + u'/';
     const QList<QString> paths = cacheOrder_;
     for (const QString& path : paths) {
-        if (QFileInfo(path).fileName().toCaseFolded() == key) drop(path);
+        if (!path.startsWith(img)) drop(path);
     }
 }
 

@@ -20,8 +20,9 @@ private:
     QImage image_;
 };
 
-// Loads pictures through Qt's image readers (GIF, JPEG, PNG...) from img/ then temp/. Each file
-// is read and decoded once: every load of it gives the same picture object, so the engine's
+// Loads pictures through Qt's image readers (GIF, JPEG, PNG...) from img/ then the collection's
+// folder. Only regular files that are not links, of at most kMaxPictureFileBytes, are read. Each
+// file is read and decoded once: every load of it gives the same picture object, so the engine's
 // passes decode nothing again and a PDF embeds each picture once.
 class QtPictureLoader final : public PictureLoader {
 public:
@@ -31,7 +32,7 @@ public:
                              qint64 maxCachedBytes = kMaxCachedBytes)
         : folders_(std::move(folders)), maxCachedBytes_(maxCachedBytes) {}
     std::shared_ptr<const Picture> load(const QString& name) override;
-    void forget(const QString& name) override;
+    void useFolder(const QString& folder) override;
     // A diagram needs no more pixels than this. A few kilobytes of PNG can ask for far more;
     // such a picture is no picture (the drawer shows its placeholder).
     static constexpr qint64 kMaxPixels = 16'000'000;

@@ -1,0 +1,187 @@
+#include "coleccion_de_prueba.h"
+#include "document_fixture.h"
+
+#include "document/disco_coleccion.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace vornith::document {
+namespace {
+
+using test::DocumentFixture;
+using test::Lee;
+
+void Escribe(const QString& ruta, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(ruta).absolutePath());
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A work folder: img/, the program's temp/, and the collection files beside them.
+struct Carpetas {
+    QTemporaryDir raiz;
+    PictureFolders carpetas{raiz.filePath("img"), raiz.filePath("temp")};
+    Carpetas() { QDir().mkpath(carpetas.img); }
+    QString ruta(const QString& nombre) const { return raiz.filePath(nombre); }
+};
+
+// A file of the sample collection whose third problem shows the pictures `imagenes`.
+QString GuardaConImagenes(const Carpetas& c, const QString& nombre,
+                          const std::map<QString, QByteArray>& imagenes) {
+    test::ColeccionDePrueba prueba;
+    QString enunciado;
+    for (const auto& imagen : imagenes)
+        enunciado += "#IMG('" + imagen.first + "'DXmm=10:DYmm=10:#IMG)&LF";
+    prueba.problemas[3].Enunciado = enunciado;
+    prueba.problemas[3].Solucion = QStringLiteral("Sin figura&LF");
+    const ArchivoConstruido archivo =
+        ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas, test::FuenteFija(imagenes));
+    EXPECT_FALSE(archivo.error.hayError());
+    const QString ruta = c.ruta(nombre);
+    Escribe(ruta, archivo.bytes);
+    return ruta;
+}
+
+// The pictures a collection file carries, by name.
+std::map<QString, QByteArray> ImagenesDe(const QString& ruta) {
+    std::map<QString, QByteArray> imagenes;
+    for (const ImagenColeccion& imagen : AbreArchivoColeccion(ruta).Datos.Imagenes)
+        imagenes[imagen.nombre] = imagen.datos;
+    return imagenes;
+}
+
+// The regular files under `carpeta`, at any depth, but lock files.
+QStringList Archivos(const QString& carpeta) {
+    QStringList archivos;
+    QDirIterator it(carpeta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString ruta = it.next();
+        if (!ruta.endsWith(QLatin1String(".lock"))) archivos.append(ruta);
+    }
+    return archivos;
+}
+
+TEST(ImagenesDeColeccion, DosArchivosConUnNombreDeImagenGuardanCadaUnoLaSuya) {
+    Carpetas c;
+    const std::map<QString, QByteArray> deP = {{"figura1.gif", "GIF89a P pequena"}};
+    const std::map<QString, QByteArray> deQ = {{"FIGURA1.gif", "GIF89a Q, mas grande que la de P"}};
+    const QString p = GuardaConImagenes(c, "P.COL", deP);
+    const QString q = GuardaConImagenes(c, "Q.COL", deQ);
+
+    // One program opening them in turn, saving each time.
+    DocumentFixture f(c.carpetas);
+    for (int vez = 0; vez < 3; ++vez) {
+        for (const auto& [ruta, imagenes] : {std::pair{q, deQ}, std::pair{p, deP}}) {
+            ASSERT_TRUE(f.doc->OpenFile(ruta));
+            EXPECT_TRUE(f.doc->estado().ImagenesPerdidas.isEmpty());
+            const QString carpeta = f.imagenes.folders.back();
+            EXPECT_EQ(Lee(carpeta + '/' + imagenes.begin()->first), imagenes.begin()->second);
+            ASSERT_TRUE(f.doc->SaveFile(ruta));
+            EXPECT_EQ(ImagenesDe(ruta), imagenes) << ruta.toStdString();
+        }
+    }
+
+    // Two programs at once, sharing temp/: each keeps its own, whoever opened last.
+    DocumentFixture g(c.carpetas);
+    ASSERT_TRUE(f.doc->OpenFile(q));
+    ASSERT_TRUE(g.doc->OpenFile(p));
+    ASSERT_TRUE(f.doc->OpenFile(q));
+    ASSERT_TRUE(f.doc->SaveFile(c.ruta("Q2.COL")));
+    ASSERT_TRUE(g.doc->SaveFile(c.ruta("P2.COL")));
+    EXPECT_EQ(ImagenesDe(c.ruta("Q2.COL")), deQ);
+    EXPECT_EQ(ImagenesDe(c.ruta("P2.COL")), deP);
+    EXPECT_NE(f.imagenes.folders.back(), g.imagenes.folders.back());
+}
+
+TEST(ImagenesDeColeccion, TempGuardaSoloLasImagenesDeLasColeccionesAbiertas) {
+    Carpetas c;
+    QStringList rutas;
+    for (int archivo = 0; archivo < 3; ++archivo) {
+        std::map<QString, QByteArray> imagenes;
+        for (int k = 0; k < kMaxImagenesArchivo; ++k)
+            imagenes[QStringLiteral("f%1_%2.gif").arg(archivo).arg(k)] = "GIF89a";
+        rutas.append(GuardaConImagenes(c, QStringLiteral("A%1.COL").arg(archivo), imagenes));
+    }
+    // Left by programs that are no longer running: a folder and a picture of older versions.
+    Escribe(c.carpetas.temp + "/col-1-1/vieja.gif", "vieja");
+    Escribe(c.carpetas.temp + "/suelta.gif", "suelta");
+
+    {
+        DocumentFixture f(c.carpetas);
+        for (const QString& ruta : rutas) {
+            ASSERT_TRUE(f.doc->OpenFile(ruta));
+            EXPECT_TRUE(f.doc->estado().ImagenesPerdidas.isEmpty());
+            const QStringList archivos = Archivos(c.carpetas.temp);
+            EXPECT_EQ(archivos.size(), kMaxImagenesArchivo);
+            EXPECT_TRUE(archivos.first().startsWith(f.imagenes.folders.back()));
+        }
+
+        // Another program running at the same time keeps its pictures, and so does this one.
+        DocumentFixture g(c.carpetas);
+        ASSERT_TRUE(g.doc->OpenFile(rutas[0]));
+        EXPECT_EQ(Archivos(c.carpetas.temp).size(), 2 * kMaxImagenesArchivo);
+        EXPECT_EQ(Archivos(f.imagenes.folders.back()).size(), kMaxImagenesArchivo);
+        ASSERT_TRUE(f.doc->SaveFile(rutas[2]));
+    }
+    // Both programs closed: nothing of theirs is left.
+    EXPECT_TRUE(Archivos(c.carpetas.temp).isEmpty());
+}
+
+// Links in temp/ are never followed: what they point to is neither read nor written, and the
+// pictures of the file are its own.
+TEST(ImagenesDeColeccion, EnlacesEnTempNoSeSiguen) {
+    Carpetas c;
+    const QString fuera = c.ruta("fuera");
+    Escribe(fuera + "/victima.txt", "no se toca");
+    QDir().mkpath(c.carpetas.temp);
+    ASSERT_TRUE(QFile::link(fuera + "/victima.txt", c.carpetas.temp + "/y.gif"));
+    ASSERT_TRUE(QFile::link(fuera + "/nueva.txt", c.carpetas.temp + "/z.gif"));
+    ASSERT_TRUE(QFile::link(fuera, c.carpetas.temp + "/col-1-1"));
+    const std::map<QString, QByteArray> imagenes = {{"y.gif", "GIF89a y"}, {"z.gif", "GIF89a z"}};
+    const QString ruta = GuardaConImagenes(c, "E.COL", imagenes);
+
+    DocumentFixture f(c.carpetas);
+    ASSERT_TRUE(f.doc->OpenFile(ruta));
+    EXPECT_TRUE(f.doc->estado().ImagenesPerdidas.isEmpty());
+    ASSERT_TRUE(f.doc->SaveFile(ruta));
+    EXPECT_EQ(ImagenesDe(ruta), imagenes);
+    EXPECT_EQ(Lee(fuera + "/victima.txt"), QByteArray("no se toca"));
+    EXPECT_EQ(QDir(fuera).entryList(QDir::Files), QStringList{"victima.txt"});
+    EXPECT_FALSE(QFileInfo(c.carpetas.temp + "/y.gif").isSymLink());
+}
+
+// A picture whose name another file system cannot hold is not written anywhere: it counts as
+// unreadable, with the message, and the file opens.
+TEST(ImagenesDeColeccion, NombresQueOtrosSistemasNoAdmitenSonImagenesNoLeidas) {
+    Carpetas c;
+    // Written under names of the same length, then renamed inside the file's bytes.
+    const QString ruta = GuardaConImagenes(
+        c, "R.COL", {{"COX.gif", "GIF89a con"}, {"aXb.gif", "GIF89a ab"}, {"bien.gif", "GIF89a"}});
+    QByteArray bytes = Lee(ruta);
+    bytes.replace("COX.gif", "CON.gif").replace("aXb.gif", "a?b.gif");
+    Escribe(ruta, bytes);
+
+    DocumentFixture f(c.carpetas);
+    ASSERT_TRUE(f.doc->OpenFile(ruta));
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 3);
+    ASSERT_EQ(f.avisos.shown.size(), 1U);
+    const QString& aviso = f.avisos.shown[0].text;
+    EXPECT_TRUE(aviso.startsWith(QStringLiteral("No se han podido leer estas imágenes")));
+    EXPECT_TRUE(aviso.contains(QStringLiteral("    CON.gif\r\n")));
+    EXPECT_TRUE(aviso.contains(QStringLiteral("    a?b.gif\r\n")));
+    EXPECT_FALSE(aviso.contains(QStringLiteral("bien.gif")));
+    const QStringList escritas = Archivos(c.carpetas.temp);
+    ASSERT_EQ(escritas.size(), 1);
+    EXPECT_TRUE(escritas[0].endsWith(QStringLiteral("/bien.gif")));
+}
+
+} // namespace
+} // namespace vornith::document
