@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -40,6 +41,29 @@ Escritura EscribeEntero(const QString& ruta, const QByteArray& bytes,
         return Escritura::SinRenombrar;
     }
     return Escritura::Hecha;
+}
+
+// Removes what saves of `ruta` killed before their rename left beside it: QSaveFile's
+// "NAME.XXXXXX", six random letters. Letters all of one case are left alone, as a name the user
+// may have given ("NAME.backup").
+void QuitaRestosDeGuardado(const QString& ruta) {
+    const QFileInfo info(ruta);
+    const QString prefijo = info.fileName() + u'.';
+    const QDir carpeta = info.absoluteDir();
+    const QStringList entradas = carpeta.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QString& entrada : entradas) {
+        if (entrada.size() != prefijo.size() + 6 || !entrada.startsWith(prefijo)) continue;
+        const QStringView letras = QStringView(entrada).sliced(prefijo.size());
+        const auto en = [&letras](char16_t desde, char16_t hasta) {
+            return std::count_if(letras.begin(), letras.end(), [&](QChar c) {
+                return c.unicode() >= desde && c.unicode() <= hasta;
+            });
+        };
+        const auto mayusculas = en(u'A', u'Z');
+        const auto minusculas = en(u'a', u'z');
+        if (mayusculas > 0 && minusculas > 0 && mayusculas + minusculas == 6)
+            QFile::remove(carpeta.filePath(entrada));
+    }
 }
 
 // A failed commit: the old file could not be replaced, or its data failed at the last moment.
@@ -75,6 +99,7 @@ ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
     if (!QFileInfo(ruta).absoluteDir().exists())
         return {
             FalloGuardado::Otro, {}, 76, QStringLiteral("No se ha encontrado la ruta de acceso")};
+    QuitaRestosDeGuardado(ruta);
     QFileDevice::FileError error = QFileDevice::NoError;
     switch (EscribeEntero(ruta, bytes, &error)) {
     case Escritura::Hecha:

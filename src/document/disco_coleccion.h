@@ -16,7 +16,8 @@ namespace vornith::document {
 FuenteImagenes FuenteCarpetas(const PictureFolders& carpetas);
 
 // Writes `bytes` as the file `ruta`: the whole file is written beside it and renamed over the
-// old one only when complete. On failure the old file is untouched.
+// old one only when complete. On failure the old file is untouched. What an earlier save of
+// `ruta` killed before its rename left beside it is removed first.
 ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes);
 
 // SaveFile without its effect on Modificado: the file of header `coleccion` and problems

@@ -367,5 +367,26 @@ TEST(EnlacesEnLasCarpetas, NiSeLeenNiSeEscribenAtraves) {
     EXPECT_TRUE(Lee(ruta).contains("mas larga que la victima"));
 }
 
+TEST(DiscoColeccion, UnGuardadoQuitaLoQueDejoOtroInterrumpido) {
+    const Carpetas c;
+    const QString ruta = c.ruta("vieja.COL");
+    Escribe(ruta, "vieja");
+    const QStringList quedan = {"vieja.COL.backup", "vieja.COL.AbCd1f", "vieja.COL.AbCdEfG",
+                                "otra.COL.AbCdEf",  "vieja.COLAbCdEf",  "vieja.COL.ABCDEF",
+                                "vieja.col.AbCdEf"};
+    for (const QString& nombre : quedan)
+        Escribe(c.ruta(nombre), "#CABECERA(");
+    Escribe(c.ruta("vieja.COL.AbCdEf"), "#CABECERA(completa");
+    Escribe(c.ruta("vieja.COL.qWeRtY"), "#CABECERA(");
+    ASSERT_FALSE(EscribeArchivo(ruta, "nueva").hayError());
+    EXPECT_EQ(Lee(ruta), QByteArray("nueva"));
+    QStringList esperados = quedan;
+    esperados.append("vieja.COL");
+    esperados.sort();
+    QStringList hay = QDir(c.raiz.path()).entryList(QDir::Files);
+    hay.sort();
+    EXPECT_EQ(hay, esperados);
+}
+
 } // namespace
 } // namespace vornith::document
