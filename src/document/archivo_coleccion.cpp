@@ -128,6 +128,11 @@ QString MensajeErrorGuardado(const ErrorGuardado& error, const QString& ArchivoA
     case FalloGuardado::TextoNoGuardable:
         return QStringLiteral("Error al guardar archivo.") + kFinLinea + error.Descripcion;
     case FalloGuardado::NombreImagenLargo:
+        if (error.Imagen.size() <= kLongitudNombre)
+            return QStringLiteral("Error al guardar archivo.") + kFinLinea +
+                   QStringLiteral("El nombre de la imagen «") + error.Imagen +
+                   QStringLiteral("» empieza o termina en blanco, y el archivo no puede "
+                                  "guardarlo así.");
         return QStringLiteral("Error al guardar archivo.") + kFinLinea +
                QStringLiteral("El nombre de la imagen ") + error.Imagen +
                QStringLiteral(" tiene más de ") + Decimal(kLongitudNombre) +
@@ -163,7 +168,11 @@ QString LineaParametros(const Problema& problema, int i, std::int32_t PROINI) {
            CifrasFijas(std::int64_t{PROINI} + i - 1, 4) + kFinLinea;
 }
 
-QStringList NombresImagenes(const QString& texto) {
+namespace {
+
+// The distinct names the picture tags of `texto` give, as NombresImagenes finds them; those
+// that are not plain file names too unless `soloSimples`.
+QStringList NombresEnEtiquetas(const QString& texto, bool soloSimples) {
     const QLatin1String apertura("#IMG(");
     const QLatin1String cierre("#IMG)");
     QStringList nombres;
@@ -177,11 +186,17 @@ QStringList NombresImagenes(const QString& texto) {
         const qsizetype q2 = q1 < 0 ? -1 : entre.indexOf(u'\'', q1 + 1);
         if (q2 < 0) continue;
         const QString nombre = entre.sliced(q1 + 1, q2 - q1 - 1).toString();
-        if (!isPlainFileName(nombre) || vistos.contains(nombre)) continue;
+        if ((soloSimples && !isPlainFileName(nombre)) || vistos.contains(nombre)) continue;
         vistos.insert(nombre);
         nombres.append(nombre);
     }
     return nombres;
+}
+
+} // namespace
+
+QStringList NombresImagenes(const QString& texto) {
+    return NombresEnEtiquetas(texto, true);
 }
 
 int ProblemasDelArchivo(const DatosColeccion& coleccion, const TablaProblemas& problemas) {
@@ -238,9 +253,18 @@ ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
     QByteArray bytes = TextoArchivo(coleccion, problemas, posicionBindir);
     ArchivoConstruido archivo;
     // Names as the file's reader will see them.
-    QStringList nombres = NombresImagenes(fromCp1252(bytes));
+    const QString texto = fromCp1252(bytes);
+    QStringList nombres = NombresImagenes(texto);
     const QSet<QString> fuera(omitidas.begin(), omitidas.end());
     nombres.removeIf([&fuera](const QString& nombre) { return fuera.contains(nombre); });
+    // The directory is read without the blanks at the ends of a name: the texts would no longer
+    // name the picture.
+    for (const QString& nombre : NombresEnEtiquetas(texto, false)) {
+        if (!fuera.contains(nombre) && SinBlancos(nombre).size() != nombre.size()) {
+            archivo.error = {FalloGuardado::NombreImagenLargo, nombre, 0, {}};
+            return archivo;
+        }
+    }
     if (nombres.isEmpty()) {
         archivo.bytes = std::move(bytes);
         return archivo;

@@ -39,7 +39,8 @@ enum class FalloGuardado {
     Ninguno,
     ImagenNoEncontrada,       // a named picture is in neither img/ nor temp/
     TextoNoGuardable,         // the file cannot hold a text as it stands: Descripcion says why
-    NombreImagenLargo,        // a picture's name does not fit its directory entry
+    NombreImagenLargo,        // a picture's name does not fit its directory entry: too long,
+                              // or a blank at either end
     ProtegidoContraEscritura, // the file or its folder may not be written: offer Save As
     Otro,                     // any other failure, with a number and a description
 };
@@ -83,7 +84,8 @@ QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProble
 // name taken from `fuente`, except those in `omitidas`: their references stay, and the file
 // carries no bytes of them. Fails naming the first picture that `fuente` cannot give, or when
 // the file would be too large for its 8-digit positions, or naming the first picture whose name
-// is longer than the directory's 32 characters (it would be read back cut).
+// is longer than the directory's 32 characters or has a blank at either end (it would be read
+// back cut or trimmed).
 ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
                                             const TablaProblemas& problemas,
                                             const FuenteImagenes& fuente,

@@ -4,6 +4,8 @@
 #include "generation/me_norv.h"
 #include "platform/cp1252.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <vector>
 
@@ -155,8 +157,16 @@ ErrorGuardado CompruebaRelectura(const QByteArray& bytes, const DatosColeccion& 
                                                            : nullptr;
         if (parte) return NoSeLeeIgual(QString::fromUtf8(parte) + DelProblema(coleccion, i));
     }
-    if (lectura.Datos.DirectorioDanado)
+    if (lectura.Datos.DirectorioDanado || !lectura.Datos.ImagenesRechazadas.isEmpty())
         return NoSeLeeIgual(QStringLiteral("El directorio de imágenes"));
+    // Each picture read back under a name the texts give, once.
+    const QStringList nombradas = ImagenesNombradas(coleccion, problemas);
+    QSet<QString> leidas;
+    for (const ImagenColeccion& imagen : lectura.Datos.Imagenes) {
+        if (!nombradas.contains(imagen.nombre) || leidas.contains(imagen.nombre))
+            return NoSeLeeIgual(QStringLiteral("El nombre de la imagen ") + imagen.nombre);
+        leidas.insert(imagen.nombre);
+    }
     return {};
 }
 

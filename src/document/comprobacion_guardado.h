@@ -25,7 +25,8 @@ QString RechazoCabecera(const QString& texto);
 ErrorGuardado CompruebaTextos(const DatosColeccion& coleccion, const TablaProblemas& problemas);
 
 // Refuses `bytes` unless the reader gives back from them the header and the problems of the
-// collection (keys without the blanks at their ends) and a sound picture directory.
+// collection (keys without the blanks at their ends) and a sound picture directory whose names
+// are each a picture the texts name, once.
 ErrorGuardado CompruebaRelectura(const QByteArray& bytes, const DatosColeccion& coleccion,
                                  const TablaProblemas& problemas);
 

@@ -1,5 +1,6 @@
 #include "coleccion_de_prueba.h"
 
+#include "document/comprobacion_guardado.h"
 #include "document/disco_coleccion.h"
 
 #include <QDir>
@@ -386,6 +387,40 @@ TEST(DiscoColeccion, UnGuardadoQuitaLoQueDejoOtroInterrumpido) {
     QStringList hay = QDir(c.raiz.path()).entryList(QDir::Files);
     hay.sort();
     EXPECT_EQ(hay, esperados);
+}
+
+// The directory is read without the blanks at the ends of a name: such a name is refused, and
+// the read-back check compares the names written with those read.
+TEST(DiscoColeccion, NombreDeImagenConBlancosEnLosExtremosNoSeGuarda) {
+    const Carpetas c;
+    const QString ruta = c.ruta("blancos.COL");
+    Escribe(ruta, "contenido viejo");
+    for (const char* nombre : {" hoja.gif", "hoja.gif "}) {
+        Escribe(c.carpetas.img + '/' + nombre, "GIF89a");
+        const ColeccionDePrueba prueba = ConImagen(QString::fromLatin1(nombre));
+        const ErrorGuardado error =
+            GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas);
+        EXPECT_EQ(error.Tipo, FalloGuardado::NombreImagenLargo) << nombre;
+        EXPECT_EQ(error.Imagen, QString::fromLatin1(nombre));
+        EXPECT_EQ(MensajeErrorGuardado(error, ruta),
+                  QStringLiteral("Error al guardar archivo.\r\nEl nombre de la imagen «") +
+                      QString::fromLatin1(nombre) +
+                      QStringLiteral("» empieza o termina en blanco, y el archivo no puede "
+                                     "guardarlo así."));
+        EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
+    }
+
+    // Bytes whose directory names a picture otherwise than the texts do are refused.
+    const ColeccionDePrueba prueba = ConImagen("hoja.gif");
+    QByteArray bytes = ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas,
+                                                 test::FuenteFija({{"hoja.gif", "GIF89a"}}))
+                           .bytes;
+    EXPECT_FALSE(CompruebaRelectura(bytes, prueba.coleccion, prueba.problemas).hayError());
+    const qsizetype entrada = bytes.lastIndexOf("hoja.gif");
+    bytes.replace(entrada, 8, "HOJA.gif");
+    EXPECT_EQ(CompruebaRelectura(bytes, prueba.coleccion, prueba.problemas).Descripcion,
+              QStringLiteral("El nombre de la imagen HOJA.gif no se leería igual desde el "
+                             "archivo. No se ha guardado."));
 }
 
 } // namespace
