@@ -145,6 +145,10 @@ TEST(ImagenesDeColeccion, EnlacesEnTempNoSeSiguen) {
     ASSERT_TRUE(QFile::link(fuera + "/victima.txt", c.carpetas.temp + "/y.gif"));
     ASSERT_TRUE(QFile::link(fuera + "/nueva.txt", c.carpetas.temp + "/z.gif"));
     ASSERT_TRUE(QFile::link(fuera, c.carpetas.temp + "/col-1-1"));
+    // Inside a folder left by a program no longer running.
+    QDir().mkpath(c.carpetas.temp + "/col-1-2");
+    ASSERT_TRUE(QFile::link(fuera, c.carpetas.temp + "/col-1-2/sub"));
+    ASSERT_TRUE(QFile::link(fuera + "/victima.txt", c.carpetas.temp + "/col-1-2/v.gif"));
     const std::map<QString, QByteArray> imagenes = {{"y.gif", "GIF89a y"}, {"z.gif", "GIF89a z"}};
     const QString ruta = GuardaConImagenes(c, "E.COL", imagenes);
 
@@ -156,6 +160,10 @@ TEST(ImagenesDeColeccion, EnlacesEnTempNoSeSiguen) {
     EXPECT_EQ(Lee(fuera + "/victima.txt"), QByteArray("no se toca"));
     EXPECT_EQ(QDir(fuera).entryList(QDir::Files), QStringList{"victima.txt"});
     EXPECT_FALSE(QFileInfo(c.carpetas.temp + "/y.gif").isSymLink());
+    EXPECT_EQ(
+        QDir(c.carpetas.temp).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+        (QStringList{QFileInfo(f.imagenes.folders.back()).fileName(),
+                     QFileInfo(f.imagenes.folders.back()).fileName() + ".lock"}));
 }
 
 // A picture whose name another file system cannot hold is not written anywhere: it counts as
