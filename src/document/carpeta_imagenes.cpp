@@ -52,7 +52,8 @@ void Limpia(const QDir& temp) {
 } // namespace
 
 std::unique_ptr<CarpetaImagenes> CarpetaImagenes::Nueva(const QString& temp) {
-    if (temp.isEmpty() || !QDir().mkpath(temp)) return nullptr;
+    // temp/ itself a link could point at any folder, whose files the sweep would remove.
+    if (temp.isEmpty() || QFileInfo(temp).isSymLink() || !QDir().mkpath(temp)) return nullptr;
     const QDir carpeta(temp);
     Limpia(carpeta);
     // The process number keeps running instances apart; the first number not held, the

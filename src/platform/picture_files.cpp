@@ -51,8 +51,7 @@ PictureFolders defaultPictureFolders() {
     const QString appDir = QCoreApplication::applicationDirPath();
     QString img = appDir + QStringLiteral("/img");
     if (!QFileInfo(img).isDir()) {
-        const QString installed =
-            QDir(appDir).absoluteFilePath(QStringLiteral("../share/vornith/img"));
+        const QString installed = QDir(appDir).absoluteFilePath(QStringLiteral("../share/vornith/img"));
         if (QFileInfo(installed).isDir()) img = QDir::cleanPath(installed);
     }
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);

@@ -25,7 +25,8 @@ constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
 std::optional<QByteArray> readPictureFile(const QString& path);
 
 // Where diagram pictures are looked up: img/ beside the program (shipped pictures), then temp/
-// in the user's data folder (pictures taken out of collection files).
+// in the user's data folder (pictures taken out of collection files). The document gives the
+// loader and the save, as `temp`, the folder of temp/ that holds the open file's pictures.
 struct PictureFolders {
     QString img;
     QString temp;

@@ -164,6 +164,16 @@ TEST(ImagenesDeColeccion, EnlacesEnTempNoSeSiguen) {
         QDir(c.carpetas.temp).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
         (QStringList{QFileInfo(f.imagenes.folders.back()).fileName(),
                      QFileInfo(f.imagenes.folders.back()).fileName() + ".lock"}));
+
+    // temp/ itself a link: nothing is removed or written where it points.
+    Carpetas d;
+    Escribe(d.ruta("otra/dato.txt"), "dato");
+    ASSERT_TRUE(QFile::link(d.ruta("otra"), d.carpetas.temp));
+    DocumentFixture g(d.carpetas);
+    ASSERT_TRUE(g.doc->OpenFile(ruta));
+    EXPECT_EQ(g.doc->estado().ImagenesPerdidas, (QStringList{"y.gif", "z.gif"}));
+    EXPECT_EQ(QDir(d.ruta("otra")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"dato.txt"});
 }
 
 // A picture whose name another file system cannot hold is not written anywhere: it counts as
