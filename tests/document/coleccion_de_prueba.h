@@ -5,8 +5,12 @@
 #include "document/archivo_coleccion.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
+
+#include <gtest/gtest.h>
 
 #include <map>
 #include <ostream>
@@ -85,6 +89,14 @@ inline QByteArray Bytes(const QString& texto) {
 inline QByteArray Lee(const QString& ruta) {
     QFile f(ruta);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Writes `bytes` as the file `ruta`, making its folder first.
+inline void Escribe(const QString& ruta, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(ruta).absolutePath());
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }
 
 } // namespace vornith::test

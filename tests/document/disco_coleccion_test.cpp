@@ -17,15 +17,9 @@ namespace vornith::document {
 namespace {
 
 using test::ColeccionDePrueba;
+using test::Escribe;
 using test::ImagenesDePrueba;
 using test::Lee;
-
-void Escribe(const QString& ruta, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(ruta).absolutePath());
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A work folder with img/ holding the sample pictures and an empty place for temp/.
 struct Carpetas {

@@ -16,14 +16,8 @@ namespace vornith::document {
 namespace {
 
 using test::DocumentFixture;
+using test::Escribe;
 using test::Lee;
-
-void Escribe(const QString& ruta, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(ruta).absolutePath());
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A work folder: img/, the program's temp/, and the collection files beside them.
 struct Carpetas {

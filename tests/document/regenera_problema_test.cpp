@@ -117,7 +117,9 @@ TEST(RegeneraProblema, FailuresGiveTheWindowBack) {
         EXPECT_FALSE(f.ventana.generando);
         EXPECT_FALSE(f.cursor.isBusy());
         EXPECT_EQ(f.doc->estado().ArchivoActual, QStringLiteral("/tmp/viejo.COL"));
-        if (!enLaComposicion) EXPECT_EQ(f.problema().Enunciado, "viejo&LF");
+        if (!enLaComposicion) {
+            EXPECT_EQ(f.problema().Enunciado, "viejo&LF");
+        }
     }
 }
 

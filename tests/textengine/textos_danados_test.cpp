@@ -99,7 +99,9 @@ TEST(TextosDanados, EveryDrawerShowsTheErrorMarkInBothPasses) {
                 EXPECT_EQ(s.drawWidth(), 1);
                 EXPECT_EQ(m.motor.NivelCociente, 0);
                 EXPECT_EQ(m.motor.NivelExponente, 0);
-                if (modo == 0) EXPECT_TRUE(s.ops().empty()) << "drawn while measuring";
+                if (modo == 0) {
+                    EXPECT_TRUE(s.ops().empty()) << "drawn while measuring";
+                }
             }
             EXPECT_EQ(numeros[0], numeros[1]);
             const QString dibujado = textos(s.ops()).join(QString());
