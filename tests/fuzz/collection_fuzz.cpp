@@ -25,7 +25,8 @@ namespace {
 using namespace vornith;
 
 // One program for every input, as a user opens file after file: its pictures go to temp/ in
-// a scratch folder and stay there.
+// a scratch folder and stay there. What its fakes log is cleared before each input, so that
+// the logs do not grow over the run.
 struct Programa {
     QTemporaryDir raiz;
     Pcg32Random azar{1};
@@ -60,6 +61,9 @@ void abreYDibuja(const QByteArray& bytes) {
     }
     vd::Documento& doc = programa.nucleo.documento;
     programa.avisos.shown.clear();
+    programa.caja.clearOps();
+    programa.imagenes.requested.clear();
+    programa.imagenes.forgotten.clear();
     if (!doc.OpenFile(ruta)) return;
     for (int p = 1; p <= doc.estado().NumPaginas; ++p) {
         doc.PonPaginaActual(p);
