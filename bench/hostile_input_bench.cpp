@@ -1,6 +1,7 @@
 // Growth series for hostile input: each case runs at n and 4n, so that a cost that is not
 // linear in the input shows as a time ratio far above 4. Pictures carried by a collection file,
-// unclosed and deeply nested construct tags, many font names, and a very large picture.
+// unclosed and deeply nested construct tags, many font names measured or in a collection
+// opened, and a very large picture.
 
 #include "document/archivo_coleccion.h"
 #include "document/disco_coleccion.h"
@@ -10,6 +11,7 @@
 #include "bench_support.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -137,6 +139,58 @@ void BM_NombresDeFuente(benchmark::State& state) {
     state.counters["rss_growth_MB"] = residenteMB() - antes;
 }
 BENCHMARK(BM_NombresDeFuente)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A collection file of 100 problems whose statements name `n` distinct fonts in all, each
+// name beginning with `prefijo`.
+QByteArray archivoConFuentes(qsizetype n, const QString& prefijo) {
+    constexpr int kProblemas = 100;
+    document::DatosColeccion c;
+    c.NPROB = kProblemas;
+    document::TablaProblemas problemas = document::nuevaTablaProblemas();
+    for (int p = 1; p <= kProblemas; ++p) {
+        problemas[p].Clave = QStringLiteral("XIMB_FISI_CIN");
+        problemas[p].Solucion = QStringLiteral("x&LF");
+    }
+    for (qsizetype k = 0; k < n; ++k)
+        problemas[k % kProblemas + 1].Enunciado +=
+            QStringLiteral("&FN=%1%2:a ").arg(prefijo).arg(k);
+    const auto fuente = [](const QString&) { return std::optional<QByteArray>(); };
+    return document::ConstruyeArchivoColeccion(c, problemas, fuente).bytes;
+}
+
+// Opening (reading, composing and paginating) a collection that names n distinct fonts none
+// installed. The names differ per run, so that every run meets fonts it has not seen yet.
+void BM_ColeccionConFuentes(benchmark::State& state) {
+    QTemporaryDir dir;
+    NucleoBench b({dir.filePath(QStringLiteral("img")), dir.filePath(QStringLiteral("temp"))});
+    const QString ruta = dir.filePath(QStringLiteral("fuentes.COL"));
+    int serie = 0;
+    const double antes = residenteMB();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QByteArray bytes =
+            archivoConFuentes(state.range(0), QStringLiteral("F%1x").arg(serie++));
+        QFile archivo(ruta);
+        if (!archivo.open(QIODevice::WriteOnly) || archivo.write(bytes) != bytes.size()) {
+            state.SkipWithError("the collection file could not be written");
+            return;
+        }
+        archivo.close();
+        state.ResumeTiming();
+        if (!b.nucleo.documento.OpenFile(ruta)) {
+            state.SkipWithError("the collection file could not be opened");
+            return;
+        }
+    }
+    state.counters["file_KB"] = static_cast<double>(QFileInfo(ruta).size()) / 1024;
+    state.counters["pages"] = b.nucleo.documento.estado().NumPaginas;
+    state.counters["rss_growth_MB"] = residenteMB() - antes;
+}
+BENCHMARK(BM_ColeccionConFuentes)
+    ->Arg(20000)
+    ->Arg(80000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 // A 5600 x 5600 picture (a small PNG file) drawn n times on one page.
 void BM_ImagenGrande(benchmark::State& state) {
