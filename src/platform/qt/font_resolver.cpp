@@ -1,5 +1,7 @@
 #include "platform/qt/font_resolver.h"
 
+#include "platform/qt/font_families.h"
+
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -20,19 +22,6 @@ bool familyHasAll(const QString& family, const QString& text) {
         if (!c.isSpace() && !raw.supportsCharacter(c)) return false;
     }
     return true;
-}
-
-// Any other name: the family that really draws it, so that the many names that fall back to
-// one family share its metrics. Markup may name any number of fonts: the table is bounded.
-QString resolvedFamily(const QString& name) {
-    constexpr qsizetype kMaxResolved = 1024;
-    static QHash<QString, QString> resolved;
-    const auto found = resolved.constFind(name);
-    if (found != resolved.constEnd()) return *found;
-    if (resolved.size() >= kMaxResolved) resolved.clear();
-    const QString family = QFontInfo(QFont(name)).family();
-    resolved.insert(name, family);
-    return family;
 }
 
 // The family of Standard Symbols PS mapped by Unicode alone, loaded on first use; empty when
@@ -62,17 +51,21 @@ QString unicodeSymbolFamily() {
 } // namespace
 
 QString FontResolver::familyFor(const QString& name) {
-    static const QHash<QString, QString> aliases = {
-        {QStringLiteral("times new roman"), QStringLiteral("Liberation Serif")},
-        {QStringLiteral("times"), QStringLiteral("Liberation Serif")},
-        {QStringLiteral("arial"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("helvetica"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("courier new"), QStringLiteral("Liberation Mono")},
-        {QStringLiteral("courier"), QStringLiteral("Liberation Mono")},
-    };
-    const auto alias = aliases.constFind(name.trimmed().toLower());
-    if (alias != aliases.constEnd()) return *alias;
-    return resolvedFamily(name);
+    static FontFamilies families = [] {
+        // Registered first, so that the families listed do not depend on what was drawn before.
+        unicodeSymbolFamily();
+        FontFamilies installed(QFontDatabase::families(), [](const QString& family) {
+            return QFontInfo(QFont(family)).family();
+        });
+        installed.addAlias(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+        installed.addAlias(QStringLiteral("Times"), QStringLiteral("Liberation Serif"));
+        installed.addAlias(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+        installed.addAlias(QStringLiteral("Helvetica"), QStringLiteral("Liberation Sans"));
+        installed.addAlias(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+        installed.addAlias(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+        return installed;
+    }();
+    return families.familyFor(name);
 }
 
 FontResolver::CodedText FontResolver::codedText(CodedFont font, const QString& text) {

@@ -21,9 +21,10 @@ struct FontState {
 // their metric-compatible Liberation twins, the byte-coded "Symbol" and "MT Extra" into fonts
 // that hold their glyphs.
 class FontResolver {
-public:
-    // The installed family that stands for `name`: the metric twin of a Windows core font, or
-    // else the family Qt draws `name` with.
+  public:
+    // The installed family that stands for `name`: the metric twin of a Windows core font, the
+    // family Qt draws an installed family with, or else the one family Qt falls back to for a
+    // name it does not know. The installed families are listed once, at the first call.
     static QString familyFor(const QString& name);
     // What draws a text of a coded font: the text to give the font, and its family.
     struct CodedText {

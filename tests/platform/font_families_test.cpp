@@ -1,0 +1,95 @@
+#include "platform/qt/font_families.h"
+#include "platform/qt/font_resolver.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace vornith {
+namespace {
+
+// A font system that answers "drawn NAME" and logs the names it was asked about.
+struct FontSystem {
+    QStringList asked;
+    FontFamilies::DrawnFamily drawn() {
+        return [this](const QString& name) {
+            asked.append(name);
+            return QStringLiteral("drawn ") + name;
+        };
+    }
+};
+
+// Markup may name any number of fonts: the font system is asked once per installed family
+// used, and once for every other name together.
+TEST(FontFamilies, AsksTheFontSystemOncePerInstalledFamilyAndOnceForAllOthers) {
+    FontSystem system;
+    FontFamilies families({QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Sans [urw]"),
+                           QStringLiteral("Nimbus Sans [UKWN]")},
+                          system.drawn());
+    const QString unknown = families.familyFor(QStringLiteral("Fuente0"));
+    for (int k = 1; k < 20000; ++k)
+        ASSERT_EQ(families.familyFor(QStringLiteral("Fuente%1").arg(k)), unknown);
+    EXPECT_EQ(system.asked.size(), 1);
+    EXPECT_EQ(families.familyFor(QStringLiteral("Liberation Serif x")), unknown);
+
+    // Spelled as the font system compares families: in any case, blanks aside.
+    for (const char* name :
+         {"Liberation Serif", "liberation serif", " LIBERATION  SERIF ", "LiberationSerif"})
+        EXPECT_EQ(families.familyFor(QString::fromLatin1(name)),
+                  QStringLiteral("drawn Liberation Serif"));
+    // A family listed once per foundry: with a foundry, or without for the first listed.
+    EXPECT_EQ(families.familyFor(QStringLiteral("nimbus sans")),
+              QStringLiteral("drawn Nimbus Sans"));
+    EXPECT_EQ(families.familyFor(QStringLiteral("Nimbus Sans [UKWN]")),
+              QStringLiteral("drawn Nimbus Sans [UKWN]"));
+    // No name at all: the default family.
+    EXPECT_EQ(families.familyFor(QStringLiteral(" ")), QStringLiteral("drawn "));
+    EXPECT_EQ(system.asked, QStringList({system.asked.front(), QStringLiteral("Liberation Serif"),
+                                         QStringLiteral("Nimbus Sans"),
+                                         QStringLiteral("Nimbus Sans [UKWN]"), QString()}));
+}
+
+TEST(FontFamilies, AliasesAreAnsweredWithoutAskingAndComeFirst) {
+    FontSystem system;
+    FontFamilies families({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+                          system.drawn());
+    families.addAlias(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    families.addAlias(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(families.familyFor(QStringLiteral("ARIAL")), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(families.familyFor(QStringLiteral("times new roman ")),
+              QStringLiteral("Liberation Serif"));
+    EXPECT_TRUE(system.asked.isEmpty());
+}
+
+// The resolver of the program: installed families as the font system draws them, the core
+// fonts as their metric twins, and any other name, whatever it resembles, as the family the
+// font system falls back to for a name it does not know.
+TEST(FontResolver, ResolvesInstalledFamiliesAsDrawnAndEveryOtherNameAsTheFallback) {
+    const QString fallback = QFontInfo(QFont(QStringLiteral("Fuente que no existe"))).family();
+    for (const char* name : {"Fuente que no existe", "Georgia", "Comic Sans MS", "Arial Narrow",
+                             "Palatino", "Garamond", "Symbol ", "Wingdings"}) {
+        const QString n = QString::fromLatin1(name);
+        if (QFontDatabase::hasFamily(n)) continue;
+        EXPECT_EQ(FontResolver::familyFor(n).toStdString(), fallback.toStdString()) << name;
+    }
+    for (const QString& family : QFontDatabase::families()) {
+        for (const QString& name : {family, family.toUpper(), QLatin1Char(' ') + family})
+            EXPECT_EQ(FontResolver::familyFor(name).toStdString(),
+                      QFontInfo(QFont(name)).family().toStdString())
+                << name.toStdString();
+    }
+    EXPECT_EQ(FontResolver::familyFor(QString()), QFontInfo(QFont(QString())).family());
+    const std::pair<const char*, const char*> twins[] = {{"Times New Roman", "Liberation Serif"},
+                                                         {"times", "Liberation Serif"},
+                                                         {"Arial", "Liberation Sans"},
+                                                         {"Helvetica", "Liberation Sans"},
+                                                         {"Courier New", "Liberation Mono"},
+                                                         {"COURIER", "Liberation Mono"}};
+    for (const auto& [name, family] : twins)
+        EXPECT_EQ(FontResolver::familyFor(QString::fromLatin1(name)), QString::fromLatin1(family));
+}
+
+} // namespace
+} // namespace vornith
