@@ -64,12 +64,12 @@ TEST(FontFamilies, AliasesAreAnsweredWithoutAskingAndComeFirst) {
 }
 
 // The resolver of the program: installed families as the font system draws them, the core
-// fonts as their metric twins, and any other name, whatever it resembles, as the family the
-// font system falls back to for a name it does not know.
+// fonts as their metric twins, common Windows faces as their look-alikes, and any other name as
+// the family the font system falls back to for a name it does not know.
 TEST(FontResolver, ResolvesInstalledFamiliesAsDrawnAndEveryOtherNameAsTheFallback) {
     const QString fallback = QFontInfo(QFont(QStringLiteral("Fuente que no existe"))).family();
-    for (const char* name : {"Fuente que no existe", "Georgia", "Comic Sans MS", "Arial Narrow",
-                             "Palatino", "Garamond", "Symbol ", "Wingdings"}) {
+    for (const char* name :
+         {"Fuente que no existe", "Verdana", "Calibri", "Segoe UI", "Symbol ", "Wingdings"}) {
         const QString n = QString::fromLatin1(name);
         if (QFontDatabase::hasFamily(n)) continue;
         EXPECT_EQ(FontResolver::familyFor(n).toStdString(), fallback.toStdString()) << name;
@@ -86,7 +86,10 @@ TEST(FontResolver, ResolvesInstalledFamiliesAsDrawnAndEveryOtherNameAsTheFallbac
                                                          {"Arial", "Liberation Sans"},
                                                          {"Helvetica", "Liberation Sans"},
                                                          {"Courier New", "Liberation Mono"},
-                                                         {"COURIER", "Liberation Mono"}};
+                                                         {"COURIER", "Liberation Mono"},
+                                                         {"Georgia", "DejaVu Serif"},
+                                                         {"palatino linotype", "P052"},
+                                                         {"Arial Narrow", "Nimbus Sans Narrow"}};
     for (const auto& [name, family] : twins)
         EXPECT_EQ(FontResolver::familyFor(QString::fromLatin1(name)), QString::fromLatin1(family));
 }

@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QRawFont>
 
+#include <utility>
+
 namespace vornith {
 
 namespace {
@@ -57,12 +59,28 @@ QString FontResolver::familyFor(const QString& name) {
         FontFamilies installed(QFontDatabase::families(), [](const QString& family) {
             return QFontInfo(QFont(family)).family();
         });
-        installed.addAlias(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-        installed.addAlias(QStringLiteral("Times"), QStringLiteral("Liberation Serif"));
-        installed.addAlias(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-        installed.addAlias(QStringLiteral("Helvetica"), QStringLiteral("Liberation Sans"));
-        installed.addAlias(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-        installed.addAlias(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+        // The core fonts' metric twins, then the look-alikes the desktop's font matching gives
+        // other common Windows faces (serif stays serif, narrow stays narrow).
+        static const std::pair<const char*, const char*> aliases[] = {
+            {"Times New Roman", "Liberation Serif"},
+            {"Times", "Liberation Serif"},
+            {"Arial", "Liberation Sans"},
+            {"Helvetica", "Liberation Sans"},
+            {"Courier New", "Liberation Mono"},
+            {"Courier", "Liberation Mono"},
+            {"Georgia", "DejaVu Serif"},
+            {"Cambria", "DejaVu Serif"},
+            {"Garamond", "DejaVu Serif"},
+            {"Palatino", "P052"},
+            {"Palatino Linotype", "P052"},
+            {"Bookman Old Style", "URW Bookman"},
+            {"Century Schoolbook", "C059"},
+            {"Arial Narrow", "Nimbus Sans Narrow"},
+            {"Consolas", "DejaVu Sans Mono"},
+            {"Comic Sans MS", "Z003"},
+        };
+        for (const auto& [alias, family] : aliases)
+            installed.addAlias(QString::fromLatin1(alias), QString::fromLatin1(family));
         return installed;
     }();
     return families.familyFor(name);

@@ -22,9 +22,9 @@ struct FontState {
 // that hold their glyphs.
 class FontResolver {
   public:
-    // The installed family that stands for `name`: the metric twin of a Windows core font, the
-    // family Qt draws an installed family with, or else the one family Qt falls back to for a
-    // name it does not know. The installed families are listed once, at the first call.
+    // The installed family that stands for `name`: the metric twin of a Windows core font, a
+    // look-alike of another common Windows face, the family Qt draws an installed family with,
+    // or else the one family Qt falls back to for a name it does not know. The installed families are listed once, at the first call.
     static QString familyFor(const QString& name);
     // What draws a text of a coded font: the text to give the font, and its family.
     struct CodedText {
