@@ -24,9 +24,9 @@ namespace {
 
 using namespace vornith;
 
-// One program for every input, as a user opens file after file: its pictures go to temp/ in
-// a scratch folder and stay there. What its fakes log is cleared before each input, so that
-// the logs do not grow over the run.
+// One program for every input, as a user opens file after file: each file's pictures go to a
+// folder of their own in temp/ of a scratch folder. What its fakes log is cleared before each
+// input, so that the logs do not grow over the run.
 struct Programa {
     QTemporaryDir raiz;
     Pcg32Random azar{1};
@@ -63,7 +63,7 @@ void abreYDibuja(const QByteArray& bytes) {
     programa.avisos.shown.clear();
     programa.caja.clearOps();
     programa.imagenes.requested.clear();
-    programa.imagenes.forgotten.clear();
+    programa.imagenes.folders.clear();
     if (!doc.OpenFile(ruta)) return;
     for (int p = 1; p <= doc.estado().NumPaginas; ++p) {
         doc.PonPaginaActual(p);
