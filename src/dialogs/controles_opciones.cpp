@@ -105,9 +105,8 @@ class TextoDeCabecera final : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& texto, int&) const override {
-        if (document::CabeEnCabecera(texto)) return Acceptable;
         rechazo_ = document::RechazoCabecera(texto);
-        return Invalid;
+        return rechazo_.isEmpty() ? Acceptable : Invalid;
     }
     const QString& rechazo() const { return rechazo_; }
 

@@ -128,7 +128,7 @@ QString MensajeErrorGuardado(const ErrorGuardado& error, const QString& ArchivoA
     case FalloGuardado::TextoNoGuardable:
         return QStringLiteral("Error al guardar archivo.") + kFinLinea + error.Descripcion;
     case FalloGuardado::NombreImagenLargo:
-        if (error.Imagen.size() <= kLongitudNombre)
+        if (SinBlancos(error.Imagen).size() != error.Imagen.size())
             return QStringLiteral("Error al guardar archivo.") + kFinLinea +
                    QStringLiteral("El nombre de la imagen «") + error.Imagen +
                    QStringLiteral("» empieza o termina en blanco, y el archivo no puede "

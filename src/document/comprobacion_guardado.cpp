@@ -6,7 +6,6 @@
 
 #include <QSet>
 
-#include <algorithm>
 #include <vector>
 
 namespace vornith::document {
@@ -84,11 +83,6 @@ QString EtiquetaDeCabecera(const QString& texto) {
         }
     }
     return etiqueta;
-}
-
-bool CabeEnCabecera(const QString& texto) {
-    return std::all_of(texto.begin(), texto.end(), [](QChar c) { return cp1252Byte(c) >= 0; }) &&
-           EtiquetaDeCabecera(texto).isEmpty();
 }
 
 QString RechazoCabecera(const QString& texto) {

@@ -12,10 +12,6 @@ namespace vornith::document {
 // short; empty when there is none. For the title, the prefix and the suffix.
 QString EtiquetaDeCabecera(const QString& texto);
 
-// The file can hold `texto` as a title, prefix or suffix: every character in its code page, and
-// no header tag.
-bool CabeEnCabecera(const QString& texto);
-
 // Why the file cannot hold `texto` as a title, prefix or suffix, for a note beside the box:
 // the characters outside its code page, named, or else the header tag; empty when it can.
 QString RechazoCabecera(const QString& texto);
