@@ -42,8 +42,10 @@ class NoClipboard final : public Clipboard {
   public:
     void clear() override {}
     void setText(const QString&) override {}
+    void setTextAndData(const QString&, const QByteArray&) override {}
     QString text() const override { return {}; }
     bool hasText() const override { return false; }
+    QByteArray data() const override { return {}; }
 };
 
 // One row of the wizard: the module, the type and how many problems.

@@ -5,7 +5,6 @@
 #include "platform/titulo_programa.h"
 
 #include <QFileInfo>
-#include <QSet>
 
 namespace vornith::document {
 
@@ -47,23 +46,25 @@ PictureFolders Documento::CarpetasColeccion() const {
     return {s_.carpetas.img, carpetaImagenes_ ? carpetaImagenes_->ruta() : QString()};
 }
 
+FuenteImagenes Documento::FuenteImagenesColeccion() const {
+    return FuenteColeccion(s_.carpetas.img, d.Imagenes);
+}
+
 bool Documento::SaveFile(const QString& ruta) {
     if (d.Ocupado) return false;
-    // Pictures the opened file could not give, still named and still missing, are left out.
-    QStringList omitidas;
-    if (!d.ImagenesPerdidas.isEmpty()) {
-        omitidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, CarpetasColeccion());
-        const QSet<QString> perdidas(d.ImagenesPerdidas.begin(), d.ImagenesPerdidas.end());
-        omitidas.removeIf(
-            [&perdidas](const QString& nombre) { return !perdidas.contains(nombre); });
-    }
+    QList<ImagenOmitida> omitidas;
     const ErrorGuardado error =
-        GuardaColeccion(ruta, d.Coleccion, d.Problemas, CarpetasColeccion(), omitidas);
+        GuardaColeccion(ruta, d.Coleccion, d.Problemas, FuenteImagenesColeccion(), &omitidas);
     if (!error.hayError()) {
         d.ArchivoActual = ruta;
         d.Modificado = false;
-        if (!omitidas.isEmpty() && !d.ImagenesPerdidasAvisadas) {
-            d.ImagenesPerdidasAvisadas = true;
+        // Each picture left out is named once, not at every save.
+        omitidas.removeIf([this](const ImagenOmitida& imagen) {
+            return d.ImagenesOmitidasAvisadas.contains(imagen.nombre);
+        });
+        if (!omitidas.isEmpty()) {
+            for (const ImagenOmitida& imagen : omitidas)
+                d.ImagenesOmitidasAvisadas.insert(imagen.nombre);
             s_.avisos.ask(MensajeGuardadaSinImagenes(omitidas), TituloPrograma(),
                           Notifier::Buttons::Ok, Notifier::Icon::Information);
         }
@@ -89,23 +90,32 @@ bool Documento::OpenFile(const QString& ruta) {
         return false;
     }
     s_.ventana.EstadoGenerando();
-    // The file's pictures go to a folder of their own, which takes the place of the folder of
-    // the file opened before: no picture of another file is shown or saved as this one's.
-    std::unique_ptr<CarpetaImagenes> carpeta = CarpetaImagenes::Nueva(s_.carpetas.temp);
-    const ResultadoExtraccion extraidas = ExtraeImagenes(
-        lectura.Datos.Imagenes, {s_.carpetas.img, carpeta ? carpeta->ruta() : QString()});
+    // The file's pictures are kept whole for saves and copies, and put for display into a folder
+    // of their own, which takes the place of the folder of the file opened before: no picture of
+    // another file is shown or saved as this one's.
+    QString motivo;
+    std::unique_ptr<CarpetaImagenes> carpeta = CarpetaImagenes::Nueva(s_.carpetas.temp, &motivo);
+    const QString vista = carpeta ? carpeta->ruta() : QString();
+    const ResultadoExtraccion extraidas =
+        ExtraeImagenes(lectura.Datos.Imagenes, {s_.carpetas.img, vista});
     carpetaImagenes_ = std::move(carpeta);
-    if (s_.motor.pictures) s_.motor.pictures->useFolder(CarpetasColeccion().temp);
+    if (s_.motor.pictures) s_.motor.pictures->useFolder(vista);
+    d.Imagenes.Vacia();
+    for (const ImagenColeccion& imagen : lectura.Datos.Imagenes) {
+        // An empty picture is none, as on disk.
+        if (!imagen.datos.isEmpty()) d.Imagenes.Anade(imagen.nombre, imagen.datos);
+    }
 
     d.Coleccion = lectura.Datos.Coleccion;
     d.Problemas = std::move(lectura.Datos.Problemas);
     d.ArchivoActual = ruta;
-    d.ImagenesPerdidas = ImagenesQueFaltan(d.Coleccion, d.Problemas, CarpetasColeccion());
+    RepasoImagenes repaso =
+        RepasaImagenes(d.Coleccion, d.Problemas, s_.carpetas.img, d.Imagenes, vista);
     // Names no file system of the common ones could hold are no pictures.
     for (const QString& nombre : lectura.Datos.ImagenesRechazadas) {
-        if (!d.ImagenesPerdidas.contains(nombre)) d.ImagenesPerdidas.append(nombre);
+        if (!repaso.perdidas.contains(nombre)) repaso.perdidas.append(nombre);
     }
-    d.ImagenesPerdidasAvisadas = false;
+    d.ImagenesOmitidasAvisadas.clear();
     d.ProblemasCortados.clear();
     s_.ventana.ActualizaMenusCheckeados();
     ComponerColeccion(1);
@@ -116,9 +126,14 @@ bool Documento::OpenFile(const QString& ruta) {
     s_.ventana.HayColeccion();
     SetUNDO(QString());
     s_.ventana.ActualizarBotones();
-    if (!d.ImagenesPerdidas.isEmpty())
-        s_.avisos.ask(MensajeImagenesNoLeidas(d.ImagenesPerdidas) + CausaExtraccion(extraidas),
-                      TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+    QStringList aviso;
+    if (!repaso.perdidas.isEmpty()) aviso.append(MensajeImagenesNoLeidas(repaso.perdidas));
+    if (!repaso.sinMostrar.isEmpty())
+        aviso.append(MensajeImagenesSinMostrar(repaso.sinMostrar) +
+                     CausaExtraccion(extraidas, vista, motivo));
+    if (!aviso.isEmpty())
+        s_.avisos.ask(aviso.join(QStringLiteral("\r\n\r\n")), TituloPrograma(),
+                      Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
     return true;
 }
 

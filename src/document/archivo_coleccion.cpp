@@ -27,10 +27,6 @@ QString Posicion8(qint64 n) {
     return AnchoFijo(Decimal(n), 8);
 }
 
-ErrorGuardado Desbordamiento() {
-    return {FalloGuardado::Otro, {}, 6, QStringLiteral("Desbordamiento")};
-}
-
 // The header items after the parameter block, in file order.
 constexpr const char* kItemsCabecera[] = {"TITULO", "POSNUMPAG", "COLRESPRO", "ORDENA", "PAGINI",
                                           "POSSOL", "PROPRE",    "PROSUF",    "PROINI"};
@@ -122,21 +118,8 @@ QString MensajeErrorGuardado(const ErrorGuardado& error, const QString& ArchivoA
     switch (error.Tipo) {
     case FalloGuardado::Ninguno:
         return {};
-    case FalloGuardado::ImagenNoEncontrada:
-        return QStringLiteral("Error al guardar archivo.") + kFinLinea +
-               QStringLiteral("No se encuentra el archivo de la imagen ") + error.Imagen;
     case FalloGuardado::TextoNoGuardable:
         return QStringLiteral("Error al guardar archivo.") + kFinLinea + error.Descripcion;
-    case FalloGuardado::NombreImagenLargo:
-        if (SinBlancos(error.Imagen).size() != error.Imagen.size())
-            return QStringLiteral("Error al guardar archivo.") + kFinLinea +
-                   QStringLiteral("El nombre de la imagen «") + error.Imagen +
-                   QStringLiteral("» empieza o termina en blanco, y el archivo no puede "
-                                  "guardarlo así.");
-        return QStringLiteral("Error al guardar archivo.") + kFinLinea +
-               QStringLiteral("El nombre de la imagen ") + error.Imagen +
-               QStringLiteral(" tiene más de ") + Decimal(kLongitudNombre) +
-               QStringLiteral(" caracteres.");
     case FalloGuardado::ProtegidoContraEscritura:
         return QStringLiteral("Lo sentimos: Archivo protegido contra escritura. ") + kFinLinea +
                QStringLiteral("No se puede guardar el archivo ") + ArchivoActual + kFinLinea +
@@ -170,22 +153,32 @@ QString LineaParametros(const Problema& problema, int i, std::int32_t PROINI) {
 
 namespace {
 
-// The distinct names the picture tags of `texto` give, as NombresImagenes finds them; those
-// that are not plain file names too unless `soloSimples`.
-QStringList NombresEnEtiquetas(const QString& texto, bool soloSimples) {
+// Where the name of each picture tag of `texto` from 0-based character `desde` on stands: the
+// text between the first two quotes inside the tag, as (position, length).
+std::vector<std::pair<qsizetype, qsizetype>> PosicionesDeNombres(const QString& texto,
+                                                                 qsizetype desde) {
     const QLatin1String apertura("#IMG(");
     const QLatin1String cierre("#IMG)");
-    QStringList nombres;
-    QSet<QString> vistos;
-    for (qsizetype hit = texto.indexOf(apertura, 99, Qt::CaseInsensitive); hit >= 0;
+    std::vector<std::pair<qsizetype, qsizetype>> nombres;
+    for (qsizetype hit = texto.indexOf(apertura, desde, Qt::CaseInsensitive); hit >= 0;
          hit = texto.indexOf(apertura, hit + 10, Qt::CaseInsensitive)) {
         const qsizetype fin = texto.indexOf(cierre, hit + 6, Qt::CaseInsensitive);
         if (fin < 0) continue;
-        const QStringView entre = QStringView(texto).sliced(hit + 5, fin - hit - 5);
-        const qsizetype q1 = entre.indexOf(u'\'');
-        const qsizetype q2 = q1 < 0 ? -1 : entre.indexOf(u'\'', q1 + 1);
-        if (q2 < 0) continue;
-        const QString nombre = entre.sliced(q1 + 1, q2 - q1 - 1).toString();
+        const qsizetype q1 = texto.indexOf(u'\'', hit + 5);
+        const qsizetype q2 = q1 < 0 ? -1 : texto.indexOf(u'\'', q1 + 1);
+        if (q2 < 0 || q2 >= fin) continue;
+        nombres.emplace_back(q1 + 1, q2 - q1 - 1);
+    }
+    return nombres;
+}
+
+// The distinct names the picture tags of `texto` give, as NombresImagenes finds them; those
+// that are not plain file names too unless `soloSimples`.
+QStringList NombresEnEtiquetas(const QString& texto, bool soloSimples) {
+    QStringList nombres;
+    QSet<QString> vistos;
+    for (const auto& [posicion, largo] : PosicionesDeNombres(texto, 99)) {
+        const QString nombre = texto.sliced(posicion, largo);
         if ((soloSimples && !isPlainFileName(nombre)) || vistos.contains(nombre)) continue;
         vistos.insert(nombre);
         nombres.append(nombre);
@@ -247,61 +240,74 @@ QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProble
 
 ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
                                             const TablaProblemas& problemas,
-                                            const FuenteImagenes& fuente,
-                                            const QStringList& omitidas) {
+                                            const FuenteImagenes& fuente) {
     qsizetype posicionBindir = 0;
     QByteArray bytes = TextoArchivo(coleccion, problemas, posicionBindir);
     ArchivoConstruido archivo;
-    // Names as the file's reader will see them.
+    const auto omite = [&archivo](const QString& nombre, MotivoOmision motivo) {
+        archivo.omitidas.append({nombre, motivo});
+    };
+    // Names as the file's reader will see them. The directory is read without the blanks at the
+    // ends of a name, or cut to its width: the texts would no longer name the picture.
     const QString texto = fromCp1252(bytes);
-    QStringList nombres = NombresImagenes(texto);
-    const QSet<QString> fuera(omitidas.begin(), omitidas.end());
-    nombres.removeIf([&fuera](const QString& nombre) { return fuera.contains(nombre); });
-    // The directory is read without the blanks at the ends of a name: the texts would no longer
-    // name the picture.
     for (const QString& nombre : NombresEnEtiquetas(texto, false)) {
-        if (!fuera.contains(nombre) && SinBlancos(nombre).size() != nombre.size()) {
-            archivo.error = {FalloGuardado::NombreImagenLargo, nombre, 0, {}};
-            return archivo;
+        if (SinBlancos(nombre).size() != nombre.size())
+            omite(nombre, MotivoOmision::NombreConBlancos);
+    }
+    std::vector<ImagenColeccion> imagenes;
+    for (const QString& nombre : NombresImagenes(texto)) {
+        if (SinBlancos(nombre).size() != nombre.size()) continue;
+        if (nombre.size() > kLongitudNombre) {
+            omite(nombre, MotivoOmision::NombreLargo);
+        } else if (std::optional<QByteArray> datos = fuente ? fuente(nombre) : std::nullopt) {
+            imagenes.push_back({nombre, std::move(*datos)});
+        } else {
+            omite(nombre, MotivoOmision::NoEncontrada);
         }
     }
-    if (nombres.isEmpty()) {
+
+    // Those that would lie past the 8-digit positions are left out, measured as if none were:
+    // the positions of the others only come nearer.
+    const qint64 T = bytes.size();
+    qint64 posicion = T + qint64{kLongitudEntrada} * static_cast<qint64>(imagenes.size()) + 1;
+    std::erase_if(imagenes, [&](const ImagenColeccion& imagen) {
+        if (T + 1 > kMaxPosicion || posicion > kMaxPosicion || imagen.datos.size() > kMaxPosicion) {
+            omite(imagen.nombre, MotivoOmision::ArchivoGrande);
+            return true;
+        }
+        posicion += imagen.datos.size();
+        return false;
+    });
+    if (imagenes.empty()) {
         archivo.bytes = std::move(bytes);
         return archivo;
     }
 
-    const qint64 T = bytes.size();
-    qint64 posicion = T + qint64{kLongitudEntrada} * nombres.size() + 1;
+    posicion = T + qint64{kLongitudEntrada} * static_cast<qint64>(imagenes.size()) + 1;
     QByteArray directorio;
     QByteArray datos;
-    for (const QString& nombre : nombres) {
-        if (nombre.size() > kLongitudNombre) {
-            archivo.error = {FalloGuardado::NombreImagenLargo, nombre, 0, {}};
-            return archivo;
-        }
-        const std::optional<QByteArray> imagen = fuente ? fuente(nombre) : std::nullopt;
-        if (!imagen) {
-            archivo.error = {FalloGuardado::ImagenNoEncontrada, nombre, 0, {}};
-            return archivo;
-        }
-        if (posicion > kMaxPosicion || imagen->size() > kMaxPosicion) {
-            archivo.error = Desbordamiento();
-            return archivo;
-        }
-        directorio += toCp1252(AnchoFijo(nombre, kLongitudNombre) + Posicion8(posicion) +
-                               Posicion8(imagen->size()));
-        datos += *imagen;
-        posicion += imagen->size();
-    }
-    if (T + 1 > kMaxPosicion) {
-        archivo.error = Desbordamiento();
-        return archivo;
+    for (const ImagenColeccion& imagen : imagenes) {
+        directorio += toCp1252(AnchoFijo(imagen.nombre, kLongitudNombre) + Posicion8(posicion) +
+                               Posicion8(imagen.datos.size()));
+        datos += imagen.datos;
+        posicion += imagen.datos.size();
     }
     bytes.replace(posicionBindir, 8, toCp1252(Posicion8(T + 1)));
     bytes += directorio;
     bytes += datos;
     archivo.bytes = std::move(bytes);
     return archivo;
+}
+
+QString RenombraImagen(const QString& texto, const QString& viejo, const QString& nuevo) {
+    QString renombrado = texto;
+    const auto nombres = PosicionesDeNombres(texto, 0);
+    // From the last, so that the positions before stay good.
+    for (auto k = nombres.rbegin(); k != nombres.rend(); ++k) {
+        if (QStringView(texto).sliced(k->first, k->second) == viejo)
+            renombrado.replace(k->first, k->second, nuevo);
+    }
+    return renombrado;
 }
 
 std::optional<std::int32_t> REG_To_Var(const QString& Param, TablaProblemas& Problemas) {

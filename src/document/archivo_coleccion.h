@@ -37,17 +37,13 @@ constexpr int kMaxPosicion = 99999999; // positions and lengths are written in 8
 // Why a save did not happen. The caller keeps Modificado as it was in every case.
 enum class FalloGuardado {
     Ninguno,
-    ImagenNoEncontrada,       // a named picture is in neither img/ nor temp/
     TextoNoGuardable,         // the file cannot hold a text as it stands: Descripcion says why
-    NombreImagenLargo,        // a picture's name does not fit its directory entry: too long,
-                              // or a blank at either end
     ProtegidoContraEscritura, // the file or its folder may not be written: offer Save As
     Otro,                     // any other failure, with a number and a description
 };
 
 struct ErrorGuardado {
     FalloGuardado Tipo = FalloGuardado::Ninguno;
-    QString Imagen;      // ImagenNoEncontrada, NombreImagenLargo: the picture's name
     int Numero = 0;      // the error number shown to the user
     QString Descripcion; // and its description; TextoNoGuardable: the reason
 
@@ -68,9 +64,24 @@ QString LineaParametros(const Problema& problema, int i, std::int32_t PROINI);
 // and names that are not plain file names, are passed over.
 QStringList NombresImagenes(const QString& texto);
 
+// Why a picture the texts name is not in a file that was built; its references stay.
+enum class MotivoOmision {
+    NoEncontrada,     // there is no picture of that name to be had
+    NombreLargo,      // the name is longer than the directory's 32 characters
+    NombreConBlancos, // the name has a blank at either end, which reading trims
+    ArchivoGrande,    // the picture would lie past the file's 8-digit positions
+};
+
+struct ImagenOmitida {
+    QString nombre;
+    MotivoOmision motivo;
+
+    friend bool operator==(const ImagenOmitida&, const ImagenOmitida&) = default;
+};
+
 struct ArchivoConstruido {
-    QByteArray bytes; // the complete file; empty on failure
-    ErrorGuardado error;
+    QByteArray bytes;              // the complete file
+    QList<ImagenOmitida> omitidas; // in the order the texts name them
 };
 
 // The problems a file of `coleccion` holds: NPROB, within the limits of the system and the
@@ -81,15 +92,15 @@ int ProblemasDelArchivo(const DatosColeccion& coleccion, const TablaProblemas& p
 QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProblemas& problemas);
 
 // The complete file of header `coleccion` and problems 1..NPROB, with every picture the texts
-// name taken from `fuente`, except those in `omitidas`: their references stay, and the file
-// carries no bytes of them. Fails naming the first picture that `fuente` cannot give, or when
-// the file would be too large for its 8-digit positions, or naming the first picture whose name
-// is longer than the directory's 32 characters or has a blank at either end (it would be read
-// back cut or trimmed).
+// name taken from `fuente`. No picture stops it: one that `fuente` cannot give, whose name the
+// directory would not read back as written, or that would lie past the 8-digit positions is
+// left out and listed, and the texts keep naming it.
 ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
                                             const TablaProblemas& problemas,
-                                            const FuenteImagenes& fuente,
-                                            const QStringList& omitidas = {});
+                                            const FuenteImagenes& fuente);
+
+// `texto` with every picture tag that names `viejo` naming `nuevo` instead.
+QString RenombraImagen(const QString& texto, const QString& viejo, const QString& nuevo);
 
 // ----- Reading
 

@@ -17,8 +17,8 @@ class CarpetaImagenes {
   public:
     // Removes from `temp` what no running instance holds (folders of collections no longer
     // open, links, any other file), then makes a new empty folder there and holds it. Nothing
-    // when `temp` is empty, is a link or cannot be written.
-    static std::unique_ptr<CarpetaImagenes> Nueva(const QString& temp);
+    // when `temp` is empty, is a link or cannot be written; `motivo` then says why, naming it.
+    static std::unique_ptr<CarpetaImagenes> Nueva(const QString& temp, QString* motivo = nullptr);
     // Removes the folder with its pictures and lets its lock go.
     ~CarpetaImagenes();
     CarpetaImagenes(const CarpetaImagenes&) = delete;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "document/almacen_imagenes.h"
 #include "generation/problema.h"
 #include "platform/colour.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -77,12 +79,12 @@ struct EstadoDocumento {
     bool Ocupado = false;
     bool Modificado = false;
     QString ArchivoActual;
-    // Pictures the opened file named but could not give: saves leave them out, and the first
-    // save that does says so.
     // Problems with a block taller than a page, as last told to the user.
     QList<int> ProblemasCortados;
-    QStringList ImagenesPerdidas;
-    bool ImagenesPerdidasAvisadas = false;
+    // The pictures of the collection that img/ does not ship, for saves and copies.
+    AlmacenImagenes Imagenes;
+    // Pictures that saves left out, as the user was told of them: each is named once.
+    QSet<QString> ImagenesOmitidasAvisadas;
     PuntoRestauracion Undo;
     PuntoRestauracion Redo;
 };

@@ -47,7 +47,7 @@ std::vector<Lugar> Textos(const DatosColeccion& c, const TablaProblemas& problem
 }
 
 ErrorGuardado NoGuardable(const QString& razon) {
-    return {FalloGuardado::TextoNoGuardable, {}, 0, razon};
+    return {FalloGuardado::TextoNoGuardable, 0, razon};
 }
 
 // "«c» (U+XXXX)" for the character at `k`, a surrogate pair taken whole.

@@ -8,18 +8,14 @@
 #include <QSaveFile>
 #include <QSet>
 
-#include <algorithm>
 #include <optional>
-#include <utility>
 
 namespace vornith::document {
 
 namespace {
 
 ErrorGuardado Protegido() {
-    return {FalloGuardado::ProtegidoContraEscritura,
-            {},
-            75,
+    return {FalloGuardado::ProtegidoContraEscritura, 75,
             QStringLiteral("Error de acceso a la ruta o el archivo")};
 }
 
@@ -43,36 +39,13 @@ Escritura EscribeEntero(const QString& ruta, const QByteArray& bytes,
     return Escritura::Hecha;
 }
 
-// Removes what saves of `ruta` killed before their rename left beside it: QSaveFile's
-// "NAME.XXXXXX", six random letters. Letters all of one case are left alone, as a name the user
-// may have given ("NAME.backup").
-void QuitaRestosDeGuardado(const QString& ruta) {
-    const QFileInfo info(ruta);
-    const QString prefijo = info.fileName() + u'.';
-    const QDir carpeta = info.absoluteDir();
-    const QStringList entradas = carpeta.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString& entrada : entradas) {
-        if (entrada.size() != prefijo.size() + 6 || !entrada.startsWith(prefijo)) continue;
-        const QStringView letras = QStringView(entrada).sliced(prefijo.size());
-        const auto en = [&letras](char16_t desde, char16_t hasta) {
-            return std::count_if(letras.begin(), letras.end(), [&](QChar c) {
-                return c.unicode() >= desde && c.unicode() <= hasta;
-            });
-        };
-        const auto mayusculas = en(u'A', u'Z');
-        const auto minusculas = en(u'a', u'z');
-        if (mayusculas > 0 && minusculas > 0 && mayusculas + minusculas == 6)
-            QFile::remove(carpeta.filePath(entrada));
-    }
-}
-
 // A failed commit: the old file could not be replaced, or its data failed at the last moment.
 ErrorGuardado ErrorAlRenombrar(QFileDevice::FileError error) {
     switch (error) {
     case QFileDevice::ResourceError:
-        return {FalloGuardado::Otro, {}, 61, QStringLiteral("Disco lleno")};
+        return {FalloGuardado::Otro, 61, QStringLiteral("Disco lleno")};
     case QFileDevice::WriteError:
-        return {FalloGuardado::Otro, {}, 57, QStringLiteral("Error de E/S en el dispositivo")};
+        return {FalloGuardado::Otro, 57, QStringLiteral("Error de E/S en el dispositivo")};
     default:
         return Protegido();
     }
@@ -80,26 +53,23 @@ ErrorGuardado ErrorAlRenombrar(QFileDevice::FileError error) {
 
 } // namespace
 
-FuenteImagenes FuenteCarpetas(const PictureFolders& carpetas) {
-    // Each folder is listed once, on the first picture asked for.
-    return [carpetas, indices = std::optional<std::pair<FolderIndex, FolderIndex>>()](
+FuenteImagenes FuenteColeccion(const QString& img, const AlmacenImagenes& almacen) {
+    // img/ is listed once, on the first picture asked for.
+    return [img, &almacen, indice = std::optional<FolderIndex>()](
                const QString& nombre) mutable -> std::optional<QByteArray> {
-        if (!indices) indices.emplace(FolderIndex(carpetas.img), FolderIndex(carpetas.temp));
-        QString ruta = indices->first.find(nombre);
-        if (ruta.isEmpty()) ruta = indices->second.find(nombre);
-        if (ruta.isEmpty()) return std::nullopt;
-        std::optional<QByteArray> datos = readPictureFile(ruta);
-        // An empty file is what a failed extraction may have left: no picture.
-        if (datos && datos->isEmpty()) return std::nullopt;
-        return datos;
+        if (!isPlainFileName(nombre)) return std::nullopt;
+        if (!indice) indice.emplace(img);
+        if (const QString ruta = indice->find(nombre); !ruta.isEmpty()) {
+            std::optional<QByteArray> datos = readPictureFile(ruta);
+            if (datos && !datos->isEmpty()) return datos;
+        }
+        return almacen.Busca(nombre);
     };
 }
 
 ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
     if (!QFileInfo(ruta).absoluteDir().exists())
-        return {
-            FalloGuardado::Otro, {}, 76, QStringLiteral("No se ha encontrado la ruta de acceso")};
-    QuitaRestosDeGuardado(ruta);
+        return {FalloGuardado::Otro, 76, QStringLiteral("No se ha encontrado la ruta de acceso")};
     QFileDevice::FileError error = QFileDevice::NoError;
     switch (EscribeEntero(ruta, bytes, &error)) {
     case Escritura::Hecha:
@@ -108,7 +78,7 @@ ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
         return Protegido();
     case Escritura::SinEscribir:
         // The data did not all reach the disk: short writes come from a full disk or quota.
-        return {FalloGuardado::Otro, {}, 61, QStringLiteral("Disco lleno")};
+        return {FalloGuardado::Otro, 61, QStringLiteral("Disco lleno")};
     case Escritura::SinRenombrar:
         break;
     }
@@ -116,17 +86,17 @@ ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
 }
 
 ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& coleccion,
-                              const TablaProblemas& problemas, const PictureFolders& carpetas,
-                              const QStringList& omitidas) {
+                              const TablaProblemas& problemas, const FuenteImagenes& fuente,
+                              QList<ImagenOmitida>* omitidas) {
     if (const ErrorGuardado error = CompruebaTextos(coleccion, problemas); error.hayError())
         return error;
-    const ArchivoConstruido archivo =
-        ConstruyeArchivoColeccion(coleccion, problemas, FuenteCarpetas(carpetas), omitidas);
-    if (archivo.error.hayError()) return archivo.error;
+    const ArchivoConstruido archivo = ConstruyeArchivoColeccion(coleccion, problemas, fuente);
     if (const ErrorGuardado error = CompruebaRelectura(archivo.bytes, coleccion, problemas);
         error.hayError())
         return error;
-    return EscribeArchivo(ruta, archivo.bytes);
+    const ErrorGuardado error = EscribeArchivo(ruta, archivo.bytes);
+    if (!error.hayError() && omitidas) *omitidas = archivo.omitidas;
+    return error;
 }
 
 bool TieneExtensionCol(const QString& ruta) {
@@ -202,17 +172,21 @@ ResultadoExtraccion ExtraeImagenes(const std::vector<ImagenColeccion>& imagenes,
     return resultado;
 }
 
-QString CausaExtraccion(const ResultadoExtraccion& resultado) {
+QString CausaExtraccion(const ResultadoExtraccion& resultado, const QString& carpeta,
+                        const QString& motivo) {
+    if (carpeta.isEmpty())
+        return QStringLiteral("\r\n\r\nLa carpeta temporal no se puede usar: ") + motivo + u'.';
     QString causa;
     if (!resultado.Fallidas.isEmpty()) {
-        causa += QStringLiteral("\r\n\r\nNo se han podido escribir en la carpeta temporal: el "
-                                "disco puede estar lleno.");
+        causa += QStringLiteral("\r\n\r\nNo se han podido escribir en la carpeta temporal ") +
+                 carpeta + QStringLiteral(": el disco puede estar lleno.");
     }
     if (!resultado.Omitidas.isEmpty()) {
-        causa += QStringLiteral("\r\n\r\nUn archivo no puede traer más de ") +
-                 QString::number(kMaxImagenesArchivo) + QStringLiteral(" imágenes ni más de ") +
-                 QString::number(kMaxBytesImagenesArchivo / (1024 * 1024)) +
-                 QStringLiteral(" MB de imágenes.");
+        causa +=
+            QStringLiteral("\r\n\r\nUn archivo no puede poner en la carpeta temporal más de ") +
+            QString::number(kMaxImagenesArchivo) + QStringLiteral(" imágenes ni más de ") +
+            QString::number(kMaxBytesImagenesArchivo / (1024 * 1024)) +
+            QStringLiteral(" MB de imágenes.");
     }
     return causa;
 }

@@ -3,6 +3,7 @@
 // The collection file on disk: saving whole or not at all, opening, and putting the pictures of
 // an opened file into temp/.
 
+#include "document/almacen_imagenes.h"
 #include "document/archivo_coleccion.h"
 #include "platform/picture_files.h"
 
@@ -10,23 +11,23 @@
 
 namespace vornith::document {
 
-// Picture bytes from img/, then temp/ (letter case ignored). Nothing for a name that is not a
-// plain file name or a file that cannot be read or is empty; only regular files that are not
-// links, of at most kMaxPictureFileBytes, are read.
-FuenteImagenes FuenteCarpetas(const PictureFolders& carpetas);
+// Picture bytes from img/ (letter case ignored), then from `almacen`, which must outlive what
+// is returned. Nothing for a name that is not a plain file name, or an img/ file that cannot be
+// read or is empty; only regular files that are not links, of at most kMaxPictureFileBytes,
+// are read.
+FuenteImagenes FuenteColeccion(const QString& img, const AlmacenImagenes& almacen);
 
 // Writes `bytes` as the file `ruta`: the whole file is written beside it and renamed over the
-// old one only when complete. On failure the old file is untouched. What an earlier save of
-// `ruta` killed before its rename left beside it is removed first.
+// old one only when complete. On failure the old file is untouched. Nothing else is removed.
 ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes);
 
 // SaveFile without its effect on Modificado: the file of header `coleccion` and problems
-// 1..NPROB, with its pictures from `carpetas` but those in `omitidas`, written to `ruta`.
-// Nothing on disk changes when a picture is missing, when the file cannot hold a text, or when
-// the bytes built do not read back to the collection.
+// 1..NPROB, with its pictures from `fuente`, written to `ruta`; the pictures left out go to
+// `omitidas`. Nothing on disk changes when the file cannot hold a text, or when the bytes
+// built do not read back to the collection; no picture stops it.
 ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& coleccion,
-                              const TablaProblemas& problemas, const PictureFolders& carpetas,
-                              const QStringList& omitidas = {});
+                              const TablaProblemas& problemas, const FuenteImagenes& fuente,
+                              QList<ImagenOmitida>* omitidas = nullptr);
 
 // The last four characters of `ruta`, in upper case, are ".COL".
 bool TieneExtensionCol(const QString& ruta);
@@ -57,8 +58,10 @@ struct ResultadoExtraccion {
 ResultadoExtraccion ExtraeImagenes(const std::vector<ImagenColeccion>& imagenes,
                                    const PictureFolders& carpetas);
 
-// Why pictures of an opened file are missing, to follow the message that names them: a
-// paragraph for failed writes and one for the limits; empty when neither happened.
-QString CausaExtraccion(const ResultadoExtraccion& resultado);
+// Why pictures of an opened file are not shown, to follow the message that names them: that
+// temp/ could not be used, for `motivo`, when there is no folder `carpeta`; else a paragraph
+// for failed writes into it and one for the limits; empty when neither happened.
+QString CausaExtraccion(const ResultadoExtraccion& resultado, const QString& carpeta,
+                        const QString& motivo);
 
 } // namespace vornith::document

@@ -32,8 +32,7 @@ void Documento::PonZoom(double zoom) {
 int Documento::Arbol_to_Var(ListaTemas& temas) {
     const int omitidos =
         document::Arbol_to_Var(temas, d.Coleccion, d.Problemas, s_.generacion.Azar);
-    d.ImagenesPerdidas.clear();
-    d.ImagenesPerdidasAvisadas = false;
+    d.ImagenesOmitidasAvisadas.clear();
     s_.ventana.ActualizaMenusCheckeados();
     return omitidos;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/archivo_coleccion.h"
 #include "document/carpeta_imagenes.h"
 #include "document/coleccion.h"
 #include "document/tema.h"
@@ -181,12 +182,17 @@ class Documento final {
     void Regenerar(int s);
     // Tells, with `mensaje`, that problem s belongs to another module and cannot be generated.
     bool AvisaSiNoGenerable(int s, const QString& mensaje);
-    // img/ and the folder of the pictures of the file opened last.
+    // img/ and the folder that shows the collection's own pictures.
     PictureFolders CarpetasColeccion() const;
+    // Picture bytes for saves and copies: img/, then the collection's own.
+    FuenteImagenes FuenteImagenesColeccion() const;
+    // The pictures that came with a pasted problem join the collection (see portapapeles.cpp).
+    void AcogeImagenes(Problema& problema, const std::vector<ImagenColeccion>& imagenes);
 
     EstadoDocumento d;
     ServiciosColeccion s_;
     // Held until another file is opened: undo after New may bring its collection back.
+    // Pasted pictures are put there too.
     std::unique_ptr<CarpetaImagenes> carpetaImagenes_;
 };
 

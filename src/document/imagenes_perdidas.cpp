@@ -1,6 +1,7 @@
 #include "document/imagenes_perdidas.h"
 
-#include "document/archivo_coleccion.h"
+#include "document/conversion_numerica.h"
+#include "platform/picture_files.h"
 
 #include <algorithm>
 
@@ -8,30 +9,52 @@ namespace vornith::document {
 
 namespace {
 
-// The names one to a line, the first kMostrados of them.
-QString Lista(const QStringList& nombres) {
+// The entries one to a line, the first kMostrados of them.
+QString Lista(const QStringList& entradas) {
     constexpr qsizetype kMostrados = 20;
     QString lista =
         QStringLiteral("\r\n\r\n    ") +
-        nombres.first(std::min(kMostrados, nombres.size())).join(QStringLiteral("\r\n    "));
-    if (nombres.size() > kMostrados)
-        lista += QStringLiteral("\r\n    ... y ") + QString::number(nombres.size() - kMostrados) +
+        entradas.first(std::min(kMostrados, entradas.size())).join(QStringLiteral("\r\n    "));
+    if (entradas.size() > kMostrados)
+        lista += QStringLiteral("\r\n    ... y ") + QString::number(entradas.size() - kMostrados) +
                  QStringLiteral(" más");
     return lista + QStringLiteral("\r\n\r\n");
 }
 
+QString Motivo(MotivoOmision motivo) {
+    switch (motivo) {
+    case MotivoOmision::NoEncontrada:
+        return QStringLiteral("no se encuentra el archivo de la imagen");
+    case MotivoOmision::NombreLargo:
+        return QStringLiteral("el nombre tiene más de ") + Decimal(kLongitudNombre) +
+               QStringLiteral(" caracteres");
+    case MotivoOmision::NombreConBlancos:
+        return QStringLiteral("el nombre empieza o termina en blanco");
+    case MotivoOmision::ArchivoGrande:
+        return QStringLiteral("el archivo pasaría de ") + Decimal(kMaxPosicion) +
+               QStringLiteral(" bytes");
+    }
+    return {};
+}
+
 } // namespace
 
-QStringList ImagenesQueFaltan(const DatosColeccion& coleccion, const TablaProblemas& problemas,
-                              const PictureFolders& carpetas) {
-    QStringList nombres = ImagenesNombradas(coleccion, problemas);
+RepasoImagenes RepasaImagenes(const DatosColeccion& coleccion, const TablaProblemas& problemas,
+                              const QString& img, const AlmacenImagenes& almacen,
+                              const QString& carpeta) {
+    RepasoImagenes repaso;
     // Each folder is listed once, however many pictures a file names.
-    const FolderIndex img(carpetas.img);
-    const FolderIndex temp(carpetas.temp);
-    nombres.removeIf([&](const QString& nombre) {
-        return !img.find(nombre).isEmpty() || !temp.find(nombre).isEmpty();
-    });
-    return nombres;
+    const FolderIndex enImg(img);
+    const FolderIndex enCarpeta(carpeta);
+    for (const QString& nombre : ImagenesNombradas(coleccion, problemas)) {
+        if (!enImg.find(nombre).isEmpty()) continue;
+        if (!almacen.Busca(nombre)) {
+            repaso.perdidas.append(nombre);
+        } else if (enCarpeta.find(nombre).isEmpty()) {
+            repaso.sinMostrar.append(nombre);
+        }
+    }
+    return repaso;
 }
 
 QString MensajeImagenesNoLeidas(const QStringList& nombres) {
@@ -40,10 +63,19 @@ QString MensajeImagenesNoLeidas(const QStringList& nombres) {
                           "se guardará sin ellas.");
 }
 
-QString MensajeGuardadaSinImagenes(const QStringList& nombres) {
-    return QStringLiteral("La colección se ha guardado sin estas imágenes, que no se pudieron "
-                          "leer al abrirla:") +
-           Lista(nombres) + QStringLiteral("Sus referencias se conservan en los textos.");
+QString MensajeImagenesSinMostrar(const QStringList& nombres) {
+    return QStringLiteral("No se pueden mostrar estas imágenes del archivo:") + Lista(nombres) +
+           QStringLiteral("En su lugar se muestra un recuadro tachado. Al guardar, la colección "
+                          "se guardará con ellas.");
+}
+
+QString MensajeGuardadaSinImagenes(const QList<ImagenOmitida>& omitidas) {
+    QStringList entradas;
+    for (const ImagenOmitida& imagen : omitidas)
+        entradas.append(QStringLiteral("«") + imagen.nombre + QStringLiteral("»: ") +
+                        Motivo(imagen.motivo));
+    return QStringLiteral("La colección se ha guardado sin estas imágenes:") + Lista(entradas) +
+           QStringLiteral("Sus referencias se conservan en los textos.");
 }
 
 } // namespace vornith::document

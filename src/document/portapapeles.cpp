@@ -1,5 +1,10 @@
+#include "document/disco_coleccion.h"
 #include "document/documento.h"
+#include "document/imagenes_pegadas.h"
 #include "document/texto_portapapeles.h"
+#include "platform/picture.h"
+
+#include <QSet>
 
 namespace vornith::document {
 
@@ -8,16 +13,56 @@ void Documento::Copiar() {
     if (NumSeleccionados() != 1) return;
     const int s = ProblemaSeleccionado();
     if (s == 0) return;
+    const Problema& problema = d.Problemas[s];
     s_.portapapeles.clear();
-    s_.portapapeles.setText(TextoPortapapeles(d.Problemas[s]));
+    // Its pictures go with it, for a paste after this file is closed or in another instance.
+    s_.portapapeles.setTextAndData(TextoPortapapeles(problema),
+                                   DatosPortapapeles(problema, FuenteImagenesColeccion()));
     s_.ventana.PegarHabilitado(true);
     s_.ventana.ActualizarBotones();
+}
+
+// Each picture keeps its name unless the collection names it already for other bytes (or for a
+// picture it lacks): it then takes a free name, and the problem's texts are changed to match.
+// The bytes are kept for saves and put into the collection's folder for display.
+void Documento::AcogeImagenes(Problema& problema, const std::vector<ImagenColeccion>& imagenes) {
+    if (imagenes.empty()) return;
+    const FuenteImagenes fuente = FuenteImagenesColeccion();
+    QSet<QString> nombradas; // case-folded, as pictures are looked up
+    for (const QString& nombre : ImagenesNombradas(d.Coleccion, d.Problemas))
+        nombradas.insert(nombre.toCaseFolded());
+    const auto ocupado = [&](const QString& nombre) {
+        return nombradas.contains(nombre.toCaseFolded()) || fuente(nombre).has_value();
+    };
+    std::vector<ImagenColeccion> nuevas;
+    for (const ImagenColeccion& imagen : imagenes) {
+        if (imagen.datos.isEmpty()) continue;
+        const std::optional<QByteArray> actual = fuente(imagen.nombre);
+        if (actual && *actual == imagen.datos) continue; // the same picture
+        QString nombre = imagen.nombre;
+        if (ocupado(nombre)) {
+            nombre = NombreLibre(nombre, ocupado);
+            if (nombre.isEmpty()) continue;
+            problema.Enunciado = RenombraImagen(problema.Enunciado, imagen.nombre, nombre);
+            problema.Solucion = RenombraImagen(problema.Solucion, imagen.nombre, nombre);
+        }
+        d.Imagenes.Anade(nombre, imagen.datos);
+        nuevas.push_back({nombre, imagen.datos});
+    }
+    if (nuevas.empty()) return;
+    if (!carpetaImagenes_) {
+        carpetaImagenes_ = CarpetaImagenes::Nueva(s_.carpetas.temp);
+        if (carpetaImagenes_ && s_.motor.pictures)
+            s_.motor.pictures->useFolder(carpetaImagenes_->ruta());
+    }
+    // Without a folder they show as placeholders, and are saved all the same.
+    if (carpetaImagenes_) ExtraeImagenes(nuevas, CarpetasColeccion());
 }
 
 void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
     if (d.Ocupado || d.NumBloques == 0 || n == 0 || !s_.portapapeles.hasText() || n + 1 > kMaxProblemas) return;
-    const auto pegado = LeeTextoPortapapeles(s_.portapapeles.text());
+    auto pegado = LeeTextoPortapapeles(s_.portapapeles.text());
     if (!pegado) {
         s_.ventana.PegarHabilitado(false);
         return;
@@ -25,6 +70,7 @@ void Documento::Pegar() {
     const int seleccionado = NumSeleccionados() > 0 ? ProblemaSeleccionado() : 0;
     const int p = seleccionado > 0 ? seleccionado : 1;
     const int scroll = s_.ventana.PosicionScroll();
+    AcogeImagenes(*pegado, ImagenesPortapapeles(s_.portapapeles.data()));
     SetUNDO(QStringLiteral("pegar"));
     for (int i = n; i >= p; --i)
         d.Problemas[i + 1] = d.Problemas[i];

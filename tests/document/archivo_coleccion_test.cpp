@@ -48,7 +48,7 @@ struct UnProblema {
 QByteArray Construye(const DatosColeccion& c, const TablaProblemas& p,
                      const FuenteImagenes& fuente = FuenteFija(ImagenesDePrueba())) {
     const ArchivoConstruido archivo = ConstruyeArchivoColeccion(c, p, fuente);
-    EXPECT_FALSE(archivo.error.hayError()) << MensajeErrorGuardado(archivo.error, {}).toStdString();
+    EXPECT_TRUE(archivo.omitidas.isEmpty());
     return archivo.bytes;
 }
 
@@ -199,37 +199,40 @@ TEST(NombresImagenes, DesdeElCaracter100YSoloNombresSimples) {
               QStringList{"un"});
 }
 
-TEST(ArchivoColeccion, NombreLargoNoCabeEnElDirectorio) {
+// No picture stops the file: one that cannot be had, or whose name would not read back, is left
+// out and listed, and its reference stays.
+TEST(ArchivoColeccion, ImagenesQueNoSePuedenGuardarSeDejanFuera) {
     const QString largo = QStringLiteral("una_imagen_con_un_nombre_muy_largo.png");
-    const UnProblema uno("#IMG('" + largo + "'#IMG)");
-    const ArchivoConstruido archivo =
-        ConstruyeArchivoColeccion(uno.coleccion, uno.problemas, FuenteFija({{largo, "123"}}));
-    EXPECT_TRUE(archivo.bytes.isEmpty());
-    EXPECT_EQ(archivo.error.Tipo, FalloGuardado::NombreImagenLargo);
-    EXPECT_EQ(MensajeErrorGuardado(archivo.error, "C:/x.COL"),
-              "Error al guardar archivo.\r\nEl nombre de la imagen " + largo +
-                  " tiene más de 32 caracteres.");
-}
+    const UnProblema uno("#IMG('" + largo + "'#IMG)#IMG(' blanco.png'#IMG)#IMG('bien.png'#IMG)");
+    const ArchivoConstruido archivo = ConstruyeArchivoColeccion(
+        uno.coleccion, uno.problemas,
+        FuenteFija({{largo, "123"}, {" blanco.png", "45"}, {"bien.png", "6"}}));
+    EXPECT_EQ(archivo.omitidas,
+              (QList<ImagenOmitida>{{" blanco.png", MotivoOmision::NombreConBlancos},
+                                    {largo, MotivoOmision::NombreLargo}}));
+    LecturaColeccion leida = LeeArchivoColeccion(archivo.bytes);
+    ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
+    EXPECT_EQ(leida.Datos.Problemas[1].Enunciado, uno.problemas[1].Enunciado);
+    EXPECT_EQ(leida.Datos.Imagenes, (std::vector<ImagenColeccion>{{"bien.png", "6"}}));
 
-TEST(ArchivoColeccion, ImagenQueFaltaDetieneLaConstruccion) {
     const ColeccionDePrueba prueba;
-    const ArchivoConstruido archivo = ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas,
-                                                                FuenteFija({{"rueda.png", "x"}}));
-    EXPECT_TRUE(archivo.bytes.isEmpty());
-    EXPECT_EQ(archivo.error.Tipo, FalloGuardado::ImagenNoEncontrada);
-    EXPECT_EQ(MensajeErrorGuardado(archivo.error, "C:/x.COL"),
-              QStringLiteral("Error al guardar archivo.\r\n"
-                             "No se encuentra el archivo de la imagen Plano.gif"));
+    const ArchivoConstruido sinPlano = ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas,
+                                                                 FuenteFija({{"rueda.png", "x"}}));
+    EXPECT_EQ(sinPlano.omitidas,
+              (QList<ImagenOmitida>{{"Plano.gif", MotivoOmision::NoEncontrada}}));
+    leida = LeeArchivoColeccion(sinPlano.bytes);
+    EXPECT_EQ(leida.Datos.Imagenes, (std::vector<ImagenColeccion>{{"rueda.png", "x"}}));
+    EsperaMismosProblemas(leida.Datos, prueba.problemas, 3);
 }
 
 TEST(ArchivoColeccion, MensajesDeError) {
     const QString ruta = QStringLiteral("/home/ana/Física.COL");
-    EXPECT_EQ(MensajeErrorGuardado({FalloGuardado::ProtegidoContraEscritura, {}, 75, {}}, ruta),
+    EXPECT_EQ(MensajeErrorGuardado({FalloGuardado::ProtegidoContraEscritura, 75, {}}, ruta),
               QStringLiteral("Lo sentimos: Archivo protegido contra escritura. \r\n"
                              "No se puede guardar el archivo /home/ana/Física.COL\r\n\r\n"
                              "Por favor, especifique un nombre diferente de archivo."));
     EXPECT_EQ(
-        MensajeErrorGuardado({FalloGuardado::Otro, {}, 61, "Disco lleno"}, ruta),
+        MensajeErrorGuardado({FalloGuardado::Otro, 61, "Disco lleno"}, ruta),
         QStringLiteral("Lo siento: Error al guardar el archivo.\r\n"
                        "Nombre archivo: /home/ana/Física.COL\r\nNº error = 61\r\nDisco lleno"));
     EXPECT_EQ(MensajeErrorGuardado({}, ruta), QString());

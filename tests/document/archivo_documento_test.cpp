@@ -17,6 +17,7 @@ namespace vornith::document {
 namespace {
 
 using test::DocumentFixture;
+using test::Escribe;
 using test::Lee;
 
 struct Carpetas {
@@ -62,8 +63,9 @@ TEST(ArchivoDocumento, PicturesWrittenToTempAreReadAgain) {
     }
     const test::ColeccionDePrueba prueba;
     const QString ruta = origen.raiz.filePath(QStringLiteral("con_imagenes.COL"));
-    ASSERT_FALSE(
-        GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, origen.carpetas).hayError());
+    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas,
+                                 FuenteColeccion(origen.carpetas.img, AlmacenImagenes()))
+                     .hayError());
 
     Carpetas destino;
     DocumentFixture f(destino.carpetas);
@@ -82,26 +84,32 @@ TEST(ArchivoDocumento, PicturesWrittenToTempAreReadAgain) {
     EXPECT_FALSE(QFileInfo::exists(primera));
 }
 
-TEST(ArchivoDocumento, MissingPictureStopsTheSaveAndKeepsModified) {
+// No picture makes a collection unsavable: a missing one and one whose name the file cannot
+// hold are left out, named in one message, and their references stay.
+TEST(ArchivoDocumento, PicturesTheSaveCannotTakeAreLeftOutAndNamed) {
     Carpetas c;
     DocumentFixture f(c.carpetas);
     f.crear(2);
-    const QString anterior = c.raiz.filePath(QStringLiteral("anterior.COL"));
-    ASSERT_TRUE(f.doc->SaveFile(anterior));
+    Escribe(c.carpetas.img + "/ hoja.gif", "GIF89a");
     f.d().Modificado = true;
     f.d().Problemas[2].Enunciado =
-        QString(120, u'x') + QStringLiteral("#IMG('falta.gif'DXmm=10:DYmm=10:#IMG)&LF");
+        QString(120, u'x') + QStringLiteral("#IMG('falta.gif'DXmm=10:DYmm=10:#IMG)&LF"
+                                            "#IMG(' hoja.gif'DXmm=10:DYmm=10:#IMG)&LF");
     const QString ruta = c.raiz.filePath(QStringLiteral("a.COL"));
-    EXPECT_FALSE(f.doc->SaveFile(ruta));
-    EXPECT_TRUE(f.doc->estado().Modificado);
+    ASSERT_TRUE(f.doc->SaveFile(ruta));
+    EXPECT_FALSE(f.doc->estado().Modificado);
+    EXPECT_EQ(f.doc->estado().ArchivoActual, ruta);
     ASSERT_EQ(f.avisos.shown.size(), 1U);
     EXPECT_EQ(f.avisos.shown[0].text,
-              QStringLiteral("Error al guardar archivo.\r\nNo se encuentra el archivo de la imagen "
-                             "falta.gif"));
-    EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Critical);
-    EXPECT_EQ(f.avisos.shown[0].title, QStringLiteral("Vornith NORV"));
-    EXPECT_FALSE(QFile::exists(ruta));
-    EXPECT_EQ(f.doc->estado().ArchivoActual, anterior); // still tied to the file it was saved in
+              QStringLiteral("La colección se ha guardado sin estas imágenes:\r\n\r\n"
+                             "    « hoja.gif»: el nombre empieza o termina en blanco\r\n"
+                             "    «falta.gif»: no se encuentra el archivo de la imagen\r\n\r\n"
+                             "Sus referencias se conservan en los textos."));
+    EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Information);
+    const LecturaColeccion leida = AbreArchivoColeccion(ruta);
+    ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
+    EXPECT_EQ(leida.Datos.Problemas[2], f.doc->estado().Problemas[2]);
+    EXPECT_TRUE(leida.Datos.Imagenes.empty());
 }
 
 TEST(ArchivoDocumento, TitleTheFileCannotHoldIsRefusedAndTheOldFileStays) {
@@ -283,40 +291,70 @@ TEST(ArchivoDocumento, SkippedPicturesAreNamedOnceAndLeftOutOfTheSave) {
     for (int i = 1; i <= 3; ++i)
         EXPECT_EQ(g.doc->estado().Problemas[i], prueba.problemas[i]);
 
-    // A picture that the opened file did not skip is still required.
+    // A picture named later and missing too is left out, and named at the save, once.
     g.d().Problemas[1].Enunciado += QStringLiteral("#IMG('otra.png'#IMG)");
-    EXPECT_FALSE(g.doc->SaveFile(ruta));
-    EXPECT_TRUE(g.avisos.shown.back().text.endsWith(QStringLiteral("imagen otra.png")));
+    const auto avisos = g.avisos.shown.size();
+    EXPECT_TRUE(g.doc->SaveFile(ruta));
+    ASSERT_EQ(g.avisos.shown.size(), avisos + 1);
+    EXPECT_TRUE(g.avisos.shown.back().text.startsWith(
+        QStringLiteral("La colección se ha guardado sin estas imágenes:\r\n\r\n")));
+    EXPECT_TRUE(g.avisos.shown.back().text.contains(
+        QStringLiteral("    «otra.png»: no se encuentra el archivo de la imagen\r\n")))
+        << g.avisos.shown.back().text.toStdString();
+    EXPECT_TRUE(g.doc->SaveFile(ruta));
+    EXPECT_EQ(g.avisos.shown.size(), avisos + 1);
 }
 
-TEST(ArchivoDocumento, PicturesBeyondTheLimitsAreNamedWithTheReason) {
+// Pictures temp/ cannot hold show as placeholders, named with the reason, and every picture the
+// file carried is saved again, byte for byte: beyond the limits of one file, or with no temp/.
+TEST(ArchivoDocumento, PicturesTempCannotHoldAreNamedAndStillSaved) {
     Carpetas origen;
     DocumentFixture f(origen.carpetas);
     f.crear(2);
     QString enunciado(120, u'x');
-    for (int k = 0; k <= kMaxImagenesArchivo + 20; ++k) {
+    constexpr int kImagenes = 300;
+    for (int k = 0; k < kImagenes; ++k) {
         const QString nombre = QStringLiteral("p%1.gif").arg(k);
         QFile imagen(QDir(origen.carpetas.img).filePath(nombre));
         ASSERT_TRUE(imagen.open(QIODevice::WriteOnly));
-        imagen.write("x");
+        imagen.write("GIF89a " + nombre.toUtf8());
         enunciado += "#IMG('" + nombre + "'DXmm=1:DYmm=1:#IMG)";
     }
     f.d().Problemas[2].Enunciado = enunciado + QStringLiteral("&LF");
     const QString ruta = origen.raiz.filePath(QStringLiteral("muchas.COL"));
     ASSERT_TRUE(f.doc->SaveFile(ruta));
+    const std::vector<ImagenColeccion> imagenes = AbreArchivoColeccion(ruta).Datos.Imagenes;
+    ASSERT_EQ(imagenes.size(), std::size_t{kImagenes});
 
     Carpetas destino;
     DocumentFixture g(destino.carpetas);
     ASSERT_TRUE(g.doc->OpenFile(ruta));
     EXPECT_EQ(g.doc->estado().Coleccion.NPROB, 2);
-    EXPECT_EQ(g.doc->estado().ImagenesPerdidas.size(), 21);
     ASSERT_EQ(g.avisos.shown.size(), 1U);
     const QString& texto = g.avisos.shown[0].text;
+    EXPECT_TRUE(
+        texto.startsWith(QStringLiteral("No se pueden mostrar estas imágenes del archivo")));
     EXPECT_TRUE(texto.contains(QStringLiteral("p256.gif\r\n"))) << texto.toStdString();
-    EXPECT_TRUE(texto.contains(QStringLiteral("... y 1 más")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("... y 24 más")));
     EXPECT_TRUE(texto.endsWith(QStringLiteral("ni más de 64 MB de imágenes.")));
     ASSERT_EQ(g.imagenes.folders.size(), 1);
     EXPECT_EQ(QDir(g.imagenes.folders[0]).entryList(QDir::Files).size(), kMaxImagenesArchivo);
+    ASSERT_TRUE(g.doc->SaveFile(ruta));
+    EXPECT_EQ(g.avisos.shown.size(), 1U);
+    EXPECT_EQ(AbreArchivoColeccion(ruta).Datos.Imagenes, imagenes);
+
+    // temp/ a plain file: nothing is shown, the message says why, and the save keeps them all.
+    Carpetas bloqueada;
+    Escribe(bloqueada.carpetas.temp, "no es una carpeta");
+    DocumentFixture h(bloqueada.carpetas);
+    ASSERT_TRUE(h.doc->OpenFile(ruta));
+    ASSERT_EQ(h.avisos.shown.size(), 1U);
+    EXPECT_TRUE(h.avisos.shown[0].text.endsWith(
+        "La carpeta temporal no se puede usar: " + bloqueada.carpetas.temp + " no es una carpeta."))
+        << h.avisos.shown[0].text.toStdString();
+    ASSERT_TRUE(h.doc->SaveFile(ruta));
+    EXPECT_EQ(AbreArchivoColeccion(ruta).Datos.Imagenes, imagenes);
+    EXPECT_EQ(Lee(bloqueada.carpetas.temp), QByteArray("no es una carpeta"));
 }
 
 TEST(ArchivoDocumento, WrongExtensionIsIgnoredQuietly) {

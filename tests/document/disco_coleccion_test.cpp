@@ -21,29 +21,32 @@ using test::Escribe;
 using test::ImagenesDePrueba;
 using test::Lee;
 
-// A work folder with img/ holding the sample pictures and an empty place for temp/.
+// A work folder with img/ holding the sample pictures and an empty place for temp/, and the
+// collection's own pictures.
 struct Carpetas {
     QTemporaryDir raiz;
     PictureFolders carpetas{raiz.filePath("img"), raiz.filePath("temp")};
+    AlmacenImagenes almacen;
 
     Carpetas() {
         for (const auto& [nombre, datos] : ImagenesDePrueba())
             Escribe(carpetas.img + '/' + nombre, datos);
     }
     QString ruta(const QString& nombre) const { return raiz.filePath(nombre); }
+    FuenteImagenes fuente() const { return FuenteColeccion(carpetas.img, almacen); }
 };
 
 TEST(DiscoColeccion, GuardaYAbreConSusImagenes) {
     const Carpetas c;
     const ColeccionDePrueba prueba;
     const QString ruta = c.ruta("Física.COL");
-    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas).hayError());
+    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
     EXPECT_EQ(Lee(ruta), ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas,
                                                    test::FuenteFija(ImagenesDePrueba()))
                              .bytes);
 
     // Saved again over itself: the same bytes, and no file left beside it.
-    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas).hayError());
+    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
     EXPECT_EQ(QDir(c.raiz.path()).entryList(QDir::Files), QStringList{"Física.COL"});
 
     const LecturaColeccion leida = AbreArchivoColeccion(ruta);
@@ -52,29 +55,30 @@ TEST(DiscoColeccion, GuardaYAbreConSusImagenes) {
     EXPECT_EQ(leida.Datos.Imagenes.size(), 2u);
 }
 
-TEST(DiscoColeccion, ImagenesDeTempSinDistinguirMayusculas) {
+TEST(DiscoColeccion, ImagenesDeImgYDeLaColeccionSinDistinguirMayusculas) {
     Carpetas c;
     QDir(c.carpetas.img).removeRecursively();
-    Escribe(c.carpetas.temp + "/RUEDA.PNG", "r");
-    Escribe(c.carpetas.temp + "/plano.GIF", "p");
+    Escribe(c.carpetas.img + "/RUEDA.PNG", "r");
+    c.almacen.Anade("plano.GIF", "p");
+    c.almacen.Anade("PLANO.gif", "otra"); // the first of names alike in case is kept
     const ColeccionDePrueba prueba;
     const ArchivoConstruido archivo =
-        ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas, FuenteCarpetas(c.carpetas));
-    ASSERT_FALSE(archivo.error.hayError());
+        ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas, c.fuente());
+    EXPECT_TRUE(archivo.omitidas.isEmpty());
     EXPECT_TRUE(archivo.bytes.endsWith("rp"));
-}
 
-TEST(DiscoColeccion, UnaImagenQueFaltaNoTocaElArchivoViejo) {
-    Carpetas c;
-    QFile::remove(c.carpetas.img + "/Plano.gif");
+    // img/ comes first; a missing picture is left out of the file, which is written.
+    c.almacen.Anade("rueda.png", "de la coleccion");
+    QFile::remove(c.carpetas.img + "/RUEDA.PNG");
+    Escribe(c.carpetas.img + "/rueda.png", "de img");
+    c.almacen.Vacia();
     const QString ruta = c.ruta("vieja.COL");
     Escribe(ruta, "contenido viejo");
-    const ColeccionDePrueba prueba;
-    const ErrorGuardado error =
-        GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas);
-    EXPECT_EQ(error.Tipo, FalloGuardado::ImagenNoEncontrada);
-    EXPECT_EQ(error.Imagen, QStringLiteral("Plano.gif"));
-    EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
+    QList<ImagenOmitida> omitidas;
+    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente(), &omitidas)
+                     .hayError());
+    EXPECT_EQ(omitidas, (QList<ImagenOmitida>{{"Plano.gif", MotivoOmision::NoEncontrada}}));
+    EXPECT_TRUE(Lee(ruta).endsWith("de img"));
 }
 
 TEST(DiscoColeccion, LoQueNoSeLeeIgualNoTocaElArchivoViejo) {
@@ -84,7 +88,7 @@ TEST(DiscoColeccion, LoQueNoSeLeeIgualNoTocaElArchivoViejo) {
     ColeccionDePrueba prueba;
     prueba.problemas[1].Enunciado = QStringLiteral("a#SOL(b");
     const ErrorGuardado error =
-        GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas);
+        GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente());
     EXPECT_EQ(error.Tipo, FalloGuardado::TextoNoGuardable);
     EXPECT_TRUE(error.Descripcion.startsWith(QStringLiteral("El enunciado del problema 7")));
     EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
@@ -167,12 +171,15 @@ TEST(ExtraeImagenes, DiscoLlenoNoDejaImagenesVaciasNiCortas) {
     EXPECT_EQ(r.Fallidas, QStringList{"grande.png"});
     EXPECT_EQ(r.Escritas, QStringList{"pequena.png"});
     EXPECT_FALSE(QFileInfo::exists(c.carpetas.temp + "/grande.png"));
-    EXPECT_TRUE(CausaExtraccion(r).contains("disco puede estar lleno"));
-    EXPECT_TRUE(CausaExtraccion(ResultadoExtraccion{{"a.png"}, {}, {}}).isEmpty());
+    EXPECT_EQ(CausaExtraccion(r, "/t/col-1-1", {}),
+              "\r\n\r\nNo se han podido escribir en la carpeta temporal /t/col-1-1: el disco "
+              "puede estar lleno.");
+    EXPECT_TRUE(
+        CausaExtraccion(ResultadoExtraccion{{"a.png"}, {}, {}}, "/t/col-1-1", {}).isEmpty());
 
-    // An empty or shorter file in temp/ is no copy: it is replaced, under its own name, and it
-    // never goes into a saved file.
-    EXPECT_EQ(FuenteCarpetas(c.carpetas)("vacia.png"), std::nullopt);
+    // An empty or shorter file in temp/ is no copy: it is replaced, under its own name. An
+    // empty picture file never goes into a saved file.
+    EXPECT_EQ(FuenteColeccion(c.carpetas.temp, c.almacen)("vacia.png"), std::nullopt);
     r = ExtraeImagenes({{"vacia.png", "llena"},
                         {"corta.png", "abc"},
                         {"CORTA.png", "a"},
@@ -193,7 +200,8 @@ TEST(ExtraeImagenes, UnArchivoNoTomaMasDeSuCupo) {
     EXPECT_EQ(r.Escritas.size(), kMaxImagenesArchivo);
     EXPECT_EQ(r.Omitidas, (QStringList{"p256.gif", "p257.gif", "p258.gif"}));
     EXPECT_EQ(QDir(c.carpetas.temp).entryList(QDir::Files).size(), kMaxImagenesArchivo);
-    EXPECT_TRUE(CausaExtraccion(r).endsWith("más de 256 imágenes ni más de 64 MB de imágenes."));
+    EXPECT_TRUE(CausaExtraccion(r, c.carpetas.temp, {})
+                    .endsWith("más de 256 imágenes ni más de 64 MB de imágenes."));
 
     // Pictures already there cost nothing; the bytes are capped too.
     const QByteArray grande(kMaxBytesImagenesArchivo / 2 + 1, 'g');
@@ -222,7 +230,7 @@ TEST(DiscoColeccion, SoloArchivosNormalesDeTamanoRazonable) {
     // A link to a good file is followed.
     const ColeccionDePrueba prueba;
     const QString buena = c.ruta("buena.COL");
-    ASSERT_FALSE(GuardaColeccion(buena, prueba.coleccion, prueba.problemas, c.carpetas).hayError());
+    ASSERT_FALSE(GuardaColeccion(buena, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
     ASSERT_TRUE(QFile::link(buena, c.ruta("enlace.COL")));
     EXPECT_EQ(AbreArchivoColeccion(c.ruta("enlace.COL")).Fallo, FalloLectura::Ninguno);
 }
@@ -277,17 +285,16 @@ TEST(DiscoColeccion, NombreDeImagenLargoNoSeGuarda) {
     prueba.problemas[1].Enunciado = "#IMG('" + largo + "'#IMG)";
     Escribe(c.carpetas.img + '/' + largo, "larga");
     const QString ruta = c.ruta("larga.COL");
-    Escribe(ruta, "contenido viejo");
-    const ErrorGuardado error =
-        GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas);
-    EXPECT_EQ(error.Tipo, FalloGuardado::NombreImagenLargo);
-    EXPECT_EQ(error.Imagen, largo);
-    EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
+    QList<ImagenOmitida> omitidas;
+    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente(), &omitidas)
+                     .hayError());
+    EXPECT_EQ(omitidas, (QList<ImagenOmitida>{{largo, MotivoOmision::NombreLargo}}));
+    EXPECT_FALSE(Lee(ruta).contains("larga"));
 
     // 32 characters still fit.
     prueba.problemas[1].Enunciado = "#IMG('" + largo.right(32) + "'#IMG)";
     Escribe(c.carpetas.img + '/' + largo.right(32), "justa");
-    EXPECT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas).hayError());
+    EXPECT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
 }
 
 } // namespace
@@ -326,15 +333,19 @@ TEST(EnlacesEnLasCarpetas, NiSeLeenNiSeEscribenAtraves) {
     const QString otraTuberia = c.carpetas.temp + "/tubo.gif";
     ASSERT_EQ(mkfifo(QFile::encodeName(otraTuberia).constData(), 0600), 0);
 
-    // The save reads none of them: each is a missing picture.
+    // The save reads none of them: each is a missing picture. img/ is read for pictures, temp/
+    // only for display.
     const QString ruta = c.ruta("enlaces.COL");
     for (const char* nombre : {"x.gif", "x2.gif", "cero.gif", "tuberia.gif", "tubo.gif"}) {
         const ColeccionDePrueba prueba = ConImagen(QString::fromLatin1(nombre));
-        const ErrorGuardado error =
-            GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas);
-        EXPECT_EQ(error.Tipo, FalloGuardado::ImagenNoEncontrada) << nombre;
-        EXPECT_EQ(error.Imagen, QString::fromLatin1(nombre));
-        EXPECT_FALSE(QFileInfo::exists(ruta));
+        for (const QString& img : {c.carpetas.img, c.carpetas.temp}) {
+            QList<ImagenOmitida> omitidas;
+            ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas,
+                                         FuenteColeccion(img, c.almacen), &omitidas)
+                             .hayError());
+            EXPECT_EQ(omitidas, (QList<ImagenOmitida>{{nombre, MotivoOmision::NoEncontrada}}));
+            EXPECT_FALSE(Lee(ruta).contains("SECRETO"));
+        }
     }
 
     // The extraction writes a file of its own in place of each link, never through it.
@@ -355,53 +366,40 @@ TEST(EnlacesEnLasCarpetas, NiSeLeenNiSeEscribenAtraves) {
     EXPECT_EQ(QDir(fuera).entryList(QDir::Files | QDir::System),
               (QStringList{"secreto.txt", "tuberia", "victima.txt"}));
 
-    // Now plain files, they are saved.
-    const ColeccionDePrueba prueba = ConImagen("y.gif");
-    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas).hayError());
-    EXPECT_FALSE(Lee(ruta).contains("no se toca"));
-    EXPECT_TRUE(Lee(ruta).contains("mas larga que la victima"));
+    // Now plain files, they are read.
+    EXPECT_EQ(FuenteColeccion(c.carpetas.temp, c.almacen)("y.gif"), imagenes[0].datos);
 }
 
-TEST(DiscoColeccion, UnGuardadoQuitaLoQueDejoOtroInterrumpido) {
+// A save removes no file it did not make, whatever its name.
+TEST(DiscoColeccion, UnGuardadoNoQuitaLosArchivosDeAlLado) {
     const Carpetas c;
-    const QString ruta = c.ruta("vieja.COL");
-    Escribe(ruta, "vieja");
-    const QStringList quedan = {"vieja.COL.backup", "vieja.COL.AbCd1f", "vieja.COL.AbCdEfG",
-                                "otra.COL.AbCdEf",  "vieja.COLAbCdEf",  "vieja.COL.ABCDEF",
-                                "vieja.col.AbCdEf"};
+    const QString ruta = c.ruta("tema.COL");
+    const QStringList quedan = {"tema.COL.Backup", "tema.COL.Previo", "tema.COL.bAcKuP",
+                                "tema.COL.backup", "tema.COL.aBcDeF"};
     for (const QString& nombre : quedan)
-        Escribe(c.ruta(nombre), "#CABECERA(");
-    Escribe(c.ruta("vieja.COL.AbCdEf"), "#CABECERA(completa");
-    Escribe(c.ruta("vieja.COL.qWeRtY"), "#CABECERA(");
-    ASSERT_FALSE(EscribeArchivo(ruta, "nueva").hayError());
-    EXPECT_EQ(Lee(ruta), QByteArray("nueva"));
-    QStringList esperados = quedan;
-    esperados.append("vieja.COL");
-    esperados.sort();
-    QStringList hay = QDir(c.raiz.path()).entryList(QDir::Files);
-    hay.sort();
-    EXPECT_EQ(hay, esperados);
+        Escribe(c.ruta(nombre), "#CABECERA(" + nombre.toUtf8());
+    for (const char* contenido : {"primera", "segunda", "tercera"})
+        ASSERT_FALSE(EscribeArchivo(ruta, contenido).hayError());
+    EXPECT_EQ(Lee(ruta), QByteArray("tercera"));
+    for (const QString& nombre : quedan)
+        EXPECT_EQ(Lee(c.ruta(nombre)), "#CABECERA(" + nombre.toUtf8());
+    EXPECT_EQ(QDir(c.raiz.path()).entryList(QDir::Files).size(), quedan.size() + 1);
 }
 
-// The directory is read without the blanks at the ends of a name: such a name is refused, and
-// the read-back check compares the names written with those read.
+// The directory is read without the blanks at the ends of a name: such a picture is left out,
+// and the read-back check compares the names written with those read.
 TEST(DiscoColeccion, NombreDeImagenConBlancosEnLosExtremosNoSeGuarda) {
     const Carpetas c;
     const QString ruta = c.ruta("blancos.COL");
-    Escribe(ruta, "contenido viejo");
     for (const char* nombre : {" hoja.gif", "hoja.gif "}) {
         Escribe(c.carpetas.img + '/' + nombre, "GIF89a");
         const ColeccionDePrueba prueba = ConImagen(QString::fromLatin1(nombre));
-        const ErrorGuardado error =
-            GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.carpetas);
-        EXPECT_EQ(error.Tipo, FalloGuardado::NombreImagenLargo) << nombre;
-        EXPECT_EQ(error.Imagen, QString::fromLatin1(nombre));
-        EXPECT_EQ(MensajeErrorGuardado(error, ruta),
-                  QStringLiteral("Error al guardar archivo.\r\nEl nombre de la imagen «") +
-                      QString::fromLatin1(nombre) +
-                      QStringLiteral("» empieza o termina en blanco, y el archivo no puede "
-                                     "guardarlo así."));
-        EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
+        QList<ImagenOmitida> omitidas;
+        ASSERT_FALSE(
+            GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente(), &omitidas)
+                .hayError());
+        EXPECT_EQ(omitidas, (QList<ImagenOmitida>{{nombre, MotivoOmision::NombreConBlancos}}));
+        EXPECT_EQ(AbreArchivoColeccion(ruta).Datos.Problemas[3], prueba.problemas[3]);
     }
 
     // Bytes whose directory names a picture otherwise than the texts do are refused.

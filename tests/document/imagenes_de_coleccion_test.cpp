@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace vornith::document {
@@ -38,7 +39,7 @@ QString GuardaConImagenes(const Carpetas& c, const QString& nombre,
     prueba.problemas[3].Solucion = QStringLiteral("Sin figura&LF");
     const ArchivoConstruido archivo =
         ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas, test::FuenteFija(imagenes));
-    EXPECT_FALSE(archivo.error.hayError());
+    EXPECT_TRUE(archivo.omitidas.isEmpty());
     const QString ruta = c.ruta(nombre);
     Escribe(ruta, archivo.bytes);
     return ruta;
@@ -63,6 +64,12 @@ QStringList Archivos(const QString& carpeta) {
     return archivos;
 }
 
+// The user was told of pictures not shown or not saved.
+bool AvisoDeImagenes(const DocumentFixture& f) {
+    return std::any_of(f.avisos.shown.begin(), f.avisos.shown.end(),
+                       [](const auto& aviso) { return aviso.text.contains(u"imágenes"); });
+}
+
 TEST(ImagenesDeColeccion, DosArchivosConUnNombreDeImagenGuardanCadaUnoLaSuya) {
     Carpetas c;
     const std::map<QString, QByteArray> deP = {{"figura1.gif", "GIF89a P pequena"}};
@@ -75,7 +82,7 @@ TEST(ImagenesDeColeccion, DosArchivosConUnNombreDeImagenGuardanCadaUnoLaSuya) {
     for (int vez = 0; vez < 3; ++vez) {
         for (const auto& [ruta, imagenes] : {std::pair{q, deQ}, std::pair{p, deP}}) {
             ASSERT_TRUE(f.doc->OpenFile(ruta));
-            EXPECT_TRUE(f.doc->estado().ImagenesPerdidas.isEmpty());
+            EXPECT_FALSE(AvisoDeImagenes(f));
             const QString carpeta = f.imagenes.folders.back();
             EXPECT_EQ(Lee(carpeta + '/' + imagenes.begin()->first), imagenes.begin()->second);
             ASSERT_TRUE(f.doc->SaveFile(ruta));
@@ -112,7 +119,7 @@ TEST(ImagenesDeColeccion, TempGuardaSoloLasImagenesDeLasColeccionesAbiertas) {
         DocumentFixture f(c.carpetas);
         for (const QString& ruta : rutas) {
             ASSERT_TRUE(f.doc->OpenFile(ruta));
-            EXPECT_TRUE(f.doc->estado().ImagenesPerdidas.isEmpty());
+            EXPECT_FALSE(AvisoDeImagenes(f));
             const QStringList archivos = Archivos(c.carpetas.temp);
             EXPECT_EQ(archivos.size(), kMaxImagenesArchivo);
             EXPECT_TRUE(archivos.first().startsWith(f.imagenes.folders.back()));
@@ -148,7 +155,7 @@ TEST(ImagenesDeColeccion, EnlacesEnTempNoSeSiguen) {
 
     DocumentFixture f(c.carpetas);
     ASSERT_TRUE(f.doc->OpenFile(ruta));
-    EXPECT_TRUE(f.doc->estado().ImagenesPerdidas.isEmpty());
+    EXPECT_FALSE(AvisoDeImagenes(f));
     ASSERT_TRUE(f.doc->SaveFile(ruta));
     EXPECT_EQ(ImagenesDe(ruta), imagenes);
     EXPECT_EQ(Lee(fuera + "/victima.txt"), QByteArray("no se toca"));
@@ -165,7 +172,9 @@ TEST(ImagenesDeColeccion, EnlacesEnTempNoSeSiguen) {
     ASSERT_TRUE(QFile::link(d.ruta("otra"), d.carpetas.temp));
     DocumentFixture g(d.carpetas);
     ASSERT_TRUE(g.doc->OpenFile(ruta));
-    EXPECT_EQ(g.doc->estado().ImagenesPerdidas, (QStringList{"y.gif", "z.gif"}));
+    ASSERT_EQ(g.avisos.shown.size(), 1U);
+    EXPECT_TRUE(g.avisos.shown[0].text.contains("    y.gif\r\n    z.gif\r\n"));
+    EXPECT_TRUE(g.avisos.shown[0].text.endsWith(d.carpetas.temp + " es un enlace."));
     EXPECT_EQ(QDir(d.ruta("otra")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{"dato.txt"});
 }

@@ -117,8 +117,10 @@ class PortapapelesRoto final : public Clipboard {
   public:
     void clear() override { t_.clear(); }
     void setText(const QString& text) override { t_ = text.chopped(1); }
+    void setTextAndData(const QString& text, const QByteArray&) override { setText(text); }
     QString text() const override { return t_; }
     bool hasText() const override { return true; }
+    QByteArray data() const override { return {}; }
 
   private:
     QString t_;

@@ -33,17 +33,22 @@ class FakeClipboard final : public Clipboard {
 public:
     void clear() override {
         text_.clear();
+        data_.clear();
         has_ = false;
     }
-    void setText(const QString& text) override {
+    void setText(const QString& text) override { setTextAndData(text, {}); }
+    void setTextAndData(const QString& text, const QByteArray& data) override {
         text_ = text;
+        data_ = data;
         has_ = true;
     }
     QString text() const override { return text_; }
     bool hasText() const override { return has_; }
+    QByteArray data() const override { return data_; }
 
 private:
     QString text_;
+    QByteArray data_;
     bool has_ = false;
 };
 

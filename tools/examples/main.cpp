@@ -86,8 +86,8 @@ int main(int argc, char* argv[]) {
 
     // No picture source: a picture named in the markup is refused.
     const document::ArchivoConstruido archivo = document::ConstruyeArchivoColeccion(c, p, {});
-    if (archivo.error.hayError())
-        return falla(document::MensajeErrorGuardado(archivo.error, args[1]));
+    if (!archivo.omitidas.isEmpty())
+        return falla(QStringLiteral("no picture can be given: ") + archivo.omitidas[0].nombre);
     if (document::EscribeArchivo(args[1], archivo.bytes).hayError())
         return falla(QStringLiteral("cannot write ") + args[1]);
     QTextStream(stdout) << args[1] << ": " << n << " problems\n";

@@ -6,15 +6,34 @@
 
 namespace vornith {
 
+namespace {
+
+// The program's own format: other instances of the program read it, across processes too.
+const QString kFormato = QStringLiteral("application/x-vornith-norv-datos");
+
+} // namespace
+
 void QtClipboard::clear() { QGuiApplication::clipboard()->clear(); }
 
 void QtClipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+void QtClipboard::setTextAndData(const QString& text, const QByteArray& data) {
+    auto* mime = new QMimeData;
+    mime->setText(text);
+    if (!data.isEmpty()) mime->setData(kFormato, data);
+    QGuiApplication::clipboard()->setMimeData(mime); // the clipboard owns it
+}
 
 QString QtClipboard::text() const { return QGuiApplication::clipboard()->text(); }
 
 bool QtClipboard::hasText() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     return data && data->hasText();
+}
+
+QByteArray QtClipboard::data() const {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    return mime && mime->hasFormat(kFormato) ? mime->data(kFormato) : QByteArray();
 }
 
 } // namespace vornith

@@ -1,0 +1,28 @@
+#pragma once
+
+// The pictures of a copied problem travel beside its clipboard text, in the program's own
+// format: a collection file of that one problem with the pictures it names, read back by the
+// reader of collection files. A paste adds them to the collection that receives the problem.
+
+#include "document/archivo_coleccion.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace vornith::document {
+
+// The data put beside the clipboard text of `problema`: a file of it with the pictures of
+// `fuente` its texts name. Empty when they name none.
+QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fuente);
+
+// The pictures carried by clipboard data; none when the data are not such a file.
+std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos);
+
+// A name like `nombre`, a number put before its extension, that a picture directory holds and
+// that `ocupado` does not take; empty when there is none.
+QString NombreLibre(const QString& nombre, const std::function<bool(const QString&)>& ocupado);
+
+} // namespace vornith::document
