@@ -23,18 +23,16 @@ std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos) {
     return std::move(lectura.Datos.Imagenes);
 }
 
-QString NombreLibre(const QString& nombre, const std::function<bool(const QString&)>& ocupado) {
+QString NombreAlternativo(const QString& nombre, int n) {
+    if (n == 1) return nombre;
     const qsizetype punto = nombre.lastIndexOf(u'.');
     const QString extension = punto > 0 ? nombre.sliced(punto) : QString();
     const QString base = nombre.first(nombre.size() - extension.size());
-    for (int n = 2; n <= 9999; ++n) {
-        const QString sufijo = u'-' + QString::number(n) + extension;
-        const qsizetype cabe = kLongitudNombre - sufijo.size();
-        if (cabe < 1) return {};
-        const QString candidato = base.first(std::min(base.size(), cabe)) + sufijo;
-        if (isPlainFileName(candidato) && !ocupado(candidato)) return candidato;
-    }
-    return {};
+    const QString sufijo = u'-' + QString::number(n) + extension;
+    const qsizetype cabe = kLongitudNombre - sufijo.size();
+    if (cabe < 1) return {};
+    const QString alternativo = base.first(std::min(base.size(), cabe)) + sufijo;
+    return isPlainFileName(alternativo) ? alternativo : QString();
 }
 
 } // namespace vornith::document

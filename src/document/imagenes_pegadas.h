@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
 #include <vector>
 
 namespace vornith::document {
@@ -21,8 +20,9 @@ QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fue
 // The pictures carried by clipboard data; none when the data are not such a file.
 std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos);
 
-// A name like `nombre`, a number put before its extension, that a picture directory holds and
-// that `ocupado` does not take; empty when there is none.
-QString NombreLibre(const QString& nombre, const std::function<bool(const QString&)>& ocupado);
+// The `n`th name a pasted picture called `nombre` may take: its own for 1, else with "-n" put
+// before its extension, cut to what a picture directory holds. Empty when no such name is a
+// plain file name.
+QString NombreAlternativo(const QString& nombre, int n);
 
 } // namespace vornith::document

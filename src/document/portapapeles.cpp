@@ -23,31 +23,34 @@ void Documento::Copiar() {
 }
 
 // Each picture keeps its name unless the collection names it already for other bytes (or for a
-// picture it lacks): it then takes a free name, and the problem's texts are changed to match.
-// The bytes are kept for saves and put into the collection's folder for display.
+// picture it lacks): it then takes the first other name that holds the same bytes or is free,
+// and the problem's texts are changed to match. New bytes are kept for saves and put into the
+// collection's folder for display.
 void Documento::AcogeImagenes(Problema& problema, const std::vector<ImagenColeccion>& imagenes) {
-    if (imagenes.empty()) return;
+    constexpr int kNombresProbados = 1000;
     const FuenteImagenes fuente = FuenteImagenesColeccion();
     QSet<QString> nombradas; // case-folded, as pictures are looked up
     for (const QString& nombre : ImagenesNombradas(d.Coleccion, d.Problemas))
         nombradas.insert(nombre.toCaseFolded());
-    const auto ocupado = [&](const QString& nombre) {
-        return nombradas.contains(nombre.toCaseFolded()) || fuente(nombre).has_value();
-    };
     std::vector<ImagenColeccion> nuevas;
     for (const ImagenColeccion& imagen : imagenes) {
         if (imagen.datos.isEmpty()) continue;
-        const std::optional<QByteArray> actual = fuente(imagen.nombre);
-        if (actual && *actual == imagen.datos) continue; // the same picture
-        QString nombre = imagen.nombre;
-        if (ocupado(nombre)) {
-            nombre = NombreLibre(nombre, ocupado);
-            if (nombre.isEmpty()) continue;
-            problema.Enunciado = RenombraImagen(problema.Enunciado, imagen.nombre, nombre);
-            problema.Solucion = RenombraImagen(problema.Solucion, imagen.nombre, nombre);
+        for (int n = 1; n <= kNombresProbados; ++n) {
+            const QString nombre = NombreAlternativo(imagen.nombre, n);
+            if (nombre.isEmpty()) break;
+            const std::optional<QByteArray> actual = fuente(nombre);
+            const bool igual = actual && *actual == imagen.datos;
+            if (!igual && (actual || nombradas.contains(nombre.toCaseFolded()))) continue;
+            if (!igual) {
+                d.Imagenes.Anade(nombre, imagen.datos);
+                nuevas.push_back({nombre, imagen.datos});
+            }
+            if (nombre != imagen.nombre) {
+                problema.Enunciado = RenombraImagen(problema.Enunciado, imagen.nombre, nombre);
+                problema.Solucion = RenombraImagen(problema.Solucion, imagen.nombre, nombre);
+            }
+            break;
         }
-        d.Imagenes.Anade(nombre, imagen.datos);
-        nuevas.push_back({nombre, imagen.datos});
     }
     if (nuevas.empty()) return;
     if (!carpetaImagenes_) {
@@ -61,7 +64,9 @@ void Documento::AcogeImagenes(Problema& problema, const std::vector<ImagenColecc
 
 void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
-    if (d.Ocupado || d.NumBloques == 0 || n == 0 || !s_.portapapeles.hasText() || n + 1 > kMaxProblemas) return;
+    if (d.Ocupado || d.NumBloques == 0 || n == 0 || !s_.portapapeles.hasText() ||
+        n + 1 > kMaxProblemas)
+        return;
     auto pegado = LeeTextoPortapapeles(s_.portapapeles.text());
     if (!pegado) {
         s_.ventana.PegarHabilitado(false);

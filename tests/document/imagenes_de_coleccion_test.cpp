@@ -6,12 +6,15 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace vornith::document {
 namespace {
@@ -202,6 +205,80 @@ TEST(ImagenesDeColeccion, NombresQueOtrosSistemasNoAdmitenSonImagenesNoLeidas) {
     const QStringList escritas = Archivos(c.carpetas.temp);
     ASSERT_EQ(escritas.size(), 1);
     EXPECT_TRUE(escritas[0].endsWith(QStringLiteral("/bien.gif")));
+}
+
+// A pasted problem brings its pictures: in one instance after its file was closed, and in
+// another instance whose collection has other bytes under the name, where it takes a free name.
+TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
+    Carpetas c;
+    const QByteArray deP = "GIF89a de P";
+    const QByteArray deQ = "GIF89a de Q, otra figura";
+    const QString p = GuardaConImagenes(c, "P.COL", {{"figura1.gif", deP}});
+    const QString q = GuardaConImagenes(c, "Q.COL", {{"figura1.gif", deQ}});
+    const QString r = GuardaConImagenes(c, "R.COL", {});
+
+    DocumentFixture f(c.carpetas);
+    ASSERT_TRUE(f.doc->OpenFile(p));
+    f.muestraYSelecciona(3);
+    f.doc->Copiar();
+    const Problema copiado = f.doc->estado().Problemas[3];
+    ASSERT_TRUE(f.doc->OpenFile(r)); // P is closed: its folder is gone
+    f.muestraYSelecciona(1);
+    f.doc->Pegar();
+    EXPECT_EQ(f.doc->estado().Problemas[1], copiado);
+    EXPECT_EQ(Lee(f.imagenes.folders.back() + "/figura1.gif"), deP);
+    ASSERT_TRUE(f.doc->SaveFile(r));
+    EXPECT_EQ(ImagenesDe(r), (std::map<QString, QByteArray>{{"figura1.gif", deP}}));
+
+    // The clipboard between two running instances carries the text and the pictures.
+    DocumentFixture g(c.carpetas);
+    g.portapapeles.setTextAndData(f.portapapeles.text(), f.portapapeles.data());
+    ASSERT_TRUE(g.doc->OpenFile(q));
+    for (int vez = 0; vez < 2; ++vez) { // the second paste finds the same bytes under that name
+        g.muestraYSelecciona(1);
+        g.doc->Pegar();
+        EXPECT_EQ(g.doc->estado().Problemas[1].Enunciado,
+                  QString(copiado.Enunciado).replace("figura1.gif", "figura1-2.gif"));
+    }
+    EXPECT_EQ(Lee(g.imagenes.folders.back() + "/figura1-2.gif"), deP);
+    EXPECT_EQ(g.doc->estado().Problemas[5].Enunciado, copiado.Enunciado);
+    ASSERT_TRUE(g.doc->SaveFile(q));
+    EXPECT_EQ(ImagenesDe(q),
+              (std::map<QString, QByteArray>{{"figura1.gif", deQ}, {"figura1-2.gif", deP}}));
+    EXPECT_FALSE(AvisoDeImagenes(g));
+}
+
+// temp/ entries named like locks that are links or special files are removed unread: none blocks
+// an open, reads without end, or is read through.
+TEST(ImagenesDeColeccion, CerrojosQueNoSonArchivosNoSeLeen) {
+    Carpetas c;
+    const QString ruta = GuardaConImagenes(c, "E.COL", {{"e.gif", "GIF89a e"}});
+    const QString fuera = c.ruta("fuera");
+    QDir().mkpath(fuera);
+    const QString tuberia = fuera + "/tuberia";
+    ASSERT_EQ(mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
+    // A lock held by a running program: read through the link, it would keep col-5-3.
+    QLockFile ajeno(fuera + "/ajeno.lock");
+    ASSERT_TRUE(ajeno.tryLock(0));
+    const QByteArray contenido = Lee(fuera + "/ajeno.lock");
+    const std::pair<const char*, QString> enlaces[] = {
+        {"col-5-1", tuberia}, {"col-5-2", "/dev/zero"}, {"col-5-3", fuera + "/ajeno.lock"}};
+    for (const auto& [carpeta, destino] : enlaces) {
+        Escribe(c.carpetas.temp + '/' + carpeta + "/vieja.gif", "vieja");
+        ASSERT_TRUE(QFile::link(destino, c.carpetas.temp + '/' + carpeta + ".lock"));
+    }
+    Escribe(c.carpetas.temp + "/col-5-4/vieja.gif", "vieja");
+    const QString fifo = c.carpetas.temp + "/col-5-4.lock";
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    DocumentFixture f(c.carpetas);
+    ASSERT_TRUE(f.doc->OpenFile(ruta));
+    const QString propia = QFileInfo(f.imagenes.folders.back()).fileName();
+    EXPECT_EQ(QDir(c.carpetas.temp)
+                  .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{propia, propia + ".lock"}));
+    EXPECT_EQ(Lee(fuera + "/ajeno.lock"), contenido);
+    EXPECT_TRUE(QFileInfo::exists(tuberia));
 }
 
 } // namespace
