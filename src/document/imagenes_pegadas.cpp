@@ -7,19 +7,36 @@
 
 namespace vornith::document {
 
-QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fuente) {
+namespace {
+
+// A collection of `problema` alone.
+std::pair<DatosColeccion, TablaProblemas> Solo(const Problema& problema) {
     DatosColeccion coleccion;
     coleccion.NPROB = 1;
     TablaProblemas problemas(2);
     problemas[1] = problema;
+    return {coleccion, problemas};
+}
+
+} // namespace
+
+QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fuente) {
+    const auto [coleccion, problemas] = Solo(problema);
     if (ImagenesNombradas(coleccion, problemas).isEmpty()) return {};
     return ConstruyeArchivoColeccion(coleccion, problemas, fuente).bytes;
 }
 
-std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos) {
+std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
+                                                  const Problema& problema) {
     if (datos.isEmpty() || datos.size() > kMaxBytesArchivo) return {};
     LecturaColeccion lectura = LeeArchivoColeccion(datos);
     if (lectura.Fallo != FalloLectura::Ninguno) return {};
+    // Data that came with another text give nothing this problem does not name.
+    const auto [coleccion, problemas] = Solo(problema);
+    const QStringList nombradas = ImagenesNombradas(coleccion, problemas);
+    std::erase_if(lectura.Datos.Imagenes, [&nombradas](const ImagenColeccion& imagen) {
+        return !nombradas.contains(imagen.nombre);
+    });
     return std::move(lectura.Datos.Imagenes);
 }
 

@@ -17,8 +17,10 @@ namespace vornith::document {
 // `fuente` its texts name. Empty when they name none.
 QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fuente);
 
-// The pictures carried by clipboard data; none when the data are not such a file.
-std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos);
+// The pictures carried by clipboard data that `problema` names; none when the data are not
+// such a file.
+std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
+                                                  const Problema& problema);
 
 // The `n`th name a pasted picture called `nombre` may take: its own for 1, else with "-n" put
 // before its extension, cut to what a picture directory holds. Empty when no such name is a

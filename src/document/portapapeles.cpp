@@ -75,7 +75,7 @@ void Documento::Pegar() {
     const int seleccionado = NumSeleccionados() > 0 ? ProblemaSeleccionado() : 0;
     const int p = seleccionado > 0 ? seleccionado : 1;
     const int scroll = s_.ventana.PosicionScroll();
-    AcogeImagenes(*pegado, ImagenesPortapapeles(s_.portapapeles.data()));
+    AcogeImagenes(*pegado, ImagenesPortapapeles(s_.portapapeles.data(), *pegado));
     SetUNDO(QStringLiteral("pegar"));
     for (int i = n; i >= p; --i)
         d.Problemas[i + 1] = d.Problemas[i];

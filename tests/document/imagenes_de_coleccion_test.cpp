@@ -2,6 +2,7 @@
 #include "document_fixture.h"
 
 #include "document/disco_coleccion.h"
+#include "document/texto_portapapeles.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -246,6 +247,21 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
     EXPECT_EQ(ImagenesDe(q),
               (std::map<QString, QByteArray>{{"figura1.gif", deQ}, {"figura1-2.gif", deP}}));
     EXPECT_FALSE(AvisoDeImagenes(g));
+
+    // Into a new collection, with no file opened yet: the pictures get a folder of their own.
+    // Pictures beside a text that does not name them are not taken.
+    DocumentFixture h(c.carpetas);
+    h.crear(2);
+    h.portapapeles.setTextAndData(TextoPortapapeles(h.doc->estado().Problemas[1]),
+                                  f.portapapeles.data());
+    h.doc->Pegar();
+    EXPECT_TRUE(h.imagenes.folders.isEmpty());
+    h.portapapeles.setTextAndData(f.portapapeles.text(), f.portapapeles.data());
+    h.doc->Pegar();
+    ASSERT_EQ(h.imagenes.folders.size(), 1);
+    EXPECT_EQ(Lee(h.imagenes.folders[0] + "/figura1.gif"), deP);
+    ASSERT_TRUE(h.doc->SaveFile(c.ruta("N.COL")));
+    EXPECT_EQ(ImagenesDe(c.ruta("N.COL")), (std::map<QString, QByteArray>{{"figura1.gif", deP}}));
 }
 
 // temp/ entries named like locks that are links or special files are removed unread: none blocks
