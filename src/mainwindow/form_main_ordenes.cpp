@@ -54,9 +54,8 @@ void FormMain::mnu_File_New_Click() {
     dialogs::ResultadosDialogos& r = resultados_;
     r.PropiedadesAceptadas = false;
     s_.azar.reseedFromClock();
-    doc_->SetUNDO(QStringLiteral("nueva colección"));
-    // The wizard works on a copy: a cancelled or empty wizard leaves the shown collection's
-    // header as it was.
+    // The wizard works on a copy: a cancelled or empty wizard leaves the shown collection as it
+    // was, its undo and redo points included.
     document::DatosColeccion cabecera = doc_->estado().Coleccion;
     document::ListaTemas temas;
     s_.cursor.setBusy(false);
@@ -64,11 +63,11 @@ void FormMain::mnu_File_New_Click() {
     WheelHook(*this);
     reactiva();
     if (!r.PropiedadesAceptadas || cabecera.NPROB == 0) {
-        doc_->SetUNDO(QString());
         ActualizarBotones();
         return;
     }
     orden([&] {
+        doc_->SetUNDO(QStringLiteral("nueva colección"));
         doc_->PonCabecera(cabecera);
         doc_->Arbol_to_Var(temas);
         doc_->CrearColeccion(1);

@@ -45,11 +45,18 @@ TEST_F(Ordenes, NewCancelledEmptyOrAccepted) {
     mainwindow::FormMain& v = f.cargada();
     f.abre(3);
     const QString titulo = d().Coleccion.TITULO;
+    const document::TablaProblemas hechos = d().Problemas;
+    v.mnu_COLEC_RECREAR->trigger();
+    const document::TablaProblemas regenerados = d().Problemas;
+    ASSERT_NE(regenerados[2], hechos[2]);
     sinCambios();
     v.mnu_File_New_Click();
     EXPECT_EQ(dialogos.asistentes, 1);
     EXPECT_EQ(d().Coleccion.NPROB, 3);
-    EXPECT_FALSE(d().Undo.Hay);
+    // A cancelled wizard keeps the undo point: Undo gives the problems back, Redo takes them on.
+    EXPECT_EQ(v.mnu_Edicion_Undo->text(), QStringLiteral("Deshacer regenerar colección"));
+    v.mnu_Edicion_Undo->trigger();
+    EXPECT_EQ(d().Problemas[2], hechos[2]);
 
     // The wizard leaves 0 problems in its header: the shown collection keeps its own.
     dialogos.asistente = [](document::DatosColeccion& c, document::ListaTemas&,
@@ -62,7 +69,8 @@ TEST_F(Ordenes, NewCancelledEmptyOrAccepted) {
     v.mnu_File_New_Click();
     EXPECT_EQ(d().Coleccion.NPROB, 3);
     EXPECT_EQ(d().Coleccion.TITULO, titulo);
-    EXPECT_FALSE(d().Undo.Hay);
+    v.mnu_Edicion_Redo->trigger();
+    EXPECT_EQ(d().Problemas[2], regenerados[2]);
     EXPECT_TRUE(QFile::exists(guardaComo(QStringLiteral("tres.col"))));
 
     dialogos.asistente = [](document::DatosColeccion& c, document::ListaTemas& t,
