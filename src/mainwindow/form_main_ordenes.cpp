@@ -18,6 +18,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -215,20 +216,29 @@ void FormMain::mnu_COLEC_Sol_Click(int k) {
 void FormMain::mnu_Help_Manual_Click() {
     const QString ruta =
         carpetaPrograma() + QStringLiteral("/Manual_") + IdAplicacion() + QStringLiteral(".pdf");
+    // The opener's failure arrives later, when the window may be gone.
+    const auto fallo = [ventana = QPointer<FormMain>(this), ruta] {
+        if (!ventana) return;
+        ventana->avisa(QStringLiteral("No se puede abrir el archivo ") + ruta +
+                           QStringLiteral("\r\nAsegúrese que el archivo existe y que dispone de "
+                                          "un visor instalado en su equipo."),
+                       QStringLiteral("No se encuentra el archivo"));
+    };
     // A missing manual is told without asking the desktop's opener.
-    if (QFileInfo(ruta).isFile() && s_.shell.open(ruta)) return;
-    avisa(QStringLiteral("No se puede abrir el archivo ") + ruta +
-              QStringLiteral("\r\nAsegúrese que el archivo existe y que dispone de un visor "
-                             "instalado en su equipo."),
-          QStringLiteral("No se encuentra el archivo"));
+    if (QFileInfo(ruta).isFile())
+        s_.shell.open(ruta, fallo);
+    else
+        fallo();
 }
 
 void FormMain::AbrirPaginaWeb(const QString& url) {
-    if (s_.shell.open(url)) return;
-    avisa(QStringLiteral("No se puede abrir la página ") + url +
-              QStringLiteral("\r\nAsegúrese de tener una conexión activa a internet y un "
-                             "navegador instalado."),
-          QStringLiteral("No se puede abrir la página"));
+    s_.shell.open(url, [ventana = QPointer<FormMain>(this), url] {
+        if (!ventana) return;
+        ventana->avisa(QStringLiteral("No se puede abrir la página ") + url +
+                           QStringLiteral("\r\nAsegúrese de tener una conexión activa a internet "
+                                          "y un navegador instalado."),
+                       QStringLiteral("No se puede abrir la página"));
+    });
 }
 
 void FormMain::ProcesaCommand(const QStringList& argumentos) {

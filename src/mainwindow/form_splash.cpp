@@ -91,21 +91,24 @@ void FormSplash::paintEvent(QPaintEvent*) {
     p.drawLine(210, 136, 488, 136);
 }
 
+// The notifier outlives the About window: a failure told after it closed is still shown.
 void FormSplash::LblWEB_Click() {
-    if (!shell_.open(QStringLiteral("https://") + kPaginaWeb))
-        avisos_.ask(QStringLiteral("No se puede abrir la página ") + kPaginaWeb +
-                        QStringLiteral("\r\nAsegúrese de tener una conexión activa a internet y "
-                                       "un navegador instalado."),
-                    QStringLiteral("No se puede abrir la página"), Notifier::Buttons::Ok,
-                    Notifier::Icon::Exclamation);
+    shell_.open(QStringLiteral("https://") + kPaginaWeb, [&avisos = avisos_] {
+        avisos.ask(QStringLiteral("No se puede abrir la página ") + kPaginaWeb +
+                       QStringLiteral("\r\nAsegúrese de tener una conexión activa a internet y "
+                                      "un navegador instalado."),
+                   QStringLiteral("No se puede abrir la página"), Notifier::Buttons::Ok,
+                   Notifier::Icon::Exclamation);
+    });
 }
 
 void FormSplash::LlblMAIL_Click() {
-    if (!shell_.open(QStringLiteral("mailto:") + kCorreo))
-        avisos_.ask(QStringLiteral("No se puede acceder al correo.\r\nAsegúrese de tener una "
-                                   "conexión activa a internet y un lector de correos instalado."),
-                    QStringLiteral("No se puede acceder al correo"), Notifier::Buttons::Ok,
-                    Notifier::Icon::Exclamation);
+    shell_.open(QStringLiteral("mailto:") + kCorreo, [&avisos = avisos_] {
+        avisos.ask(QStringLiteral("No se puede acceder al correo.\r\nAsegúrese de tener una "
+                                  "conexión activa a internet y un lector de correos instalado."),
+                   QStringLiteral("No se puede acceder al correo"), Notifier::Buttons::Ok,
+                   Notifier::Icon::Exclamation);
+    });
 }
 
 bool FormSplash::eventFilter(QObject* objeto, QEvent* event) {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace vornith {
 
 // Opens things with the desktop's handlers: web pages, mail links, documents, and further
@@ -10,8 +12,9 @@ namespace vornith {
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Opens a URL ("https:", "mailto:") or a local file with its default handler.
-    virtual bool open(const QString& target) = 0;
+    // Opens a URL ("https:", "mailto:") or a local file with its default handler, without
+    // waiting for it. `fallo` runs later, from the event loop, when nothing could open it.
+    virtual void open(const QString& target, std::function<void()> fallo) = 0;
     // Starts another instance of this program with `arguments`.
     virtual bool startInstance(const QStringList& arguments) = 0;
 };

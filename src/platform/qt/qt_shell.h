@@ -6,7 +6,7 @@ namespace vornith {
 
 class QtShell final : public Shell {
 public:
-    bool open(const QString& target) override;
+    void open(const QString& target, std::function<void()> fallo) override;
     bool startInstance(const QStringList& arguments) override;
 };
 
