@@ -97,6 +97,8 @@ class Documento final {
     void Paginar(int ProblemaVisible);
     int PaginaDeProblema(int ProblemaVisible) const;
     void DibujaPagina();
+    // The name a print job takes: the title's plain text, or the file's name when that is empty.
+    QString NombreImpresion() const;
     // Prints `paginas` on `trabajo` at `zoom`, a new sheet only between pages, and ends the job.
     // `antes` runs before each page is printed, given its number (the window shows that page);
     // the first page that did not fit on paper goes to `incompleta`.

@@ -3,6 +3,9 @@
 #include "platform/measuring_surface.h"
 #include "platform/units.h"
 #include "textengine/page_entry.h"
+#include "textengine/texto_sin_marcas.h"
+
+#include <QFileInfo>
 
 namespace vornith::document {
 
@@ -209,6 +212,11 @@ bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     }
     s_.cursor.setBusy(false);
     return entera;
+}
+
+QString Documento::NombreImpresion() const {
+    const QString titulo = textengine::TextoSinMarcas(s_.motor, d.Coleccion.TITULO);
+    return titulo.isEmpty() ? QFileInfo(d.ArchivoActual).fileName() : titulo;
 }
 
 ResultadoImpresion Documento::ImprimirPaginas(PrintJob& trabajo, const std::vector<int>& paginas,

@@ -146,9 +146,7 @@ void FormMain::mnu_File_Print_Click() {
     const std::vector<int> paginas =
         OrdenImpresion(r.PaginasAImprimir, d.NumPaginas, r.NumCopias, r.ImprimirIntercalado);
     if (paginas.empty()) return;
-    // The printed document takes the collection's title, or its file's name.
-    const QString nombre =
-        d.Coleccion.TITULO.isEmpty() ? QFileInfo(d.ArchivoActual).fileName() : d.Coleccion.TITULO;
+    const QString nombre = doc_->NombreImpresion();
 
     std::optional<document::ResultadoImpresion> resultado;
     int incompleta = 0;

@@ -298,14 +298,15 @@ TEST_F(Impresion, APageThatDoesNotFitOnPaperIsTold) {
     EXPECT_EQ(d().PaginaActual, 3);
 }
 
-// The printed document is named after the collection: its title, else its file's name.
+// The printed document is named after the collection: its title's plain text, else its file's
+// name.
 TEST_F(Impresion, TheDocumentIsNamedAfterTheCollection) {
     f.cargada();
     f.abre(3);
     f.impresoras.names.prepend(QStringLiteral("Laser"));
     f.impresoras.current = QStringLiteral("Laser");
     document::DatosColeccion cabecera = d().Coleccion;
-    cabecera.TITULO = QStringLiteral("Repaso de cinemática");
+    cabecera.TITULO = QStringLiteral("Repaso de&LF&+Bcinemática&-B");
     f.doc().PonCabecera(cabecera);
     imprime({1}, 1, true);
     EXPECT_EQ(f.impresoras.documentNames.back(), QStringLiteral("Repaso de cinemática"));

@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -45,7 +46,7 @@ TEST(CollectionProbe, PrintedPdfHasOnePagePerPage) {
     const Salida s = probe({QStringLiteral("collection"), QStringLiteral("--new"),
                             QStringLiteral("XIMB_FISI_CIN:8:12,XIMB_FISI_CIN:1:12"),
                             QStringLiteral("--possol"), QStringLiteral("3"),
-                            QStringLiteral("--title"), QStringLiteral("Hoja de repaso"),
+                            QStringLiteral("--title"), QStringLiteral("Hoja 1&LFCinemática"),
                             QStringLiteral("--pdf"), pdf, QStringLiteral("--png"),
                             QStringLiteral("2"), png});
     ASSERT_EQ(s.codigo, 0) << s.errores.toStdString();
@@ -54,6 +55,13 @@ TEST(CollectionProbe, PrintedPdfHasOnePagePerPage) {
     EXPECT_GE(paginas, 3);
     EXPECT_EQ(paginasPdf(pdf), paginas);
     EXPECT_TRUE(QFile::exists(png));
+    // The file's title is the plain text of the two-line title.
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("^Title: +Hoja 1 Cinemática$"),
+                                                 QRegularExpression::MultilineOption)));
 
     // Solutions start on a page after the last problem's.
     int ultimaProblema = 0;

@@ -2,6 +2,7 @@
 
 #include "textengine/construct_table.h"
 #include "textengine/symbol_table.h"
+#include "textengine/texto_sin_marcas.h"
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,19 @@ TEST(IniciaMotor, SetsPiTheOperatorShiftsAndTheLineColour) {
     EXPECT_FLOAT_EQ(m.DesplOperador[3][2], -0.012F);
     EXPECT_FLOAT_EQ(m.DesplOperador[2][2], 0.0F);
     EXPECT_FLOAT_EQ(m.DesplOperador[2][3], 0.07F);
+}
+
+TEST(TextoSinMarcas, KeepsWhatThePageReads) {
+    Motor m;
+    const auto plano = [&](const char* texto) {
+        return TextoSinMarcas(m.motor, QString::fromUtf8(texto));
+    };
+    EXPECT_EQ(plano("Hoja 1&LFCinemática"), QString::fromUtf8("Hoja 1 Cinemática"));
+    EXPECT_EQ(
+        plano("&+B&FN=Arial:  Tema&-B &FC=Rojo:3&&4 &alfa&LF&LF#COC(a#N)(b#COC) x^2 #IMG(F1#IMG)"),
+        QString::fromUtf8("Tema 3&4 α ab x2"));
+    EXPECT_EQ(plano("v&E5 &FS=12&LFm"), QString::fromUtf8("v×105 m"));
+    EXPECT_EQ(plano("&+B &LF&-B"), QString());
 }
 
 TEST(SimboloTag, FirstMatchWinsInSlotOrder) {

@@ -148,7 +148,7 @@ int runCollection(const QStringList& arguments) {
     if (!o.guardar.isEmpty() && !doc.SaveFile(o.guardar))
         return fallo(QStringLiteral("cannot save \"%1\"").arg(o.guardar));
     if (!o.pdf.isEmpty()) {
-        auto trabajo = probe.impresoras.beginJob({QString(), o.pdf}, doc.estado().Coleccion.TITULO);
+        auto trabajo = probe.impresoras.beginJob({QString(), o.pdf}, doc.NombreImpresion());
         if (!trabajo) return fallo(QStringLiteral("cannot print to \"%1\"").arg(o.pdf));
         std::vector<int> paginas;
         for (int p = 1; p <= doc.estado().NumPaginas; ++p) paginas.push_back(p);
