@@ -14,8 +14,8 @@ const QString kCerrojo = QStringLiteral(".lock");
 // The largest lock file read: a lock holds a process number, a program and a host name.
 constexpr qint64 kMaxBytesCerrojo = 4096;
 
-// Links and special files are removed, never opened: one to a pipe or a device would block or
-// read without end.
+// Links, pipes and devices are removed, never opened: one would block or read without end, or
+// lead outside temp/.
 bool EsAjeno(const QFileInfo& entrada) {
     return entrada.isSymLink() || (!entrada.isFile() && !entrada.isDir());
 }

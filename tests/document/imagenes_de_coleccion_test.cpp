@@ -264,7 +264,7 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
     EXPECT_EQ(ImagenesDe(c.ruta("N.COL")), (std::map<QString, QByteArray>{{"figura1.gif", deP}}));
 }
 
-// temp/ entries named like locks that are links or special files are removed unread: none blocks
+// temp/ entries named like locks that are links, pipes or devices are removed unread: none blocks
 // an open, reads without end, or is read through.
 TEST(ImagenesDeColeccion, CerrojosQueNoSonArchivosNoSeLeen) {
     Carpetas c;

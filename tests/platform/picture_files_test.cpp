@@ -119,7 +119,7 @@ TEST_F(PictureFolderTest, EachFileIsDecodedOnceUntilForgotten) {
 
 // Only regular files that are not links are pictures: nothing outside the folders is read,
 // and no read blocks or grows without end.
-TEST_F(PictureFolderTest, LinksAndSpecialFilesAreNoPictures) {
+TEST_F(PictureFolderTest, LinksPipesAndDevicesAreNoPictures) {
     QDir(root.path()).mkpath(QStringLiteral("fuera"));
     const QString secreto = root.filePath(QStringLiteral("fuera/secreto.png"));
     writeImage(root.filePath(QStringLiteral("fuera")), QStringLiteral("secreto.png"), 5, 5);
