@@ -57,7 +57,6 @@ FuenteImagenes FuenteColeccion(const QString& img, const AlmacenImagenes& almace
     // img/ is listed once, on the first picture asked for.
     return [img, &almacen, indice = std::optional<FolderIndex>()](
                const QString& nombre) mutable -> std::optional<QByteArray> {
-        if (!isPlainFileName(nombre)) return std::nullopt;
         if (!indice) indice.emplace(img);
         if (const QString ruta = indice->find(nombre); !ruta.isEmpty()) {
             std::optional<QByteArray> datos = readPictureFile(ruta);

@@ -166,6 +166,9 @@ class Documento final {
     // ImprimirPaginas, the one print loop.
     bool ImprimirPagina(Surface& impresora, int pagina, double zoom);
     QString TextoPagina(int pagina) const;
+    // The title and its rule, the blocks and the printed number of page `pagina` on `destino`
+    // at `zoom`, within the margins the engine holds: the page box and paper draw it alike.
+    void DibujaContenido(Surface& destino, int pagina, double zoom, Rgb colorNumero);
     // Whether page `pagina` carries the title (see PaginasSinTitulo).
     bool ConTitulo(int pagina) const;
     // Inverts the rectangle of block n on the page box; a second time restores the page.

@@ -160,28 +160,30 @@ void Documento::DibujaPagina() {
         QStringLiteral("Pág. %1/%2").arg(d.PaginaActual).arg(d.NumPaginas));
 
     caja.clear();
-    QString texto = TextoPagina(d.PaginaActual);
     const double margen = 16 * kTwipsPerMm * zoom;
     motor.MargenIzqPagina = motor.MargenDerPagina = margen;
     motor.MargenSupPagina = motor.MargenInfPagina = margen;
-    caja.setFontSize(zoom * 12);
-    const double h = caja.textHeight(QStringLiteral("HH"));
-    const bool numeroArriba = c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0;
-    if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
-    if (ConTitulo(d.PaginaActual))
-        ReglaTitulo(caja, motor, h, BajadaTitulo(caja, zoom * 12), numeroArriba);
-    double tamano = zoom * 12;
-    textengine::DibujaTextoFormateado(motor, texto, tamano, caja);
-
-    if (c.POSNUMPAG != 0) {
-        ImprimeNumero(caja, motor, c.POSNUMPAG, c.PAGINI + d.PaginaActual - 1, zoom * 11,
-                      rgb(128, 128, 128));
-    }
+    DibujaContenido(caja, d.PaginaActual, zoom, rgb(128, 128, 128));
     s_.cursor.setBusy(false);
 }
 
-bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
+void Documento::DibujaContenido(Surface& destino, int pagina, double zoom, Rgb colorNumero) {
     const DatosColeccion& c = d.Coleccion;
+    textengine::EstadoMotor& motor = s_.motor;
+    QString texto = TextoPagina(pagina);
+    destino.setFontSize(zoom * 12);
+    const double h = destino.textHeight(QStringLiteral("HH"));
+    const bool numeroArriba = c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0;
+    if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
+    if (ConTitulo(pagina))
+        ReglaTitulo(destino, motor, h, BajadaTitulo(destino, zoom * 12), numeroArriba);
+    double tamano = zoom * 12;
+    textengine::DibujaTextoFormateado(motor, texto, tamano, destino);
+    if (c.POSNUMPAG != 0)
+        ImprimeNumero(destino, motor, c.POSNUMPAG, c.PAGINI + pagina - 1, zoom * 11, colorNumero);
+}
+
+bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     textengine::EstadoMotor& motor = s_.motor;
     // The engine draws at its Zoom: the printer's for this page, the page box's again after.
     struct ZoomDeImpresion {
@@ -191,25 +193,12 @@ bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     } guarda{motor, motor.Zoom};
     motor.Zoom = zoom;
     s_.cursor.setBusy(true);
-    QString texto = TextoPagina(pagina);
-    impresora.setFontSize(zoom * 12);
-    const double h = impresora.textHeight(QStringLiteral("HH"));
-    const bool numeroArriba = c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0;
-    if (numeroArriba) texto.prepend(QStringLiteral(" &LF"));
-    if (ConTitulo(pagina))
-        ReglaTitulo(impresora, motor, h, BajadaTitulo(impresora, zoom * 12), numeroArriba);
-    double tamano = zoom * 12;
-    textengine::DibujaTextoFormateado(motor, texto, tamano, impresora);
+    DibujaContenido(impresora, pagina, zoom, rgb(0, 0, 0));
     // Whole when the engine drew every block of the page and reached the end of the text.
     int bloques = 0;
     for (int j = 1; j <= d.NumBloques; ++j)
         if (d.TablaBloques[j].Pagina == pagina) ++bloques;
     const bool entera = motor.MarcaResultado >= 0 && motor.NumBloquesPagina == bloques;
-
-    if (c.POSNUMPAG != 0) {
-        ImprimeNumero(impresora, motor, c.POSNUMPAG, c.PAGINI + pagina - 1, zoom * 11,
-                      rgb(0, 0, 0));
-    }
     s_.cursor.setBusy(false);
     return entera;
 }
