@@ -5,11 +5,8 @@
 #include "document/disco_coleccion.h"
 #include "document/texto_portapapeles.h"
 
-#include "document/disco_coleccion.h"
-
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,14 +17,7 @@ using test::DocumentFixture;
 using test::Escribe;
 using test::Lee;
 
-struct Carpetas {
-    Carpetas() {
-        QDir(raiz.path()).mkpath(QStringLiteral("img"));
-        carpetas = {raiz.filePath(QStringLiteral("img")), raiz.filePath(QStringLiteral("temp"))};
-    }
-    QTemporaryDir raiz;
-    PictureFolders carpetas;
-};
+using Carpetas = test::CarpetasDePrueba;
 
 TEST(ArchivoDocumento, SaveThenOpenRestoresTheCollection) {
     Carpetas c;
@@ -303,58 +293,6 @@ TEST(ArchivoDocumento, SkippedPicturesAreNamedOnceAndLeftOutOfTheSave) {
         << g.avisos.shown.back().text.toStdString();
     EXPECT_TRUE(g.doc->SaveFile(ruta));
     EXPECT_EQ(g.avisos.shown.size(), avisos + 1);
-}
-
-// Pictures temp/ cannot hold show as placeholders, named with the reason, and every picture the
-// file carried is saved again, byte for byte: beyond the limits of one file, or with no temp/.
-TEST(ArchivoDocumento, PicturesTempCannotHoldAreNamedAndStillSaved) {
-    Carpetas origen;
-    DocumentFixture f(origen.carpetas);
-    f.crear(2);
-    QString enunciado(120, u'x');
-    constexpr int kImagenes = 300;
-    for (int k = 0; k < kImagenes; ++k) {
-        const QString nombre = QStringLiteral("p%1.gif").arg(k);
-        QFile imagen(QDir(origen.carpetas.img).filePath(nombre));
-        ASSERT_TRUE(imagen.open(QIODevice::WriteOnly));
-        imagen.write("GIF89a " + nombre.toUtf8());
-        enunciado += "#IMG('" + nombre + "'DXmm=1:DYmm=1:#IMG)";
-    }
-    f.d().Problemas[2].Enunciado = enunciado + QStringLiteral("&LF");
-    const QString ruta = origen.raiz.filePath(QStringLiteral("muchas.COL"));
-    ASSERT_TRUE(f.doc->SaveFile(ruta));
-    const std::vector<ImagenColeccion> imagenes = AbreArchivoColeccion(ruta).Datos.Imagenes;
-    ASSERT_EQ(imagenes.size(), std::size_t{kImagenes});
-
-    Carpetas destino;
-    DocumentFixture g(destino.carpetas);
-    ASSERT_TRUE(g.doc->OpenFile(ruta));
-    EXPECT_EQ(g.doc->estado().Coleccion.NPROB, 2);
-    ASSERT_EQ(g.avisos.shown.size(), 1U);
-    const QString& texto = g.avisos.shown[0].text;
-    EXPECT_TRUE(
-        texto.startsWith(QStringLiteral("No se pueden mostrar estas imágenes del archivo")));
-    EXPECT_TRUE(texto.contains(QStringLiteral("p256.gif\r\n"))) << texto.toStdString();
-    EXPECT_TRUE(texto.contains(QStringLiteral("... y 24 más")));
-    EXPECT_TRUE(texto.endsWith(QStringLiteral("ni más de 64 MB de imágenes.")));
-    ASSERT_EQ(g.imagenes.folders.size(), 1);
-    EXPECT_EQ(QDir(g.imagenes.folders[0]).entryList(QDir::Files).size(), kMaxImagenesArchivo);
-    ASSERT_TRUE(g.doc->SaveFile(ruta));
-    EXPECT_EQ(g.avisos.shown.size(), 1U);
-    EXPECT_EQ(AbreArchivoColeccion(ruta).Datos.Imagenes, imagenes);
-
-    // temp/ a plain file: nothing is shown, the message says why, and the save keeps them all.
-    Carpetas bloqueada;
-    Escribe(bloqueada.carpetas.temp, "no es una carpeta");
-    DocumentFixture h(bloqueada.carpetas);
-    ASSERT_TRUE(h.doc->OpenFile(ruta));
-    ASSERT_EQ(h.avisos.shown.size(), 1U);
-    EXPECT_TRUE(h.avisos.shown[0].text.endsWith(
-        "La carpeta temporal no se puede usar: " + bloqueada.carpetas.temp + " no es una carpeta."))
-        << h.avisos.shown[0].text.toStdString();
-    ASSERT_TRUE(h.doc->SaveFile(ruta));
-    EXPECT_EQ(AbreArchivoColeccion(ruta).Datos.Imagenes, imagenes);
-    EXPECT_EQ(Lee(bloqueada.carpetas.temp), QByteArray("no es una carpeta"));
 }
 
 TEST(ArchivoDocumento, WrongExtensionIsIgnoredQuietly) {

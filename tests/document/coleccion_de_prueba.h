@@ -3,12 +3,15 @@
 // Sample collections for the collection file and clipboard tests.
 
 #include "document/archivo_coleccion.h"
+#include "document/disco_coleccion.h"
+#include "platform/picture_files.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +100,41 @@ inline void Escribe(const QString& ruta, const QByteArray& bytes) {
     QFile f(ruta);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// A work folder: an empty img/, the place of the program's temp/, and room for collection
+// files.
+struct CarpetasDePrueba {
+    QTemporaryDir raiz;
+    PictureFolders carpetas{raiz.filePath("img"), raiz.filePath("temp")};
+    CarpetasDePrueba() { QDir().mkpath(carpetas.img); }
+    QString ruta(const QString& nombre) const { return raiz.filePath(nombre); }
+};
+
+// The file `nombre` in `c` of the sample collection whose third problem shows `imagenes`.
+inline QString GuardaConImagenes(const CarpetasDePrueba& c, const QString& nombre,
+                                 const std::map<QString, QByteArray>& imagenes) {
+    ColeccionDePrueba prueba;
+    QString enunciado;
+    for (const auto& imagen : imagenes)
+        enunciado += "#IMG('" + imagen.first + "'DXmm=10:DYmm=10:#IMG)&LF";
+    prueba.problemas[3].Enunciado = enunciado;
+    prueba.problemas[3].Solucion = QStringLiteral("Sin figura&LF");
+    const document::ArchivoConstruido archivo =
+        ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas, FuenteFija(imagenes));
+    EXPECT_TRUE(archivo.omitidas.isEmpty());
+    const QString ruta = c.ruta(nombre);
+    Escribe(ruta, archivo.bytes);
+    return ruta;
+}
+
+// The pictures a collection file carries, by name.
+inline std::map<QString, QByteArray> ImagenesDe(const QString& ruta) {
+    std::map<QString, QByteArray> imagenes;
+    for (const document::ImagenColeccion& imagen :
+         document::AbreArchivoColeccion(ruta).Datos.Imagenes)
+        imagenes[imagen.nombre] = imagen.datos;
+    return imagenes;
 }
 
 } // namespace vornith::test

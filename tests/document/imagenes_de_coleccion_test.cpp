@@ -8,12 +8,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLockFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
 
 #include <sys/stat.h>
 
@@ -24,38 +20,9 @@ using test::DocumentFixture;
 using test::Escribe;
 using test::Lee;
 
-// A work folder: img/, the program's temp/, and the collection files beside them.
-struct Carpetas {
-    QTemporaryDir raiz;
-    PictureFolders carpetas{raiz.filePath("img"), raiz.filePath("temp")};
-    Carpetas() { QDir().mkpath(carpetas.img); }
-    QString ruta(const QString& nombre) const { return raiz.filePath(nombre); }
-};
-
-// A file of the sample collection whose third problem shows the pictures `imagenes`.
-QString GuardaConImagenes(const Carpetas& c, const QString& nombre,
-                          const std::map<QString, QByteArray>& imagenes) {
-    test::ColeccionDePrueba prueba;
-    QString enunciado;
-    for (const auto& imagen : imagenes)
-        enunciado += "#IMG('" + imagen.first + "'DXmm=10:DYmm=10:#IMG)&LF";
-    prueba.problemas[3].Enunciado = enunciado;
-    prueba.problemas[3].Solucion = QStringLiteral("Sin figura&LF");
-    const ArchivoConstruido archivo =
-        ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas, test::FuenteFija(imagenes));
-    EXPECT_TRUE(archivo.omitidas.isEmpty());
-    const QString ruta = c.ruta(nombre);
-    Escribe(ruta, archivo.bytes);
-    return ruta;
-}
-
-// The pictures a collection file carries, by name.
-std::map<QString, QByteArray> ImagenesDe(const QString& ruta) {
-    std::map<QString, QByteArray> imagenes;
-    for (const ImagenColeccion& imagen : AbreArchivoColeccion(ruta).Datos.Imagenes)
-        imagenes[imagen.nombre] = imagen.datos;
-    return imagenes;
-}
+using Carpetas = test::CarpetasDePrueba;
+using test::GuardaConImagenes;
+using test::ImagenesDe;
 
 // The regular files under `carpeta`, at any depth, but lock files.
 QStringList Archivos(const QString& carpeta) {
@@ -68,10 +35,12 @@ QStringList Archivos(const QString& carpeta) {
     return archivos;
 }
 
-// The user was told of pictures not shown or not saved.
-bool AvisoDeImagenes(const DocumentFixture& f) {
-    return std::any_of(f.avisos.shown.begin(), f.avisos.shown.end(),
-                       [](const auto& aviso) { return aviso.text.contains(u"imágenes"); });
+// What the user was told of pictures not shown or not saved.
+QStringList AvisosDeImagenes(const DocumentFixture& f) {
+    QStringList avisos;
+    for (const auto& aviso : f.avisos.shown)
+        if (aviso.text.contains(u"imágenes")) avisos.append(aviso.text);
+    return avisos;
 }
 
 TEST(ImagenesDeColeccion, DosArchivosConUnNombreDeImagenGuardanCadaUnoLaSuya) {
@@ -86,7 +55,7 @@ TEST(ImagenesDeColeccion, DosArchivosConUnNombreDeImagenGuardanCadaUnoLaSuya) {
     for (int vez = 0; vez < 3; ++vez) {
         for (const auto& [ruta, imagenes] : {std::pair{q, deQ}, std::pair{p, deP}}) {
             ASSERT_TRUE(f.doc->OpenFile(ruta));
-            EXPECT_FALSE(AvisoDeImagenes(f));
+            EXPECT_TRUE(AvisosDeImagenes(f).isEmpty());
             const QString carpeta = f.imagenes.folders.back();
             EXPECT_EQ(Lee(carpeta + '/' + imagenes.begin()->first), imagenes.begin()->second);
             ASSERT_TRUE(f.doc->SaveFile(ruta));
@@ -123,7 +92,7 @@ TEST(ImagenesDeColeccion, TempGuardaSoloLasImagenesDeLasColeccionesAbiertas) {
         DocumentFixture f(c.carpetas);
         for (const QString& ruta : rutas) {
             ASSERT_TRUE(f.doc->OpenFile(ruta));
-            EXPECT_FALSE(AvisoDeImagenes(f));
+            EXPECT_TRUE(AvisosDeImagenes(f).isEmpty());
             const QStringList archivos = Archivos(c.carpetas.temp);
             EXPECT_EQ(archivos.size(), kMaxImagenesArchivo);
             EXPECT_TRUE(archivos.first().startsWith(f.imagenes.folders.back()));
@@ -140,35 +109,49 @@ TEST(ImagenesDeColeccion, TempGuardaSoloLasImagenesDeLasColeccionesAbiertas) {
     EXPECT_TRUE(Archivos(c.carpetas.temp).isEmpty());
 }
 
-// Links in temp/ are never followed: what they point to is neither read nor written, and the
-// pictures of the file are its own.
-TEST(ImagenesDeColeccion, EnlacesEnTempNoSeSiguen) {
+// What temp/ holds that the program did not make (links to a victim, to nowhere, to a folder
+// outside; lock names that are links to a pipe, to /dev/zero, to a lock held by a running
+// program; a lock that is a pipe) is removed without being followed or read: the open returns,
+// nothing outside changes, and the file's pictures are its own.
+TEST(ImagenesDeColeccion, LoAjenoEnTempSeQuitaSinSeguirlo) {
     Carpetas c;
     const QString fuera = c.ruta("fuera");
     Escribe(fuera + "/victima.txt", "no se toca");
-    QDir().mkpath(c.carpetas.temp);
-    ASSERT_TRUE(QFile::link(fuera + "/victima.txt", c.carpetas.temp + "/y.gif"));
-    ASSERT_TRUE(QFile::link(fuera + "/nueva.txt", c.carpetas.temp + "/z.gif"));
-    ASSERT_TRUE(QFile::link(fuera, c.carpetas.temp + "/col-1-1"));
-    // Inside a folder left by a program no longer running.
-    QDir().mkpath(c.carpetas.temp + "/col-1-2");
-    ASSERT_TRUE(QFile::link(fuera, c.carpetas.temp + "/col-1-2/sub"));
-    ASSERT_TRUE(QFile::link(fuera + "/victima.txt", c.carpetas.temp + "/col-1-2/v.gif"));
+    const QString tuberia = fuera + "/tuberia";
+    ASSERT_EQ(mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
+    QLockFile ajeno(fuera + "/ajeno.lock");
+    ASSERT_TRUE(ajeno.tryLock(0));
+    const QByteArray cerrojo = Lee(fuera + "/ajeno.lock");
+    Escribe(c.carpetas.temp + "/col-1-2/vieja.gif", "vieja"); // left by a program not running
+    for (const char* carpeta : {"col-5-1", "col-5-2", "col-5-3", "col-5-4"})
+        Escribe(c.carpetas.temp + '/' + carpeta + "/vieja.gif", "vieja");
+    const std::pair<QString, QString> enlaces[] = {{fuera + "/victima.txt", "y.gif"},
+                                                   {fuera + "/nueva.txt", "z.gif"},
+                                                   {fuera, "col-1-1"},
+                                                   {fuera, "col-1-2/sub"},
+                                                   {fuera + "/victima.txt", "col-1-2/v.gif"},
+                                                   {tuberia, "col-5-1.lock"},
+                                                   {"/dev/zero", "col-5-2.lock"},
+                                                   {fuera + "/ajeno.lock", "col-5-3.lock"}};
+    for (const auto& [destino, enlace] : enlaces)
+        ASSERT_TRUE(QFile::link(destino, c.carpetas.temp + '/' + enlace)) << enlace.toStdString();
+    ASSERT_EQ(mkfifo(QFile::encodeName(c.carpetas.temp + "/col-5-4.lock").constData(), 0600), 0);
     const std::map<QString, QByteArray> imagenes = {{"y.gif", "GIF89a y"}, {"z.gif", "GIF89a z"}};
     const QString ruta = GuardaConImagenes(c, "E.COL", imagenes);
 
     DocumentFixture f(c.carpetas);
     ASSERT_TRUE(f.doc->OpenFile(ruta));
-    EXPECT_FALSE(AvisoDeImagenes(f));
+    EXPECT_TRUE(AvisosDeImagenes(f).isEmpty());
     ASSERT_TRUE(f.doc->SaveFile(ruta));
     EXPECT_EQ(ImagenesDe(ruta), imagenes);
     EXPECT_EQ(Lee(fuera + "/victima.txt"), QByteArray("no se toca"));
-    EXPECT_EQ(QDir(fuera).entryList(QDir::Files), QStringList{"victima.txt"});
-    EXPECT_FALSE(QFileInfo(c.carpetas.temp + "/y.gif").isSymLink());
-    EXPECT_EQ(
-        QDir(c.carpetas.temp).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-        (QStringList{QFileInfo(f.imagenes.folders.back()).fileName(),
-                     QFileInfo(f.imagenes.folders.back()).fileName() + ".lock"}));
+    EXPECT_EQ(Lee(fuera + "/ajeno.lock"), cerrojo);
+    EXPECT_EQ(QDir(fuera).entryList(QDir::Files | QDir::System, QDir::Name),
+              (QStringList{"ajeno.lock", "tuberia", "victima.txt"}));
+    const QString propia = QFileInfo(f.imagenes.folders.back()).fileName();
+    EXPECT_EQ(QDir(c.carpetas.temp)
+                  .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{propia, propia + ".lock"}));
 
     // temp/ itself a link: nothing is removed or written where it points.
     Carpetas d;
@@ -246,7 +229,7 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
     ASSERT_TRUE(g.doc->SaveFile(q));
     EXPECT_EQ(ImagenesDe(q),
               (std::map<QString, QByteArray>{{"figura1.gif", deQ}, {"figura1-2.gif", deP}}));
-    EXPECT_FALSE(AvisoDeImagenes(g));
+    EXPECT_TRUE(AvisosDeImagenes(g).isEmpty());
 
     // Into a new collection, with no file opened yet: the pictures get a folder of their own.
     // Pictures beside a text that does not name them are not taken.
@@ -264,37 +247,40 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
     EXPECT_EQ(ImagenesDe(c.ruta("N.COL")), (std::map<QString, QByteArray>{{"figura1.gif", deP}}));
 }
 
-// temp/ entries named like locks that are links, pipes or devices are removed unread: none blocks
-// an open, reads without end, or is read through.
-TEST(ImagenesDeColeccion, CerrojosQueNoSonArchivosNoSeLeen) {
+// Pictures temp/ cannot hold show as placeholders, named with the reason, and every picture the
+// file carried is saved again, byte for byte: beyond the limits of one file, or with no temp/.
+TEST(ImagenesDeColeccion, LoQueTempNoGuardaSeNombraYSeGuardaIgual) {
     Carpetas c;
-    const QString ruta = GuardaConImagenes(c, "E.COL", {{"e.gif", "GIF89a e"}});
-    const QString fuera = c.ruta("fuera");
-    QDir().mkpath(fuera);
-    const QString tuberia = fuera + "/tuberia";
-    ASSERT_EQ(mkfifo(QFile::encodeName(tuberia).constData(), 0600), 0);
-    // A lock held by a running program: read through the link, it would keep col-5-3.
-    QLockFile ajeno(fuera + "/ajeno.lock");
-    ASSERT_TRUE(ajeno.tryLock(0));
-    const QByteArray contenido = Lee(fuera + "/ajeno.lock");
-    const std::pair<const char*, QString> enlaces[] = {
-        {"col-5-1", tuberia}, {"col-5-2", "/dev/zero"}, {"col-5-3", fuera + "/ajeno.lock"}};
-    for (const auto& [carpeta, destino] : enlaces) {
-        Escribe(c.carpetas.temp + '/' + carpeta + "/vieja.gif", "vieja");
-        ASSERT_TRUE(QFile::link(destino, c.carpetas.temp + '/' + carpeta + ".lock"));
-    }
-    Escribe(c.carpetas.temp + "/col-5-4/vieja.gif", "vieja");
-    const QString fifo = c.carpetas.temp + "/col-5-4.lock";
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::map<QString, QByteArray> imagenes;
+    for (int k = 0; k < 300; ++k)
+        imagenes[QStringLiteral("p%1.gif").arg(k, 3, 10, QLatin1Char('0'))] =
+            "GIF89a " + QByteArray::number(k);
+    const QString ruta = GuardaConImagenes(c, "muchas.COL", imagenes);
 
     DocumentFixture f(c.carpetas);
     ASSERT_TRUE(f.doc->OpenFile(ruta));
-    const QString propia = QFileInfo(f.imagenes.folders.back()).fileName();
-    EXPECT_EQ(QDir(c.carpetas.temp)
-                  .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name),
-              (QStringList{propia, propia + ".lock"}));
-    EXPECT_EQ(Lee(fuera + "/ajeno.lock"), contenido);
-    EXPECT_TRUE(QFileInfo::exists(tuberia));
+    ASSERT_EQ(AvisosDeImagenes(f).size(), 1); // the problem is also too tall for a page
+    const QString texto = AvisosDeImagenes(f)[0];
+    EXPECT_TRUE(
+        texto.startsWith(QStringLiteral("No se pueden mostrar estas imágenes del archivo")));
+    EXPECT_TRUE(texto.contains(QStringLiteral("p256.gif\r\n"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(QStringLiteral("... y 24 más")));
+    EXPECT_TRUE(texto.endsWith(QStringLiteral("ni más de 64 MB de imágenes.")));
+    EXPECT_EQ(QDir(f.imagenes.folders.back()).entryList(QDir::Files).size(), kMaxImagenesArchivo);
+    ASSERT_TRUE(f.doc->SaveFile(ruta));
+    EXPECT_EQ(AvisosDeImagenes(f).size(), 1);
+    EXPECT_EQ(ImagenesDe(ruta), imagenes);
+
+    // temp/ a plain file: nothing is shown, the message says why, and the save keeps them all.
+    Carpetas bloqueada;
+    Escribe(bloqueada.carpetas.temp, "no es una carpeta");
+    DocumentFixture g(bloqueada.carpetas);
+    ASSERT_TRUE(g.doc->OpenFile(ruta));
+    ASSERT_EQ(AvisosDeImagenes(g).size(), 1);
+    EXPECT_TRUE(AvisosDeImagenes(g)[0].endsWith("La carpeta temporal no se puede usar: " +
+                                                bloqueada.carpetas.temp + " no es una carpeta."));
+    ASSERT_TRUE(g.doc->SaveFile(ruta));
+    EXPECT_EQ(ImagenesDe(ruta), imagenes);
 }
 
 } // namespace
