@@ -1,5 +1,7 @@
 #include "platform/qt/qt_file_dialogs.h"
 
+#include "guion_modal.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -56,27 +58,24 @@ TEST(QtFileDialogs, ColumnsAreNotCut) {
     QStringList cut;
     int settled = 0;
     QTimer guion;
-    guion.setInterval(20);
-    QObject::connect(&guion, &QTimer::timeout, [&] {
-        auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        auto* view = dialogo ? dialogo->findChild<QTreeView*>() : nullptr;
+    test::guionModal<QFileDialog>(guion, [&](QFileDialog* dialogo) {
+        auto* view = dialogo->findChild<QTreeView*>();
         if (!view || view->model()->rowCount(view->rootIndex()) == 0) return;
         // A few turns of the event loop once the folder is read, for the columns to settle.
         if (++settled < 4) return;
         guion.stop();
         const QHeaderView* header = view->header();
+        const QAbstractItemView* entries = view;
         int total = 0;
         for (int column = 0; column < header->count(); ++column) {
             const int room = header->sectionSize(column);
             total += room;
-            const QAbstractItemView* entries = view;
             if (room < entries->sizeHintForColumn(column) || room < header->sectionSizeHint(column))
                 cut << view->model()->headerData(column, Qt::Horizontal).toString();
         }
         if (total > view->viewport()->width()) cut << "beyond the view";
         dialogo->reject();
     });
-    guion.start();
     EXPECT_FALSE(dialogos.openFile({"Abrir", "Colecciones (*.col)|*.col", dir.path(), {}, {}}));
     EXPECT_TRUE(cut.isEmpty()) << cut.join(", ").toStdString();
 }

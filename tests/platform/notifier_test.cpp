@@ -1,10 +1,10 @@
 #include "platform/qt/qt_notifier.h"
 
-#include <QApplication>
+#include "guion_modal.h"
+
+#include <QAbstractButton>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -30,30 +30,25 @@ TEST(QtNotifier, QuestionButtonsCarryAccessKeys) {
         QStringList captions;
         int esperas = 0;
         QTimer guion;
-        guion.setInterval(20);
-        QObject::connect(&guion, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
+        test::guionModal<QMessageBox>(guion, [&](QMessageBox* box) {
             // Access keys work in the active window.
             if (!box->isActiveWindow()) {
                 box->activateWindow();
-                return;
-            }
-            if (captions.isEmpty()) {
+            } else if (captions.isEmpty()) {
                 for (const QAbstractButton* button : box->buttons())
                     captions << button->text();
                 QTest::keyClick(box, caso.key, Qt::AltModifier);
-                return;
+            } else if (++esperas == 50) {
+                // The pressed button clicks itself a moment later; a key that pressed nothing
+                // leaves the box up, and it is closed the other way.
+                box->reject();
             }
-            // The pressed button clicks itself a moment later; a key that pressed nothing
-            // leaves the box up, and it is closed the other way.
-            if (++esperas == 50) box->reject();
         });
-        guion.start();
         const auto answer = notifier.ask(
             "¿Desea guardar el documento?", "Vornith NORV", caso.buttons, Notifier::Icon::Question,
             caso.answer == Notifier::Answer::Yes ? Notifier::Answer::No : Notifier::Answer::Yes);
-        EXPECT_EQ(answer, caso.answer) << captions.join(" ").toStdString();
+        EXPECT_EQ(answer, caso.answer)
+            << "Alt+" << char(caso.key) << " en " << captions.join(" ").toStdString();
         const QStringList todos = {"&Sí", "&No", "&Cancelar"};
         for (const QString& caption : captions)
             EXPECT_TRUE(todos.contains(caption)) << caption.toStdString();

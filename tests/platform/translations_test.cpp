@@ -13,7 +13,6 @@ namespace {
 // dialog's labels and its overwrite question.
 TEST(ToolkitTranslations, StandardTextsReadSpanish) {
     ASSERT_TRUE(loadToolkitTranslations(*QCoreApplication::instance()));
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancelar");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Sí");
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Ver en:");
     EXPECT_TRUE(
