@@ -33,8 +33,7 @@ inline void clic(QWidget* w, QPoint local = QPoint(5, 5)) {
     suelta(w, local);
 }
 
-// Types `texto` into `w` one character at a time, as a keyboard would, letters outside ASCII
-// included.
+// Types `texto` into `w` one character at a time, letters outside ASCII included.
 inline void teclea(QWidget* w, const QString& texto) {
     for (const QChar c : texto) {
         QKeyEvent tecla(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
@@ -47,11 +46,10 @@ inline bool mismaImagen(const QPixmap& a, const QPixmap& b) {
                               b.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-// Presses `tecla` (with `mods`) where the window's focus is, as the keyboard would.
-inline void tecla(QWidget* ventana, Qt::Key tecla, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QWidget* foco = ventana->focusWidget() ? ventana->focusWidget() : ventana;
-    QKeyEvent pulsada(QEvent::KeyPress, tecla, mods);
-    QApplication::sendEvent(foco, &pulsada);
+// Presses `t` (with `mods`) where the window's focus is.
+inline void tecla(QWidget* ventana, Qt::Key t, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent pulsada(QEvent::KeyPress, t, mods);
+    QApplication::sendEvent(ventana->focusWidget() ? ventana->focusWidget() : ventana, &pulsada);
 }
 
 // The focus after each of `n` presses of `t` (with `mods`).

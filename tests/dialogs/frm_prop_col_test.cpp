@@ -151,84 +151,62 @@ TEST(FrmPropCol, UnaPaginaPorPestanaYLaPrimeraEnfocaElTitulo) {
     EXPECT_TRUE(t.o().TxProPre->hasFocus()) << "other tabs leave the focus";
 }
 
-// The title and prefix boxes name, under themselves, a character they refuse.
+// The title and prefix boxes refuse a character the file cannot hold, or a header tag, and name
+// it in a note under the box until the next keystroke, another tab or a few seconds.
 TEST(FrmPropCol, CaracterRechazadoNombradoBajoLaCaja) {
     Propiedades t(cabecera());
-    t.dialogo.show();
-    for (QLineEdit* caja : {t.o().TxTITULO, t.o().TxProPre}) {
-        const QString antes = caja->text();
-        test::teclea(caja, QStringLiteral("Δ"));
-        EXPECT_EQ(caja->text(), antes);
-        QLabel* nota = t.o().NotaRechazo;
-        ASSERT_TRUE(nota->isVisible());
-        EXPECT_EQ(nota->window(), &t.dialogo);
-        EXPECT_TRUE(nota->text().contains(QStringLiteral("«Δ» (U+0394)")));
-        const QPoint bajo = caja->mapTo(&t.dialogo, QPoint(0, caja->height()));
-        EXPECT_GE(nota->y(), bajo.y());
-        EXPECT_TRUE(t.dialogo.rect().contains(nota->geometry()));
-        test::teclea(caja, QStringLiteral("x"));
-        EXPECT_FALSE(nota->isVisible());
-        EXPECT_TRUE(caja->text().endsWith(u'x'));
-    }
-    EXPECT_EQ(t.Coleccion.TITULO, t.o().TxTITULO->text());
-    EXPECT_EQ(t.Coleccion.PROPRE, t.o().TxProPre->text());
-
-    // A header tag is named too; another tab takes the note away with its box, and so do a
-    // few seconds.
-    test::teclea(t.o().TxTITULO, QStringLiteral("#TITULO)"));
-    EXPECT_EQ(t.o().NotaRechazo->text(),
-              QStringLiteral("«#TITULO)» es una marca del archivo de colección"));
-    t.dialogo.LblTAB_Click(4);
-    EXPECT_FALSE(t.o().NotaRechazo->isVisible());
-    test::teclea(t.o().TxProPre, QStringLiteral("≥"));
-    ASSERT_TRUE(t.o().NotaRechazo->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&t] { return !t.o().NotaRechazo->isVisible(); }, 60000));
+    FrmPropCol& d = t.dialogo;
+    ControlesOpciones& o = t.o();
+    QLabel* nota = o.NotaRechazo;
+    d.show();
+    d.LblTAB_Click(4);
+    test::teclea(o.TxProPre, QStringLiteral("Δ"));
+    EXPECT_EQ(o.TxProPre->text(), QStringLiteral("P"));
+    ASSERT_TRUE(nota->isVisible());
+    EXPECT_EQ(nota->text(), QStringLiteral("El archivo no puede guardar «Δ» (U+0394)"));
+    EXPECT_GE(nota->y(), o.TxProPre->mapTo(&d, QPoint(0, o.TxProPre->height())).y());
+    EXPECT_TRUE(d.rect().contains(nota->geometry()));
+    test::teclea(o.TxProPre, QStringLiteral("x"));
+    EXPECT_FALSE(nota->isVisible());
+    test::teclea(o.TxProPre, QStringLiteral("#TITULO)"));
+    ASSERT_TRUE(nota->isVisible());
+    EXPECT_EQ(nota->text(), QStringLiteral("«#TITULO)» es una marca del archivo de colección"));
+    d.LblTAB_Click(1);
+    EXPECT_FALSE(nota->isVisible());
+    test::teclea(o.TxTITULO, QStringLiteral("≥"));
+    ASSERT_TRUE(nota->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([nota] { return !nota->isVisible(); }, 60000));
 }
 
-// From the keyboard: Tab goes from the page's controls to the chosen tab and round, Ctrl+Tab
-// and Ctrl+Shift+Tab change the tab (round the ends) and focus its page, or its tab when the
-// tabs had the focus; Return accepts.
+// From the keyboard: Tab goes from the page's controls to the chosen tab and round; Ctrl+Tab and
+// Ctrl+Shift+Tab change the tab, round the ends, and focus its page, or its tab when the tabs
+// had the focus; the arrows move along the tabs; Return accepts.
 TEST(FrmPropCol, TabulaCambiaPestanasEIntroAcepta) {
     Propiedades t(cabecera());
     FrmPropCol& d = t.dialogo;
+    ControlesOpciones& o = t.o();
     d.show();
-    ASSERT_EQ(d.focusWidget(), t.o().TxTITULO);
-    EXPECT_EQ(test::recorrido(&d, 2), (std::vector<QWidget*>{d.LblTAB(1), t.o().TxTITULO}));
-    EXPECT_EQ(test::recorrido(&d, 1, Qt::Key_Backtab, Qt::ShiftModifier),
-              std::vector<QWidget*>{d.LblTAB(1)});
-
-    test::tecla(&d, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(d.TabActual(), 2);
-    EXPECT_EQ(d.focusWidget(), d.LblTAB(2));
-    test::tecla(&d, Qt::Key_Right);
-    EXPECT_EQ(d.TabActual(), 3);
-    EXPECT_EQ(d.focusWidget(), d.LblTAB(3));
-    test::tecla(&d, Qt::Key_Tab);
-    EXPECT_EQ(d.focusWidget(), t.o().Option1);
-    test::tecla(&d, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(d.TabActual(), 4);
-    EXPECT_EQ(d.focusWidget(), t.o().TxNumProbINI);
-    EXPECT_EQ(test::recorrido(&d, 4), (std::vector<QWidget*>{t.o().TxProPre, t.o().TxProSuf,
-                                                             d.LblTAB(4), t.o().TxNumProbINI}));
-    test::tecla(&d, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(d.TabActual(), 3);
-    test::tecla(&d, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(d.TabActual(), 2);
-    EXPECT_EQ(d.focusWidget(), t.o().Option11);
-    test::recorrido(&d, 2, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(d.TabActual(), 5);
-    EXPECT_EQ(d.focusWidget(), t.o().Check1);
-    test::tecla(&d, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(d.TabActual(), 1);
-    EXPECT_EQ(d.focusWidget(), t.o().TxTITULO);
-    for (int i = 0; i < d.NumBotones(); ++i)
-        EXPECT_EQ(d.Boton(i).Label3->focusPolicy(), Qt::NoFocus);
-
-    t.o().TxTITULO->setText(QStringLiteral("Otra"));
+    using Estado = std::pair<int, QWidget*>; // the chosen tab and the focus
+    auto tras = [&d](Qt::Key tecla, Qt::KeyboardModifiers mods = {}) {
+        test::tecla(&d, tecla, mods);
+        return Estado(d.TabActual(), d.focusWidget());
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, atras = ctrl | Qt::ShiftModifier;
+    EXPECT_EQ(tras(Qt::Key_Tab), Estado(1, d.LblTAB(1)));
+    EXPECT_EQ(tras(Qt::Key_Tab), Estado(1, o.TxTITULO));
+    EXPECT_EQ(tras(Qt::Key_Backtab, Qt::ShiftModifier), Estado(1, d.LblTAB(1)));
+    EXPECT_EQ(tras(Qt::Key_Tab, ctrl), Estado(2, d.LblTAB(2)));
+    EXPECT_EQ(tras(Qt::Key_Right), Estado(3, d.LblTAB(3)));
+    EXPECT_EQ(tras(Qt::Key_Tab), Estado(3, o.Option1));
+    EXPECT_EQ(tras(Qt::Key_Tab, ctrl), Estado(4, o.TxNumProbINI));
+    EXPECT_EQ(tras(Qt::Key_Backtab, atras), Estado(3, o.Option1));
+    EXPECT_EQ(tras(Qt::Key_Tab, atras), Estado(2, o.Option11));
+    EXPECT_EQ(tras(Qt::Key_Backtab, atras), Estado(1, o.TxTITULO));
+    EXPECT_EQ(tras(Qt::Key_Backtab, atras), Estado(5, o.Check1));
+    EXPECT_EQ(tras(Qt::Key_Tab, ctrl), Estado(1, o.TxTITULO));
     test::tecla(&d, Qt::Key_Return);
     EXPECT_TRUE(t.r.PropiedadesAceptadas);
     EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(t.Coleccion.TITULO, QStringLiteral("Otra"));
 }
 
 } // namespace
