@@ -1,4 +1,3 @@
-#include "document/creacion.h"
 #include "document_fixture.h"
 #include "generation/me_norv.h"
 
@@ -62,44 +61,36 @@ TEST(RegeneraProblema, GeneratesComposesAndUntiesTheFile) {
     EXPECT_GE(f.cursor.changes, 2);
 }
 
+// A problem of another module is kept whole and the user told, whether it is regenerated alone
+// (the file stays tied, nothing to undo) or with the shuffled collection (the others get new
+// texts, and Undo brings them back).
 TEST(RegeneraProblema, AnotherModulesProblemIsKeptAndTheUserTold) {
     Regeneracion f;
     f.d().Problemas[3].Clave = QStringLiteral("XIMB_QUIM_EST");
-    const Problema antes = f.problema();
-    f.doc->RegenerarProblema();
-    EXPECT_EQ(f.problema(), antes);
-    ASSERT_EQ(f.avisos.shown.size(), 1U);
-    EXPECT_EQ(f.avisos.shown[0].text, MensajeSinRegenerar(1));
-    EXPECT_EQ(f.doc->estado().ArchivoActual, QStringLiteral("/tmp/viejo.COL"));
-    EXPECT_FALSE(f.doc->estado().Modificado);
-    EXPECT_FALSE(f.doc->estado().Undo.Hay);
-}
-
-// Regenerating a shuffled collection with one problem of another module: that problem keeps
-// its place, record and texts; the others get new ones; Undo brings them back.
-TEST(RegeneraProblema, CollectionLeavesAnotherModulesProblemWhole) {
-    DocumentFixture f;
-    f.crear(6, kSolucionTrasProblema, false);
-    Problema& ajeno = f.d().Problemas[4];
-    ajeno.Clave = QStringLiteral("XIMB_MATE_GEN");
-    ajeno.Enunciado = QStringLiteral("Calcula la derivada&LF");
-    ajeno.Solucion = QStringLiteral("2x&LF");
     const TablaProblemas antes = f.doc->estado().Problemas;
-    f.doc->RegenerarColeccion();
     const EstadoDocumento& d = f.doc->estado();
-    EXPECT_EQ(d.Problemas[4], antes[4]);
+    f.doc->RegenerarProblema();
+    EXPECT_EQ(d.Problemas[3], antes[3]);
+    EXPECT_EQ(d.ArchivoActual, QStringLiteral("/tmp/viejo.COL"));
+    EXPECT_FALSE(d.Modificado);
+    EXPECT_FALSE(d.Undo.Hay);
+
+    f.d().Coleccion.ORDENA = false;
+    f.doc->RegenerarColeccion();
     int cambiados = 0;
-    for (int i = 1; i <= 6; ++i) {
-        if (i == 4) continue;
-        EXPECT_EQ(d.Problemas[i].Clave, QStringLiteral("XIMB_FISI_CIN"));
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(d.Problemas[i].Clave, antes[i].Clave) << i;
         cambiados += d.Problemas[i].Enunciado != antes[i].Enunciado ? 1 : 0;
     }
+    EXPECT_EQ(d.Problemas[3], antes[3]);
     EXPECT_GT(cambiados, 0);
-    ASSERT_EQ(f.avisos.shown.size(), 1U);
-    EXPECT_EQ(f.avisos.shown[0].text, MensajeSinRegenerar(1));
-    EXPECT_EQ(d.Undo.Descripcion, QStringLiteral("regenerar colección"));
+    ASSERT_EQ(f.avisos.shown.size(), 2U);
+    for (const auto& aviso : f.avisos.shown)
+        EXPECT_EQ(aviso.text, QStringLiteral("No se puede regenerar el problema: se ha dejado como "
+                                             "estaba. Posiblemente el archivo fue creado con una "
+                                             "aplicación de otra asignatura."));
     f.doc->Deshacer();
-    for (int i = 1; i <= 6; ++i)
+    for (int i = 1; i <= 5; ++i)
         EXPECT_EQ(d.Problemas[i], antes[i]) << i;
 }
 

@@ -174,10 +174,7 @@ TEST(IniciaMotor, SetsPiTheOperatorShiftsAndTheLineColour) {
 
 TEST(TextoSinMarcas, KeepsWhatThePageReads) {
     Motor m;
-    const auto plano = [&](const char* texto) {
-        return TextoSinMarcas(m.motor, QString::fromUtf8(texto));
-    };
-    EXPECT_EQ(plano("Hoja 1&LFCinemática"), QString::fromUtf8("Hoja 1 Cinemática"));
+    const auto plano = [&](const char* t) { return TextoSinMarcas(m.motor, QString::fromUtf8(t)); };
     EXPECT_EQ(
         plano("&+B&FN=Arial:  Tema&-B &FC=Rojo:3&&4 &alfa&LF&LF#COC(a#N)(b#COC) x^2 #IMG(F1#IMG)"),
         QString::fromUtf8("Tema 3&4 α ab x2"));
