@@ -35,6 +35,16 @@ struct Ordenes : ::testing::Test {
     }
     // The collection counts as saved: no save prompt.
     void sinCambios() { f.avisos.answers.push_back(Answer::No); }
+    // The wizard makes `n` problems of the test topics under `titulo`.
+    void asistenteAcepta(int n, const QString& titulo) {
+        dialogos.asistente = [n, titulo](document::DatosColeccion& c, document::ListaTemas& t,
+                                         dialogs::ResultadosDialogos& r) {
+            t = TemasDePrueba(n);
+            c.NPROB = n;
+            c.TITULO = titulo;
+            r.PropiedadesAceptadas = true;
+        };
+    }
     QString ultimoMensaje() {
         return f.avisos.shown.empty() ? QString() : f.avisos.shown.back().text;
     }
@@ -75,13 +85,7 @@ TEST_F(Ordenes, NewCancelledEmptyOrAccepted) {
     EXPECT_EQ(d().Problemas[2], regenerados[2]);
     EXPECT_TRUE(QFile::exists(guardaComo(QStringLiteral("tres.col"))));
 
-    dialogos.asistente = [](document::DatosColeccion& c, document::ListaTemas& t,
-                            dialogs::ResultadosDialogos& r) {
-        t = TemasDePrueba(5);
-        c.NPROB = 5;
-        c.TITULO = QStringLiteral("Nueva");
-        r.PropiedadesAceptadas = true;
-    };
+    asistenteAcepta(5, QStringLiteral("Nueva"));
     v.mnu_File_New_Click(); // saved just now: no prompt
     EXPECT_EQ(d().Coleccion.NPROB, 5);
     EXPECT_EQ(d().Coleccion.TITULO, QStringLiteral("Nueva"));
@@ -94,13 +98,7 @@ TEST_F(Ordenes, NewCancelledEmptyOrAccepted) {
 // and brings the collection back whole.
 TEST_F(Ordenes, UndoneFirstNewCanBeRedone) {
     mainwindow::FormMain& v = f.cargada();
-    dialogos.asistente = [](document::DatosColeccion& c, document::ListaTemas& t,
-                            dialogs::ResultadosDialogos& r) {
-        t = TemasDePrueba(5);
-        c.NPROB = 5;
-        c.TITULO = QStringLiteral("Hoja 1");
-        r.PropiedadesAceptadas = true;
-    };
+    asistenteAcepta(5, QStringLiteral("Hoja 1"));
     v.mnu_File_New_Click();
     const document::TablaProblemas hechos = d().Problemas;
     v.mnu_Edicion_Undo->trigger();
