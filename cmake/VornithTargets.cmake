@@ -44,5 +44,5 @@ function(vornith_test name dir)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VORNITH_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()

@@ -29,7 +29,7 @@ constexpr Shipped kPictures[] = {
 
 TEST(ShippedDiagrams, AllNineArePresentUnderTheirExactNames) {
     const QString folder = vornith::test::sourcePictureFolder();
-    ASSERT_FALSE(folder.isEmpty()) << "no assets/img above the test program";
+    ASSERT_FALSE(folder.isEmpty()) << "no assets/img in the source tree";
     const QStringList names = QDir(folder).entryList(QDir::Files);
     for (const auto& picture : kPictures) {
         EXPECT_TRUE(names.contains(QString::fromLatin1(picture.name), Qt::CaseSensitive))

@@ -66,7 +66,7 @@ QImage dibuja(const QString& texto, QtPictureLoader& imagenes, bool soloImagenes
 
 TEST(PaginaConDiagrama, NoPictureInkFallsOnText) {
     const QString carpeta = test::sourcePictureFolder();
-    ASSERT_FALSE(carpeta.isEmpty()) << "no assets/img above the test program";
+    ASSERT_FALSE(carpeta.isEmpty()) << "no assets/img in the source tree";
     QtPictureLoader imagenes({carpeta, QString()});
     const QRegularExpression nombre(QStringLiteral("#IMG\\('([^']+)'"));
     std::set<QString> vistas;

@@ -1,22 +1,16 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QString>
 
 namespace vornith::test {
 
-// assets/img of the source tree: from VORNITH_SOURCE_DIR (set by ctest), else the first folder
-// above the test program that holds it; empty when neither is found.
+// assets/img of the source tree, whose path the build compiles in (VORNITH_SOURCE_DIR); empty
+// when that folder is missing.
 inline QString sourcePictureFolder() {
-    const QString source = qEnvironmentVariable("VORNITH_SOURCE_DIR");
-    if (!source.isEmpty()) return QDir(source).filePath(QStringLiteral("assets/img"));
-    QDir dir(QCoreApplication::applicationDirPath());
-    do {
-        if (dir.exists(QStringLiteral("assets/img")))
-            return dir.filePath(QStringLiteral("assets/img"));
-    } while (dir.cdUp());
-    return {};
+    const QDir folder(
+        QDir(QString::fromUtf8(VORNITH_SOURCE_DIR)).filePath(QStringLiteral("assets/img")));
+    return folder.exists() ? folder.path() : QString();
 }
 
 } // namespace vornith::test
