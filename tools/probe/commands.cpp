@@ -7,7 +7,7 @@ const std::vector<Command>& commands() {
         {"catalog", "catalog                   the catalogue lines, one per line", &runCatalog},
         {"generate", "generate MODULE CODE      statement and solution of one problem",
          &runGenerate},
-        {"render", "render [--zoom Z] [--printer] (--png OUT.png | --pdf OUT.pdf) FILE",
+        {"render", "render [--zoom Z] (--png OUT.png | --printer --pdf OUT.pdf) FILE",
          &runRender},
         {"collection",
          "collection (--new MODULE:TIPO:COUNT[,...] | --open FILE.COL) [--possol N] "

@@ -67,8 +67,8 @@ int runRender(const QStringList& arguments) {
         }
     }
     if (archivo.isEmpty() || png.isEmpty() == pdf.isEmpty())
-        return fallo(QStringLiteral("usage: render [--zoom Z] [--printer] "
-                                    "(--png OUT.png | --pdf OUT.pdf) FILE"));
+        return fallo(QStringLiteral("usage: render [--zoom Z] "
+                                    "(--png OUT.png | --printer --pdf OUT.pdf) FILE"));
     if (impresora != !pdf.isEmpty())
         return fallo(QStringLiteral("--printer writes a PDF (--pdf), the page box a PNG (--png)"));
 
