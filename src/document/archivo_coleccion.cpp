@@ -299,13 +299,17 @@ ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
     return archivo;
 }
 
-QString RenombraImagen(const QString& texto, const QString& viejo, const QString& nuevo) {
+QString RenombraImagenes(const QString& texto, const QHash<QString, QString>& nombres) {
     QString renombrado = texto;
-    const auto nombres = PosicionesDeNombres(texto, 0);
-    // From the last, so that the positions before stay good.
-    for (auto k = nombres.rbegin(); k != nombres.rend(); ++k) {
-        if (QStringView(texto).sliced(k->first, k->second) == viejo)
-            renombrado.replace(k->first, k->second, nuevo);
+    const auto posiciones = PosicionesDeNombres(texto, 0);
+    // From the last, so that the positions before stay good; two tags may find one name (a tag
+    // without its quotes takes the next tag's), which is rewritten once.
+    qsizetype reescrito = texto.size(); // where the name rewritten last starts
+    for (auto k = posiciones.rbegin(); k != posiciones.rend(); ++k) {
+        if (k->first >= reescrito) continue;
+        reescrito = k->first;
+        const auto nuevo = nombres.constFind(texto.sliced(k->first, k->second));
+        if (nuevo != nombres.cend()) renombrado.replace(k->first, k->second, *nuevo);
     }
     return renombrado;
 }

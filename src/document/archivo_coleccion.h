@@ -7,6 +7,7 @@
 #include "document/coleccion.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -99,8 +100,9 @@ ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
                                             const TablaProblemas& problemas,
                                             const FuenteImagenes& fuente);
 
-// `texto` with every picture tag that names `viejo` naming `nuevo` instead.
-QString RenombraImagen(const QString& texto, const QString& viejo, const QString& nuevo);
+// `texto` with every picture tag that names a key of `nombres` naming its value instead: each
+// tag is rewritten once, from the name it had.
+QString RenombraImagenes(const QString& texto, const QHash<QString, QString>& nombres);
 
 // ----- Reading
 

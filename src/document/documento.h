@@ -139,8 +139,12 @@ class Documento final {
     // Clipboard text of one problem.
     void Copiar();
     void Pegar();
-    // The 300 ms poll: Paste follows whether the clipboard holds a copied problem.
-    void SondeaPortapapeles();
+    // The clipboard changed (or the program starts): Paste follows whether it holds a copied
+    // problem. The clipboard is read here once, and again only by Pegar or the next change:
+    // its owner, another program, may answer slowly or not at all.
+    void PortapapelesCambiado();
+    // Whether the clipboard held a copied problem when it was last read.
+    bool HayProblemaCopiado() const { return hayProblemaCopiado_; }
 
     // The no-collection state. With `conservarDeshacer` the undo and redo points stay: an edit
     // that emptied the collection can be undone, an undone New redone.
@@ -191,14 +195,16 @@ class Documento final {
     PictureFolders CarpetasColeccion() const;
     // Picture bytes for saves and copies: img/, then the collection's own.
     FuenteImagenes FuenteImagenesColeccion() const;
-    // The pictures that came with a pasted problem join the collection (see portapapeles.cpp).
-    void AcogeImagenes(Problema& problema, const std::vector<ImagenColeccion>& imagenes);
+    // Pictures new to the collection by a paste: kept for saves and put into the collection's
+    // folder for display; those that cannot be shown are named.
+    void MuestraImagenesPegadas(const std::vector<ImagenColeccion>& nuevas);
 
     EstadoDocumento d;
     ServiciosColeccion s_;
     // Held until another file is opened: undo after New may bring its collection back.
     // Pasted pictures are put there too.
     std::unique_ptr<CarpetaImagenes> carpetaImagenes_;
+    bool hayProblemaCopiado_ = false;
 };
 
 // The title line on top of every page: bold Arial, then an empty line.

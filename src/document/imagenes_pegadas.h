@@ -7,7 +7,9 @@
 #include "document/archivo_coleccion.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -22,9 +24,30 @@ QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fue
 std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
                                                   const Problema& problema);
 
+// The pictures the texts of `problema` name.
+QStringList ImagenesDelProblema(const Problema& problema);
+
 // The `n`th name a pasted picture called `nombre` may take: its own for 1, else with "-n" put
-// before its extension, cut to what a picture directory holds. Empty when no such name is a
-// plain file name.
+// before its extension. A name that would not fit the directory's width loses the end of its
+// stem (down to one character), then of its extension. Empty when no such name is a plain file
+// name.
 QString NombreAlternativo(const QString& nombre, int n);
+
+// Where the pictures of a pasted problem go in the collection that receives it.
+struct AcogidaImagenes {
+    QHash<QString, QString> nombres;     // a pasted picture's name -> the name it takes there
+    std::vector<ImagenColeccion> nuevas; // the bytes new to the collection, under those names
+    QString sinNombre;                   // a picture that can have no name: nothing is taken
+};
+
+// Decides, before any text is changed, the name each picture of `imagenes` takes. It keeps its
+// own unless `fuente` (the collection's pictures) has other bytes under it or the collection's
+// texts name it (`nombradas`, as a missing picture); it then takes the first alternative name
+// that holds the same bytes, or that nothing has and neither the collection nor the pasted
+// problem (`delPegado`) names. Names are compared whatever their letter case, as pictures are
+// found.
+AcogidaImagenes AcogeImagenes(const std::vector<ImagenColeccion>& imagenes,
+                              const QStringList& delPegado, const QStringList& nombradas,
+                              const FuenteImagenes& fuente);
 
 } // namespace vornith::document

@@ -63,8 +63,10 @@ QString MensajeImagenesNoLeidas(const QStringList& nombres) {
                           "se guardará sin ellas.");
 }
 
-QString MensajeImagenesSinMostrar(const QStringList& nombres) {
-    return QStringLiteral("No se pueden mostrar estas imágenes del archivo:") + Lista(nombres) +
+QString MensajeImagenesSinMostrar(const QStringList& nombres, bool pegadas) {
+    return QStringLiteral("No se pueden mostrar estas imágenes ") +
+           (pegadas ? QStringLiteral("del problema pegado:") : QStringLiteral("del archivo:")) +
+           Lista(nombres) +
            QStringLiteral("En su lugar se muestra un recuadro tachado. Al guardar, la colección "
                           "se guardará con ellas.");
 }

@@ -26,8 +26,9 @@ RepasoImagenes RepasaImagenes(const DatosColeccion& coleccion, const TablaProble
 // The message after opening a file whose pictures `nombres` could not be read.
 QString MensajeImagenesNoLeidas(const QStringList& nombres);
 
-// The message after opening a file whose pictures `nombres` cannot be shown but are kept.
-QString MensajeImagenesSinMostrar(const QStringList& nombres);
+// The message after opening a file (or pasting a problem, `pegadas`) whose pictures `nombres`
+// cannot be shown but are kept.
+QString MensajeImagenesSinMostrar(const QStringList& nombres, bool pegadas = false);
 
 // The message after a save that left the pictures `omitidas` out.
 QString MensajeGuardadaSinImagenes(const QList<ImagenOmitida>& omitidas);

@@ -1,10 +1,10 @@
 #include "document/disco_coleccion.h"
 #include "document/documento.h"
 #include "document/imagenes_pegadas.h"
+#include "document/imagenes_perdidas.h"
 #include "document/texto_portapapeles.h"
 #include "platform/picture.h"
-
-#include <QSet>
+#include "platform/titulo_programa.h"
 
 namespace vornith::document {
 
@@ -18,78 +18,81 @@ void Documento::Copiar() {
     // Its pictures go with it, for a paste after this file is closed or in another instance.
     s_.portapapeles.setTextAndData(TextoPortapapeles(problema),
                                    DatosPortapapeles(problema, FuenteImagenesColeccion()));
+    hayProblemaCopiado_ = true;
     s_.ventana.PegarHabilitado(true);
     s_.ventana.ActualizarBotones();
 }
 
-// Each picture keeps its name unless the collection names it already for other bytes (or for a
-// picture it lacks): it then takes the first other name that holds the same bytes or is free,
-// and the problem's texts are changed to match. New bytes are kept for saves and put into the
-// collection's folder for display.
-void Documento::AcogeImagenes(Problema& problema, const std::vector<ImagenColeccion>& imagenes) {
-    constexpr int kNombresProbados = 1000;
-    const FuenteImagenes fuente = FuenteImagenesColeccion();
-    QSet<QString> nombradas; // case-folded, as pictures are looked up
-    for (const QString& nombre : ImagenesNombradas(d.Coleccion, d.Problemas))
-        nombradas.insert(nombre.toCaseFolded());
-    std::vector<ImagenColeccion> nuevas;
-    for (const ImagenColeccion& imagen : imagenes) {
-        if (imagen.datos.isEmpty()) continue;
-        for (int n = 1; n <= kNombresProbados; ++n) {
-            const QString nombre = NombreAlternativo(imagen.nombre, n);
-            if (nombre.isEmpty()) break;
-            const std::optional<QByteArray> actual = fuente(nombre);
-            const bool igual = actual && *actual == imagen.datos;
-            if (!igual && (actual || nombradas.contains(nombre.toCaseFolded()))) continue;
-            if (!igual) {
-                d.Imagenes.Anade(nombre, imagen.datos);
-                nuevas.push_back({nombre, imagen.datos});
-            }
-            if (nombre != imagen.nombre) {
-                problema.Enunciado = RenombraImagen(problema.Enunciado, imagen.nombre, nombre);
-                problema.Solucion = RenombraImagen(problema.Solucion, imagen.nombre, nombre);
-            }
-            break;
-        }
-    }
+void Documento::MuestraImagenesPegadas(const std::vector<ImagenColeccion>& nuevas) {
     if (nuevas.empty()) return;
+    for (const ImagenColeccion& imagen : nuevas)
+        d.Imagenes.Anade(imagen.nombre, imagen.datos);
+    QString motivo;
     if (!carpetaImagenes_) {
-        carpetaImagenes_ = CarpetaImagenes::Nueva(s_.carpetas.temp);
+        carpetaImagenes_ = CarpetaImagenes::Nueva(s_.carpetas.temp, &motivo);
         if (carpetaImagenes_ && s_.motor.pictures)
             s_.motor.pictures->useFolder(carpetaImagenes_->ruta());
     }
-    // Without a folder they show as placeholders, and are saved all the same.
-    if (carpetaImagenes_) ExtraeImagenes(nuevas, CarpetasColeccion());
+    // What the folder cannot hold shows as the placeholder, and is saved all the same.
+    const QString carpeta = carpetaImagenes_ ? carpetaImagenes_->ruta() : QString();
+    ResultadoExtraccion extraidas;
+    QStringList sinMostrar;
+    if (carpetaImagenes_) {
+        extraidas = ExtraeImagenes(nuevas, CarpetasColeccion());
+        sinMostrar = extraidas.Fallidas + extraidas.Omitidas;
+    } else {
+        for (const ImagenColeccion& imagen : nuevas)
+            sinMostrar.append(imagen.nombre);
+    }
+    if (!sinMostrar.isEmpty())
+        s_.avisos.ask(MensajeImagenesSinMostrar(sinMostrar, true) +
+                          CausaExtraccion(extraidas, carpeta, motivo),
+                      TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
 }
 
 void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
-    if (d.Ocupado || d.NumBloques == 0 || n == 0 || !s_.portapapeles.hasText() ||
-        n + 1 > kMaxProblemas)
-        return;
-    auto pegado = LeeTextoPortapapeles(s_.portapapeles.text());
+    if (d.Ocupado || d.NumBloques == 0 || n == 0 || n + 1 > kMaxProblemas) return;
+    // What the clipboard holds now, which a change notice may not have told yet.
+    std::optional<Problema> pegado = LeeTextoPortapapeles(s_.portapapeles.text());
+    hayProblemaCopiado_ = pegado.has_value();
     if (!pegado) {
         s_.ventana.PegarHabilitado(false);
+        s_.ventana.ActualizarBotones();
         return;
     }
+    // Every picture's name is decided before any tag is renamed, and each tag is renamed once.
+    const AcogidaImagenes acogida = AcogeImagenes(
+        ImagenesPortapapeles(s_.portapapeles.data(), *pegado), ImagenesDelProblema(*pegado),
+        ImagenesNombradas(d.Coleccion, d.Problemas), FuenteImagenesColeccion());
+    if (!acogida.sinNombre.isEmpty()) {
+        s_.avisos.ask(QStringLiteral("No se puede pegar el problema: la colección ya tiene otra "
+                                     "imagen llamada «") +
+                          acogida.sinNombre +
+                          QStringLiteral("» y no queda ningún otro nombre para la suya."),
+                      TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+        return;
+    }
+    pegado->Enunciado = RenombraImagenes(pegado->Enunciado, acogida.nombres);
+    pegado->Solucion = RenombraImagenes(pegado->Solucion, acogida.nombres);
     const int seleccionado = NumSeleccionados() > 0 ? ProblemaSeleccionado() : 0;
     const int p = seleccionado > 0 ? seleccionado : 1;
     const int scroll = s_.ventana.PosicionScroll();
-    AcogeImagenes(*pegado, ImagenesPortapapeles(s_.portapapeles.data(), *pegado));
     SetUNDO(QStringLiteral("pegar"));
     for (int i = n; i >= p; --i)
         d.Problemas[i + 1] = d.Problemas[i];
     ++n;
     d.Problemas[p] = *pegado;
+    MuestraImagenesPegadas(acogida.nuevas);
     s_.ventana.ActualizarBotones();
     ComponerColeccion(p);
     if (seleccionado > 0) s_.ventana.PonPosicionScroll(scroll);
 }
 
-void Documento::SondeaPortapapeles() {
-    const bool copiado = s_.portapapeles.hasText() && EsTextoPortapapeles(s_.portapapeles.text());
-    if (s_.ventana.PegarEstaHabilitado() != copiado) {
-        s_.ventana.PegarHabilitado(copiado);
+void Documento::PortapapelesCambiado() {
+    hayProblemaCopiado_ = EsTextoPortapapeles(s_.portapapeles.text());
+    if (s_.ventana.PegarEstaHabilitado() != hayProblemaCopiado_) {
+        s_.ventana.PegarHabilitado(hayProblemaCopiado_);
         s_.ventana.ActualizarBotones();
     }
 }

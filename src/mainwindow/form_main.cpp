@@ -1,6 +1,5 @@
 #include "mainwindow/form_main.h"
 
-#include "document/texto_portapapeles.h"
 #include "mainwindow/barra_desplazamiento.h"
 #include "mainwindow/boton_barra.h"
 #include "mainwindow/boton_pagina.h"
@@ -69,7 +68,7 @@ FormMain::FormMain(ServiciosPrincipal& servicios)
     creaMenus();
 }
 
-FormMain::~FormMain() = default;
+FormMain::~FormMain() { s_.portapapeles.onChange({}); }
 
 void FormMain::creaControles() {
     auto* central = new QWidget(this);
@@ -152,13 +151,15 @@ void FormMain::creaControles() {
     Timer4->setSingleShot(true);
     Timer4->setInterval(2000);
     connect(Timer4, &QTimer::timeout, this, &FormMain::Form_Resize);
-    Timer5 = new QTimer(this);
-    Timer5->setInterval(300);
+    // The clipboard is read once after a change notice, however many came together.
+    cambioPortapapeles_ = new QTimer(this);
+    cambioPortapapeles_->setSingleShot(true);
+    cambioPortapapeles_->setInterval(0);
+    connect(cambioPortapapeles_, &QTimer::timeout, this, [this] { doc_->PortapapelesCambiado(); });
     Timer6 = new QTimer(this);
     Timer6->setSingleShot(true);
     Timer6->setInterval(300);
     connect(Timer6, &QTimer::timeout, this, &FormMain::Timer6_Timer);
-    connect(Timer5, &QTimer::timeout, this, [this] { doc_->SondeaPortapapeles(); });
     vigilaActivacion_ = new QTimer(this);
     vigilaActivacion_->setSingleShot(true);
     vigilaActivacion_->setInterval(1000);
@@ -395,11 +396,6 @@ void FormMain::orden(const std::function<void()>& f) {
     reactiva();
 }
 
-// The clipboard holds a copied problem (the same test as the paste poll's).
-bool FormMain::PortapapelesConProblema() const {
-    return s_.portapapeles.hasText() && document::EsTextoPortapapeles(s_.portapapeles.text());
-}
-
 // Window managers may leave the window inactive after a box or dialog it opened.
 void FormMain::reactiva() {
     if (isVisible()) activateWindow();
@@ -469,11 +465,12 @@ void FormMain::Form_Load() {
     s_.eventos.yield();
     setEnabled(true);
 
-    PegarHabilitado(PortapapelesConProblema());
+    // Paste follows the clipboard from its state now on, by its change notices.
+    s_.portapapeles.onChange([this] { cambioPortapapeles_->start(); });
+    doc_->PortapapelesCambiado();
     doc_->NoColeccion();
     VScroll1->PonVisible(false);
     Timer4->start();
-    Timer5->start();
     cargada_ = true;
 }
 

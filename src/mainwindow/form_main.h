@@ -142,7 +142,7 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion, pu
     BarraDesplazamiento* VScroll1;
     QTimer* Timer1;
     QTimer* Timer4;
-    QTimer* Timer5;
+    QTimer* cambioPortapapeles_;
     QTimer* Timer6;
     QStringList ArchivosComando; // ArchivosComando(1..NumArchivosComando)
     bool LineaComandos = false;  // the command line was not empty, whatever it named
@@ -227,7 +227,6 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion, pu
     void reactiva();
     // An Ok box with the exclamation icon, then the window back.
     void avisa(const QString& texto, const QString& titulo);
-    bool PortapapelesConProblema() const;
     void PonSombra(const QColor& color);
     void habilitaOrdenes(bool habilitadas);
     static void PonMenu(QMenu* menu, bool visible, bool habilitado);

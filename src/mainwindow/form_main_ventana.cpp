@@ -122,7 +122,7 @@ void FormMain::HayColeccion() {
     BotonHabilitado[7] = false;
     BotonHabilitado[3] = true;
     BotonHabilitado[9] = true;
-    if (PortapapelesConProblema()) PegarHabilitado(true);
+    if (doc_->HayProblemaCopiado()) PegarHabilitado(true);
     for (int i = 4; i <= 8; ++i)
         BotonVisible[i] = mnu_Ver_BotEdic->isChecked();
     ActualizarBotones();

@@ -2,12 +2,14 @@
 #include "document_fixture.h"
 
 #include "document/disco_coleccion.h"
+#include "document/imagenes_pegadas.h"
 #include "document/texto_portapapeles.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QLockFile>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -245,6 +247,76 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
     EXPECT_EQ(Lee(h.imagenes.folders[0] + "/figura1.gif"), deP);
     ASSERT_TRUE(h.doc->SaveFile(c.ruta("N.COL")));
     EXPECT_EQ(ImagenesDe(c.ruta("N.COL")), (std::map<QString, QByteArray>{{"figura1.gif", deP}}));
+}
+
+// Every tag of a pasted problem shows, and saves, the bytes it showed where it was copied: its
+// pictures' names are all decided first (never one renamed onto another of the paste), a name
+// that fills the directory is shortened, and names are compared whatever their case. Pictures
+// temp/ cannot hold are named, and saved all the same.
+TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
+    const QByteArray rojo = "GIF89a rojo", azul = "GIF89a azul", verde = "GIF89a verde";
+    const QString lleno = "a." + QString(30, u'x');
+    struct Caso {
+        const char* nombre;
+        std::vector<std::pair<QString, QByteArray>> etiquetas; // of the copied problem, in order
+        QString enLaReceptora;                                 // a name the receiver has for rojo
+        bool tempBloqueada;
+    };
+    const Caso casos[] = {
+        {"cadena", {{"fig.gif", azul}, {"fig.gif", azul}, {"fig-2.gif", verde}}, "fig.gif", false},
+        {"nombre lleno", {{lleno, azul}}, lleno, false},
+        {"mayúsculas", {{"FIG.gif", azul}, {"Fig-2.gif", verde}}, "fig.gif", true},
+    };
+    const QRegularExpression etiqueta(QStringLiteral("#IMG\\('([^']*)'"));
+    const auto nombres = [&](const QString& texto) {
+        QStringList lista;
+        for (const auto& m : etiqueta.globalMatch(texto))
+            lista.append(m.captured(1));
+        return lista;
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Carpetas c;
+        const QString q = GuardaConImagenes(c, "Q.COL", {{caso.enLaReceptora, rojo}});
+        if (caso.tempBloqueada) Escribe(c.carpetas.temp, "no es una carpeta");
+        DocumentFixture f(c.carpetas);
+        ASSERT_TRUE(f.doc->OpenFile(q));
+        Problema copiado = f.doc->estado().Problemas[1];
+        std::map<QString, QByteArray> origen;
+        for (const auto& [nombre, bytes] : caso.etiquetas) {
+            copiado.Enunciado += "#IMG('" + nombre + "'DXmm=5:DYmm=5:#IMG)&LF";
+            origen[nombre] = bytes;
+        }
+        f.portapapeles.setTextAndData(TextoPortapapeles(copiado),
+                                      DatosPortapapeles(copiado, test::FuenteFija(origen)));
+        f.avisos.shown.clear();
+        f.muestraYSelecciona(1);
+        f.doc->Pegar();
+        ASSERT_EQ(f.doc->estado().Coleccion.NPROB, 4);
+        ASSERT_TRUE(f.doc->SaveFile(q));
+        const std::map<QString, QByteArray> guardadas = ImagenesDe(q);
+        const QStringList pegadas = nombres(f.doc->estado().Problemas[1].Enunciado);
+        ASSERT_EQ(pegadas.size(), qsizetype(caso.etiquetas.size()));
+        for (std::size_t i = 0; i < caso.etiquetas.size(); ++i) {
+            SCOPED_TRACE(pegadas[i].toStdString());
+            EXPECT_LE(pegadas[i].size(), kLongitudNombre);
+            ASSERT_TRUE(guardadas.count(pegadas[i]));
+            EXPECT_EQ(guardadas.at(pegadas[i]), caso.etiquetas[i].second);
+            if (!caso.tempBloqueada)
+                EXPECT_EQ(Lee(f.imagenes.folders.back() + '/' + pegadas[i]),
+                          caso.etiquetas[i].second);
+        }
+        EXPECT_EQ(guardadas.at(caso.enLaReceptora), rojo);
+        const QStringList avisos = AvisosDeImagenes(f);
+        if (caso.tempBloqueada) {
+            ASSERT_EQ(avisos.size(), 1);
+            EXPECT_TRUE(avisos[0].startsWith("No se pueden mostrar estas imágenes del problema "
+                                             "pegado:\r\n\r\n    FIG-3.gif\r\n    Fig-2.gif"));
+            EXPECT_TRUE(avisos[0].endsWith(c.carpetas.temp + " no es una carpeta."));
+        } else {
+            EXPECT_TRUE(avisos.isEmpty());
+        }
+    }
 }
 
 // Pictures temp/ cannot hold show as placeholders, named with the reason, and every picture the

@@ -89,24 +89,24 @@ TEST(Portapapeles, DamagedTextPastesNothingAndKeepsTheUndoPoint) {
         EXPECT_FALSE(f.ventana.pegar);
         EXPECT_EQ(f.ventana.tituloDeshacer, QStringLiteral("Deshacer borrar"));
         f.ventana.pegar = true;
-        f.doc->SondeaPortapapeles();
+        f.doc->PortapapelesCambiado();
         EXPECT_FALSE(f.ventana.pegar);
     }
 }
 
-TEST(Portapapeles, PollFollowsTheClipboard) {
+TEST(Portapapeles, PasteFollowsTheClipboardAtEachChange) {
     DocumentFixture f;
     f.crear(2);
-    f.doc->SondeaPortapapeles();
+    f.doc->PortapapelesCambiado();
     EXPECT_FALSE(f.ventana.pegar);
     f.portapapeles.setText(TextoPortapapeles(f.doc->estado().Problemas[1]));
-    f.doc->SondeaPortapapeles();
+    f.doc->PortapapelesCambiado();
     EXPECT_TRUE(f.ventana.pegar);
     const int botones = f.ventana.botones;
-    f.doc->SondeaPortapapeles(); // no change, no redraw of the toolbar
+    f.doc->PortapapelesCambiado(); // the same state: no redraw of the toolbar
     EXPECT_EQ(f.ventana.botones, botones);
     f.portapapeles.setText(QStringLiteral("otro texto"));
-    f.doc->SondeaPortapapeles();
+    f.doc->PortapapelesCambiado();
     EXPECT_FALSE(f.ventana.pegar);
 }
 

@@ -119,8 +119,8 @@ class PortapapelesRoto final : public Clipboard {
     void setText(const QString& text) override { t_ = text.chopped(1); }
     void setTextAndData(const QString& text, const QByteArray&) override { setText(text); }
     QString text() const override { return t_; }
-    bool hasText() const override { return true; }
     QByteArray data() const override { return {}; }
+    void onChange(std::function<void()>) override {}
 
   private:
     QString t_;

@@ -70,22 +70,26 @@ TEST_F(SeleccionFixture, OutsideTheZoneAClickClears) {
     EXPECT_FALSE(v->BotonHabilitado[7]);
 }
 
-// The context menu's Paste is its main twin's mirror: on only while the clipboard holds a
-// copied problem.
-TEST_F(SeleccionFixture, ContextPasteFollowsTheClipboardLikeTheMainEntry) {
-    const auto alAbrirElMenu = [&](const char* paso, bool pegar) {
+// Paste, in both menus, follows the clipboard's change notices: it is read once per change,
+// never while the window stands idle or when a menu opens (its owner may hang).
+TEST_F(SeleccionFixture, PasteFollowsTheClipboardReadOncePerChange) {
+    v->NoMostrarInicio = true; // no start window over the idle window
+    const auto tras = [&](const char* paso, bool pegar, int lecturas) {
         SCOPED_TRACE(paso);
+        const int antes = f.portapapeles.reads;
+        QTest::qWait(400); // idle for longer than a poll's period
+        emit v->mnu_Edicion->aboutToShow();
         emit v->cmnu_edicion->aboutToShow();
+        EXPECT_EQ(f.portapapeles.reads - antes, lecturas);
         EXPECT_EQ(v->mnu_Edicion_Paste->isEnabled(), pegar);
         EXPECT_EQ(v->cmnu_Edicion_Paste->isEnabled(), pegar);
     };
-    alAbrirElMenu("empty clipboard", false);
+    tras("empty clipboard", false, 0);
     clic(centro(1));
-    v->mnu_Edicion_Copy->trigger();
-    alAbrirElMenu("a copied problem", true);
-    f.portapapeles.setText(QStringLiteral("una lista de la compra"));
-    f.doc().SondeaPortapapeles();
-    alAbrirElMenu("foreign text", false);
+    v->mnu_Edicion_Copy->trigger(); // clears, then sets: one read for both notices
+    tras("a copied problem", true, 1);
+    f.portapapeles.setText(QStringLiteral("una lista de la compra")); // another program's
+    tras("foreign text", false, 1);
 }
 
 TEST(BarraHerramientas, HiddenEditButtonsCloseUpTheRow) {

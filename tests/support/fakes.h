@@ -29,27 +29,33 @@
 
 namespace vornith::test {
 
+// Setting it notifies as the system's does; another program's copy is set(). Reads are
+// counted: each would ask the clipboard's owner.
 class FakeClipboard final : public Clipboard {
 public:
-    void clear() override {
-        text_.clear();
-        data_.clear();
-        has_ = false;
-    }
+    void clear() override { set(QString(), {}, false); }
     void setText(const QString& text) override { setTextAndData(text, {}); }
     void setTextAndData(const QString& text, const QByteArray& data) override {
-        text_ = text;
-        data_ = data;
-        has_ = true;
+        set(text, data, true);
     }
-    QString text() const override { return text_; }
-    bool hasText() const override { return has_; }
-    QByteArray data() const override { return data_; }
+    QString text() const override { return ++reads, text_; }
+    bool hasText() const { return has_; }
+    QByteArray data() const override { return ++reads, data_; }
+    void onChange(std::function<void()> changed) override { changed_ = std::move(changed); }
+
+    mutable int reads = 0;
 
 private:
+    void set(const QString& text, const QByteArray& data, bool has) {
+        text_ = text;
+        data_ = data;
+        has_ = has;
+        if (changed_) changed_();
+    }
     QString text_;
     QByteArray data_;
     bool has_ = false;
+    std::function<void()> changed_;
 };
 
 class FakeSettings final : public Settings {

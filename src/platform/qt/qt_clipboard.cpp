@@ -13,6 +13,8 @@ const QString kFormato = QStringLiteral("application/x-vornith-norv-datos");
 
 } // namespace
 
+QtClipboard::~QtClipboard() { QObject::disconnect(cambio_); }
+
 void QtClipboard::clear() { QGuiApplication::clipboard()->clear(); }
 
 void QtClipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
@@ -26,14 +28,16 @@ void QtClipboard::setTextAndData(const QString& text, const QByteArray& data) {
 
 QString QtClipboard::text() const { return QGuiApplication::clipboard()->text(); }
 
-bool QtClipboard::hasText() const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText();
-}
-
 QByteArray QtClipboard::data() const {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     return mime && mime->hasFormat(kFormato) ? mime->data(kFormato) : QByteArray();
+}
+
+void QtClipboard::onChange(std::function<void()> changed) {
+    QObject::disconnect(cambio_);
+    if (changed)
+        cambio_ = QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged,
+                                   std::move(changed));
 }
 
 } // namespace vornith
