@@ -44,8 +44,8 @@ class NoClipboard final : public Clipboard {
     void setText(const QString&) override {}
     void setTextAndData(const QString&, const QByteArray&) override {}
     QString text() const override { return {}; }
-    bool hasText() const override { return false; }
     QByteArray data() const override { return {}; }
+    void onChange(std::function<void()>) override {}
 };
 
 // One row of the wizard: the module, the type and how many problems.

@@ -302,9 +302,10 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
             EXPECT_LE(pegadas[i].size(), kLongitudNombre);
             ASSERT_TRUE(guardadas.count(pegadas[i]));
             EXPECT_EQ(guardadas.at(pegadas[i]), caso.etiquetas[i].second);
-            if (!caso.tempBloqueada)
+            if (!caso.tempBloqueada) {
                 EXPECT_EQ(Lee(f.imagenes.folders.back() + '/' + pegadas[i]),
                           caso.etiquetas[i].second);
+            }
         }
         EXPECT_EQ(guardadas.at(caso.enLaReceptora), rojo);
         const QStringList avisos = AvisosDeImagenes(f);
