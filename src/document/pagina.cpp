@@ -178,7 +178,7 @@ void Documento::DibujaContenido(Surface& destino, int pagina, double zoom, Rgb c
     if (ConTitulo(pagina))
         ReglaTitulo(destino, motor, h, BajadaTitulo(destino, zoom * 12), numeroArriba);
     double tamano = zoom * 12;
-    textengine::DibujaTextoFormateado(motor, texto, tamano, destino);
+    textengine::DibujaTextoFormateado(motor, texto, tamano, destino, (c.POSNUMPAG & 8) != 0);
     if (c.POSNUMPAG != 0)
         ImprimeNumero(destino, motor, c.POSNUMPAG, c.PAGINI + pagina - 1, zoom * 11, colorNumero);
 }

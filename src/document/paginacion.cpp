@@ -53,9 +53,9 @@ void Documento::Paginar(int ProblemaVisible) {
         }
     }
 
-    // Lays out a candidate page of `bloques` (the drawn page's text, TextoPagina, but for a
-    // page number at the bottom, which takes a blank last line: the room in which the drawn
-    // page prints it above the margin).
+    // Lays out a candidate page of `bloques`, as DibujaContenido draws it: a page number at the
+    // top takes a blank first line, one at the bottom the room of a blank last line, in which
+    // the drawn page prints it above the margin.
     struct Intento {
         int resultado; // MarcaResultado
         int cortado;   // BloqueCortado
@@ -64,15 +64,12 @@ void Documento::Paginar(int ProblemaVisible) {
     const auto mide = [&](const QString& bloques, bool conTitulo) {
         QString texto = bloques;
         if (conTitulo) texto.prepend(LineaTitulo(c.TITULO));
-        if (c.POSNUMPAG & 8)
-            texto += QStringLiteral(" &LF");
-        else if (c.POSNUMPAG != 0)
-            texto.prepend(QStringLiteral(" &LF"));
+        if (c.POSNUMPAG != 0 && (c.POSNUMPAG & 8) == 0) texto.prepend(QStringLiteral(" &LF"));
         medida.clear();
         motor.MarcaResultado = 0;
         s_.eventos.yield();
         double tamano = motor.Zoom * 12;
-        textengine::DibujaTextoFormateado(motor, texto, tamano, medida);
+        textengine::DibujaTextoFormateado(motor, texto, tamano, medida, (c.POSNUMPAG & 8) != 0);
         return Intento{motor.MarcaResultado, motor.BloqueCortado, motor.NumBloquesPagina};
     };
 

@@ -133,7 +133,8 @@ void marcaCorte(Surface& d, double x, double y, double tamano) {
 
 } // namespace
 
-void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano, Surface& destino) {
+void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano, Surface& destino,
+                           bool reservaPie) {
     if (!(tamano > 0)) tamano = 5 * m.Zoom;
     m.partDepth = 0;
     m.ColorLinea = 0;
@@ -154,6 +155,22 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
     const double anchoReferencia = destino.textWidth(fraseMuestra());
     destino.setFontSize(tamanoValido(tamano));
     fijaGeometria(m, destino);
+    const double limite = m.AltoPagina - m.MargenInfPagina;
+    // With the foot reserved: the room an empty line of the starting font (measured as a line
+    // " " of the text) takes below the line before it, and the place of a cut's red note, under
+    // that room, in the margin.
+    double reserva = 0;
+    double notaAlPie = 0;
+    if (reservaPie) {
+        m.NumElemento = 1;
+        m.ModoDibujo = 0;
+        m.NivelCociente = 0;
+        m.NivelExponente = 0;
+        QString resto;
+        ProcesaLinea(m, QStringLiteral(" "), destino, resto);
+        reserva = 2 * m.Cajas(1).AltoSobre + m.Cajas(1).Alto;
+        notaAlPie = limite + destino.textHeight(QStringLiteral("H")) / 5;
+    }
 
     m.MarcaResultado = 0;
     m.BloqueCortado = 0;
@@ -217,13 +234,15 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
             const double alto = m.Cajas(1).Alto;
             const double arriba = y + sobre + m.MargenSupPagina;
             destino.moveTo(m.Cajas(1).DespIzq + m.SangriaIzq + m.MargenIzqPagina, arriba);
-            const bool cabe =
-                destino.currentY() < m.AltoPagina - m.MargenInfPagina - (alto + sobre);
+            // With the foot reserved, an empty line must still fit after this one.
+            const bool cabe = destino.currentY() < limite - (alto + sobre) &&
+                              (!reservaPie || arriba + alto + h / 5 + reserva < limite);
+            const double nota = reservaPie ? notaAlPie : fondo + h / 5;
             if (!dispensa && !cabe) {
                 // What stands before the page's first block (a title) is cut here, and marked,
                 // as a tall block is.
                 if (m.NumBloquesPagina == 0 && fondo > m.MargenSupPagina)
-                    marcaCorte(destino, m.MargenIzqPagina, fondo + h / 5, tamano);
+                    marcaCorte(destino, m.MargenIzqPagina, nota, tamano);
                 m.MarcaResultado = -m.MarcaResultado;
                 // A block whose mark line was not drawn is not on this page.
                 if (esMarca && primeraSalida) --m.NumBloquesPagina;
@@ -234,7 +253,7 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
                 // The rest of the first block is skipped, leaving Y past the bottom so that the
                 // next block is known not to fit.
                 m.BloqueCortado = m.MarcaResultado;
-                marcaCorte(destino, m.MargenIzqPagina, fondo + h / 5, tamano);
+                marcaCorte(destino, m.MargenIzqPagina, nota, tamano);
                 y = std::max(y + sobre + alto + h / 5, m.AltoPagina);
                 recortando = true;
                 break;

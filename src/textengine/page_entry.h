@@ -38,7 +38,12 @@ inline constexpr double kAltoUtilPagina =
 // margin, where a red note says that the rest is not shown, and BloqueCortado is its number.
 // Text before the first block (a title) that runs past the bottom margin is cut under the same
 // note; no block is drawn after it.
+//
+// With `reservaPie` (a page number at the foot) the room of one empty line of the starting
+// font stays free above the bottom margin: a line fits only when such a line would still fit
+// after it, as if " &LF" followed the page's last line. A cut then stops above that line, and
+// its red note goes under it, in the margin.
 void DibujaTextoFormateado(EstadoMotor& motor, const QString& texto, double& tamano,
-                           Surface& destino);
+                           Surface& destino, bool reservaPie = false);
 
 } // namespace vornith::textengine

@@ -240,6 +240,33 @@ TEST(DibujaPagina, NoNumberWhenPosnumpagIsZero) {
         EXPECT_FALSE(op.kind == DrawOp::Kind::Text && op.state.foreColor == rgb(128, 128, 128));
 }
 
+// A page number at the foot has its line to itself on every page: with the solutions at the
+// end, on pages of their own, and under a block taller than a page, whose red note goes below it.
+TEST(DibujaPagina, NoTextReachesThePageNumberAtTheFoot) {
+    for (const int caso : {kSolucionesAlFinal, kSolucionesAparte, kSinSoluciones}) {
+        SCOPED_TRACE(caso);
+        DocumentFixture f;
+        f.crear(caso == kSinSoluciones ? 2 : 80, caso);
+        if (caso == kSinSoluciones) {
+            f.d().Problemas[1].Enunciado = QStringLiteral("línea&LF").repeated(120);
+            f.doc->ComponerColeccion(1);
+        }
+        const EstadoDocumento& d = f.doc->estado();
+        ASSERT_EQ(d.Coleccion.POSNUMPAG, 11);
+        for (int p = 1; p <= d.NumPaginas; ++p) {
+            f.doc->PonPaginaActual(p);
+            f.caja.clearOps();
+            f.doc->DibujaPagina();
+            EXPECT_GE(f.motor.MarcaResultado, 0) << "page " << p;
+            const DrawOp& numero = numeroDibujado(f);
+            for (const DrawOp& op : f.caja.ops())
+                if (op.kind == DrawOp::Kind::Text && &op != &numero)
+                    EXPECT_TRUE(op.y2 <= numero.y1 || op.y1 >= numero.y2)
+                        << "page " << p << ": " << op.text.toStdString();
+        }
+    }
+}
+
 std::vector<int> todasLasPaginas(const EstadoDocumento& d) {
     std::vector<int> paginas;
     for (int p = 1; p <= d.NumPaginas; ++p)
