@@ -318,6 +318,11 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
             EXPECT_TRUE(avisos.isEmpty());
         }
     }
+    // Where every name holds other bytes, none can be had: nothing is taken.
+    const AcogidaImagenes sinNombre = AcogeImagenes(
+        {{"fig.gif", azul}}, {"fig.gif"}, {}, [&](const QString&) { return std::optional(rojo); });
+    EXPECT_EQ(sinNombre.sinNombre, QStringLiteral("fig.gif"));
+    EXPECT_TRUE(sinNombre.nuevas.empty() && sinNombre.nombres.isEmpty());
 }
 
 // Pictures temp/ cannot hold show as placeholders, named with the reason, and every picture the
