@@ -259,10 +259,12 @@ TEST(DibujaPagina, NoTextReachesThePageNumberAtTheFoot) {
             f.doc->DibujaPagina();
             EXPECT_GE(f.motor.MarcaResultado, 0) << "page " << p;
             const DrawOp& numero = numeroDibujado(f);
-            for (const DrawOp& op : f.caja.ops())
-                if (op.kind == DrawOp::Kind::Text && &op != &numero)
+            for (const DrawOp& op : f.caja.ops()) {
+                if (op.kind == DrawOp::Kind::Text && &op != &numero) {
                     EXPECT_TRUE(op.y2 <= numero.y1 || op.y1 >= numero.y2)
                         << "page " << p << ": " << op.text.toStdString();
+                }
+            }
         }
     }
 }
