@@ -195,6 +195,8 @@ class Documento final {
     PictureFolders CarpetasColeccion() const;
     // Picture bytes for saves and copies: img/, then the collection's own.
     FuenteImagenes FuenteImagenesColeccion() const;
+    // Paste follows `copiado`, whether the clipboard held a copied problem when last read.
+    void SiguePortapapeles(bool copiado);
     // Pictures new to the collection by a paste: kept for saves and put into the collection's
     // folder for display; those that cannot be shown are named.
     void MuestraImagenesPegadas(const std::vector<ImagenColeccion>& nuevas);

@@ -34,12 +34,11 @@ QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fue
 }
 
 std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
-                                                  const Problema& problema) {
+                                                  const QStringList& nombradas) {
     if (datos.isEmpty() || datos.size() > kMaxBytesArchivo) return {};
     LecturaColeccion lectura = LeeArchivoColeccion(datos);
     if (lectura.Fallo != FalloLectura::Ninguno) return {};
     // Data that came with another text give nothing this problem does not name.
-    const QStringList nombradas = ImagenesDelProblema(problema);
     std::erase_if(lectura.Datos.Imagenes, [&nombradas](const ImagenColeccion& imagen) {
         return !nombradas.contains(imagen.nombre);
     });

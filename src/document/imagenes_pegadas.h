@@ -19,10 +19,10 @@ namespace vornith::document {
 // `fuente` its texts name. Empty when they name none.
 QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fuente);
 
-// The pictures carried by clipboard data that `problema` names; none when the data are not
-// such a file.
+// The pictures carried by clipboard data that are among `nombradas` (the pasted problem's,
+// ImagenesDelProblema); none when the data are not such a file.
 std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
-                                                  const Problema& problema);
+                                                  const QStringList& nombradas);
 
 // The pictures the texts of `problema` name.
 QStringList ImagenesDelProblema(const Problema& problema);

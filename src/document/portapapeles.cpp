@@ -55,16 +55,13 @@ void Documento::Pegar() {
     if (d.Ocupado || d.NumBloques == 0 || n == 0 || n + 1 > kMaxProblemas) return;
     // What the clipboard holds now, which a change notice may not have told yet.
     std::optional<Problema> pegado = LeeTextoPortapapeles(s_.portapapeles.text());
-    hayProblemaCopiado_ = pegado.has_value();
-    if (!pegado) {
-        s_.ventana.PegarHabilitado(false);
-        s_.ventana.ActualizarBotones();
-        return;
-    }
+    SiguePortapapeles(pegado.has_value());
+    if (!pegado) return;
     // Every picture's name is decided before any tag is renamed, and each tag is renamed once.
-    const AcogidaImagenes acogida = AcogeImagenes(
-        ImagenesPortapapeles(s_.portapapeles.data(), *pegado), ImagenesDelProblema(*pegado),
-        ImagenesNombradas(d.Coleccion, d.Problemas), FuenteImagenesColeccion());
+    const QStringList delPegado = ImagenesDelProblema(*pegado);
+    const AcogidaImagenes acogida =
+        AcogeImagenes(ImagenesPortapapeles(s_.portapapeles.data(), delPegado), delPegado,
+                      ImagenesNombradas(d.Coleccion, d.Problemas), FuenteImagenesColeccion());
     if (!acogida.sinNombre.isEmpty()) {
         s_.avisos.ask(QStringLiteral("No se puede pegar el problema: la colección ya tiene otra "
                                      "imagen llamada «") +
@@ -90,11 +87,14 @@ void Documento::Pegar() {
 }
 
 void Documento::PortapapelesCambiado() {
-    hayProblemaCopiado_ = EsTextoPortapapeles(s_.portapapeles.text());
-    if (s_.ventana.PegarEstaHabilitado() != hayProblemaCopiado_) {
-        s_.ventana.PegarHabilitado(hayProblemaCopiado_);
-        s_.ventana.ActualizarBotones();
-    }
+    SiguePortapapeles(EsTextoPortapapeles(s_.portapapeles.text()));
+}
+
+void Documento::SiguePortapapeles(bool copiado) {
+    hayProblemaCopiado_ = copiado;
+    if (s_.ventana.PegarEstaHabilitado() == copiado) return;
+    s_.ventana.PegarHabilitado(copiado);
+    s_.ventana.ActualizarBotones();
 }
 
 } // namespace vornith::document

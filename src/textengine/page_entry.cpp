@@ -131,6 +131,15 @@ void marcaCorte(Surface& d, double x, double y, double tamano) {
     fuente.restaura(d);
 }
 
+// Lays `linea` out without drawing: its boxes in m.Cajas, what fits the width in `ajuste`.
+void mideLinea(EstadoMotor& m, const QString& linea, Surface& d, QString& ajuste) {
+    m.NumElemento = 1;
+    m.NivelCociente = 0;
+    m.NivelExponente = 0;
+    m.ModoDibujo = 0;
+    ProcesaLinea(m, linea, d, ajuste);
+}
+
 } // namespace
 
 void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano, Surface& destino,
@@ -162,12 +171,8 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
     double reserva = 0;
     double notaAlPie = 0;
     if (reservaPie) {
-        m.NumElemento = 1;
-        m.ModoDibujo = 0;
-        m.NivelCociente = 0;
-        m.NivelExponente = 0;
         QString resto;
-        ProcesaLinea(m, QStringLiteral(" "), destino, resto);
+        mideLinea(m, QStringLiteral(" "), destino, resto);
         reserva = 2 * m.Cajas(1).AltoSobre + m.Cajas(1).Alto;
         notaAlPie = limite + destino.textHeight(QStringLiteral("H")) / 5;
     }
@@ -217,13 +222,9 @@ void DibujaTextoFormateado(EstadoMotor& m, const QString& texto, double& tamano,
         bool primeraSalida = true;
         bool lleno = false;
         for (;;) {
-            m.NumElemento = 1;
-            m.NivelCociente = 0;
-            m.NivelExponente = 0;
             const EstadoFuente fuente(destino);
             const double h = destino.textHeight(QStringLiteral("H"));
-            m.ModoDibujo = 0;
-            ProcesaLinea(m, linea, destino, ajuste);
+            mideLinea(m, linea, destino, ajuste);
 
             m.NumElemento = 1;
             m.ModoDibujo = 1;
