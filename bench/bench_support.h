@@ -43,7 +43,8 @@ class NoClipboard final : public Clipboard {
     void clear() override {}
     void setText(const QString&) override {}
     void setTextAndData(const QString&, const QByteArray&) override {}
-    QString text() const override { return {}; }
+    bool ownsClipboard() const override { return false; }
+    std::optional<QString> text() const override { return QString(); }
     QByteArray data() const override { return {}; }
     void onChange(std::function<void()>) override {}
 };

@@ -187,6 +187,8 @@ bool frmImprimir::Text1_KeyDown(int tecla) {
     switch (tecla) {
     case Qt::Key_Left:
     case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
     case Qt::Key_Tab:
@@ -202,8 +204,11 @@ bool frmImprimir::Text1_KeyDown(int tecla) {
 
 bool frmImprimir::eventFilter(QObject* objeto, QEvent* event) {
     if (objeto == Text1) {
-        if (event->type() == QEvent::KeyPress)
-            return Text1_KeyDown(static_cast<QKeyEvent*>(event)->key());
+        if (event->type() == QEvent::KeyPress) {
+            // Ctrl's editing shortcuts (select all, copy, paste, undo) reach the box as well.
+            const auto* tecla = static_cast<QKeyEvent*>(event);
+            if (!(tecla->modifiers() & Qt::ControlModifier)) return Text1_KeyDown(tecla->key());
+        }
         if (event->type() == QEvent::FocusOut) Text1_LostFocus();
     }
     return VentanaDibujada::eventFilter(objeto, event);

@@ -233,9 +233,11 @@ QByteArray TextoArchivo(const DatosColeccion& coleccion, const TablaProblemas& p
 
 } // namespace
 
-QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProblemas& problemas) {
+QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProblemas& problemas,
+                              bool soloSimples) {
     qsizetype posicionBindir = 0;
-    return NombresImagenes(fromCp1252(TextoArchivo(coleccion, problemas, posicionBindir)));
+    return NombresEnEtiquetas(fromCp1252(TextoArchivo(coleccion, problemas, posicionBindir)),
+                              soloSimples);
 }
 
 ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,

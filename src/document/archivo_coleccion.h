@@ -89,8 +89,10 @@ struct ArchivoConstruido {
 // table.
 int ProblemasDelArchivo(const DatosColeccion& coleccion, const TablaProblemas& problemas);
 
-// The pictures the file of `coleccion` names, as NombresImagenes finds them in it.
-QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProblemas& problemas);
+// The pictures the file of `coleccion` names, as NombresImagenes finds them in it; with
+// `soloSimples` false, names that are not plain file names too.
+QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProblemas& problemas,
+                              bool soloSimples = true);
 
 // The complete file of header `coleccion` and problems 1..NPROB, with every picture the texts
 // name taken from `fuente`. No picture stops it: one that `fuente` cannot give, whose name the

@@ -139,11 +139,16 @@ class Documento final {
     // Clipboard text of one problem.
     void Copiar();
     void Pegar();
-    // The clipboard changed (or the program starts): Paste follows whether it holds a copied
-    // problem. The clipboard is read here once, and again only by Pegar or the next change:
-    // its owner, another program, may answer slowly or not at all.
+    // The clipboard changed (or the window first shows): Paste follows whether it holds a
+    // copied problem. What another program put there is read here once, and again only by
+    // Pegar or the next change: that program may answer slowly or not at all, and Paste stays
+    // available when it does not. What this program put there is known, never read back.
     void PortapapelesCambiado();
-    // Whether the clipboard held a copied problem when it was last read.
+    // This program put a text on the clipboard, a copied problem or not (`problema`): Paste
+    // follows it.
+    void PortapapelesPropio(bool problema);
+    // Whether Paste is to be offered: the clipboard held a copied problem when it was last
+    // read, or its owner did not answer.
     bool HayProblemaCopiado() const { return hayProblemaCopiado_; }
 
     // The no-collection state. With `conservarDeshacer` the undo and redo points stay: an edit
@@ -195,7 +200,7 @@ class Documento final {
     PictureFolders CarpetasColeccion() const;
     // Picture bytes for saves and copies: img/, then the collection's own.
     FuenteImagenes FuenteImagenesColeccion() const;
-    // Paste follows `copiado`, whether the clipboard held a copied problem when last read.
+    // Paste follows `copiado`, whether the clipboard may hold a copied problem.
     void SiguePortapapeles(bool copiado);
     // Pictures new to the collection by a paste: kept for saves and put into the collection's
     // folder for display; those that cannot be shown are named.

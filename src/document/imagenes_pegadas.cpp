@@ -22,9 +22,22 @@ std::pair<DatosColeccion, TablaProblemas> Solo(const Problema& problema) {
 
 } // namespace
 
-QStringList ImagenesDelProblema(const Problema& problema) {
+QStringList ImagenesDelProblema(const Problema& problema, bool soloSimples) {
     const auto [coleccion, problemas] = Solo(problema);
-    return ImagenesNombradas(coleccion, problemas);
+    return ImagenesNombradas(coleccion, problemas, soloSimples);
+}
+
+QStringList ImagenesNoTraidas(const Problema& problema, const std::vector<ImagenColeccion>& traidas,
+                              const QString& img) {
+    QStringList nombres = ImagenesDelProblema(problema, false);
+    const FolderIndex propias(img);
+    nombres.removeIf([&](const QString& nombre) {
+        return !propias.find(nombre).isEmpty() ||
+               std::any_of(traidas.begin(), traidas.end(), [&](const ImagenColeccion& imagen) {
+                   return imagen.nombre == nombre && !imagen.datos.isEmpty();
+               });
+    });
+    return nombres;
 }
 
 QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fuente) {

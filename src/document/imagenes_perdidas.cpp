@@ -71,6 +71,13 @@ QString MensajeImagenesSinMostrar(const QStringList& nombres, bool pegadas) {
                           "se guardará con ellas.");
 }
 
+QString MensajeImagenesNoTraidas(const QStringList& nombres) {
+    return QStringLiteral("Estas imágenes del problema pegado no han llegado con él:") +
+           Lista(nombres) +
+           QStringLiteral("Donde la colección tiene una imagen con el mismo nombre, se muestra y "
+                          "se guarda la suya; donde no la tiene, se muestra un recuadro tachado.");
+}
+
 QString MensajeGuardadaSinImagenes(const QList<ImagenOmitida>& omitidas) {
     QStringList entradas;
     for (const ImagenOmitida& imagen : omitidas)

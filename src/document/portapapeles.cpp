@@ -18,9 +18,7 @@ void Documento::Copiar() {
     // Its pictures go with it, for a paste after this file is closed or in another instance.
     s_.portapapeles.setTextAndData(TextoPortapapeles(problema),
                                    DatosPortapapeles(problema, FuenteImagenesColeccion()));
-    hayProblemaCopiado_ = true;
-    s_.ventana.PegarHabilitado(true);
-    s_.ventana.ActualizarBotones();
+    PortapapelesPropio(true);
 }
 
 void Documento::MuestraImagenesPegadas(const std::vector<ImagenColeccion>& nuevas) {
@@ -54,14 +52,23 @@ void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
     if (d.Ocupado || d.NumBloques == 0 || n == 0 || n + 1 > kMaxProblemas) return;
     // What the clipboard holds now, which a change notice may not have told yet.
-    std::optional<Problema> pegado = LeeTextoPortapapeles(s_.portapapeles.text());
+    const std::optional<QString> texto = s_.portapapeles.text();
+    if (!texto) {
+        s_.avisos.ask(QStringLiteral("No se puede pegar: el programa que tiene el contenido del "
+                                     "portapapeles no responde. Vuelva a intentarlo más tarde."),
+                      TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+        return;
+    }
+    std::optional<Problema> pegado = LeeTextoPortapapeles(*texto);
     SiguePortapapeles(pegado.has_value());
     if (!pegado) return;
     // Every picture's name is decided before any tag is renamed, and each tag is renamed once.
     const QStringList delPegado = ImagenesDelProblema(*pegado);
-    const AcogidaImagenes acogida =
-        AcogeImagenes(ImagenesPortapapeles(s_.portapapeles.data(), delPegado), delPegado,
-                      ImagenesNombradas(d.Coleccion, d.Problemas), FuenteImagenesColeccion());
+    const std::vector<ImagenColeccion> traidas =
+        ImagenesPortapapeles(s_.portapapeles.data(), delPegado);
+    const QStringList noTraidas = ImagenesNoTraidas(*pegado, traidas, s_.carpetas.img);
+    const AcogidaImagenes acogida = AcogeImagenes(
+        traidas, delPegado, ImagenesNombradas(d.Coleccion, d.Problemas), FuenteImagenesColeccion());
     if (!acogida.sinNombre.isEmpty()) {
         s_.avisos.ask(QStringLiteral("No se puede pegar el problema: la colección ya tiene otra "
                                      "imagen llamada «") +
@@ -84,11 +91,19 @@ void Documento::Pegar() {
     s_.ventana.ActualizarBotones();
     ComponerColeccion(p);
     if (seleccionado > 0) s_.ventana.PonPosicionScroll(scroll);
+    if (!noTraidas.isEmpty())
+        s_.avisos.ask(MensajeImagenesNoTraidas(noTraidas), TituloPrograma(), Notifier::Buttons::Ok,
+                      Notifier::Icon::Exclamation);
 }
 
 void Documento::PortapapelesCambiado() {
-    SiguePortapapeles(EsTextoPortapapeles(s_.portapapeles.text()));
+    if (s_.portapapeles.ownsClipboard()) return; // set by the copy that put it there
+    // An owner that does not answer leaves Paste available: Pegar asks again.
+    const std::optional<QString> texto = s_.portapapeles.text();
+    SiguePortapapeles(!texto || EsTextoPortapapeles(*texto));
 }
+
+void Documento::PortapapelesPropio(bool problema) { SiguePortapapeles(problema); }
 
 void Documento::SiguePortapapeles(bool copiado) {
     hayProblemaCopiado_ = copiado;

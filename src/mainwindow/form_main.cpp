@@ -290,6 +290,7 @@ void FormMain::creaMenus() {
         const auto lista = static_cast<ListaProgramador>(k);
         connect(mnu_PROGRAMADOR[k], &QAction::triggered, this, [this, lista] {
             CopiaListaProgramador(lista, nucleo_->generacion, s_.portapapeles, s_.avisos);
+            doc_->PortapapelesPropio(false);
             reactiva();
         });
     }
@@ -465,9 +466,9 @@ void FormMain::Form_Load() {
     s_.eventos.yield();
     setEnabled(true);
 
-    // Paste follows the clipboard from its state now on, by its change notices.
+    // Paste follows the clipboard by its change notices; its state at start is read once the
+    // window shows (Form_Activate), since its owner may not answer.
     s_.portapapeles.onChange([this] { cambioPortapapeles_->start(); });
-    doc_->PortapapelesCambiado();
     doc_->NoColeccion();
     VScroll1->PonVisible(false);
     Timer4->start();
@@ -490,6 +491,7 @@ bool FormMain::event(QEvent* e) {
 }
 
 void FormMain::Form_Activate() {
+    if (!activada_) cambioPortapapeles_->start();
     activada_ = true;
     if (AnchoPendiente) mnu_zoomANCHO_Click();
     if (splash_) {

@@ -175,18 +175,18 @@ void FormMain::mnu_COLEC_Prop_Click() {
     if (d.NumBloques == 0 || d.Coleccion.NPROB == 0) return;
     dialogs::ResultadosDialogos& r = resultados_;
     r.PropiedadesAceptadas = false;
-    doc_->SetUNDO(QStringLiteral("cambiar propiedades de la colección"));
+    // The dialog works on a copy: a cancelled one leaves the collection and its undo point as
+    // they were.
     document::DatosColeccion cabecera = d.Coleccion;
     dialogos_->Propiedades(this, cabecera, r);
     reactiva();
     if (r.PropiedadesAceptadas) {
         orden([&] {
+            doc_->SetUNDO(QStringLiteral("cambiar propiedades de la colección"));
             doc_->PonCabecera(cabecera);
             doc_->ComponerColeccion(0);
             ActualizaMenusCheckeados();
         });
-    } else {
-        doc_->SetUNDO(QString());
     }
     ActualizarBotones();
 }

@@ -202,6 +202,9 @@ TEST(FrmImprimir, CajaDeCopiasYBarra) {
     EXPECT_EQ(caja->text(), QStringLiteral("1"));
     caja->setText(QString());
     EXPECT_EQ(caja->text(), QStringLiteral("1"));
+    QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier); // select all, then type over it
+    QTest::keyClicks(caja, QStringLiteral("2"));
+    EXPECT_EQ(caja->text(), QStringLiteral("2"));
 
     caja->setText(QStringLiteral("25"));
     caja->selectAll();

@@ -218,7 +218,7 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
 
     // The clipboard between two running instances carries the text and the pictures.
     DocumentFixture g(c.carpetas);
-    g.portapapeles.setTextAndData(f.portapapeles.text(), f.portapapeles.data());
+    g.portapapeles.setTextAndData(*f.portapapeles.text(), f.portapapeles.data());
     ASSERT_TRUE(g.doc->OpenFile(q));
     for (int vez = 0; vez < 2; ++vez) { // the second paste finds the same bytes under that name
         g.muestraYSelecciona(1);
@@ -241,7 +241,7 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
                                   f.portapapeles.data());
     h.doc->Pegar();
     EXPECT_TRUE(h.imagenes.folders.isEmpty());
-    h.portapapeles.setTextAndData(f.portapapeles.text(), f.portapapeles.data());
+    h.portapapeles.setTextAndData(*f.portapapeles.text(), f.portapapeles.data());
     h.doc->Pegar();
     ASSERT_EQ(h.imagenes.folders.size(), 1);
     EXPECT_EQ(Lee(h.imagenes.folders[0] + "/figura1.gif"), deP);
@@ -250,22 +250,38 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
 }
 
 // Every tag of a pasted problem shows, and saves, the bytes it showed where it was copied: its
-// pictures' names are all decided first (never one renamed onto another of the paste), a name
-// that fills the directory is shortened, and names are compared whatever their case. Pictures
-// temp/ cannot hold are named, and saved all the same.
+// pictures' names are all decided first (never one renamed onto another of the paste, each tag
+// renamed once), a name that fills the directory is shortened, and names are compared whatever
+// their case. Pictures temp/ cannot hold are named, and saved all the same; so are those the
+// text names without bringing them, and a picture that can have no name refuses the paste.
 TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
     const QByteArray rojo = "GIF89a rojo", azul = "GIF89a azul", verde = "GIF89a verde";
-    const QString lleno = "a." + QString(30, u'x');
+    const QString lleno = "a." + QString(30, u'x'), sinOtro = "a." + QString(27, u'x') + " yz";
     struct Caso {
         const char* nombre;
-        std::vector<std::pair<QString, QByteArray>> etiquetas; // of the copied problem, in order
-        QString enLaReceptora;                                 // a name the receiver has for rojo
+        // Of the copied problem, in order, with the bytes each shows and saves (none: neither).
+        std::vector<std::pair<QString, QByteArray>> etiquetas;
+        QString enLaReceptora; // a name the receiver has for rojo
         bool tempBloqueada;
+        QString aviso = {};    // the start of the one message, if any
+        bool sinDatos = false; // the text came without the program's data
+        QString antes = {};    // markup before the tags
     };
     const Caso casos[] = {
         {"cadena", {{"fig.gif", azul}, {"fig.gif", azul}, {"fig-2.gif", verde}}, "fig.gif", false},
         {"nombre lleno", {{lleno, azul}}, lleno, false},
-        {"mayúsculas", {{"FIG.gif", azul}, {"Fig-2.gif", verde}}, "fig.gif", true},
+        {"mayúsculas", {{"FIG.gif", azul}, {"Fig-2.gif", verde}}, "fig.gif", true,
+         "No se pueden mostrar estas imágenes del problema pegado:\r\n\r\n    FIG-3.gif\r\n    "
+         "Fig-2.gif"},
+        {"etiqueta sin comillas", {{"fig.gif", azul}}, "fig.gif", false, {}, false,
+         "#IMG(sin comillas "},
+        {"sin datos", {{"fig.gif", rojo}, {"fig.", {}}}, "fig.gif", false,
+         "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n    fig.gif\r\n    "
+         "fig.\r\n\r\nDonde la colección",
+         true},
+        {"sin nombre", {{sinOtro, azul}}, sinOtro, false,
+         "No se puede pegar el problema: la colección ya tiene otra imagen llamada «" + sinOtro +
+             "»"},
     };
     const QRegularExpression etiqueta(QStringLiteral("#IMG\\('([^']*)'"));
     const auto nombres = [&](const QString& texto) {
@@ -282,17 +298,24 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         DocumentFixture f(c.carpetas);
         ASSERT_TRUE(f.doc->OpenFile(q));
         Problema copiado = f.doc->estado().Problemas[1];
+        copiado.Enunciado += caso.antes;
         std::map<QString, QByteArray> origen;
         for (const auto& [nombre, bytes] : caso.etiquetas) {
             copiado.Enunciado += "#IMG('" + nombre + "'DXmm=5:DYmm=5:#IMG)&LF";
             origen[nombre] = bytes;
         }
-        f.portapapeles.setTextAndData(TextoPortapapeles(copiado),
-                                      DatosPortapapeles(copiado, test::FuenteFija(origen)));
+        f.portapapeles.setTextAndData(
+            TextoPortapapeles(copiado),
+            caso.sinDatos ? QByteArray() : DatosPortapapeles(copiado, test::FuenteFija(origen)));
         f.avisos.shown.clear();
         f.muestraYSelecciona(1);
         f.doc->Pegar();
-        ASSERT_EQ(f.doc->estado().Coleccion.NPROB, 4);
+        ASSERT_EQ(f.avisos.shown.size(), caso.aviso.isEmpty() ? 0u : 1u);
+        const QString aviso = caso.aviso.isEmpty() ? QString() : f.avisos.shown[0].text;
+        EXPECT_TRUE(aviso.startsWith(caso.aviso)) << aviso.toStdString();
+        const bool rechazado = caso.aviso.startsWith("No se puede pegar");
+        ASSERT_EQ(f.doc->estado().Coleccion.NPROB, rechazado ? 3 : 4);
+        if (rechazado) continue;
         ASSERT_TRUE(f.doc->SaveFile(q));
         const std::map<QString, QByteArray> guardadas = ImagenesDe(q);
         const QStringList pegadas = nombres(f.doc->estado().Problemas[1].Enunciado);
@@ -300,7 +323,8 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         for (std::size_t i = 0; i < caso.etiquetas.size(); ++i) {
             SCOPED_TRACE(pegadas[i].toStdString());
             EXPECT_LE(pegadas[i].size(), kLongitudNombre);
-            ASSERT_TRUE(guardadas.count(pegadas[i]));
+            ASSERT_EQ(guardadas.count(pegadas[i]), caso.etiquetas[i].second.isEmpty() ? 0 : 1);
+            if (caso.etiquetas[i].second.isEmpty()) continue;
             EXPECT_EQ(guardadas.at(pegadas[i]), caso.etiquetas[i].second);
             if (!caso.tempBloqueada) {
                 EXPECT_EQ(Lee(f.imagenes.folders.back() + '/' + pegadas[i]),
@@ -308,14 +332,8 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
             }
         }
         EXPECT_EQ(guardadas.at(caso.enLaReceptora), rojo);
-        const QStringList avisos = AvisosDeImagenes(f);
         if (caso.tempBloqueada) {
-            ASSERT_EQ(avisos.size(), 1);
-            EXPECT_TRUE(avisos[0].startsWith("No se pueden mostrar estas imágenes del problema "
-                                             "pegado:\r\n\r\n    FIG-3.gif\r\n    Fig-2.gif"));
-            EXPECT_TRUE(avisos[0].endsWith(c.carpetas.temp + " no es una carpeta."));
-        } else {
-            EXPECT_TRUE(avisos.isEmpty());
+            EXPECT_TRUE(aviso.endsWith(c.carpetas.temp + " no es una carpeta."));
         }
     }
     // Where every name holds other bytes, none can be had: nothing is taken.

@@ -81,7 +81,7 @@ TEST(Portapapeles, DamagedTextPastesNothingAndKeepsTheUndoPoint) {
         QString(entero).replace(QStringLiteral("#ENU)"), QStringLiteral("#ENU ")), // framing
     };
     for (const QString& texto : danados) {
-        f.portapapeles.setText(texto);
+        f.portapapeles.otroPrograma(texto);
         f.ventana.pegar = true;
         f.muestraYSelecciona(1);
         f.doc->Pegar();
@@ -99,13 +99,13 @@ TEST(Portapapeles, PasteFollowsTheClipboardAtEachChange) {
     f.crear(2);
     f.doc->PortapapelesCambiado();
     EXPECT_FALSE(f.ventana.pegar);
-    f.portapapeles.setText(TextoPortapapeles(f.doc->estado().Problemas[1]));
+    f.portapapeles.otroPrograma(TextoPortapapeles(f.doc->estado().Problemas[1]));
     f.doc->PortapapelesCambiado();
     EXPECT_TRUE(f.ventana.pegar);
     const int botones = f.ventana.botones;
     f.doc->PortapapelesCambiado(); // the same state: no redraw of the toolbar
     EXPECT_EQ(f.ventana.botones, botones);
-    f.portapapeles.setText(QStringLiteral("otro texto"));
+    f.portapapeles.otroPrograma(QStringLiteral("otro texto"));
     f.doc->PortapapelesCambiado();
     EXPECT_FALSE(f.ventana.pegar);
 }

@@ -118,7 +118,8 @@ class PortapapelesRoto final : public Clipboard {
     void clear() override { t_.clear(); }
     void setText(const QString& text) override { t_ = text.chopped(1); }
     void setTextAndData(const QString& text, const QByteArray&) override { setText(text); }
-    QString text() const override { return t_; }
+    bool ownsClipboard() const override { return true; }
+    std::optional<QString> text() const override { return t_; }
     QByteArray data() const override { return {}; }
     void onChange(std::function<void()>) override {}
 
@@ -145,9 +146,10 @@ TEST(ListasProgramador, CopyReportsAndChecksTheClipboard) {
     EXPECT_EQ(avisos.shown[2].title, QStringLiteral("Vornith NORV"));
 
     CopiaListaProgramador(ListaProgramador::Identidad, c.cat, bueno, avisos);
-    EXPECT_TRUE(bueno.text().startsWith(QStringLiteral("IDPROD = VORNITH_NORV\r\nAPP.EXEname = ")));
+    EXPECT_TRUE(
+        bueno.text()->startsWith(QStringLiteral("IDPROD = VORNITH_NORV\r\nAPP.EXEname = ")));
     EXPECT_EQ(avisos.shown.back().text,
-              bueno.text() + QStringLiteral("<Datos copiados al portapapeles>"));
+              *bueno.text() + QStringLiteral("<Datos copiados al portapapeles>"));
 }
 
 } // namespace

@@ -425,9 +425,10 @@ TEST_F(Ordenes, CollectionAndHelpMenus) {
     EXPECT_TRUE(v.mnu_COLEC_Sol[2]->isChecked());
     EXPECT_FALSE(v.mnu_COLEC_Sol[1]->isChecked());
 
-    v.mnu_COLEC_Prop->trigger(); // cancelled: its undo point is dropped again
+    v.mnu_COLEC_Prop->trigger(); // cancelled: the undo point that was there stays
     EXPECT_EQ(dialogos.propiedades, 1);
-    EXPECT_FALSE(d().Undo.Hay);
+    EXPECT_EQ(d().Undo.Descripcion, QStringLiteral("soluciones juntas al final"));
+    EXPECT_TRUE(v.mnu_Edicion_Undo->isEnabled());
     dialogos.propiedadesAcepta = [](document::DatosColeccion& c, dialogs::ResultadosDialogos& r) {
         c.POSSOL = 0;
         c.TITULO = QStringLiteral("Propia");

@@ -70,8 +70,10 @@ TEST_F(SeleccionFixture, OutsideTheZoneAClickClears) {
     EXPECT_FALSE(v->BotonHabilitado[7]);
 }
 
-// Paste, in both menus, follows the clipboard's change notices: it is read once per change,
-// never while the window stands idle or when a menu opens (its owner may hang).
+// Paste, in both menus, follows the clipboard's change notices: another program's content is
+// read once per change, never while the window stands idle or when a menu opens (its owner may
+// hang), and the program's own copies are never read back. An owner that does not answer leaves
+// Paste available, and Pegar reads again.
 TEST_F(SeleccionFixture, PasteFollowsTheClipboardReadOncePerChange) {
     v->NoMostrarInicio = true; // no start window over the idle window
     const auto tras = [&](const char* paso, bool pegar, int lecturas) {
@@ -84,12 +86,18 @@ TEST_F(SeleccionFixture, PasteFollowsTheClipboardReadOncePerChange) {
         EXPECT_EQ(v->mnu_Edicion_Paste->isEnabled(), pegar);
         EXPECT_EQ(v->cmnu_Edicion_Paste->isEnabled(), pegar);
     };
-    tras("empty clipboard", false, 0);
+    tras("empty clipboard, read once the window shows", false, 1);
     clic(centro(1));
-    v->mnu_Edicion_Copy->trigger(); // clears, then sets: one read for both notices
-    tras("a copied problem", true, 1);
-    f.portapapeles.setText(QStringLiteral("una lista de la compra")); // another program's
+    v->mnu_Edicion_Copy->trigger();
+    tras("a copied problem", true, 0);
+    const QString copiado = *f.portapapeles.text();
+    f.portapapeles.otroPrograma(QStringLiteral("una lista de la compra"));
     tras("foreign text", false, 1);
+    f.portapapeles.unanswered = 1;
+    f.portapapeles.otroPrograma(copiado);
+    tras("an owner that timed out", true, 1);
+    v->mnu_Edicion_Paste->trigger();
+    EXPECT_EQ(f.doc().estado().Coleccion.NPROB, 4);
 }
 
 TEST(BarraHerramientas, HiddenEditButtonsCloseUpTheRow) {

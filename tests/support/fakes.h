@@ -31,30 +31,40 @@ namespace vornith::test {
 
 // Setting it notifies as the system's does; another program's copy is set(). Reads are
 // counted: each would ask the clipboard's owner.
+// What the program puts there is its own; `otroPrograma` puts what another program does.
 class FakeClipboard final : public Clipboard {
 public:
-    void clear() override { set(QString(), {}, false); }
+    void clear() override { set(QString(), {}, false, true); }
     void setText(const QString& text) override { setTextAndData(text, {}); }
     void setTextAndData(const QString& text, const QByteArray& data) override {
-        set(text, data, true);
+        set(text, data, true, true);
     }
-    QString text() const override { return ++reads, text_; }
+    void otroPrograma(const QString& text) { set(text, {}, true, false); }
+    bool ownsClipboard() const override { return own_; }
+    std::optional<QString> text() const override {
+        ++reads;
+        if (unanswered > 0) return --unanswered, std::nullopt;
+        return text_;
+    }
     bool hasText() const { return has_; }
     QByteArray data() const override { return ++reads, data_; }
     void onChange(std::function<void()> changed) override { changed_ = std::move(changed); }
 
     mutable int reads = 0;
+    mutable int unanswered = 0; // the next reads of the text that time out
 
 private:
-    void set(const QString& text, const QByteArray& data, bool has) {
+    void set(const QString& text, const QByteArray& data, bool has, bool own) {
         text_ = text;
         data_ = data;
         has_ = has;
+        own_ = own;
         if (changed_) changed_();
     }
     QString text_;
     QByteArray data_;
     bool has_ = false;
+    bool own_ = false;
     std::function<void()> changed_;
 };
 

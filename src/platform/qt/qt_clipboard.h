@@ -13,7 +13,8 @@ public:
     void clear() override;
     void setText(const QString& text) override;
     void setTextAndData(const QString& text, const QByteArray& data) override;
-    QString text() const override;
+    bool ownsClipboard() const override;
+    std::optional<QString> text() const override;
     QByteArray data() const override;
     void onChange(std::function<void()> changed) override;
 
