@@ -1,8 +1,12 @@
 // The example collections shipped beside the program.
 
+#include "document/archivo_coleccion.h"
 #include "document_fixture.h"
+#include "platform/picture_files.h"
+#include "support/source_tree.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,6 +32,26 @@ TEST(Ejemplos, OpenWithoutAMessage) {
         EXPECT_LE(f.doc->estado().Coleccion.NPROB, 12) << nombre;
         EXPECT_FALSE(f.doc->estado().Problemas[1].Enunciado.startsWith(u"<ERROR")) << nombre;
     }
+}
+
+// A picture an example carries under a name that img/ holds has img/'s bytes: the program shows
+// img/'s, and a save would silently rewrite the example with them.
+TEST(Ejemplos, CarryTheDiagramsThatImgHolds) {
+    const QString fuente = QString::fromUtf8(VORNITH_SOURCE_DIR);
+    int comparadas = 0;
+    for (const char* nombre : {"física", "matemáticas", "química"}) {
+        QFile archivo(fuente + "/assets/Ejemplos/Ejemplo " + QString::fromUtf8(nombre) + ".col");
+        ASSERT_TRUE(archivo.open(QIODevice::ReadOnly)) << nombre;
+        const document::LecturaColeccion lectura = document::LeeArchivoColeccion(archivo.readAll());
+        ASSERT_EQ(lectura.Fallo, document::FalloLectura::Ninguno) << nombre;
+        for (const document::ImagenColeccion& imagen : lectura.Datos.Imagenes) {
+            const QString ruta = findFileIgnoringCase(sourcePictureFolder(), imagen.nombre);
+            if (ruta.isEmpty()) continue;
+            ++comparadas;
+            EXPECT_EQ(readPictureFile(ruta), imagen.datos) << imagen.nombre.toStdString();
+        }
+    }
+    EXPECT_GE(comparadas, 2);
 }
 
 // The branches "#UDB(" of the examples give their centre the bond letter of each group: "S",
