@@ -151,11 +151,15 @@ void FormMain::creaControles() {
     Timer4->setSingleShot(true);
     Timer4->setInterval(2000);
     connect(Timer4, &QTimer::timeout, this, &FormMain::Form_Resize);
-    // The clipboard is read once after a change notice, however many came together.
+    // The clipboard is read once after change notices that come together, and never in the
+    // middle of a command that lets the event loop run: after it.
     cambioPortapapeles_ = new QTimer(this);
     cambioPortapapeles_->setSingleShot(true);
-    cambioPortapapeles_->setInterval(0);
-    connect(cambioPortapapeles_, &QTimer::timeout, this, [this] { doc_->PortapapelesCambiado(); });
+    cambioPortapapeles_->setInterval(50);
+    connect(cambioPortapapeles_, &QTimer::timeout, this, [this] {
+        if (Ocupado()) return cambioPortapapeles_->start();
+        doc_->PortapapelesCambiado();
+    });
     Timer6 = new QTimer(this);
     Timer6->setSingleShot(true);
     Timer6->setInterval(300);
@@ -467,7 +471,7 @@ void FormMain::Form_Load() {
     setEnabled(true);
 
     // Paste follows the clipboard by its change notices; its state at start is read once the
-    // window shows (Form_Activate), since its owner may not answer.
+    // window has been drawn, since its owner may not answer.
     s_.portapapeles.onChange([this] { cambioPortapapeles_->start(); });
     doc_->NoColeccion();
     VScroll1->PonVisible(false);
@@ -480,6 +484,9 @@ bool FormMain::event(QEvent* e) {
         Form_Activate();
     } else if (e->type() == QEvent::WindowDeactivate) {
         WheelUnHook();
+    } else if (e->type() == QEvent::Paint && portapapelesPorLeer_) {
+        portapapelesPorLeer_ = false;
+        cambioPortapapeles_->start(); // after this first drawing reaches the screen
     } else if (e->type() == QEvent::Show && cargada_ && !vigilaActivacion_->isActive() &&
                !activada_) {
         // The first show: ask to be activated, and run the activation steps anyway if the
@@ -491,7 +498,6 @@ bool FormMain::event(QEvent* e) {
 }
 
 void FormMain::Form_Activate() {
-    if (!activada_) cambioPortapapeles_->start();
     activada_ = true;
     if (AnchoPendiente) mnu_zoomANCHO_Click();
     if (splash_) {

@@ -245,6 +245,7 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion, pu
     QTimer* vigilaActivacion_;
     bool cargada_ = false;
     bool activada_ = false;
+    bool portapapelesPorLeer_ = true; // the clipboard's state at start, read once drawn
     bool pasandoPagina_ = false;
     bool enOrden_ = false;
 };
