@@ -144,9 +144,9 @@ class Documento final {
     // Pegar or the next change: that program may answer slowly or not at all, and Paste stays
     // available when it does not. What this program put there is known, never read back.
     void PortapapelesCambiado();
-    // This program put a text on the clipboard, a copied problem or not (`problema`): Paste
-    // follows it.
-    void PortapapelesPropio(bool problema);
+    // Paste follows `copiado`, whether the clipboard may hold a copied problem; what this
+    // program puts there itself sets it, never read back.
+    void SiguePortapapeles(bool copiado);
     // Whether Paste is to be offered: the clipboard held a copied problem when it was last
     // read, or its owner did not answer.
     bool HayProblemaCopiado() const { return hayProblemaCopiado_; }
@@ -200,8 +200,6 @@ class Documento final {
     PictureFolders CarpetasColeccion() const;
     // Picture bytes for saves and copies: img/, then the collection's own.
     FuenteImagenes FuenteImagenesColeccion() const;
-    // Paste follows `copiado`, whether the clipboard may hold a copied problem.
-    void SiguePortapapeles(bool copiado);
     // Pictures new to the collection by a paste: kept for saves and put into the collection's
     // folder for display; those that cannot be shown are named.
     void MuestraImagenesPegadas(const std::vector<ImagenColeccion>& nuevas);

@@ -18,7 +18,7 @@ void Documento::Copiar() {
     // Its pictures go with it, for a paste after this file is closed or in another instance.
     s_.portapapeles.setTextAndData(TextoPortapapeles(problema),
                                    DatosPortapapeles(problema, FuenteImagenesColeccion()));
-    PortapapelesPropio(true);
+    SiguePortapapeles(true);
 }
 
 void Documento::MuestraImagenesPegadas(const std::vector<ImagenColeccion>& nuevas) {
@@ -102,8 +102,6 @@ void Documento::PortapapelesCambiado() {
     const std::optional<QString> texto = s_.portapapeles.text();
     SiguePortapapeles(!texto || EsTextoPortapapeles(*texto));
 }
-
-void Documento::PortapapelesPropio(bool problema) { SiguePortapapeles(problema); }
 
 void Documento::SiguePortapapeles(bool copiado) {
     hayProblemaCopiado_ = copiado;

@@ -29,9 +29,8 @@
 
 namespace vornith::test {
 
-// Setting it notifies as the system's does; another program's copy is set(). Reads are
-// counted: each would ask the clipboard's owner.
-// What the program puts there is its own; `otroPrograma` puts what another program does.
+// Setting it notifies as the system's does. What the program puts there is its own;
+// `otroPrograma` puts what another program does. Reads are counted: each would ask the owner.
 class FakeClipboard final : public Clipboard {
 public:
     void clear() override { set(QString(), {}, false, true); }
