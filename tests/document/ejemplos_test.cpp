@@ -1,12 +1,10 @@
 // The example collections shipped beside the program.
 
-#include "document/archivo_coleccion.h"
+#include "document/disco_coleccion.h"
 #include "document_fixture.h"
 #include "platform/picture_files.h"
-#include "support/source_tree.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,35 +19,26 @@ QString ejemplo(const char* nombre) {
            QString::fromUtf8(nombre) + QStringLiteral(".col");
 }
 
-TEST(Ejemplos, OpenWithoutAMessage) {
+// The examples open without a message, and a picture one carries under a name that img/ holds
+// has img/'s bytes: the program shows img/'s, and a save would silently rewrite the example.
+TEST(Ejemplos, OpenWithoutAMessageAndCarryTheDiagramsOfImg) {
+    const QString img = QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/img");
+    int comparadas = 0;
     for (const char* nombre : {"física", "matemáticas", "química"}) {
+        for (const document::ImagenColeccion& imagen :
+             document::AbreArchivoColeccion(ejemplo(nombre)).Datos.Imagenes) {
+            const QString ruta = findFileIgnoringCase(img, imagen.nombre);
+            if (ruta.isEmpty()) continue;
+            ++comparadas;
+            EXPECT_EQ(readPictureFile(ruta), imagen.datos) << imagen.nombre.toStdString();
+        }
         QTemporaryDir temp;
-        DocumentFixture f(
-            {QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/img"), temp.path()});
+        DocumentFixture f({img, temp.path()});
         ASSERT_TRUE(f.doc->OpenFile(ejemplo(nombre))) << nombre;
         EXPECT_TRUE(f.avisos.shown.empty()) << nombre;
         EXPECT_GE(f.doc->estado().Coleccion.NPROB, 8) << nombre;
         EXPECT_LE(f.doc->estado().Coleccion.NPROB, 12) << nombre;
         EXPECT_FALSE(f.doc->estado().Problemas[1].Enunciado.startsWith(u"<ERROR")) << nombre;
-    }
-}
-
-// A picture an example carries under a name that img/ holds has img/'s bytes: the program shows
-// img/'s, and a save would silently rewrite the example with them.
-TEST(Ejemplos, CarryTheDiagramsThatImgHolds) {
-    const QString fuente = QString::fromUtf8(VORNITH_SOURCE_DIR);
-    int comparadas = 0;
-    for (const char* nombre : {"física", "matemáticas", "química"}) {
-        QFile archivo(fuente + "/assets/Ejemplos/Ejemplo " + QString::fromUtf8(nombre) + ".col");
-        ASSERT_TRUE(archivo.open(QIODevice::ReadOnly)) << nombre;
-        const document::LecturaColeccion lectura = document::LeeArchivoColeccion(archivo.readAll());
-        ASSERT_EQ(lectura.Fallo, document::FalloLectura::Ninguno) << nombre;
-        for (const document::ImagenColeccion& imagen : lectura.Datos.Imagenes) {
-            const QString ruta = findFileIgnoringCase(sourcePictureFolder(), imagen.nombre);
-            if (ruta.isEmpty()) continue;
-            ++comparadas;
-            EXPECT_EQ(readPictureFile(ruta), imagen.datos) << imagen.nombre.toStdString();
-        }
     }
     EXPECT_GE(comparadas, 2);
 }

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <sys/stat.h>
 
 namespace vornith::document {
@@ -193,93 +195,70 @@ TEST(ImagenesDeColeccion, NombresQueOtrosSistemasNoAdmitenSonImagenesNoLeidas) {
     EXPECT_TRUE(escritas[0].endsWith(QStringLiteral("/bien.gif")));
 }
 
-// A pasted problem brings its pictures: in one instance after its file was closed, and in
-// another instance whose collection has other bytes under the name, where it takes a free name.
+// A problem pasted after its file was closed brings its pictures in the data Copy put beside
+// its text; those data beside a text that does not name the pictures bring nothing.
 TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
     Carpetas c;
     const QByteArray deP = "GIF89a de P";
-    const QByteArray deQ = "GIF89a de Q, otra figura";
     const QString p = GuardaConImagenes(c, "P.COL", {{"figura1.gif", deP}});
-    const QString q = GuardaConImagenes(c, "Q.COL", {{"figura1.gif", deQ}});
     const QString r = GuardaConImagenes(c, "R.COL", {});
-
     DocumentFixture f(c.carpetas);
     ASSERT_TRUE(f.doc->OpenFile(p));
     f.muestraYSelecciona(3);
     f.doc->Copiar();
     const Problema copiado = f.doc->estado().Problemas[3];
+    const QByteArray datos = f.portapapeles.data();
     ASSERT_TRUE(f.doc->OpenFile(r)); // P is closed: its folder is gone
-    f.muestraYSelecciona(1);
+    f.portapapeles.setTextAndData(TextoPortapapeles(f.doc->estado().Problemas[1]), datos);
+    f.doc->Pegar();
+    ASSERT_TRUE(f.doc->SaveFile(r));
+    EXPECT_TRUE(ImagenesDe(r).empty());
+    f.portapapeles.setTextAndData(TextoPortapapeles(copiado), datos);
     f.doc->Pegar();
     EXPECT_EQ(f.doc->estado().Problemas[1], copiado);
     EXPECT_EQ(Lee(f.imagenes.folders.back() + "/figura1.gif"), deP);
     ASSERT_TRUE(f.doc->SaveFile(r));
     EXPECT_EQ(ImagenesDe(r), (std::map<QString, QByteArray>{{"figura1.gif", deP}}));
-
-    // The clipboard between two running instances carries the text and the pictures.
-    DocumentFixture g(c.carpetas);
-    g.portapapeles.setTextAndData(*f.portapapeles.text(), f.portapapeles.data());
-    ASSERT_TRUE(g.doc->OpenFile(q));
-    for (int vez = 0; vez < 2; ++vez) { // the second paste finds the same bytes under that name
-        g.muestraYSelecciona(1);
-        g.doc->Pegar();
-        EXPECT_EQ(g.doc->estado().Problemas[1].Enunciado,
-                  QString(copiado.Enunciado).replace("figura1.gif", "figura1-2.gif"));
-    }
-    EXPECT_EQ(Lee(g.imagenes.folders.back() + "/figura1-2.gif"), deP);
-    EXPECT_EQ(g.doc->estado().Problemas[5].Enunciado, copiado.Enunciado);
-    ASSERT_TRUE(g.doc->SaveFile(q));
-    EXPECT_EQ(ImagenesDe(q),
-              (std::map<QString, QByteArray>{{"figura1.gif", deQ}, {"figura1-2.gif", deP}}));
-    EXPECT_TRUE(AvisosDeImagenes(g).isEmpty());
-
-    // Into a new collection, with no file opened yet: the pictures get a folder of their own.
-    // Pictures beside a text that does not name them are not taken.
-    DocumentFixture h(c.carpetas);
-    h.crear(2);
-    h.portapapeles.setTextAndData(TextoPortapapeles(h.doc->estado().Problemas[1]),
-                                  f.portapapeles.data());
-    h.doc->Pegar();
-    EXPECT_TRUE(h.imagenes.folders.isEmpty());
-    h.portapapeles.setTextAndData(*f.portapapeles.text(), f.portapapeles.data());
-    h.doc->Pegar();
-    ASSERT_EQ(h.imagenes.folders.size(), 1);
-    EXPECT_EQ(Lee(h.imagenes.folders[0] + "/figura1.gif"), deP);
-    ASSERT_TRUE(h.doc->SaveFile(c.ruta("N.COL")));
-    EXPECT_EQ(ImagenesDe(c.ruta("N.COL")), (std::map<QString, QByteArray>{{"figura1.gif", deP}}));
 }
 
 // Every tag of a pasted problem shows, and saves, the bytes it showed where it was copied: its
 // pictures' names are all decided first (never one renamed onto another of the paste, each tag
-// renamed once), a name that fills the directory is shortened, and names are compared whatever
-// their case. Pictures temp/ cannot hold are named, and saved all the same; so are those the
-// text names without bringing them, and a picture that can have no name refuses the paste.
+// renamed once), a name already holding the same bytes is taken again, a name that fills the
+// directory is shortened, and names are compared whatever their case. A new collection gets a
+// folder for them. Pictures temp/ cannot hold are named, and saved all the same; so are those
+// the text names without bringing them, and a picture that can have no name refuses the paste.
 TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
     const QByteArray rojo = "GIF89a rojo", azul = "GIF89a azul", verde = "GIF89a verde";
     const QString lleno = "a." + QString(30, u'x'), sinOtro = "a." + QString(27, u'x') + " yz";
+    using Imagenes = std::map<QString, QByteArray>;
     struct Caso {
         const char* nombre;
         // Of the copied problem, in order, with the bytes each shows and saves (none: neither).
         std::vector<std::pair<QString, QByteArray>> etiquetas;
-        QString enLaReceptora; // a name the receiver has for rojo
+        Imagenes receptora; // the receiving file's pictures; none: a new collection
         bool tempBloqueada;
         QString aviso = {};    // the start of the one message, if any
         bool sinDatos = false; // the text came without the program's data
         QString antes = {};    // markup before the tags
     };
     const Caso casos[] = {
-        {"cadena", {{"fig.gif", azul}, {"fig.gif", azul}, {"fig-2.gif", verde}}, "fig.gif", false},
-        {"nombre lleno", {{lleno, azul}}, lleno, false},
-        {"mayúsculas", {{"FIG.gif", azul}, {"Fig-2.gif", verde}}, "fig.gif", true,
+        {"cadena",
+         {{"fig.gif", azul}, {"fig.gif", azul}, {"fig-2.gif", verde}},
+         {{"fig.gif", rojo}},
+         false},
+        {"ya pegada", {{"fig.gif", azul}}, {{"fig.gif", rojo}, {"fig-2.gif", azul}}, false},
+        {"colección nueva", {{"fig.gif", azul}}, {}, false},
+        {"nombre lleno", {{lleno, azul}}, {{lleno, rojo}}, false},
+        {"mayúsculas", {{"FIG.gif", azul}, {"Fig-2.gif", verde}}, {{"fig.gif", rojo}}, true,
          "No se pueden mostrar estas imágenes del problema pegado:\r\n\r\n    FIG-3.gif\r\n    "
          "Fig-2.gif"},
-        {"etiqueta sin comillas", {{"fig.gif", azul}}, "fig.gif", false, {}, false,
+        {"etiqueta sin comillas", {{"fig.gif", azul}}, {{"fig.gif", rojo}}, false, {}, false,
          "#IMG(sin comillas "},
-        {"sin datos", {{"fig.gif", rojo}, {"fig.", {}}}, "fig.gif", false,
+        {"sin datos", {{"fig.gif", rojo}, {"fig.", {}}}, {{"fig.gif", rojo}}, false,
          "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n    fig.gif\r\n    "
          "fig.\r\n\r\nDonde la colección",
          true},
-        {"sin nombre", {{sinOtro, azul}}, sinOtro, false,
+        {"sin nombre", {{sinOtro, azul}}, {{sinOtro, rojo}}, false,
          "No se puede pegar el problema: la colección ya tiene otra imagen llamada «" + sinOtro +
              "»"},
     };
@@ -293,13 +272,17 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
         Carpetas c;
-        const QString q = GuardaConImagenes(c, "Q.COL", {{caso.enLaReceptora, rojo}});
+        const QString q = caso.receptora.empty() ? c.ruta("Q.COL")
+                                                 : GuardaConImagenes(c, "Q.COL", caso.receptora);
         if (caso.tempBloqueada) Escribe(c.carpetas.temp, "no es una carpeta");
         DocumentFixture f(c.carpetas);
-        ASSERT_TRUE(f.doc->OpenFile(q));
+        if (caso.receptora.empty())
+            f.crear(3);
+        else
+            ASSERT_TRUE(f.doc->OpenFile(q));
         Problema copiado = f.doc->estado().Problemas[1];
         copiado.Enunciado += caso.antes;
-        std::map<QString, QByteArray> origen;
+        Imagenes origen;
         for (const auto& [nombre, bytes] : caso.etiquetas) {
             copiado.Enunciado += "#IMG('" + nombre + "'DXmm=5:DYmm=5:#IMG)&LF";
             origen[nombre] = bytes;
@@ -315,9 +298,18 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         EXPECT_TRUE(aviso.startsWith(caso.aviso)) << aviso.toStdString();
         const bool rechazado = caso.aviso.startsWith("No se puede pegar");
         ASSERT_EQ(f.doc->estado().Coleccion.NPROB, rechazado ? 3 : 4);
-        if (rechazado) continue;
         ASSERT_TRUE(f.doc->SaveFile(q));
-        const std::map<QString, QByteArray> guardadas = ImagenesDe(q);
+        const Imagenes guardadas = ImagenesDe(q);
+        std::set<QByteArray> distintas; // no picture is saved twice
+        for (const auto& [nombre, bytes] : guardadas)
+            distintas.insert(bytes);
+        EXPECT_EQ(distintas.size(), guardadas.size());
+        for (const auto& [nombre, bytes] : caso.receptora)
+            EXPECT_EQ(guardadas.at(nombre), bytes);
+        if (rechazado) {
+            EXPECT_EQ(guardadas, caso.receptora); // nothing taken
+            continue;
+        }
         const QStringList pegadas = nombres(f.doc->estado().Problemas[1].Enunciado);
         ASSERT_EQ(pegadas.size(), qsizetype(caso.etiquetas.size()));
         for (std::size_t i = 0; i < caso.etiquetas.size(); ++i) {
@@ -327,20 +319,15 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
             if (caso.etiquetas[i].second.isEmpty()) continue;
             EXPECT_EQ(guardadas.at(pegadas[i]), caso.etiquetas[i].second);
             if (!caso.tempBloqueada) {
+                ASSERT_FALSE(f.imagenes.folders.isEmpty());
                 EXPECT_EQ(Lee(f.imagenes.folders.back() + '/' + pegadas[i]),
                           caso.etiquetas[i].second);
             }
         }
-        EXPECT_EQ(guardadas.at(caso.enLaReceptora), rojo);
         if (caso.tempBloqueada) {
             EXPECT_TRUE(aviso.endsWith(c.carpetas.temp + " no es una carpeta."));
         }
     }
-    // Where every name holds other bytes, none can be had: nothing is taken.
-    const AcogidaImagenes sinNombre = AcogeImagenes(
-        {{"fig.gif", azul}}, {"fig.gif"}, {}, [&](const QString&) { return std::optional(rojo); });
-    EXPECT_EQ(sinNombre.sinNombre, QStringLiteral("fig.gif"));
-    EXPECT_TRUE(sinNombre.nuevas.empty() && sinNombre.nombres.isEmpty());
 }
 
 // Pictures temp/ cannot hold show as placeholders, named with the reason, and every picture the
