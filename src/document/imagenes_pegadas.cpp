@@ -27,16 +27,17 @@ QStringList ImagenesDelProblema(const Problema& problema, bool soloSimples) {
     return ImagenesNombradas(coleccion, problemas, soloSimples);
 }
 
-QStringList ImagenesNoTraidas(const Problema& problema, const std::vector<ImagenColeccion>& traidas,
-                              const QString& img) {
-    QStringList nombres = ImagenesDelProblema(problema, false);
-    const FolderIndex propias(img);
+QStringList ImagenesNoTraidas(const QStringList& nombradas,
+                              const std::vector<ImagenColeccion>& traidas, const QString& img) {
+    QStringList nombres = nombradas;
     nombres.removeIf([&](const QString& nombre) {
-        return !propias.find(nombre).isEmpty() ||
-               std::any_of(traidas.begin(), traidas.end(), [&](const ImagenColeccion& imagen) {
-                   return imagen.nombre == nombre && !imagen.datos.isEmpty();
-               });
+        return std::any_of(traidas.begin(), traidas.end(), [&](const ImagenColeccion& imagen) {
+            return imagen.nombre == nombre && !imagen.datos.isEmpty();
+        });
     });
+    if (nombres.isEmpty()) return nombres; // img/ is not listed for a paste that brought all
+    const FolderIndex propias(img);
+    nombres.removeIf([&](const QString& nombre) { return !propias.find(nombre).isEmpty(); });
     return nombres;
 }
 

@@ -28,10 +28,10 @@ std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
 // file names too.
 QStringList ImagenesDelProblema(const Problema& problema, bool soloSimples = true);
 
-// The pictures the texts of `problema` name, plain file names or not, whose bytes did not come
-// with it in `traidas`, leaving out the program's own in `img`.
-QStringList ImagenesNoTraidas(const Problema& problema, const std::vector<ImagenColeccion>& traidas,
-                              const QString& img);
+// Of `nombradas`, the names a pasted problem's texts give (plain file names or not), those
+// whose bytes did not come with it in `traidas`, leaving out the program's own in `img`.
+QStringList ImagenesNoTraidas(const QStringList& nombradas,
+                              const std::vector<ImagenColeccion>& traidas, const QString& img);
 
 // The `n`th name a pasted picture called `nombre` may take: its own for 1, else with "-n" put
 // before its extension. A name that would not fit the directory's width loses the end of its

@@ -4,6 +4,7 @@
 #include "document/imagenes_perdidas.h"
 #include "document/texto_portapapeles.h"
 #include "platform/picture.h"
+#include "platform/picture_files.h"
 #include "platform/titulo_programa.h"
 
 namespace vornith::document {
@@ -63,10 +64,13 @@ void Documento::Pegar() {
     SiguePortapapeles(pegado.has_value());
     if (!pegado) return;
     // Every picture's name is decided before any tag is renamed, and each tag is renamed once.
-    const QStringList delPegado = ImagenesDelProblema(*pegado);
+    // The names its texts give are read once; only plain file names can be pictures.
+    const QStringList nombradas = ImagenesDelProblema(*pegado, false);
+    QStringList delPegado = nombradas;
+    delPegado.removeIf([](const QString& nombre) { return !isPlainFileName(nombre); });
     const std::vector<ImagenColeccion> traidas =
         ImagenesPortapapeles(s_.portapapeles.data(), delPegado);
-    const QStringList noTraidas = ImagenesNoTraidas(*pegado, traidas, s_.carpetas.img);
+    const QStringList noTraidas = ImagenesNoTraidas(nombradas, traidas, s_.carpetas.img);
     const AcogidaImagenes acogida = AcogeImagenes(
         traidas, delPegado, ImagenesNombradas(d.Coleccion, d.Problemas), FuenteImagenesColeccion());
     if (!acogida.sinNombre.isEmpty()) {
