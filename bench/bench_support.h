@@ -45,7 +45,7 @@ class NoClipboard final : public Clipboard {
     void setTextAndData(const QString&, const QByteArray&) override {}
     bool ownsClipboard() const override { return false; }
     std::optional<QString> text() const override { return QString(); }
-    QByteArray data() const override { return {}; }
+    std::optional<ClipboardContent> content() const override { return ClipboardContent{}; }
     void onChange(std::function<void()>) override {}
 };
 

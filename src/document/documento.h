@@ -142,14 +142,14 @@ class Documento final {
     // The clipboard changed (or the window first shows): Paste follows whether it holds a
     // copied problem. What another program put there is read here once, and again only by
     // Pegar or the next change: that program may answer slowly or not at all, and Paste stays
-    // available when it does not. What this program put there is known, never read back.
+    // available when it does not. What this program put there is read without asking anyone.
     void PortapapelesCambiado();
-    // Paste follows `copiado`, whether the clipboard may hold a copied problem; what this
-    // program puts there itself sets it, never read back.
+    // Paste follows `copiado`, whether the clipboard may hold a copied problem: the one place
+    // that sets the window's Paste controls.
     void SiguePortapapeles(bool copiado);
-    // Whether Paste is to be offered: the clipboard held a copied problem when it was last
-    // read, or its owner did not answer.
-    bool HayProblemaCopiado() const { return hayProblemaCopiado_; }
+    // Whether Paste is to be offered: a collection is open and the clipboard held a copied
+    // problem when it was last read, or its owner did not answer.
+    bool PegarDisponible() const { return hayProblemaCopiado_ && d.Coleccion.NPROB > 0; }
 
     // The no-collection state. With `conservarDeshacer` the undo and redo points stay: an edit
     // that emptied the collection can be undone, an undone New redone.
@@ -170,6 +170,8 @@ class Documento final {
     // collection showing problem ProblemaVisible, and unties the collection from its file. The
     // window is given back on every exit; a failure of the composition is passed on after that.
     void RegeneraProblema(Problema& problema, int ProblemaVisible);
+    // Pegar's message for a clipboard owner that did not answer.
+    void AvisaSinRespuesta();
     // Draws page `pagina` on a printer page (no page break) at `zoom`, 1 for paper; the zoom of
     // the page box is left alone. False when the page did not fit. Printing goes through
     // ImprimirPaginas, the one print loop.

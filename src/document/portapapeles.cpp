@@ -49,18 +49,20 @@ void Documento::MuestraImagenesPegadas(const std::vector<ImagenColeccion>& nueva
                       TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
 }
 
+void Documento::AvisaSinRespuesta() {
+    s_.avisos.ask(QStringLiteral("No se puede pegar: el programa que tiene el contenido del "
+                                 "portapapeles no responde. Vuelva a intentarlo más tarde."),
+                  TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+}
+
 void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
     if (d.Ocupado || d.NumBloques == 0 || n == 0 || n + 1 > kMaxProblemas) return;
-    // What the clipboard holds now, which a change notice may not have told yet.
-    const std::optional<QString> texto = s_.portapapeles.text();
-    if (!texto) {
-        s_.avisos.ask(QStringLiteral("No se puede pegar: el programa que tiene el contenido del "
-                                     "portapapeles no responde. Vuelva a intentarlo más tarde."),
-                      TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
-        return;
-    }
-    std::optional<Problema> pegado = LeeTextoPortapapeles(*texto);
+    // What the clipboard holds now, which a change notice may not have told yet. An owner that
+    // does not answer, or offers the pictures and does not give them, keeps Paste available.
+    const std::optional<ClipboardContent> contenido = s_.portapapeles.content();
+    if (!contenido) return AvisaSinRespuesta();
+    std::optional<Problema> pegado = LeeTextoPortapapeles(contenido->text);
     SiguePortapapeles(pegado.has_value());
     if (!pegado) return;
     // Every picture's name is decided before any tag is renamed, and each tag is renamed once.
@@ -68,11 +70,13 @@ void Documento::Pegar() {
     const QStringList nombradas = ImagenesDelProblema(*pegado, false);
     QStringList delPegado = nombradas;
     delPegado.removeIf([](const QString& nombre) { return !isPlainFileName(nombre); });
-    const std::vector<ImagenColeccion> traidas =
-        ImagenesPortapapeles(s_.portapapeles.data(), delPegado);
-    const QStringList noTraidas = ImagenesNoTraidas(nombradas, traidas, s_.carpetas.img);
-    const AcogidaImagenes acogida = AcogeImagenes(
-        traidas, delPegado, ImagenesNombradas(d.Coleccion, d.Problemas), FuenteImagenesColeccion());
+    const std::optional<std::vector<ImagenColeccion>> traidas =
+        ImagenesPortapapeles(contenido->data, delPegado);
+    if (!traidas) return AvisaSinRespuesta();
+    const QStringList noTraidas = ImagenesNoTraidas(nombradas, *traidas, s_.carpetas.img);
+    const AcogidaImagenes acogida =
+        AcogeImagenes(*traidas, delPegado, ImagenesNombradas(d.Coleccion, d.Problemas),
+                      FuenteImagenesColeccion());
     if (!acogida.sinNombre.isEmpty()) {
         s_.avisos.ask(QStringLiteral("No se puede pegar el problema: la colección ya tiene otra "
                                      "imagen llamada «") +
@@ -101,7 +105,6 @@ void Documento::Pegar() {
 }
 
 void Documento::PortapapelesCambiado() {
-    if (s_.portapapeles.ownsClipboard()) return; // set by the copy that put it there
     // An owner that does not answer leaves Paste available: Pegar asks again.
     const std::optional<QString> texto = s_.portapapeles.text();
     SiguePortapapeles(!texto || EsTextoPortapapeles(*texto));
@@ -109,8 +112,7 @@ void Documento::PortapapelesCambiado() {
 
 void Documento::SiguePortapapeles(bool copiado) {
     hayProblemaCopiado_ = copiado;
-    if (s_.ventana.PegarEstaHabilitado() == copiado) return;
-    s_.ventana.PegarHabilitado(copiado);
+    s_.ventana.PegarHabilitado(PegarDisponible());
     s_.ventana.ActualizarBotones();
 }
 

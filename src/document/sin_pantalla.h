@@ -24,7 +24,6 @@ class VentanaNula final : public VentanaColeccion {
     void ActualizaMenusCheckeados() override {}
     void EstadoDeshacer(const QString&, bool, const QString&, bool) override {}
     void PegarHabilitado(bool) override {}
-    bool PegarEstaHabilitado() const override { return false; }
     void CortarCopiarHabilitado(bool) override {}
     void ActualizarBotones() override {}
     void AnadeReciente(const QString&) override {}

@@ -39,9 +39,8 @@ class VentanaColeccion {
     // Undo and Redo entries and toolbar buttons: captions and enabled states.
     virtual void EstadoDeshacer(const QString& tituloDeshacer, bool deshacer,
                                 const QString& tituloRehacer, bool rehacer) = 0;
-    // Paste entry and toolbar button.
+    // Paste's entries in the Edit and context menus and its toolbar button, together.
     virtual void PegarHabilitado(bool habilitado) = 0;
-    virtual bool PegarEstaHabilitado() const = 0;
     // Cut and Copy toolbar buttons (they follow the selection).
     virtual void CortarCopiarHabilitado(bool habilitado) = 0;
     // Lays the toolbar out again after its flags changed.

@@ -312,6 +312,7 @@ void FormMain::creaMenuEdicion() {
     mnu_Edicion_Cut = entrada(mnu_Edicion, "Cor&tar", Qt::CTRL | Qt::Key_X);
     mnu_Edicion_Copy = entrada(mnu_Edicion, "&Copiar", Qt::CTRL | Qt::Key_C);
     mnu_Edicion_Paste = entrada(mnu_Edicion, "&Pegar", Qt::CTRL | Qt::Key_V);
+    mnu_Edicion_Paste->setEnabled(false); // until the clipboard has been read
     mnu_Edicion_Del = entrada(mnu_Edicion, "Borr&ar", Qt::Key_Delete);
     mnu_Edicion->addSeparator();
     const char* const mover[4] = {"Poner al pr&incipio", "Poner al &final", "Mover hacia arri&ba",
@@ -360,6 +361,7 @@ void FormMain::creaMenuContextual() {
     cmnu_Edicion_Cut = gemela("Cor&tar", mnu_Edicion_Cut);
     cmnu_Edicion_Copy = gemela("&Copiar", mnu_Edicion_Copy);
     cmnu_Edicion_Paste = gemela("&Pegar", mnu_Edicion_Paste);
+    cmnu_Edicion_Paste->setEnabled(false);
     cmnu_Edicion_Del = gemela("Borr&ar", mnu_Edicion_Del);
     cmnu_edicion->addSeparator();
     const char* const mover[4] = {"Poner al pr&incipio", "Poner al &final", "Mover hacia arri&ba",
@@ -386,7 +388,6 @@ void FormMain::refrescaMenuEdicion() {
         mnu_Edicion_Mover[k]->setEnabled(e.mover[k]);
         cmnu_Edicion_Mover[k]->setEnabled(e.mover[k]);
     }
-    cmnu_Edicion_Paste->setEnabled(mnu_Edicion_Paste->isEnabled());
 }
 
 // A command's composition and pagination yield to the event loop: a second command arriving

@@ -66,7 +66,6 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion, pu
     void EstadoDeshacer(const QString& tituloDeshacer, bool deshacer, const QString& tituloRehacer,
                         bool rehacer) override;
     void PegarHabilitado(bool habilitado) override;
-    bool PegarEstaHabilitado() const override;
     void CortarCopiarHabilitado(bool habilitado) override;
     void ActualizarBotones() override;
     void AnadeReciente(const QString& ruta) override;

@@ -122,7 +122,7 @@ void FormMain::HayColeccion() {
     BotonHabilitado[7] = false;
     BotonHabilitado[3] = true;
     BotonHabilitado[9] = true;
-    if (doc_->HayProblemaCopiado()) PegarHabilitado(true);
+    PegarHabilitado(doc_->PegarDisponible());
     for (int i = 4; i <= 8; ++i)
         BotonVisible[i] = mnu_Ver_BotEdic->isChecked();
     ActualizarBotones();
@@ -149,8 +149,9 @@ void FormMain::NoColeccion(bool deshacerDisponible) {
                 a->setEnabled(false);
     for (QAction* a : {mnu_File_Print, mnu_File_Save, mnu_File_SaveAs})
         a->setEnabled(false);
-    for (const int i : {2, 6, 7, 8, 3, 9})
+    for (const int i : {2, 6, 7, 3, 9})
         BotonHabilitado[i] = false;
+    PegarHabilitado(false);
     for (int i = 4; i <= 8; ++i)
         BotonVisible[i] = false;
     if (deshacerDisponible) BotonVisible[4] = BotonVisible[5] = mnu_Ver_BotEdic->isChecked();
@@ -178,14 +179,11 @@ void FormMain::EstadoDeshacer(const QString& tituloDeshacer, bool deshacer,
     BotonHabilitado[5] = rehacer;
 }
 
+// Paste's three controls, together.
 void FormMain::PegarHabilitado(bool habilitado) {
     mnu_Edicion_Paste->setEnabled(habilitado);
     cmnu_Edicion_Paste->setEnabled(habilitado);
     BotonHabilitado[8] = habilitado;
-}
-
-bool FormMain::PegarEstaHabilitado() const {
-    return mnu_Edicion_Paste->isEnabled();
 }
 
 void FormMain::CortarCopiarHabilitado(bool habilitado) {

@@ -39,7 +39,6 @@ public:
         rehacer = hr;
     }
     void PegarHabilitado(bool h) override { pegar = h; }
-    bool PegarEstaHabilitado() const override { return pegar; }
     void CortarCopiarHabilitado(bool h) override { cortarCopiar = h; }
     void ActualizarBotones() override { ++botones; }
     void AnadeReciente(const QString& ruta) override { recientes.prepend(ruta); }

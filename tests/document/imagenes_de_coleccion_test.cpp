@@ -207,7 +207,7 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
     f.muestraYSelecciona(3);
     f.doc->Copiar();
     const Problema copiado = f.doc->estado().Problemas[3];
-    const QByteArray datos = f.portapapeles.data();
+    const QByteArray datos = f.portapapeles.content()->data;
     ASSERT_TRUE(f.doc->OpenFile(r)); // P is closed: its folder is gone
     f.portapapeles.setTextAndData(TextoPortapapeles(f.doc->estado().Problemas[1]), datos);
     f.doc->Pegar();
@@ -226,7 +226,8 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
 // renamed once), a name already holding the same bytes is taken again, a name that fills the
 // directory is shortened, and names are compared whatever their case. A new collection gets a
 // folder for them. Pictures temp/ cannot hold are named, and saved all the same; so are those
-// the text names without bringing them, and a picture that can have no name refuses the paste.
+// the text names without bringing them; a picture that can have no name, or data that cannot be
+// read, refuse the paste and keep Paste available.
 TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
     const QByteArray rojo = "GIF89a rojo", azul = "GIF89a azul", verde = "GIF89a verde";
     const QString lleno = "a." + QString(30, u'x'), sinOtro = "a." + QString(27, u'x') + " yz";
@@ -238,7 +239,7 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         Imagenes receptora; // the receiving file's pictures; none: a new collection
         bool tempBloqueada;
         QString aviso = {};    // the start of the one message, if any
-        bool sinDatos = false; // the text came without the program's data
+        std::optional<QByteArray> datos = {}; // what came for the program's data, if not its own
         QString antes = {};    // markup before the tags
     };
     const Caso casos[] = {
@@ -252,12 +253,15 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         {"mayúsculas", {{"FIG.gif", azul}, {"Fig-2.gif", verde}}, {{"fig.gif", rojo}}, true,
          "No se pueden mostrar estas imágenes del problema pegado:\r\n\r\n    FIG-3.gif\r\n    "
          "Fig-2.gif"},
-        {"etiqueta sin comillas", {{"fig.gif", azul}}, {{"fig.gif", rojo}}, false, {}, false,
+        {"etiqueta sin comillas", {{"fig.gif", azul}}, {{"fig.gif", rojo}}, false, {}, {},
          "#IMG(sin comillas "},
         {"sin datos", {{"fig.gif", rojo}, {"fig.", {}}}, {{"fig.gif", rojo}}, false,
          "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n    fig.gif\r\n    "
          "fig.\r\n\r\nDonde la colección",
-         true},
+         QByteArray()},
+        {"datos ilegibles", {{"fig.gif", azul}}, {{"fig.gif", rojo}}, false,
+         "No se puede pegar: el programa que tiene el contenido del portapapeles no responde",
+         QByteArray("no es una colección")},
         {"sin nombre", {{sinOtro, azul}}, {{sinOtro, rojo}}, false,
          "No se puede pegar el problema: la colección ya tiene otra imagen llamada «" + sinOtro +
              "»"},
@@ -289,7 +293,7 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         }
         f.portapapeles.setTextAndData(
             TextoPortapapeles(copiado),
-            caso.sinDatos ? QByteArray() : DatosPortapapeles(copiado, test::FuenteFija(origen)));
+            caso.datos.value_or(DatosPortapapeles(copiado, test::FuenteFija(origen))));
         f.avisos.shown.clear();
         f.muestraYSelecciona(1);
         f.doc->Pegar();
@@ -308,6 +312,7 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
             EXPECT_EQ(guardadas.at(nombre), bytes);
         if (rechazado) {
             EXPECT_EQ(guardadas, caso.receptora); // nothing taken
+            EXPECT_TRUE(f.ventana.pegar);
             continue;
         }
         const QStringList pegadas = nombres(f.doc->estado().Problemas[1].Enunciado);

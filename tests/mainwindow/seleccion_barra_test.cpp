@@ -70,21 +70,23 @@ TEST_F(SeleccionFixture, OutsideTheZoneAClickClears) {
     EXPECT_FALSE(v->BotonHabilitado[7]);
 }
 
-// Paste, in both menus, follows the clipboard's change notices: another program's content is
-// read once per change, never while the window stands idle or when a menu opens (its owner may
-// hang), and the program's own copies are never read back. An owner that does not answer leaves
-// Paste available, and Pegar reads again.
+// Paste, in both menus and on the toolbar, follows the clipboard's change notices: another
+// program's content is read once per change, never while the window stands idle or when a menu
+// opens (its owner may hang), and the program's own copies of any kind are read locally. An
+// owner that does not answer leaves Paste available, and Pegar reads again.
 TEST_F(SeleccionFixture, PasteFollowsTheClipboardReadOncePerChange) {
     v->NoMostrarInicio = true; // no start window over the idle window
+    FakeClipboard* portapapeles = &f.portapapeles;
     const auto tras = [&](const char* paso, bool pegar, int lecturas) {
         SCOPED_TRACE(paso);
-        const int antes = f.portapapeles.reads;
+        const int antes = portapapeles->reads;
         QTest::qWait(400); // idle for longer than a poll's period
         emit v->mnu_Edicion->aboutToShow();
         emit v->cmnu_edicion->aboutToShow();
-        EXPECT_EQ(f.portapapeles.reads - antes, lecturas);
+        EXPECT_EQ(portapapeles->reads - antes, lecturas);
         EXPECT_EQ(v->mnu_Edicion_Paste->isEnabled(), pegar);
         EXPECT_EQ(v->cmnu_Edicion_Paste->isEnabled(), pegar);
+        EXPECT_EQ(v->BotonHabilitado[8], pegar);
     };
     tras("empty clipboard, read once the window shows", false, 1);
     clic(centro(1));
@@ -98,6 +100,17 @@ TEST_F(SeleccionFixture, PasteFollowsTheClipboardReadOncePerChange) {
     tras("an owner that timed out", true, 1);
     v->mnu_Edicion_Paste->trigger();
     EXPECT_EQ(f.doc().estado().Coleccion.NPROB, 4);
+    f.portapapeles.setText(QStringLiteral("1")); // as from one of the program's text boxes
+    tras("an own text copy", false, 0);
+    // A window that shows while the clipboard already holds a problem offers Paste everywhere.
+    VentanaFixture g;
+    g.portapapeles.otroPrograma(copiado);
+    g.ajustes.values.insert(QStringLiteral("INI_WIN/SHOW"), QStringLiteral("0"));
+    g.cargada();
+    g.abre(2);
+    v = &g.ventana();
+    portapapeles = &g.portapapeles;
+    tras("a problem on the clipboard at start", true, 1);
 }
 
 TEST(BarraHerramientas, HiddenEditButtonsCloseUpTheRow) {

@@ -41,18 +41,25 @@ public:
     void otroPrograma(const QString& text) { set(text, {}, true, false); }
     bool ownsClipboard() const override { return own_; }
     std::optional<QString> text() const override {
-        ++reads;
-        if (unanswered > 0) return --unanswered, std::nullopt;
+        if (!answers()) return std::nullopt;
         return text_;
     }
+    std::optional<ClipboardContent> content() const override {
+        if (!answers()) return std::nullopt;
+        return ClipboardContent{text_, data_};
+    }
     bool hasText() const { return has_; }
-    QByteArray data() const override { return ++reads, data_; }
     void onChange(std::function<void()> changed) override { changed_ = std::move(changed); }
 
-    mutable int reads = 0;
-    mutable int unanswered = 0; // the next reads of the text that time out
+    mutable int reads = 0;      // reads of another program's content
+    mutable int unanswered = 0; // the next of them that time out
 
 private:
+    bool answers() const {
+        if (own_) return true; // the program's own content is read locally
+        ++reads;
+        return unanswered > 0 ? (--unanswered, false) : true;
+    }
     void set(const QString& text, const QByteArray& data, bool has, bool own) {
         text_ = text;
         data_ = data;

@@ -4,22 +4,31 @@
 
 #include <QMetaObject>
 
+#include <memory>
+
 namespace vornith {
 
-// The application's clipboard: QClipboard, whose change notice follows other programs too.
+class SelectionRequestor;
+
+// The application's clipboard: QClipboard, whose change notice follows other programs too. On
+// X11 another program's content is read through a selection requestor of our own, which tells
+// each answer's request; elsewhere (Wayland, offscreen) through the toolkit.
 class QtClipboard final : public Clipboard {
 public:
+    QtClipboard();
     ~QtClipboard() override;
     void clear() override;
     void setText(const QString& text) override;
     void setTextAndData(const QString& text, const QByteArray& data) override;
     bool ownsClipboard() const override;
     std::optional<QString> text() const override;
-    QByteArray data() const override;
+    std::optional<ClipboardContent> content() const override;
     void onChange(std::function<void()> changed) override;
 
 private:
+    std::unique_ptr<SelectionRequestor> requestor_;
     QMetaObject::Connection cambio_;
+    QMetaObject::Connection olvido_;
 };
 
 } // namespace vornith
