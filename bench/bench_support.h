@@ -45,6 +45,7 @@ class NoClipboard final : public Clipboard {
     void setTextAndData(const QString&, const QByteArray&) override {}
     bool ownsClipboard() const override { return false; }
     std::optional<QString> text() const override { return QString(); }
+    void readText(std::function<void(std::optional<QString>)> done) override { done(QString()); }
     std::optional<ClipboardContent> content() const override { return ClipboardContent{}; }
     void onChange(std::function<void()>) override {}
 };

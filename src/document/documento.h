@@ -140,9 +140,10 @@ class Documento final {
     void Copiar();
     void Pegar();
     // The clipboard changed (or the window first shows): Paste follows whether it holds a
-    // copied problem. What another program put there is read here once, and again only by
-    // Pegar or the next change: that program may answer slowly or not at all, and Paste stays
-    // available when it does not. What this program put there is read without asking anyone.
+    // copied problem. What another program put there is read here once, without waiting for
+    // it, and again only by Pegar or the next change: that program may answer slowly or not at
+    // all, and Paste follows when the answer comes, and stays available when none comes. What
+    // this program put there is read without asking anyone.
     void PortapapelesCambiado();
     // Paste follows `copiado`, whether the clipboard may hold a copied problem: the one place
     // that sets the window's Paste controls.

@@ -105,9 +105,11 @@ void Documento::Pegar() {
 }
 
 void Documento::PortapapelesCambiado() {
-    // An owner that does not answer leaves Paste available: Pegar asks again.
-    const std::optional<QString> texto = s_.portapapeles.text();
-    SiguePortapapeles(!texto || EsTextoPortapapeles(*texto));
+    // Read without waiting; an owner that does not answer leaves Paste available, and Pegar asks
+    // again.
+    s_.portapapeles.readText([this](const std::optional<QString>& texto) {
+        SiguePortapapeles(!texto || EsTextoPortapapeles(*texto));
+    });
 }
 
 void Documento::SiguePortapapeles(bool copiado) {

@@ -120,6 +120,7 @@ class PortapapelesRoto final : public Clipboard {
     void setTextAndData(const QString& text, const QByteArray&) override { setText(text); }
     bool ownsClipboard() const override { return true; }
     std::optional<QString> text() const override { return t_; }
+    void readText(std::function<void(std::optional<QString>)> done) override { done(t_); }
     std::optional<ClipboardContent> content() const override { return ClipboardContent{t_, {}}; }
     void onChange(std::function<void()>) override {}
 

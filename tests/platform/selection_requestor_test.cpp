@@ -3,6 +3,7 @@
 #include "platform/qt/selection_requestor.h"
 
 #include <QProcess>
+#include <QTest>
 
 #include <xcb/xcb.h>
 
@@ -238,6 +239,22 @@ TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
             EXPECT_EQ(dueno.tardias, 2); // the first read's TARGETS and UTF8_STRING
         }
     }
+    // Without waiting: the answer comes through the event loop, and a read that starts before
+    // it abandons it.
+    const Fila lenta{
+        .nombre = "sin esperar", .respuesta = DosSegundosTarde, .texto = "algo", .esperado = {}};
+    Dueno dueno(x.display, lenta);
+    const auto requestor = SelectionRequestor::open(x.display, kTimeout);
+    std::vector<std::optional<QString>> dadas;
+    const auto apunta = [&](std::optional<QString> t) { dadas.push_back(std::move(t)); };
+    requestor->readText(apunta);
+    EXPECT_TRUE(dadas.empty()); // the owner answers 2 s later
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dadas.empty(); }, 10000));
+    requestor->readText(apunta);
+    QTest::qWait(300); // its request sent
+    EXPECT_EQ(requestor->text(), QStringLiteral("algo"));
+    QTest::qWait(200);
+    EXPECT_EQ(dadas, (std::vector<std::optional<QString>>{QStringLiteral("algo")}));
 }
 
 } // namespace

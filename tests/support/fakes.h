@@ -44,6 +44,7 @@ public:
         if (!answers()) return std::nullopt;
         return text_;
     }
+    void readText(std::function<void(std::optional<QString>)> done) override { done(text()); }
     std::optional<ClipboardContent> content() const override {
         if (!answers()) return std::nullopt;
         return ClipboardContent{text_, data_};

@@ -50,17 +50,29 @@ void QtClipboard::setTextAndData(const QString& text, const QByteArray& data) {
 bool QtClipboard::ownsClipboard() const { return portapapeles()->ownsClipboard(); }
 
 std::optional<QString> QtClipboard::text() const {
+    ++lectura_;
     if (requestor_ && !ownsClipboard()) return requestor_->text();
     const QMimeData* mime = portapapeles()->mimeData();
     return mime ? mime->text() : QString();
 }
 
+void QtClipboard::readText(std::function<void(std::optional<QString>)> done) {
+    auto ultima = [this, n = ++lectura_, done = std::move(done)](std::optional<QString> text) {
+        if (n == lectura_) done(std::move(text));
+    };
+    if (requestor_ && !ownsClipboard()) return requestor_->readText(std::move(ultima));
+    const QMimeData* mime = portapapeles()->mimeData();
+    ultima(mime ? mime->text() : QString());
+}
+
 std::optional<ClipboardContent> QtClipboard::content() const {
+    ++lectura_;
     if (requestor_ && !ownsClipboard()) return requestor_->content(kFormato.toLatin1());
     return contenidoDe(portapapeles()->mimeData());
 }
 
 void QtClipboard::onChange(std::function<void()> changed) {
+    ++lectura_;
     QObject::disconnect(cambio_);
     if (changed)
         cambio_ = QObject::connect(portapapeles(), &QClipboard::dataChanged, std::move(changed));

@@ -22,11 +22,14 @@ public:
     void setTextAndData(const QString& text, const QByteArray& data) override;
     bool ownsClipboard() const override;
     std::optional<QString> text() const override;
+    void readText(std::function<void(std::optional<QString>)> done) override;
     std::optional<ClipboardContent> content() const override;
     void onChange(std::function<void()> changed) override;
 
 private:
     std::unique_ptr<SelectionRequestor> requestor_;
+    // Counts reads, so that only the latest one's answer is given.
+    mutable int lectura_ = 0;
     QMetaObject::Connection cambio_;
     QMetaObject::Connection olvido_;
 };

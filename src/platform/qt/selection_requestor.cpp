@@ -1,14 +1,21 @@
 #include "platform/qt/selection_requestor.h"
 
-#include <QSocketNotifier>
+#include <QObject>
 
 #include <xcb/xcb.h>
 
 #include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <future>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace vornith {
@@ -27,6 +34,14 @@ struct Answer {
     enum class Kind { NoAnswer, Refused, Answered };
     Kind kind = Kind::NoAnswer;
     QByteArray bytes;
+};
+
+// A read for the requestor's thread: the text, and the data under `dataTarget` when it is set.
+// Its answer goes to `deliver`, unless a later read abandoned it and nobody waits for it.
+struct Job {
+    QByteArray dataTarget;
+    std::function<void(std::optional<ClipboardContent>)> deliver;
+    bool waited = false;
 };
 
 struct Request {
@@ -52,11 +67,40 @@ struct SelectionRequestor::Impl {
     // What `offeredBy` offers, asked once.
     std::optional<std::vector<xcb_atom_t>> offered;
     xcb_window_t offeredBy = XCB_NONE;
-    std::unique_ptr<QSocketNotifier> notifier;
+    // The connection is used on the requestor's own thread alone; `next` is what it reads next,
+    // and a wake tells it so, abandoning the read under way.
+    std::thread thread;
+    std::mutex mutex;
+    std::optional<Job> next;
+    bool running = false;
+    bool quit = false;
+    int wake = -1;
+    std::atomic<bool> abandon = false;
+    std::atomic<bool> forgotten = false;
 
     ~Impl() {
-        notifier.reset();
+        if (wake >= 0) close(wake);
         xcb_disconnect(c);
+    }
+
+    void clearWake() {
+        eventfd_t value;
+        eventfd_read(wake, &value);
+    }
+
+    // Waits for an event of the connection or a wake; true when woken.
+    bool wait(int milliseconds) {
+        pollfd fds[2] = {{xcb_get_file_descriptor(c), POLLIN, 0}, {wake, POLLIN, 0}};
+        if (poll(fds, 2, milliseconds) <= 0 || !(fds[1].revents & POLLIN)) return false;
+        clearWake();
+        return true;
+    }
+
+    // Between reads: late answers are cleared away as they come.
+    void idle() {
+        xcb_flush(c);
+        if (!xcb_connection_has_error(c)) wait(-1);
+        drain();
     }
 
     xcb_atom_t atom(const QByteArray& name) {
@@ -207,8 +251,7 @@ struct SelectionRequestor::Impl {
                 std::free(e);
             }
             if (handled) continue;
-            pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
-            poll(&fd, 1, static_cast<int>(left));
+            if (wait(static_cast<int>(left)) && abandon) break;
         }
         // A request unanswered, or a transfer given up, may still be answered: not here.
         const bool clean = std::ranges::all_of(requests, [](const Request& r) {
@@ -221,8 +264,67 @@ struct SelectionRequestor::Impl {
         return answers;
     }
 
+    void post(Job job) {
+        std::optional<Job> replaced;
+        {
+            const std::lock_guard lock(mutex);
+            replaced = std::exchange(next, std::move(job));
+            if (running) abandon = true;
+        }
+        if (replaced && replaced->waited) replaced->deliver(std::nullopt);
+        eventfd_write(wake, 1);
+    }
+
+    // What a caller waits for.
+    std::optional<ClipboardContent> ask(const QByteArray& dataTarget) {
+        std::promise<std::optional<ClipboardContent>> answer;
+        std::future<std::optional<ClipboardContent>> answered = answer.get_future();
+        post({dataTarget,
+              [&answer](std::optional<ClipboardContent> c) { answer.set_value(std::move(c)); },
+              true});
+        return answered.get();
+    }
+
+    void run() {
+        for (;;) {
+            std::optional<Job> job;
+            {
+                const std::lock_guard lock(mutex);
+                if (quit) return;
+                job = std::exchange(next, std::nullopt);
+                running = job.has_value();
+                abandon = false;
+            }
+            if (!job) {
+                idle();
+                continue;
+            }
+            const xcb_atom_t data = job->dataTarget.isEmpty() ? XCB_NONE : atom(job->dataTarget);
+            std::optional<ClipboardContent> answer;
+            if (job->dataTarget.isEmpty() || data != XCB_NONE) answer = read(data);
+            bool abandoned = false;
+            {
+                const std::lock_guard lock(mutex);
+                running = false;
+                abandoned = abandon;
+            }
+            if (!abandoned || job->waited) job->deliver(std::move(answer));
+        }
+    }
+
+    void stop() {
+        {
+            const std::lock_guard lock(mutex);
+            quit = true;
+            abandon = true;
+        }
+        eventfd_write(wake, 1);
+        if (thread.joinable()) thread.join();
+    }
+
     std::optional<ClipboardContent> read(xcb_atom_t data) {
         drain();
+        if (forgotten.exchange(false)) offered.reset();
         const xcb_window_t holder = owner();
         if (holder == XCB_NONE) return ClipboardContent{};
         if (holder != offeredBy) offered.reset();
@@ -272,9 +374,14 @@ struct SelectionRequestor::Impl {
     }
 };
 
-SelectionRequestor::SelectionRequestor(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+SelectionRequestor::SelectionRequestor(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {
+    impl_->thread = std::thread([this] { impl_->run(); });
+}
 
-SelectionRequestor::~SelectionRequestor() = default;
+// The thread goes first, so that no answer is sent to the context while it goes.
+SelectionRequestor::~SelectionRequestor() {
+    impl_->stop();
+}
 
 std::unique_ptr<SelectionRequestor> SelectionRequestor::open(const QByteArray& display,
                                                              std::chrono::milliseconds timeout,
@@ -290,10 +397,11 @@ std::unique_ptr<SelectionRequestor> SelectionRequestor::open(const QByteArray& d
     impl->c = c;
     impl->timeout = timeout;
     impl->maxBytes = maxBytes;
+    impl->wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c));
     for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
         xcb_screen_next(&screens);
-    if (screens.rem == 0) return nullptr;
+    if (screens.rem == 0 || impl->wake < 0) return nullptr;
     impl->root = screens.data->root;
     impl->clipboard = impl->atom("CLIPBOARD");
     impl->targets = impl->atom("TARGETS");
@@ -303,28 +411,32 @@ std::unique_ptr<SelectionRequestor> SelectionRequestor::open(const QByteArray& d
     if (impl->clipboard == XCB_NONE || impl->targets == XCB_NONE || impl->incr == XCB_NONE ||
         impl->utf8 == XCB_NONE)
         return nullptr;
-    // Late answers are cleared away as they come, not only at the next read.
-    Impl* raw = impl.get();
-    impl->notifier =
-        std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(c), QSocketNotifier::Read);
-    QObject::connect(impl->notifier.get(), &QSocketNotifier::activated, [raw] { raw->drain(); });
     return std::unique_ptr<SelectionRequestor>(new SelectionRequestor(std::move(impl)));
 }
 
 std::optional<QString> SelectionRequestor::text() {
-    const std::optional<ClipboardContent> content = impl_->read(XCB_NONE);
+    const std::optional<ClipboardContent> content = impl_->ask({});
     if (!content) return std::nullopt;
     return content->text;
 }
 
+void SelectionRequestor::readText(std::function<void(std::optional<QString>)> done) {
+    impl_->post(
+        {{}, [context = &context_, done = std::move(done)](std::optional<ClipboardContent> c) {
+             std::optional<QString> text;
+             if (c) text = std::move(c->text);
+             QMetaObject::invokeMethod(
+                 context, [done, text] { done(text); }, Qt::QueuedConnection);
+         }});
+}
+
 std::optional<ClipboardContent> SelectionRequestor::content(const QByteArray& dataTarget) {
-    const xcb_atom_t data = impl_->atom(dataTarget);
-    if (data == XCB_NONE) return std::nullopt;
-    return impl_->read(data);
+    if (dataTarget.isEmpty()) return std::nullopt;
+    return impl_->ask(dataTarget);
 }
 
 void SelectionRequestor::forget() {
-    impl_->offered.reset();
+    impl_->forgotten = true;
 }
 
 } // namespace vornith
