@@ -88,10 +88,11 @@ struct SelectionRequestor::Impl {
         eventfd_read(wake, &value);
     }
 
-    // Waits for an event of the connection or a wake; true when woken.
+    // Waits for an event of the connection (none once it is broken) or a wake; true when woken.
     bool wait(int milliseconds) {
-        pollfd fds[2] = {{xcb_get_file_descriptor(c), POLLIN, 0}, {wake, POLLIN, 0}};
-        if (poll(fds, 2, milliseconds) <= 0 || !(fds[1].revents & POLLIN)) return false;
+        pollfd fds[2] = {{wake, POLLIN, 0}, {xcb_get_file_descriptor(c), POLLIN, 0}};
+        const nfds_t count = xcb_connection_has_error(c) ? 1 : 2;
+        if (poll(fds, count, milliseconds) <= 0 || !(fds[0].revents & POLLIN)) return false;
         clearWake();
         return true;
     }
@@ -99,7 +100,7 @@ struct SelectionRequestor::Impl {
     // Between reads: late answers are cleared away as they come.
     void idle() {
         xcb_flush(c);
-        if (!xcb_connection_has_error(c)) wait(-1);
+        wait(-1);
         drain();
     }
 
