@@ -99,9 +99,8 @@ struct SelectionRequestor::Impl {
 
     // Between reads: late answers are cleared away as they come.
     void idle() {
-        xcb_flush(c);
-        wait(-1);
         drain();
+        wait(-1);
     }
 
     xcb_atom_t atom(const QByteArray& name) {
@@ -212,14 +211,17 @@ struct SelectionRequestor::Impl {
         }
     }
 
-    // Late answers that arrived while no read was waiting.
+    // Late answers that arrived while no read was waiting. A flush can read waiting events into
+    // xcb's queue, so each look follows one.
     void drain() {
         std::vector<Request> none;
-        while (xcb_generic_event_t* e = xcb_poll_for_event(c)) {
+        for (;;) {
+            xcb_flush(c);
+            xcb_generic_event_t* e = xcb_poll_for_event(c);
+            if (!e) return;
             handle(e, none);
             std::free(e);
         }
-        xcb_flush(c);
     }
 
     // Asks for every target at once and waits for all the answers, until `deadline`; a chunk of
