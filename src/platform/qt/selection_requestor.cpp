@@ -244,7 +244,7 @@ struct SelectionRequestor::Impl {
         while (pending() && !xcb_connection_has_error(c)) {
             const auto left =
                 std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-            if (left <= 0) break;
+            if (left <= 0 || abandon) break;
             // A flush can read waiting events into xcb's queue: look there before sleeping.
             xcb_flush(c);
             bool handled = false;
@@ -254,7 +254,7 @@ struct SelectionRequestor::Impl {
                 std::free(e);
             }
             if (handled) continue;
-            if (wait(static_cast<int>(left)) && abandon) break;
+            wait(static_cast<int>(left));
         }
         // A request unanswered, or a transfer given up, may still be answered: not here.
         const bool clean = std::ranges::all_of(requests, [](const Request& r) {
