@@ -37,6 +37,7 @@ struct Fila {
     QByteArray texto{};                // UTF8_STRING; Tardia gives "viejo" to the first read
     std::optional<QByteArray> datos{}; // offered under kDatos with these bytes
     bool incr = false;                 // the text goes in pieces of 64 KB
+    qsizetype limite = SelectionRequestor::kMaxBytes; // the requestor's bound
     // One read per entry: text(), or content(kDatos) when data are offered. Nothing: no answer.
     std::vector<std::optional<ClipboardContent>> esperado;
 };
@@ -203,6 +204,11 @@ TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
          .texto = "nuevo",
          .esperado = {nada, texto("nuevo"), texto("nuevo")}},
         {.nombre = "INCR de varios MB", .texto = megas, .incr = true, .esperado = {completo}},
+        {.nombre = "INCR sobre el límite",
+         .texto = megas,
+         .incr = true,
+         .limite = 1024 * 1024,
+         .esperado = {nada, nada}},
         {.nombre = "dueño mudo", .respuesta = Mudo, .esperado = {nada}},
         {.nombre = "texto vacío al momento", .esperado = {texto("")}},
         {.nombre = "texto vacío 2 s tarde", .respuesta = DosSegundosTarde, .esperado = {texto("")}},
@@ -215,7 +221,7 @@ TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
         SCOPED_TRACE(fila.nombre);
         Dueno dueno(x.display, fila);
         ASSERT_TRUE(dueno.owns);
-        const auto requestor = SelectionRequestor::open(x.display, kTimeout);
+        const auto requestor = SelectionRequestor::open(x.display, kTimeout, fila.limite);
         ASSERT_TRUE(requestor);
         for (std::size_t i = 0; i < fila.esperado.size(); ++i) {
             SCOPED_TRACE(testing::Message() << "read " << i + 1);
