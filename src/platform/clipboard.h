@@ -37,9 +37,10 @@ public:
     // The same read without waiting for another program: `done` runs from the event loop when
     // the answer comes, or at once when nobody is to be asked. A read that starts before it, or
     // onChange, abandons it: its `done` does not run.
-    virtual void readText(std::function<void(std::optional<QString>)> done) = 0;    // The text and the data in the program's own format, read together within one time-out.
-    // Another program is waited for.
-    // Nothing when the owner does not answer, or offers the data and gives them empty.
+    virtual void readText(std::function<void(std::optional<QString>)> done) = 0;
+    // The text and the data in the program's own format, read together; another program is
+    // waited for at most one time-out. Nothing when it does not answer, or offers the data and
+    // gives them empty.
     virtual std::optional<ClipboardContent> content() const = 0;
     // `changed` runs from the event loop each time the clipboard's owner or content changes,
     // this program's copies included; it is not called for the state at the time of the call.
