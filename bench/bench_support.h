@@ -43,7 +43,6 @@ class NoClipboard final : public Clipboard {
     void clear() override {}
     void setText(const QString&) override {}
     void setTextAndData(const QString&, const QByteArray&) override {}
-    bool ownsClipboard() const override { return false; }
     std::optional<QString> text() const override { return QString(); }
     void readText(std::function<void(std::optional<QString>)> done) override { done(QString()); }
     std::optional<ClipboardContent> content() const override { return ClipboardContent{}; }

@@ -27,16 +27,13 @@ public:
     virtual void setText(const QString& text) = 0;
     // `text` and, beside it, `data` in the program's own format.
     virtual void setTextAndData(const QString& text, const QByteArray& data) = 0;
-    // The content is this program's own: it was put there by this process and no other program
-    // has taken the clipboard since.
-    virtual bool ownsClipboard() const = 0;
     // The clipboard's text; empty when it offers none. This program's own content is read
     // locally; another program is waited for at most one time-out. Nothing when it does not
     // answer.
     virtual std::optional<QString> text() const = 0;
     // The same read without waiting for another program: `done` runs from the event loop when
-    // the answer comes, or at once when nobody is to be asked. A read that starts before it, or
-    // onChange, abandons it: its `done` does not run.
+    // the answer comes, or at once when nobody is to be asked. A read that starts before the answer
+    // comes, or onChange, abandons it: its `done` does not run.
     virtual void readText(std::function<void(std::optional<QString>)> done) = 0;
     // The text and the data in the program's own format, read together; another program is
     // waited for at most one time-out. Nothing when it does not answer, or offers the data and

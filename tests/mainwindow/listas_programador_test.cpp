@@ -118,7 +118,6 @@ class PortapapelesRoto final : public Clipboard {
     void clear() override { t_.clear(); }
     void setText(const QString& text) override { t_ = text.chopped(1); }
     void setTextAndData(const QString& text, const QByteArray&) override { setText(text); }
-    bool ownsClipboard() const override { return true; }
     std::optional<QString> text() const override { return t_; }
     void readText(std::function<void(std::optional<QString>)> done) override { done(t_); }
     std::optional<ClipboardContent> content() const override { return ClipboardContent{t_, {}}; }

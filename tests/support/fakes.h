@@ -39,7 +39,6 @@ public:
         set(text, data, true, true);
     }
     void otroPrograma(const QString& text) { set(text, {}, true, false); }
-    bool ownsClipboard() const override { return own_; }
     std::optional<QString> text() const override {
         if (!answers()) return std::nullopt;
         return text_;

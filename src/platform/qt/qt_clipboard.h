@@ -20,13 +20,15 @@ public:
     void clear() override;
     void setText(const QString& text) override;
     void setTextAndData(const QString& text, const QByteArray& data) override;
-    bool ownsClipboard() const override;
     std::optional<QString> text() const override;
     void readText(std::function<void(std::optional<QString>)> done) override;
     std::optional<ClipboardContent> content() const override;
     void onChange(std::function<void()> changed) override;
 
 private:
+    // The content was put there by this process and no other program has taken it since.
+    bool ownsClipboard() const;
+
     std::unique_ptr<SelectionRequestor> requestor_;
     // Counts reads, so that only the latest one's answer is given.
     mutable int lectura_ = 0;
