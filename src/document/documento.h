@@ -145,9 +145,6 @@ class Documento final {
     // all, and Paste follows when the answer comes, and stays available when none comes. What
     // this program put there is read without asking anyone.
     void PortapapelesCambiado();
-    // Paste follows `copiado`, whether the clipboard may hold a copied problem: the one place
-    // that sets the window's Paste controls.
-    void SiguePortapapeles(bool copiado);
     // Whether Paste is to be offered: a collection is open and the clipboard held a copied
     // problem when it was last read, or its owner did not answer.
     bool PegarDisponible() const { return hayProblemaCopiado_ && d.Coleccion.NPROB > 0; }
@@ -203,6 +200,9 @@ class Documento final {
     PictureFolders CarpetasColeccion() const;
     // Picture bytes for saves and copies: img/, then the collection's own.
     FuenteImagenes FuenteImagenesColeccion() const;
+    // Paste follows `copiado`, whether the clipboard may hold a copied problem: the one place
+    // that sets the window's Paste controls.
+    void SiguePortapapeles(bool copiado);
     // Pictures new to the collection by a paste: kept for saves and put into the collection's
     // folder for display; those that cannot be shown are named.
     void MuestraImagenesPegadas(const std::vector<ImagenColeccion>& nuevas);

@@ -294,7 +294,6 @@ void FormMain::creaMenus() {
         const auto lista = static_cast<ListaProgramador>(k);
         connect(mnu_PROGRAMADOR[k], &QAction::triggered, this, [this, lista] {
             CopiaListaProgramador(lista, nucleo_->generacion, s_.portapapeles, s_.avisos);
-            doc_->SiguePortapapeles(false);
             reactiva();
         });
     }
