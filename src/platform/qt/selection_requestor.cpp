@@ -1,5 +1,6 @@
 #include "platform/qt/selection_requestor.h"
 
+#include <QHash>
 #include <QObject>
 
 #include <xcb/xcb.h>
@@ -10,7 +11,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
 #include <future>
@@ -64,6 +64,7 @@ struct SelectionRequestor::Impl {
     xcb_window_t window = XCB_NONE;
     std::vector<xcb_atom_t> properties; // one per request of a read
     xcb_atom_t clipboard, targets, incr, utf8, latin1;
+    QHash<QByteArray, xcb_atom_t> atoms;
     // What `offeredBy` offers, asked once.
     std::optional<std::vector<xcb_atom_t>> offered;
     xcb_window_t offeredBy = XCB_NONE;
@@ -103,11 +104,15 @@ struct SelectionRequestor::Impl {
         wait(-1);
     }
 
+    // Interned once: the data format's atom is asked for at every paste.
     xcb_atom_t atom(const QByteArray& name) {
+        if (const auto it = atoms.constFind(name); it != atoms.cend()) return *it;
         Reply<xcb_intern_atom_reply_t> r(xcb_intern_atom_reply(
             c, xcb_intern_atom(c, 0, static_cast<uint16_t>(name.size()), name.constData()),
             nullptr));
-        return r ? r->atom : XCB_NONE;
+        if (!r) return XCB_NONE;
+        atoms.insert(name, r->atom);
+        return r->atom;
     }
 
     xcb_window_t owner() {
