@@ -375,10 +375,13 @@ void FormMain::creaMenuContextual() {
     connect(cmnu_edicion, &QMenu::aboutToShow, this, &FormMain::refrescaMenuEdicion);
 }
 
-// Both Edit menus as the selection allows: when they open, after a click on the page and
-// after every command (a redraw clears the selection), so that the shortcuts agree.
+// Both Edit menus and the Cut and Copy buttons as the selection allows: when the menus open,
+// after a click on the page and after every command (a redraw clears the selection), so that
+// the shortcuts and the toolbar agree.
 void FormMain::refrescaMenuEdicion() {
     const document::EstadoEdicion e = doc_->EstadoMenuEdicion();
+    CortarCopiarHabilitado(e.seleccion);
+    ActualizarBotones();
     for (QAction* a : {mnu_Edicion_Cut, mnu_Edicion_Copy, mnu_Edicion_Del, mnu_Edicion_REGEN1,
                        mnu_Edicion_INS, cmnu_Edicion_Cut, cmnu_Edicion_Copy, cmnu_Edicion_Del,
                        cmnu_Edicion_REGEN1, cmnu_Edicion_INS})

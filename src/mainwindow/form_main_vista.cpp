@@ -288,8 +288,6 @@ void FormMain::Picture1_MouseDown(int Button, float X, float Y, QPoint global) {
     if (Picture1->Tag == QStringLiteral("Normal")) {
         doc_->QuitaSeleccion();
         Picture1->update();
-        CortarCopiarHabilitado(false);
-        ActualizarBotones();
         refrescaMenuEdicion();
         return;
     }
@@ -303,8 +301,6 @@ void FormMain::Picture1_MouseDown(int Button, float X, float Y, QPoint global) {
     else
         doc_->Selecciona(h);
     Picture1->update();
-    CortarCopiarHabilitado(!yaSeleccionado);
-    ActualizarBotones();
     refrescaMenuEdicion();
 }
 

@@ -195,6 +195,9 @@ TEST(BarraHerramientas, RegenerarRoutesBySelection) {
     EXPECT_EQ(v.mnu_Edicion_Undo->text(), "Deshacer regenerar problema");
     v.PicToolB_Click("Regenerar");
     EXPECT_EQ(v.mnu_Edicion_Undo->text(), "Deshacer regenerar colección");
+    v.Picture1_MouseDown(1, 100, static_cast<float>(f.motor.BloqueY1[1]), {});
+    v.mnu_COLEC_RECREAR->trigger();
+    EXPECT_FALSE(v.BotonHabilitado[6]); // Cut and Copy follow the cleared selection
 }
 
 TEST(EstadoGenerando, EditAndCollectionMenusAndShortcutsAreOff) {
