@@ -27,9 +27,9 @@ using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kTimeout = 3s;
 constexpr char kDatos[] = "application/x-vornith-norv-datos";
 
-// When the owner answers: at once, 2 s late, never, or (Tardia) holding every request until
-// 1 s after the first read's time-out, then at once.
-enum class Respuesta { AlMomento, DosSegundosTarde, Mudo, Tardia };
+// When the owner answers: at once, 2 s late, never, (Tardia) holding every request until 1 s
+// after the first read's time-out, then at once, or (UnaTrasOtra) 2 s after its last answer.
+enum class Respuesta { AlMomento, DosSegundosTarde, Mudo, Tardia, UnaTrasOtra };
 
 struct Fila {
     const char* nombre;
@@ -139,6 +139,8 @@ struct Dueno {
         if (fila_.respuesta == Respuesta::DosSegundosTarde) due += 2s;
         if (fila_.respuesta == Respuesta::Tardia)
             due = std::max(now, first_->first + 4s); // kTimeout + 1 s
+        if (fila_.respuesta == Respuesta::UnaTrasOtra)
+            due = std::max(now, held_.empty() ? now : held_.back().second) + 2s;
         held_.emplace_back(r, due);
     }
 
@@ -212,6 +214,10 @@ TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
         {.nombre = "dueño mudo", .respuesta = Mudo, .esperado = {nada}},
         {.nombre = "texto vacío al momento", .esperado = {texto("")}},
         {.nombre = "texto vacío 2 s tarde", .respuesta = DosSegundosTarde, .esperado = {texto("")}},
+        {.nombre = "una respuesta tras otra", // TARGETS at 2 s, the text at 4 s: past one time-out
+         .respuesta = UnaTrasOtra,
+         .texto = "algo",
+         .esperado = {texto("algo")}},
         {.nombre = "datos ofrecidos y vacíos", .texto = "algo", .datos = "", .esperado = {nada}},
         {.nombre = "datos ofrecidos", .texto = "algo", .datos = datos, .esperado = {conDatos}},
     };

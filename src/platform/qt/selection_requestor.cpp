@@ -158,7 +158,8 @@ struct SelectionRequestor::Impl {
         if (property != XCB_NONE) xcb_delete_property(c, w, property);
     }
 
-    // Handles one event; true when it was progress of an incremental transfer.
+    // Handles one event; true when it was progress: an answer to one of `requests`, or a piece
+    // of one.
     bool handle(const xcb_generic_event_t* event, std::vector<Request>& requests) {
         switch (event->response_type & 0x7f) {
         case XCB_SELECTION_NOTIFY: {
@@ -176,7 +177,7 @@ struct SelectionRequestor::Impl {
             if (n->property == XCB_NONE) {
                 it->done = true;
                 it->answer.kind = Answer::Kind::Refused;
-                return false;
+                return true;
             }
             xcb_atom_t type = XCB_NONE;
             std::optional<QByteArray> bytes = take(window, it->property, &type);
@@ -186,7 +187,7 @@ struct SelectionRequestor::Impl {
             }
             it->done = true;
             if (bytes) it->answer = {Answer::Kind::Answered, std::move(*bytes)};
-            return false;
+            return true;
         }
         case XCB_PROPERTY_NOTIFY: {
             const auto* n = reinterpret_cast<const xcb_property_notify_event_t*>(event);
@@ -229,8 +230,8 @@ struct SelectionRequestor::Impl {
         }
     }
 
-    // Asks for every target at once and waits for all the answers, until `deadline`; a chunk of
-    // an incremental transfer moves the deadline to one time-out from then.
+    // Asks for every target at once and waits for all the answers, until `deadline`; each answer,
+    // and each piece of an incremental transfer, moves the deadline to one time-out from then.
     std::vector<Answer> convert(const std::vector<xcb_atom_t>& asked, Clock::time_point& deadline) {
         requestWindow();
         while (properties.size() < asked.size())

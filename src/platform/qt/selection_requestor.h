@@ -19,7 +19,8 @@ namespace vornith {
 // request go unanswered is retired, so a late answer is dropped (its property deleted) instead
 // of being taken for a later request's. The connection is served by a thread of its own, which
 // also clears late answers away as they come; a read waits for the owner at most one time-out
-// without progress, and a read that starts abandons the one under way.
+// without progress (an answer, or a piece of a long one), and a read that starts abandons the one
+// under way.
 class SelectionRequestor {
   public:
     static constexpr std::chrono::milliseconds kTimeout{5000};
