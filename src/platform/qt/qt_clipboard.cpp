@@ -47,27 +47,25 @@ void QtClipboard::setTextAndData(const QString& text, const QByteArray& data) {
     portapapeles()->setMimeData(mime); // the clipboard owns it
 }
 
-bool QtClipboard::ownsClipboard() const { return portapapeles()->ownsClipboard(); }
+bool QtClipboard::otroPrograma() const { return requestor_ && !portapapeles()->ownsClipboard(); }
 
 std::optional<QString> QtClipboard::text() const {
     ++lectura_;
-    if (requestor_ && !ownsClipboard()) return requestor_->text();
-    const QMimeData* mime = portapapeles()->mimeData();
-    return mime ? mime->text() : QString();
+    if (otroPrograma()) return requestor_->text();
+    return contenidoDe(portapapeles()->mimeData()).text;
 }
 
 void QtClipboard::readText(std::function<void(std::optional<QString>)> done) {
     auto ultima = [this, n = ++lectura_, done = std::move(done)](std::optional<QString> text) {
         if (n == lectura_) done(std::move(text));
     };
-    if (requestor_ && !ownsClipboard()) return requestor_->readText(std::move(ultima));
-    const QMimeData* mime = portapapeles()->mimeData();
-    ultima(mime ? mime->text() : QString());
+    if (otroPrograma()) return requestor_->readText(std::move(ultima));
+    ultima(contenidoDe(portapapeles()->mimeData()).text);
 }
 
 std::optional<ClipboardContent> QtClipboard::content() const {
     ++lectura_;
-    if (requestor_ && !ownsClipboard()) return requestor_->content(kFormato.toLatin1());
+    if (otroPrograma()) return requestor_->content(kFormato.toLatin1());
     return contenidoDe(portapapeles()->mimeData());
 }
 

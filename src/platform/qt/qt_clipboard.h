@@ -26,8 +26,9 @@ public:
     void onChange(std::function<void()> changed) override;
 
 private:
-    // The content was put there by this process and no other program has taken it since.
-    bool ownsClipboard() const;
+    // Another program put the content there, and the requestor asks it (X11): what this
+    // process put there, or another platform's clipboard, is read through the toolkit.
+    bool otroPrograma() const;
 
     std::unique_ptr<SelectionRequestor> requestor_;
     // Counts reads, so that only the latest one's answer is given.

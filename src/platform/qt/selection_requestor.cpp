@@ -440,7 +440,6 @@ void SelectionRequestor::readText(std::function<void(std::optional<QString>)> do
 }
 
 std::optional<ClipboardContent> SelectionRequestor::content(const QByteArray& dataTarget) {
-    if (dataTarget.isEmpty()) return std::nullopt;
     return impl_->ask(dataTarget);
 }
 
