@@ -43,9 +43,9 @@ class NoClipboard final : public Clipboard {
     void clear() override {}
     void setText(const QString&) override {}
     void setTextAndData(const QString&, const QByteArray&) override {}
-    std::optional<QString> text() const override { return QString(); }
-    void readText(std::function<void(std::optional<QString>)> done) override { done(QString()); }
-    std::optional<ClipboardContent> content() const override { return ClipboardContent{}; }
+    ClipboardRead text() const override { return {}; }
+    void readText(std::function<void(ClipboardRead)> done) override { done({}); }
+    ClipboardRead content() const override { return {}; }
     void onChange(std::function<void()>) override {}
 };
 

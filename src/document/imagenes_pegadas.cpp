@@ -47,12 +47,11 @@ QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fue
     return ConstruyeArchivoColeccion(coleccion, problemas, fuente).bytes;
 }
 
-std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(const QByteArray& datos,
-                                                                 const QStringList& nombradas) {
-    if (datos.isEmpty()) return std::vector<ImagenColeccion>();
-    if (datos.size() > kMaxBytesArchivo) return std::nullopt;
+std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
+                                                  const QStringList& nombradas) {
+    if (datos.isEmpty() || datos.size() > kMaxBytesArchivo) return {};
     LecturaColeccion lectura = LeeArchivoColeccion(datos);
-    if (lectura.Fallo != FalloLectura::Ninguno) return std::nullopt;
+    if (lectura.Fallo != FalloLectura::Ninguno) return {};
     // Data that came with another text give nothing this problem does not name.
     std::erase_if(lectura.Datos.Imagenes, [&nombradas](const ImagenColeccion& imagen) {
         return !nombradas.contains(imagen.nombre);

@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <optional>
 #include <vector>
 
 namespace vornith::document {
@@ -21,9 +20,9 @@ namespace vornith::document {
 QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fuente);
 
 // The pictures carried by clipboard data that are among `nombradas` (the pasted problem's,
-// ImagenesDelProblema); none when there are no data, nothing when the data are not such a file.
-std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(const QByteArray& datos,
-                                                                 const QStringList& nombradas);
+// ImagenesDelProblema); none when there are no data or they are not such a file (damaged).
+std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
+                                                  const QStringList& nombradas);
 
 // The pictures the texts of `problema` name; with `soloSimples` false, names that are not plain
 // file names too.

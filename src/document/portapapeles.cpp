@@ -59,10 +59,20 @@ void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
     if (d.Ocupado || d.NumBloques == 0 || n == 0 || n + 1 > kMaxProblemas) return;
     // What the clipboard holds now, which a change notice may not have told yet. An owner that
-    // does not answer, or offers the pictures and does not give them, keeps Paste available.
-    const std::optional<ClipboardContent> contenido = s_.portapapeles.content();
-    if (!contenido) return AvisaSinRespuesta();
-    std::optional<Problema> pegado = LeeTextoPortapapeles(contenido->text);
+    // does not answer keeps Paste available; content too big, or text that cannot be read, turns
+    // it off until the next change.
+    const ClipboardRead leido = s_.portapapeles.content();
+    using enum ClipboardRead::Outcome;
+    if (leido.outcome == NoAnswer) return AvisaSinRespuesta();
+    if (leido.outcome == TooBig) {
+        SiguePortapapeles(false);
+        s_.avisos.ask(QStringLiteral("El contenido del portapapeles es demasiado grande para "
+                                     "pegarlo."),
+                      TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+        return;
+    }
+    std::optional<Problema> pegado =
+        leido.outcome == Read ? LeeTextoPortapapeles(leido.content.text) : std::nullopt;
     SiguePortapapeles(pegado.has_value());
     if (!pegado) return;
     // Every picture's name is decided before any tag is renamed, and each tag is renamed once.
@@ -70,13 +80,11 @@ void Documento::Pegar() {
     const QStringList nombradas = ImagenesDelProblema(*pegado, false);
     QStringList delPegado = nombradas;
     delPegado.removeIf([](const QString& nombre) { return !isPlainFileName(nombre); });
-    const std::optional<std::vector<ImagenColeccion>> traidas =
-        ImagenesPortapapeles(contenido->data, delPegado);
-    if (!traidas) return AvisaSinRespuesta();
-    const QStringList noTraidas = ImagenesNoTraidas(nombradas, *traidas, s_.carpetas.img);
-    const AcogidaImagenes acogida =
-        AcogeImagenes(*traidas, delPegado, ImagenesNombradas(d.Coleccion, d.Problemas),
-                      FuenteImagenesColeccion());
+    const std::vector<ImagenColeccion> traidas =
+        ImagenesPortapapeles(leido.content.data, delPegado);
+    const QStringList noTraidas = ImagenesNoTraidas(nombradas, traidas, s_.carpetas.img);
+    const AcogidaImagenes acogida = AcogeImagenes(
+        traidas, delPegado, ImagenesNombradas(d.Coleccion, d.Problemas), FuenteImagenesColeccion());
     if (!acogida.sinNombre.isEmpty()) {
         s_.avisos.ask(QStringLiteral("No se puede pegar el problema: la colección ya tiene otra "
                                      "imagen llamada «") +
@@ -106,9 +114,11 @@ void Documento::Pegar() {
 
 void Documento::PortapapelesCambiado() {
     // Read without waiting; an owner that does not answer leaves Paste available, and Pegar asks
-    // again.
-    s_.portapapeles.readText([this](const std::optional<QString>& texto) {
-        SiguePortapapeles(!texto || EsTextoPortapapeles(*texto));
+    // again. Text too long to be a problem's is not kept.
+    s_.portapapeles.readText([this](const ClipboardRead& leido) {
+        using enum ClipboardRead::Outcome;
+        SiguePortapapeles(leido.outcome == NoAnswer ||
+                          (leido.outcome == Read && EsTextoPortapapeles(leido.content.text)));
     });
 }
 

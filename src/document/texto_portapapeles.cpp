@@ -36,8 +36,11 @@ std::optional<generation::Problema> LeeTextoPortapapeles(const QString& texto) {
     if (!std::all_of(codigo.begin(), codigo.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
 
-    // The texts must be framed as written: "#ENU(" statement "#ENU)#SOL(" solution "#SOL)".
-    const QStringView textos = datos.sliced(kLongitudClave + kLongitudCodigo);
+    // The texts must be framed as written: "#ENU(" statement "#ENU)#SOL(" solution "#SOL)", then
+    // at most the blanks and line ends a text file or an editor's copy adds.
+    QStringView textos = datos.sliced(kLongitudClave + kLongitudCodigo);
+    while (!textos.isEmpty() && QStringView(u" \t\r\n").contains(textos.back()))
+        textos.chop(1);
     if (!textos.startsWith(u"#ENU(") || !textos.endsWith(u"#SOL)")) return std::nullopt;
     auto separados = SeparaTextos(textos);
     if (!separados ||

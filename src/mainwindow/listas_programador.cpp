@@ -232,7 +232,7 @@ void CopiaListaProgramador(ListaProgramador lista, generation::EstadoGeneracion&
     }
     portapapeles.clear();
     portapapeles.setText(texto);
-    if (comprueba && portapapeles.text() != texto)
+    if (comprueba && portapapeles.text().content.text != texto)
         mensaje = QStringLiteral("El portapapeles no copia el texto");
     avisos.ask(mensaje, TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::None);
 }

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 namespace vornith {
 
@@ -13,6 +12,19 @@ namespace vornith {
 struct ClipboardContent {
     QString text;
     QByteArray data;
+};
+
+// What a read of the clipboard got.
+struct ClipboardRead {
+    enum class Outcome {
+        Read,       // `content` is what the clipboard holds
+        NoAnswer,   // the owner did not answer in time, went mid-transfer, or offered the
+                    // program's data and gave them empty or not at all: trying again can help
+        TooBig,     // more than the read takes
+        Unreadable, // text of a type or format that cannot be read as text
+    };
+    Outcome outcome = Outcome::Read;
+    ClipboardContent content;
 };
 
 // The system clipboard: text, and beside it data in a format of this program's own (the
@@ -28,17 +40,16 @@ public:
     // `text` and, beside it, `data` in the program's own format.
     virtual void setTextAndData(const QString& text, const QByteArray& data) = 0;
     // The clipboard's text; empty when it offers none. This program's own content is read
-    // locally; another program is waited for at most one time-out. Nothing when it does not
-    // answer.
-    virtual std::optional<QString> text() const = 0;
-    // The same read without waiting for another program: `done` runs from the event loop when
-    // the answer comes, or at once when nobody is to be asked. A read that starts before the answer
-    // comes, or onChange, abandons it: its `done` does not run.
-    virtual void readText(std::function<void(std::optional<QString>)> done) = 0;
-    // The text and the data in the program's own format, read together; another program is
-    // waited for at most one time-out. Nothing when it does not answer, or offers the data and
-    // gives them empty.
-    virtual std::optional<ClipboardContent> content() const = 0;
+    // locally; another program is waited for at most one time-out without progress and 15 s in
+    // all, with the busy pointer after a moment. Texts over 256 MB are not read.
+    virtual ClipboardRead text() const = 0;
+    // The same read without waiting for another program, keeping at most 8 MB of text (a longer
+    // one is TooBig): `done` runs from the event loop when the answer comes, or at once when
+    // nobody is to be asked. A read that starts before the answer comes, or onChange, abandons
+    // it: its `done` does not run.
+    virtual void readText(std::function<void(ClipboardRead)> done) = 0;
+    // The text and the data in the program's own format, read together as text() reads.
+    virtual ClipboardRead content() const = 0;
     // `changed` runs from the event loop each time the clipboard's owner or content changes,
     // this program's copies included; it is not called for the state at the time of the call.
     // An empty function stops the calls, and abandons a read under way.

@@ -207,7 +207,7 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
     f.muestraYSelecciona(3);
     f.doc->Copiar();
     const Problema copiado = f.doc->estado().Problemas[3];
-    const QByteArray datos = f.portapapeles.content()->data;
+    const QByteArray datos = f.portapapeles.content().content.data;
     ASSERT_TRUE(f.doc->OpenFile(r)); // P is closed: its folder is gone
     f.portapapeles.setTextAndData(TextoPortapapeles(f.doc->estado().Problemas[1]), datos);
     f.doc->Pegar();
@@ -226,8 +226,8 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
 // renamed once), a name already holding the same bytes is taken again, a name that fills the
 // directory is shortened, and names are compared whatever their case. A new collection gets a
 // folder for them. Pictures temp/ cannot hold are named, and saved all the same; so are those
-// the text names without bringing them; a picture that can have no name, or data that cannot be
-// read, refuse the paste and keep Paste available.
+// the text names without bringing them, or whose data cannot be read; a picture that can have no
+// name refuses the paste and keeps Paste available.
 TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
     const QByteArray rojo = "GIF89a rojo", azul = "GIF89a azul", verde = "GIF89a verde";
     const QString lleno = "a." + QString(30, u'x'), sinOtro = "a." + QString(27, u'x') + " yz";
@@ -259,8 +259,8 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
          "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n    fig.gif\r\n    "
          "fig.\r\n\r\nDonde la colección",
          QByteArray()},
-        {"datos ilegibles", {{"fig.gif", azul}}, {{"fig.gif", rojo}}, false,
-         "No se puede pegar: el programa que tiene el contenido del portapapeles no responde",
+        {"datos ilegibles", {{"fig.gif", rojo}}, {{"fig.gif", rojo}}, false,
+         "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n    fig.gif\r\n",
          QByteArray("no es una colección")},
         {"sin nombre", {{sinOtro, azul}}, {{sinOtro, rojo}}, false,
          "No se puede pegar el problema: la colección ya tiene otra imagen llamada «" + sinOtro +

@@ -20,7 +20,7 @@ TEST(Portapapeles, CopyNeedsExactlyOneSelectedBlock) {
     EXPECT_FALSE(f.portapapeles.hasText());
     f.muestraYSelecciona(2);
     f.doc->Copiar();
-    EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(f.doc->estado().Problemas[2]));
+    EXPECT_EQ(f.portapapeles.text().content.text, TextoPortapapeles(f.doc->estado().Problemas[2]));
     EXPECT_TRUE(f.ventana.pegar);
 }
 
@@ -117,10 +117,10 @@ TEST(Portapapeles, CutCopiesThenDeletesAndUndoKeepsTheClipboard) {
     f.muestraYSelecciona(2);
     f.doc->Cortar();
     EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 2);
-    EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(p));
+    EXPECT_EQ(f.portapapeles.text().content.text, TextoPortapapeles(p));
     f.doc->Deshacer();
     EXPECT_EQ(f.doc->estado().Problemas[2], p);
-    EXPECT_EQ(f.portapapeles.text(), TextoPortapapeles(p));
+    EXPECT_EQ(f.portapapeles.text().content.text, TextoPortapapeles(p));
 }
 
 } // namespace

@@ -118,9 +118,9 @@ class PortapapelesRoto final : public Clipboard {
     void clear() override { t_.clear(); }
     void setText(const QString& text) override { t_ = text.chopped(1); }
     void setTextAndData(const QString& text, const QByteArray&) override { setText(text); }
-    std::optional<QString> text() const override { return t_; }
-    void readText(std::function<void(std::optional<QString>)> done) override { done(t_); }
-    std::optional<ClipboardContent> content() const override { return ClipboardContent{t_, {}}; }
+    ClipboardRead text() const override { return {ClipboardRead::Outcome::Read, {t_, {}}}; }
+    void readText(std::function<void(ClipboardRead)> done) override { done(text()); }
+    ClipboardRead content() const override { return text(); }
     void onChange(std::function<void()>) override {}
 
   private:
@@ -133,7 +133,7 @@ TEST(ListasProgramador, CopyReportsAndChecksTheClipboard) {
     test::FakeClipboard bueno;
     test::FakeNotifier avisos;
     CopiaListaProgramador(ListaProgramador::TemasSinId, c.cat, bueno, avisos);
-    EXPECT_EQ(bueno.text(), TextoTemas(c.cat, ListaAsignaturas(c.cat), false));
+    EXPECT_EQ(bueno.text().content.text, TextoTemas(c.cat, ListaAsignaturas(c.cat), false));
     PortapapelesRoto roto;
     CopiaListaProgramador(ListaProgramador::Temas, c.cat, roto, avisos);
     CopiaListaProgramador(ListaProgramador::Asignaturas, c.cat, roto, avisos);
@@ -146,10 +146,10 @@ TEST(ListasProgramador, CopyReportsAndChecksTheClipboard) {
     EXPECT_EQ(avisos.shown[2].title, QStringLiteral("Vornith NORV"));
 
     CopiaListaProgramador(ListaProgramador::Identidad, c.cat, bueno, avisos);
-    EXPECT_TRUE(
-        bueno.text()->startsWith(QStringLiteral("IDPROD = VORNITH_NORV\r\nAPP.EXEname = ")));
+    EXPECT_TRUE(bueno.text().content.text.startsWith(
+        QStringLiteral("IDPROD = VORNITH_NORV\r\nAPP.EXEname = ")));
     EXPECT_EQ(avisos.shown.back().text,
-              *bueno.text() + QStringLiteral("<Datos copiados al portapapeles>"));
+              bueno.text().content.text + QStringLiteral("<Datos copiados al portapapeles>"));
 }
 
 } // namespace

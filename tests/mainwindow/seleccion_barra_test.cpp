@@ -92,10 +92,10 @@ TEST_F(SeleccionFixture, PasteFollowsTheClipboardReadOncePerChange) {
     clic(centro(1));
     v->mnu_Edicion_Copy->trigger();
     tras("a copied problem", true, 0);
-    const QString copiado = *f.portapapeles.text();
+    const QString copiado = f.portapapeles.text().content.text;
     f.portapapeles.otroPrograma(QStringLiteral("una lista de la compra"));
     tras("foreign text", false, 1);
-    f.portapapeles.unanswered = 1;
+    f.portapapeles.failures = {ClipboardRead::Outcome::NoAnswer};
     f.portapapeles.otroPrograma(copiado);
     tras("an owner that timed out", true, 1);
     v->mnu_Edicion_Paste->trigger();

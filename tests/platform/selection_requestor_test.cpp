@@ -15,6 +15,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <map>
+#include <mutex>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -24,22 +27,28 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-constexpr std::chrono::milliseconds kTimeout = 3s;
+constexpr std::chrono::milliseconds kTimeout = 3s, kTotal = 6s;
 constexpr char kDatos[] = "application/x-vornith-norv-datos";
 
 // When the owner answers: at once, 2 s late, never, (Tardia) holding every request until 1 s
-// after the first read's time-out, then at once, or (UnaTrasOtra) 2 s after its last answer.
-enum class Respuesta { AlMomento, DosSegundosTarde, Mudo, Tardia, UnaTrasOtra };
+// after the first read's time-out, then at once, (UnaTrasOtra) 2 s after its last answer, or
+// (Mata) by closing the requestor's connection.
+enum class Respuesta { AlMomento, DosSegundosTarde, Mudo, Tardia, UnaTrasOtra, Mata };
 
 struct Fila {
     const char* nombre;
     Respuesta respuesta = Respuesta::AlMomento;
-    QByteArray texto{};                // UTF8_STRING; Tardia gives "viejo" to the first read
-    std::optional<QByteArray> datos{}; // offered under kDatos with these bytes
-    bool incr = false;                 // the text goes in pieces of 64 KB
-    qsizetype limite = SelectionRequestor::kMaxBytes; // the requestor's bound
-    // One read per entry: text(), or content(kDatos) when data are offered. Nothing: no answer.
-    std::vector<std::optional<ClipboardContent>> esperado;
+    QByteArray texto{};                 // UTF8_STRING; Tardia gives "viejo" to the first read
+    std::optional<QByteArray> datos{};  // offered under kDatos with these bytes
+    bool incr = false;                  // the text goes in pieces of 64 KB
+    bool xclip = false;                 // each piece follows any deletion on the requestor's window
+    bool goteo = false;                 // pieces of 4 KB, one a second
+    bool latin1 = false;                // offered as STRING only
+    std::optional<QByteArray> relevo{}; // another owner's text, taking the clipboard after read 1
+    qsizetype limite = qsizetype{256} * 1024 * 1024; // each read's bound
+    // One read per entry, of the text and of kDatos when data are offered; nothing: the
+    // requestor's connection broke.
+    std::vector<std::optional<ClipboardRead>> esperado;
 };
 
 // A private X server on a display number it picks itself (-displayfd), so that parallel runs
@@ -73,7 +82,8 @@ struct Xvfb {
 // as the row says.
 struct Dueno {
     bool owns = false;
-    std::atomic<int> tardias = 0; // answers given late to the first read's window
+    std::atomic<int> tardias = 0;  // answers given late to the first read's window
+    std::atomic<int> abiertas = 0; // INCR transfers begun and not ended by the requestor
 
     Dueno(const QByteArray& display, const Fila& fila)
         : fila_(fila), c_(xcb_connect(display.constData(), nullptr)) {
@@ -104,6 +114,25 @@ struct Dueno {
         xcb_disconnect(c_);
     }
 
+    // The requestor's windows that asked and still exist, and the properties left on them.
+    std::pair<int, int> ventanasYPropiedades(const QByteArray& display) {
+        std::set<xcb_window_t> ventanas;
+        {
+            const std::lock_guard lock(mutex_);
+            ventanas = ventanas_;
+        }
+        xcb_connection_t* c = xcb_connect(display.constData(), nullptr);
+        int vivas = 0, propiedades = 0;
+        for (const xcb_window_t w : ventanas) {
+            auto* r = xcb_list_properties_reply(c, xcb_list_properties(c, w), nullptr);
+            vivas += r != nullptr;
+            propiedades += r ? r->atoms_len : 0;
+            std::free(r);
+        }
+        xcb_disconnect(c);
+        return {vivas, propiedades};
+    }
+
   private:
     void run() {
         while (!stop_ && !xcb_connection_has_error(c_)) {
@@ -113,6 +142,8 @@ struct Dueno {
             }
             for (; !held_.empty() && held_.front().second <= Clock::now(); held_.pop_front())
                 answer(held_.front().first);
+            for (auto it = transferencias_.begin(); fila_.goteo && it != transferencias_.end();)
+                it = it->second.due <= Clock::now() ? siguiente(it) : std::next(it);
             xcb_flush(c_);
             pollfd fd{xcb_get_file_descriptor(c_), POLLIN, 0};
             poll(&fd, 1, 10); // short, so that due answers and `stop_` are seen
@@ -122,17 +153,19 @@ struct Dueno {
     void handle(const xcb_generic_event_t* e) {
         const auto* p = reinterpret_cast<const xcb_property_notify_event_t*>(e);
         if ((e->response_type & 0x7f) == XCB_PROPERTY_NOTIFY && p->state == XCB_PROPERTY_DELETE &&
-            p->window == incrWindow_ && p->atom == incrProperty_) {
-            // The requestor took a piece: the next one (the last one is empty).
-            const auto n = std::min<qsizetype>(64 * 1024, fila_.texto.size() - incrSent_);
-            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, incrWindow_, incrProperty_, utf8_, 8,
-                                static_cast<uint32_t>(n), fila_.texto.constData() + incrSent_);
-            incrSent_ += n;
-            if (n == 0) incrWindow_ = XCB_NONE;
+            !fila_.goteo) { // a dripping owner sends on time, in run()
+            const auto it = transferencias_.find(p->window);
+            if (it != transferencias_.end() && (p->atom == it->second.property || fila_.xclip))
+                siguiente(it);
         }
         if ((e->response_type & 0x7f) != XCB_SELECTION_REQUEST) return;
         if (fila_.respuesta == Respuesta::Mudo) return;
         const auto& r = *reinterpret_cast<const xcb_selection_request_event_t*>(e);
+        {
+            const std::lock_guard lock(mutex_);
+            ventanas_.insert(r.requestor);
+        }
+        if (fila_.respuesta == Respuesta::Mata) return void(xcb_kill_client(c_, r.requestor));
         const auto now = Clock::now();
         if (!first_) first_ = {now, r.requestor};
         auto due = now;
@@ -144,13 +177,38 @@ struct Dueno {
         held_.emplace_back(r, due);
     }
 
+    // An INCR transfer under way, by the requestor's window.
+    struct Incr {
+        xcb_atom_t property;
+        qsizetype sent = 0;
+        Clock::time_point due; // of the next piece, when dripping
+    };
+    using Transfers = std::map<xcb_window_t, Incr>;
+
+    // The next piece of a transfer; the one after the last, empty, ends it when deleted.
+    Transfers::iterator siguiente(Transfers::iterator it) {
+        Incr& t = it->second;
+        if (t.sent > fila_.texto.size()) {
+            --abiertas;
+            return transferencias_.erase(it);
+        }
+        const auto n =
+            std::min<qsizetype>(fila_.goteo ? 4096 : 64 * 1024, fila_.texto.size() - t.sent);
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, it->first, t.property, utf8_, 8,
+                            static_cast<uint32_t>(n), fila_.texto.constData() + t.sent);
+        t.sent += std::max<qsizetype>(n, 1);
+        t.due = Clock::now() + 1s;
+        return std::next(it);
+    }
+
     void answer(const xcb_selection_request_event_t& r) {
         const xcb_atom_t property = r.property == XCB_NONE ? r.target : r.property;
         const bool late = fila_.respuesta == Respuesta::Tardia && r.requestor == first_->second;
         tardias += late;
         xcb_atom_t given = property;
+        const xcb_atom_t text = fila_.latin1 ? xcb_atom_t{XCB_ATOM_STRING} : utf8_;
         if (r.target == targets_) {
-            std::vector<xcb_atom_t> list{targets_, utf8_};
+            std::vector<xcb_atom_t> list{targets_, text};
             if (fila_.datos) list.push_back(datos_);
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, r.requestor, property, XCB_ATOM_ATOM, 32,
                                 static_cast<uint32_t>(list.size()), list.data());
@@ -161,9 +219,9 @@ struct Dueno {
             const auto size = static_cast<uint32_t>(fila_.texto.size());
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, r.requestor, property, incr_, 32, 1,
                                 &size);
-            incrWindow_ = r.requestor;
-            incrProperty_ = property;
-        } else if (r.target == utf8_ || (r.target == datos_ && fila_.datos)) {
+            transferencias_[r.requestor] = {property, 0, Clock::now() + 1s};
+            ++abiertas;
+        } else if (r.target == text || (r.target == datos_ && fila_.datos)) {
             const QByteArray bytes = r.target == datos_ ? *fila_.datos
                                      : late             ? QByteArray("viejo")
                                                         : fila_.texto;
@@ -184,21 +242,24 @@ struct Dueno {
     xcb_atom_t clipboard_ = 0, targets_ = 0, utf8_ = 0, incr_ = 0, datos_ = 0;
     std::optional<std::pair<Clock::time_point, xcb_window_t>> first_; // the first request's
     std::deque<std::pair<xcb_selection_request_event_t, Clock::time_point>> held_; // by time due
-    xcb_window_t incrWindow_ = XCB_NONE; // the INCR transfer under way
-    xcb_atom_t incrProperty_ = XCB_NONE;
-    qsizetype incrSent_ = 0;
+    Transfers transferencias_;
+    std::mutex mutex_;
+    std::set<xcb_window_t> ventanas_; // the requestor's windows that asked
     std::atomic<bool> stop_ = false;
     std::thread thread_;
 };
 
+// Each read asks one thing at a time and takes only its own answers; every transfer it starts,
+// or gives up, is ended for its owner, and no property stays on its windows.
 TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
     QByteArray megas; // UTF-8 characters fall across pieces
     for (int i = 0; megas.size() < 6 * 1024 * 1024; ++i)
         megas += QByteArray::number(i) + " Dinámica ñ º\n";
     const QByteArray datos = QByteArray::fromHex("00ff10") + "dibujo";
-    const auto texto = [](const QString& t) { return ClipboardContent{t, {}}; };
-    const std::optional<ClipboardContent> nada, completo = texto(QString::fromUtf8(megas)),
-                                                conDatos = ClipboardContent{"algo", datos};
+    using enum ClipboardRead::Outcome;
+    const auto texto = [](const QString& t) { return ClipboardRead{Read, {t, {}}}; };
+    const ClipboardRead nada{NoAnswer, {}}, grande{TooBig, {}},
+        completo = texto(QString::fromUtf8(megas)), conDatos{Read, {"algo", datos}};
     using enum Respuesta;
     const std::vector<Fila> filas = {
         {.nombre = "respuesta tardía",
@@ -206,18 +267,42 @@ TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
          .texto = "nuevo",
          .esperado = {nada, texto("nuevo"), texto("nuevo")}},
         {.nombre = "INCR de varios MB", .texto = megas, .incr = true, .esperado = {completo}},
+        {.nombre = "INCR a la manera de xclip",
+         .texto = megas,
+         .incr = true,
+         .xclip = true,
+         .esperado = {completo}},
+        {.nombre = "INCR justo en el límite",
+         .texto = megas,
+         .incr = true,
+         .limite = megas.size(),
+         .esperado = {completo}},
         {.nombre = "INCR sobre el límite",
          .texto = megas,
          .incr = true,
          .limite = 1024 * 1024,
-         .esperado = {nada, nada}},
+         .esperado = {grande, grande}},
+        {.nombre = "goteo: el límite total", // 12 pieces, one a second
+         .texto = QByteArray(48 * 1024, 'a'),
+         .incr = true,
+         .goteo = true,
+         .esperado = {nada}},
         {.nombre = "dueño mudo", .respuesta = Mudo, .esperado = {nada}},
+        {.nombre = "conexión cerrada", .respuesta = Mata, .esperado = {std::nullopt}},
         {.nombre = "texto vacío al momento", .esperado = {texto("")}},
         {.nombre = "texto vacío 2 s tarde", .respuesta = DosSegundosTarde, .esperado = {texto("")}},
         {.nombre = "una respuesta tras otra", // TARGETS at 2 s, the text at 4 s: past one time-out
          .respuesta = UnaTrasOtra,
          .texto = "algo",
          .esperado = {texto("algo")}},
+        {.nombre = "solo STRING",
+         .texto = QStringLiteral("Dinámica ñ").toLatin1(),
+         .latin1 = true,
+         .esperado = {texto(QStringLiteral("Dinámica ñ"))}},
+        {.nombre = "otro dueño entre dos lecturas",
+         .texto = "primero",
+         .relevo = "segundo",
+         .esperado = {texto("primero"), texto("segundo")}},
         {.nombre = "datos ofrecidos y vacíos", .texto = "algo", .datos = "", .esperado = {nada}},
         {.nombre = "datos ofrecidos", .texto = "algo", .datos = datos, .esperado = {conDatos}},
     };
@@ -227,28 +312,46 @@ TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
         SCOPED_TRACE(fila.nombre);
         Dueno dueno(x.display, fila);
         ASSERT_TRUE(dueno.owns);
-        const auto requestor = SelectionRequestor::open(x.display, kTimeout, fila.limite);
+        std::optional<Dueno> relevo;
+        const auto requestor = SelectionRequestor::open(x.display, kTimeout, kTotal);
         ASSERT_TRUE(requestor);
         for (std::size_t i = 0; i < fila.esperado.size(); ++i) {
             SCOPED_TRACE(testing::Message() << "read " << i + 1);
+            const Fila segundo{
+                .nombre = "relevo", .texto = fila.relevo.value_or(""), .esperado = {}};
+            if (i == 1 && fila.relevo) relevo.emplace(x.display, segundo);
             const auto start = Clock::now();
-            std::optional<ClipboardContent> got;
-            if (fila.datos)
-                got = requestor->content(kDatos);
-            else if (auto text = requestor->text())
-                got = texto(*text);
+            const std::optional<ClipboardRead> got =
+                requestor->read(fila.datos ? kDatos : "", fila.limite).get();
             const auto& want = fila.esperado[i];
             ASSERT_EQ(got.has_value(), want.has_value());
-            if (!want && fila.respuesta != AlMomento) {
-                EXPECT_GE(Clock::now() - start, kTimeout); // not answered in time
-            } else if (want) {
-                EXPECT_TRUE(got->text == want->text) // not printed: it may be megabytes
-                    << got->text.size() << " characters: " << got->text.left(40).toStdString();
-                EXPECT_EQ(got->data, want->data);
+            if (!want) {
+                EXPECT_TRUE(requestor->broken());
+                continue;
             }
+            ASSERT_EQ(got->outcome, want->outcome);
+            if (fila.goteo) { // the total limit, not the time-out without progress
+                EXPECT_GE(Clock::now() - start, kTotal);
+                EXPECT_LT(Clock::now() - start, kTotal + 1s);
+            } else if (want->outcome == NoAnswer && fila.respuesta != AlMomento) {
+                EXPECT_GE(Clock::now() - start, kTimeout); // not answered in time
+            }
+            EXPECT_TRUE(got->content.text == want->content.text) // not printed: it may be MBs
+                << got->content.text.size()
+                << " characters: " << got->content.text.left(40).toStdString();
+            EXPECT_EQ(got->content.data, want->content.data);
         }
         if (fila.respuesta == Tardia) {
-            EXPECT_EQ(dueno.tardias, 2); // the first read's TARGETS and UTF8_STRING
+            EXPECT_EQ(dueno.tardias, 1); // the first read's TARGETS, asked alone
+        }
+        // Every transfer ended, and nothing left on the windows that asked.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dueno.abiertas == 0; }, 10000));
+        QTest::qWait(100);
+        EXPECT_EQ(dueno.ventanasYPropiedades(x.display).second, 0);
+        if (fila.respuesta == Tardia) { // the retired window goes after two quiet time-outs
+            EXPECT_EQ(dueno.ventanasYPropiedades(x.display).first, 2);
+            QTest::qWait(static_cast<int>((2 * kTimeout + 500ms).count()));
+            EXPECT_EQ(dueno.ventanasYPropiedades(x.display).first, 1);
         }
     }
     // Without waiting: the answer comes through the event loop, and a read that starts before
@@ -257,16 +360,17 @@ TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
         .nombre = "sin esperar", .respuesta = DosSegundosTarde, .texto = "algo", .esperado = {}};
     Dueno dueno(x.display, lenta);
     const auto requestor = SelectionRequestor::open(x.display, kTimeout);
-    std::vector<std::optional<QString>> dadas;
-    const auto apunta = [&](std::optional<QString> t) { dadas.push_back(std::move(t)); };
-    requestor->readText(apunta);
+    std::vector<std::optional<ClipboardRead>> dadas;
+    const auto apunta = [&](std::optional<ClipboardRead> r) { dadas.push_back(std::move(r)); };
+    requestor->readText(1024, apunta);
     EXPECT_TRUE(dadas.empty()); // the owner answers 2 s later
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dadas.empty(); }, 10000));
-    requestor->readText(apunta);
+    requestor->readText(1024, apunta);
     QTest::qWait(300); // its request sent
-    EXPECT_EQ(requestor->text(), QStringLiteral("algo"));
+    EXPECT_EQ(requestor->read({}, 1024).get()->content.text, QStringLiteral("algo"));
     QTest::qWait(200);
-    EXPECT_EQ(dadas, (std::vector<std::optional<QString>>{QStringLiteral("algo")}));
+    ASSERT_EQ(dadas.size(), 1u);
+    EXPECT_EQ(dadas[0]->content.text, QStringLiteral("algo"));
 }
 
 } // namespace

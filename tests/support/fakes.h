@@ -21,6 +21,7 @@
 
 #include <deque>
 #include <functional>
+#include <deque>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -39,26 +40,24 @@ public:
         set(text, data, true, true);
     }
     void otroPrograma(const QString& text) { set(text, {}, true, false); }
-    std::optional<QString> text() const override {
-        if (!answers()) return std::nullopt;
-        return text_;
-    }
-    void readText(std::function<void(std::optional<QString>)> done) override { done(text()); }
-    std::optional<ClipboardContent> content() const override {
-        if (!answers()) return std::nullopt;
-        return ClipboardContent{text_, data_};
-    }
+    ClipboardRead text() const override { return {lee(), {text_, {}}}; }
+    void readText(std::function<void(ClipboardRead)> done) override { done(text()); }
+    ClipboardRead content() const override { return {lee(), {text_, data_}}; }
     bool hasText() const { return has_; }
     void onChange(std::function<void()> changed) override { changed_ = std::move(changed); }
 
-    mutable int reads = 0;      // reads of another program's content
-    mutable int unanswered = 0; // the next of them that time out
+    mutable int reads = 0; // reads of another program's content
+    // How the next of them end, when not read: each is used once.
+    mutable std::deque<ClipboardRead::Outcome> failures;
 
 private:
-    bool answers() const {
-        if (own_) return true; // the program's own content is read locally
+    ClipboardRead::Outcome lee() const {
+        if (own_) return ClipboardRead::Outcome::Read; // the program's own content is read locally
         ++reads;
-        return unanswered > 0 ? (--unanswered, false) : true;
+        if (failures.empty()) return ClipboardRead::Outcome::Read;
+        const ClipboardRead::Outcome o = failures.front();
+        failures.pop_front();
+        return o;
     }
     void set(const QString& text, const QByteArray& data, bool has, bool own) {
         text_ = text;

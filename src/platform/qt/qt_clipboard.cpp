@@ -3,8 +3,12 @@
 #include "platform/qt/selection_requestor.h"
 
 #include <QClipboard>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QMimeData>
+
+#include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
 namespace vornith {
 
@@ -14,18 +18,39 @@ namespace {
 // X11 the toolkit offers it under a target of the same name.
 const QString kFormato = QStringLiteral("application/x-vornith-norv-datos");
 
-QClipboard* portapapeles() { return QGuiApplication::clipboard(); }
+// What a read keeps: a change only needs to tell whether the text is a problem's (far below 8 MB);
+// a paste takes more.
+constexpr qsizetype kBytesCambio = qsizetype{8} * 1024 * 1024;
+constexpr qsizetype kBytesPegar = qsizetype{256} * 1024 * 1024;
 
-ClipboardContent contenidoDe(const QMimeData* mime) {
+// How long a read waits before the busy pointer shows.
+constexpr std::chrono::milliseconds kMomento{200};
+
+QClipboard* portapapeles() {
+    return QGuiApplication::clipboard();
+}
+
+QNativeInterface::QX11Application* x11() {
+    return qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+}
+
+// The display the toolkit's windows are on (-display included); $DISPLAY when it cannot tell.
+QByteArray pantalla() {
+    if (auto* x = x11(); x && x->display()) return XDisplayString(x->display());
+    return qgetenv("DISPLAY");
+}
+
+ClipboardRead leidoDe(const QMimeData* mime) {
     if (!mime) return {};
-    return {mime->text(), mime->hasFormat(kFormato) ? mime->data(kFormato) : QByteArray()};
+    return {ClipboardRead::Outcome::Read,
+            {mime->text(), mime->hasFormat(kFormato) ? mime->data(kFormato) : QByteArray()}};
 }
 
 } // namespace
 
 QtClipboard::QtClipboard() {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
-    requestor_ = SelectionRequestor::open(qgetenv("DISPLAY"));
+    requestor_ = SelectionRequestor::open(pantalla());
     if (requestor_)
         olvido_ = QObject::connect(portapapeles(), &QClipboard::dataChanged,
                                    [r = requestor_.get()] { r->forget(); });
@@ -36,9 +61,13 @@ QtClipboard::~QtClipboard() {
     QObject::disconnect(olvido_);
 }
 
-void QtClipboard::clear() { portapapeles()->clear(); }
+void QtClipboard::clear() {
+    portapapeles()->clear();
+}
 
-void QtClipboard::setText(const QString& text) { portapapeles()->setText(text); }
+void QtClipboard::setText(const QString& text) {
+    portapapeles()->setText(text);
+}
 
 void QtClipboard::setTextAndData(const QString& text, const QByteArray& data) {
     auto* mime = new QMimeData;
@@ -47,26 +76,45 @@ void QtClipboard::setTextAndData(const QString& text, const QByteArray& data) {
     portapapeles()->setMimeData(mime); // the clipboard owns it
 }
 
-bool QtClipboard::otroPrograma() const { return requestor_ && !portapapeles()->ownsClipboard(); }
-
-std::optional<QString> QtClipboard::text() const {
-    ++lectura_;
-    if (otroPrograma()) return requestor_->text();
-    return contenidoDe(portapapeles()->mimeData()).text;
+bool QtClipboard::otroPrograma() const {
+    return requestor_ && !requestor_->broken() && !portapapeles()->ownsClipboard();
 }
 
-void QtClipboard::readText(std::function<void(std::optional<QString>)> done) {
-    auto ultima = [this, n = ++lectura_, done = std::move(done)](std::optional<QString> text) {
-        if (n == lectura_) done(std::move(text));
+// Another program's content through the requestor, the busy pointer shown after a moment; the
+// toolkit's clipboard when the requestor's connection is broken.
+ClipboardRead QtClipboard::lee(const QByteArray& formato) const {
+    ++lectura_;
+    if (!otroPrograma()) return leidoDe(portapapeles()->mimeData());
+    std::future<std::optional<ClipboardRead>> respuesta = requestor_->read(formato, kBytesPegar);
+    if (respuesta.wait_for(kMomento) == std::future_status::timeout) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        if (auto* x = x11()) xcb_flush(x->connection()); // the window handles no event meanwhile
+        respuesta.wait();
+        QGuiApplication::restoreOverrideCursor();
+    }
+    if (std::optional<ClipboardRead> leido = respuesta.get()) return *std::move(leido);
+    return leidoDe(portapapeles()->mimeData());
+}
+
+ClipboardRead QtClipboard::text() const {
+    ClipboardRead leido = lee({});
+    leido.content.data.clear();
+    return leido;
+}
+
+void QtClipboard::readText(std::function<void(ClipboardRead)> done) {
+    auto ultima = [this, n = ++lectura_, done = std::move(done)](std::optional<ClipboardRead> r) {
+        if (n != lectura_) return;
+        ClipboardRead leido = r ? *std::move(r) : leidoDe(portapapeles()->mimeData());
+        leido.content.data.clear();
+        done(std::move(leido));
     };
-    if (otroPrograma()) return requestor_->readText(std::move(ultima));
-    ultima(contenidoDe(portapapeles()->mimeData()).text);
+    if (otroPrograma()) return requestor_->readText(kBytesCambio, std::move(ultima));
+    ultima(std::nullopt);
 }
 
-std::optional<ClipboardContent> QtClipboard::content() const {
-    ++lectura_;
-    if (otroPrograma()) return requestor_->content(kFormato.toLatin1());
-    return contenidoDe(portapapeles()->mimeData());
+ClipboardRead QtClipboard::content() const {
+    return lee(kFormato.toLatin1());
 }
 
 void QtClipboard::onChange(std::function<void()> changed) {

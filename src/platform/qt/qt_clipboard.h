@@ -11,8 +11,9 @@ namespace vornith {
 class SelectionRequestor;
 
 // The application's clipboard: QClipboard, whose change notice follows other programs too. On
-// X11 another program's content is read through a selection requestor of our own, which tells
-// each answer's request; elsewhere (Wayland, offscreen) through the toolkit.
+// X11 another program's content is read through a selection requestor of our own on the display
+// of the toolkit's windows, which tells each answer's request and bounds its time and memory;
+// elsewhere (Wayland, offscreen), or once the requestor's connection breaks, through the toolkit.
 class QtClipboard final : public Clipboard {
 public:
     QtClipboard();
@@ -20,15 +21,17 @@ public:
     void clear() override;
     void setText(const QString& text) override;
     void setTextAndData(const QString& text, const QByteArray& data) override;
-    std::optional<QString> text() const override;
-    void readText(std::function<void(std::optional<QString>)> done) override;
-    std::optional<ClipboardContent> content() const override;
+    ClipboardRead text() const override;
+    void readText(std::function<void(ClipboardRead)> done) override;
+    ClipboardRead content() const override;
     void onChange(std::function<void()> changed) override;
 
 private:
     // Another program put the content there, and the requestor asks it (X11): what this
     // process put there, or another platform's clipboard, is read through the toolkit.
     bool otroPrograma() const;
+    // The text and, when `formato` is set, the data in that format, waiting for another program.
+    ClipboardRead lee(const QByteArray& formato) const;
 
     std::unique_ptr<SelectionRequestor> requestor_;
     // Counts reads, so that only the latest one's answer is given.

@@ -1,7 +1,6 @@
 #include "platform/qt/selection_requestor.h"
 
 #include <QHash>
-#include <QObject>
 
 #include <xcb/xcb.h>
 
@@ -13,7 +12,7 @@
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
-#include <future>
+#include <deque>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -23,47 +22,74 @@ namespace vornith {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using Outcome = ClipboardRead::Outcome;
 
 template <typename T> struct FreeDeleter {
     void operator()(T* p) const { std::free(p); }
 };
 template <typename T> using Reply = std::unique_ptr<T, FreeDeleter<T>>;
 
-// The outcome of one conversion request.
-struct Answer {
-    enum class Kind { NoAnswer, Refused, Answered };
-    Kind kind = Kind::NoAnswer;
-    QByteArray bytes;
-};
+// Retired windows kept at most; the oldest goes first.
+constexpr std::size_t kMaxRetired = 4;
 
 // A read for the requestor's thread: the text, and the data under `dataTarget` when it is set.
 // Its answer goes to `deliver`, unless a later read abandoned it and nobody waits for it.
 struct Job {
     QByteArray dataTarget;
-    std::function<void(std::optional<ClipboardContent>)> deliver;
+    qsizetype maxBytes;
+    std::function<void(std::optional<ClipboardRead>)> deliver;
     bool waited = false;
 };
 
-struct Request {
-    xcb_atom_t target;
-    xcb_atom_t property;
-    bool incremental = false; // an INCR transfer under way
-    bool done = false;
-    Answer answer;
+// One conversion request and its transfer.
+struct Transfer {
+    enum class State { Waiting, Incremental, Over };
+    enum class Result { NoAnswer, Refused, Answered, TooBig, Unreadable };
+    xcb_atom_t target = XCB_NONE;
+    qsizetype maxBytes = 0;
+    State state = State::Waiting;
+    Result result = Result::NoAnswer;
+    xcb_atom_t type = XCB_NONE; // of the answer, or of the pieces of an incremental one
+    uint8_t format = 0;
+    QByteArray bytes;
+
+    void end(Result r) {
+        state = State::Over;
+        result = r;
+    }
+};
+
+// The value of a property read (and deleted) whole.
+struct Piece {
+    bool gone = false;   // no such property
+    bool tooBig = false; // longer than the room left; deleted unread
+    xcb_atom_t type = XCB_NONE;
+    uint8_t format = 0;
+    QByteArray bytes;
+
+    static Piece missing() {
+        Piece p;
+        p.gone = true;
+        return p;
+    }
 };
 
 } // namespace
 
 struct SelectionRequestor::Impl {
+    struct Retired {
+        xcb_window_t window;
+        Clock::time_point seen; // when anything last came for it
+    };
+
     xcb_connection_t* c = nullptr;
     xcb_window_t root = XCB_NONE;
     std::chrono::milliseconds timeout;
-    qsizetype maxBytes;
-    // The window requests are made on; XCB_NONE until one is needed. Windows that saw a request
-    // go unanswered are left to the server, so that late answers land there and are deleted.
+    std::chrono::milliseconds total;
+    // The window requests are made on; XCB_NONE until one is needed.
     xcb_window_t window = XCB_NONE;
-    std::vector<xcb_atom_t> properties; // one per request of a read
-    xcb_atom_t clipboard, targets, incr, utf8, latin1;
+    std::deque<Retired> retired; // oldest first
+    xcb_atom_t clipboard, targets, incr, utf8, latin1, property;
     QHash<QByteArray, xcb_atom_t> atoms;
     // What `offeredBy` offers, asked once.
     std::optional<std::vector<xcb_atom_t>> offered;
@@ -78,10 +104,16 @@ struct SelectionRequestor::Impl {
     int wake = -1;
     std::atomic<bool> abandon = false;
     std::atomic<bool> forgotten = false;
+    std::atomic<bool> broken = false;
 
     ~Impl() {
         if (wake >= 0) close(wake);
         xcb_disconnect(c);
+    }
+
+    bool connectionBroken() {
+        if (xcb_connection_has_error(c)) broken = true;
+        return broken;
     }
 
     void clearWake() {
@@ -89,19 +121,26 @@ struct SelectionRequestor::Impl {
         eventfd_read(wake, &value);
     }
 
-    // Waits for an event of the connection (none once it is broken) or a wake; true when woken.
+    // Waits for an event of the connection (none once it is broken) or a wake, at most
+    // `milliseconds` (-1: no limit); true when woken.
     bool wait(int milliseconds) {
         pollfd fds[2] = {{wake, POLLIN, 0}, {xcb_get_file_descriptor(c), POLLIN, 0}};
-        const nfds_t count = xcb_connection_has_error(c) ? 1 : 2;
+        const nfds_t count = connectionBroken() ? 1 : 2;
         if (poll(fds, count, milliseconds) <= 0 || !(fds[0].revents & POLLIN)) return false;
         clearWake();
         return true;
     }
 
-    // Between reads: late answers are cleared away as they come.
+    static int millisecondsUntil(Clock::time_point t) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(t - Clock::now()).count();
+        return static_cast<int>(std::clamp<long long>(left, 0, 1 << 30));
+    }
+
+    // Between reads: late answers are cleared away as they come, and quiet retired windows go.
     void idle() {
         drain();
-        wait(-1);
+        const std::optional<Clock::time_point> due = sweep();
+        wait(due ? millisecondsUntil(*due) : -1);
     }
 
     // Interned once: the data format's atom is asked for at every paste.
@@ -137,80 +176,130 @@ struct SelectionRequestor::Impl {
                           XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
     }
 
-    // The whole value of `property`, deleted as it is read; nothing when it could not be read
-    // or exceeds the bound.
-    std::optional<QByteArray> take(xcb_window_t w, xcb_atom_t property, xcb_atom_t* type) {
-        const auto longs = static_cast<uint32_t>(maxBytes / 4 + 1);
-        Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
-            c, xcb_get_property(c, 1, w, property, XCB_GET_PROPERTY_TYPE_ANY, 0, longs), nullptr));
-        if (!r) return std::nullopt;
-        if (type) *type = r->type;
-        const int length = xcb_get_property_value_length(r.get());
-        if (r->bytes_after > 0 || length > maxBytes) {
-            xcb_delete_property(c, w, property); // not deleted by a partial read
-            return std::nullopt;
+    // The window saw a request go unanswered or a transfer given up: what comes there later is
+    // not taken for a later request's.
+    void retire() {
+        if (window == XCB_NONE) return;
+        retired.push_back({window, Clock::now()});
+        window = XCB_NONE;
+        if (retired.size() > kMaxRetired) {
+            xcb_destroy_window(c, retired.front().window);
+            retired.pop_front();
         }
-        return QByteArray(static_cast<const char*>(xcb_get_property_value(r.get())), length);
     }
 
-    // An event for a window of a request that is over: its property goes.
-    void dropLate(xcb_window_t w, xcb_atom_t property) {
-        if (property != XCB_NONE) xcb_delete_property(c, w, property);
+    // Retired windows quiet for two time-outs go; the time the next one is due, if any.
+    std::optional<Clock::time_point> sweep() {
+        const auto now = Clock::now();
+        std::erase_if(retired, [&](const Retired& r) {
+            const bool quiet = r.seen + 2 * timeout <= now;
+            if (quiet) xcb_destroy_window(c, r.window);
+            return quiet;
+        });
+        xcb_flush(c);
+        if (retired.empty()) return std::nullopt;
+        return std::ranges::min(retired, {}, &Retired::seen).seen + 2 * timeout;
     }
 
-    // Handles one event; true when it was progress: an answer to one of `requests`, or a piece
-    // of one.
-    bool handle(const xcb_generic_event_t* event, std::vector<Request>& requests) {
+    // The value of the request property on the window, read and deleted whole when it holds at
+    // most `room` bytes; deleted unread when it holds more.
+    Piece take(qsizetype room) {
+        const auto longs = static_cast<uint32_t>(room / 4 + 1);
+        Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
+            c, xcb_get_property(c, 1, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, longs),
+            nullptr));
+        if (!r || r->type == XCB_NONE) return Piece::missing();
+        const int length = xcb_get_property_value_length(r.get());
+        if (r->bytes_after > 0 || length > room) {
+            xcb_delete_property(c, window, property); // a partial read does not delete it
+            Piece p;
+            p.tooBig = true;
+            return p;
+        }
+        Piece p;
+        p.type = r->type;
+        p.format = r->format;
+        p.bytes = QByteArray(static_cast<const char*>(xcb_get_property_value(r.get())), length);
+        return p;
+    }
+
+    // The owner's SelectionNotify for `t`.
+    void answered(Transfer& t, xcb_atom_t given) {
+        using enum Transfer::Result;
+        if (given == XCB_NONE) return t.end(Refused);
+        const Piece p = take(t.maxBytes);
+        if (p.gone) return t.end(NoAnswer);
+        if (p.tooBig) return t.end(TooBig);
+        if (p.type == incr) {
+            // Its value is a lower bound of the size: over the room, the transfer is given up.
+            quint32 size = 0;
+            if (p.format == 32 && p.bytes.size() >= 4) std::memcpy(&size, p.bytes.constData(), 4);
+            if (qsizetype{size} > t.maxBytes) return t.end(TooBig);
+            t.state = Transfer::State::Incremental;
+            return;
+        }
+        t.type = p.type;
+        t.format = p.format;
+        t.bytes = p.bytes;
+        t.end(Answered);
+    }
+
+    // A piece of `t`'s incremental transfer; it ends only on its zero-length piece.
+    void piece(Transfer& t) {
+        using enum Transfer::Result;
+        Piece p = take(t.maxBytes - t.bytes.size());
+        if (p.gone) return t.end(NoAnswer); // never a shorter text for the whole one
+        if (p.tooBig) return t.end(TooBig);
+        if (p.bytes.isEmpty()) return t.end(Answered);
+        if (t.type == XCB_NONE) {
+            t.type = p.type;
+            t.format = p.format;
+        } else if (p.type != t.type || p.format != t.format) {
+            return t.end(Unreadable);
+        }
+        t.bytes.append(p.bytes);
+    }
+
+    // An answer or a piece that no transfer takes is deleted unread, so that its owner goes on
+    // and ends the transfer; on a retired window it counts as something seen there.
+    void stray(xcb_window_t w, xcb_atom_t p) {
+        if (p == XCB_NONE) return;
+        if (w != window) {
+            const auto it = std::ranges::find(retired, w, &Retired::window);
+            if (it == retired.end()) return; // not ours, or destroyed
+            it->seen = Clock::now();
+        }
+        xcb_delete_property(c, w, p);
+    }
+
+    // Handles one event for `t` (none between reads); true when it was progress of `t`.
+    bool handle(const xcb_generic_event_t* event, Transfer* t) {
+        const bool waiting = t && t->state == Transfer::State::Waiting;
         switch (event->response_type & 0x7f) {
         case XCB_SELECTION_NOTIFY: {
             const auto* n = reinterpret_cast<const xcb_selection_notify_event_t*>(event);
-            auto it = std::ranges::find_if(requests, [&](const Request& r) {
-                return !r.done && !r.incremental && r.target == n->target &&
-                       (n->property == r.property || n->property == XCB_NONE);
-            });
-            if (n->requestor != window || n->selection != clipboard || it == requests.end()) {
-                const bool pending = std::ranges::any_of(
-                    requests, [&](const Request& r) { return r.property == n->property; });
-                if (n->requestor != window || !pending) dropLate(n->requestor, n->property);
-                return false;
-            }
-            if (n->property == XCB_NONE) {
-                it->done = true;
-                it->answer.kind = Answer::Kind::Refused;
+            if (n->requestor == window && waiting && n->selection == clipboard &&
+                n->target == t->target && (n->property == property || n->property == XCB_NONE)) {
+                answered(*t, n->property);
                 return true;
             }
-            xcb_atom_t type = XCB_NONE;
-            std::optional<QByteArray> bytes = take(window, it->property, &type);
-            if (bytes && type == incr) {
-                it->incremental = true;
-                return true;
-            }
-            it->done = true;
-            if (bytes) it->answer = {Answer::Kind::Answered, std::move(*bytes)};
-            return true;
+            // The request's property on its window is told by its own event.
+            if (n->requestor != window || n->property != property || !t)
+                stray(n->requestor, n->property);
+            return false;
         }
         case XCB_PROPERTY_NOTIFY: {
             const auto* n = reinterpret_cast<const xcb_property_notify_event_t*>(event);
             if (n->state != XCB_PROPERTY_NEW_VALUE) return false;
-            if (n->window != window) {
-                dropLate(n->window, n->atom);
-                return false;
+            if (n->window == window && n->atom == property && t) {
+                if (t->state == Transfer::State::Incremental) {
+                    piece(*t);
+                    return true;
+                }
+                if (waiting) return false; // the answer, told by its SelectionNotify
             }
-            auto it = std::ranges::find_if(requests, [&](const Request& r) {
-                return r.incremental && !r.done && r.property == n->atom;
-            });
-            if (it == requests.end()) return false;
-            std::optional<QByteArray> chunk = take(window, it->property, nullptr);
-            if (!chunk || it->answer.bytes.size() + chunk->size() > maxBytes) {
-                it->done = true; // given up: the window is retired with the transfer
-                it->answer = {};
-            } else if (chunk->isEmpty()) {
-                it->done = true;
-                it->answer.kind = Answer::Kind::Answered;
-            } else {
-                it->answer.bytes.append(*chunk);
-            }
-            return true;
+            stray(n->window, n->atom);
+            return false;
         }
         default:
             return false;
@@ -220,57 +309,43 @@ struct SelectionRequestor::Impl {
     // Late answers that arrived while no read was waiting. A flush can read waiting events into
     // xcb's queue, so each look follows one.
     void drain() {
-        std::vector<Request> none;
         for (;;) {
             xcb_flush(c);
             xcb_generic_event_t* e = xcb_poll_for_event(c);
             if (!e) return;
-            handle(e, none);
+            handle(e, nullptr);
             std::free(e);
         }
     }
 
-    // Asks for every target at once and waits for all the answers, until `deadline`; each answer,
-    // and each piece of an incremental transfer, moves the deadline to one time-out from then.
-    std::vector<Answer> convert(const std::vector<xcb_atom_t>& asked, Clock::time_point& deadline) {
+    // Asks for `target` alone on the window and waits for its answer and any transfer, at most
+    // until `progress` (moved one time-out on by each answer and piece) and `end`.
+    Transfer request(xcb_atom_t target, qsizetype maxBytes, Clock::time_point& progress,
+                     Clock::time_point end) {
+        Transfer t;
+        t.target = target;
+        t.maxBytes = maxBytes;
         requestWindow();
-        while (properties.size() < asked.size())
-            properties.push_back(
-                atom("VORNITH_SELECCION_" + QByteArray::number(qsizetype(properties.size()))));
-        std::vector<Request> requests;
-        for (std::size_t i = 0; i < asked.size(); ++i) {
-            requests.push_back({asked[i], properties[i], false, false, {}});
-            xcb_delete_property(c, window, properties[i]);
-            xcb_convert_selection(c, window, clipboard, asked[i], properties[i], XCB_CURRENT_TIME);
-        }
-        xcb_flush(c);
-        const auto pending = [&] {
-            return std::ranges::any_of(requests, [](const Request& r) { return !r.done; });
-        };
-        while (pending() && !xcb_connection_has_error(c)) {
-            const auto left =
-                std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
-            if (left <= 0 || abandon) break;
+        xcb_convert_selection(c, window, clipboard, target, property, XCB_CURRENT_TIME);
+        while (t.state != Transfer::State::Over && !connectionBroken() && !abandon) {
+            const auto deadline = std::min(progress, end);
+            if (Clock::now() >= deadline) break;
             // A flush can read waiting events into xcb's queue: look there before sleeping.
             xcb_flush(c);
             bool handled = false;
-            while (xcb_generic_event_t* e = xcb_poll_for_event(c)) {
+            while (t.state != Transfer::State::Over) {
+                xcb_generic_event_t* e = xcb_poll_for_event(c);
+                if (!e) break;
                 handled = true;
-                if (handle(e, requests)) deadline = Clock::now() + timeout;
+                if (handle(e, &t)) progress = Clock::now() + timeout;
                 std::free(e);
             }
-            if (handled) continue;
-            wait(static_cast<int>(left));
+            if (!handled) wait(millisecondsUntil(deadline));
         }
-        // A request unanswered, or a transfer given up, may still be answered: not here.
-        const bool clean = std::ranges::all_of(requests, [](const Request& r) {
-            return r.done && (!r.incremental || r.answer.kind == Answer::Kind::Answered);
-        });
-        if (!clean) window = XCB_NONE;
-        std::vector<Answer> answers;
-        for (Request& r : requests)
-            answers.push_back(std::move(r.answer));
-        return answers;
+        if (t.result != Transfer::Result::Answered && t.result != Transfer::Result::Refused)
+            retire();
+        xcb_flush(c);
+        return t;
     }
 
     void post(Job job) {
@@ -280,18 +355,8 @@ struct SelectionRequestor::Impl {
             replaced = std::exchange(next, std::move(job));
             if (running) abandon = true;
         }
-        if (replaced && replaced->waited) replaced->deliver(std::nullopt);
+        if (replaced && replaced->waited) replaced->deliver(ClipboardRead{Outcome::NoAnswer, {}});
         eventfd_write(wake, 1);
-    }
-
-    // What a caller waits for.
-    std::optional<ClipboardContent> ask(const QByteArray& dataTarget) {
-        std::promise<std::optional<ClipboardContent>> answer;
-        std::future<std::optional<ClipboardContent>> answered = answer.get_future();
-        post({dataTarget,
-              [&answer](std::optional<ClipboardContent> c) { answer.set_value(std::move(c)); },
-              true});
-        return answered.get();
     }
 
     void run() {
@@ -308,9 +373,7 @@ struct SelectionRequestor::Impl {
                 idle();
                 continue;
             }
-            const xcb_atom_t data = job->dataTarget.isEmpty() ? XCB_NONE : atom(job->dataTarget);
-            std::optional<ClipboardContent> answer;
-            if (job->dataTarget.isEmpty() || data != XCB_NONE) answer = read(data);
+            std::optional<ClipboardRead> answer = read(*job);
             bool abandoned = false;
             {
                 const std::lock_guard lock(mutex);
@@ -331,55 +394,61 @@ struct SelectionRequestor::Impl {
         if (thread.joinable()) thread.join();
     }
 
-    std::optional<ClipboardContent> read(xcb_atom_t data) {
+    // What the owner offers, asked once per owner and change; an owner that does not list its
+    // targets is asked for text. False when it does not answer.
+    bool askOffered(xcb_window_t holder, Clock::time_point& progress, Clock::time_point end,
+                    qsizetype maxBytes) {
+        if (forgotten.exchange(false) || holder != offeredBy) offered.reset();
+        if (offered) return true;
+        const Transfer list = request(targets, maxBytes, progress, end);
+        if (list.result == Transfer::Result::NoAnswer) return false;
+        offered = std::vector<xcb_atom_t>{utf8, latin1};
+        if (list.result == Transfer::Result::Answered && list.format == 32) {
+            offered->resize(static_cast<std::size_t>(list.bytes.size()) / sizeof(xcb_atom_t));
+            std::memcpy(offered->data(), list.bytes.constData(),
+                        offered->size() * sizeof(xcb_atom_t));
+        }
+        offeredBy = holder;
+        return true;
+    }
+
+    std::optional<ClipboardRead> read(const Job& job) {
         drain();
-        if (forgotten.exchange(false)) offered.reset();
-        const xcb_window_t holder = owner();
-        if (holder == XCB_NONE) return ClipboardContent{};
-        if (holder != offeredBy) offered.reset();
-        Clock::time_point deadline = Clock::now() + timeout;
-        std::vector<xcb_atom_t> asked;
-        if (!offered) {
-            asked = {targets, utf8};
-            if (data != XCB_NONE) asked.push_back(data);
-        } else {
-            if (textTarget() != XCB_NONE) asked.push_back(textTarget());
-            if (data != XCB_NONE && offers(data)) asked.push_back(data);
-        }
-        std::vector<Answer> answers = convert(asked, deadline);
-        // The answer for `target`, asked now when it was not asked above.
-        const auto answerFor = [&](xcb_atom_t target) -> const Answer& {
-            const auto it = std::ranges::find(asked, target);
-            if (it != asked.end()) return answers[static_cast<std::size_t>(it - asked.begin())];
-            asked.push_back(target);
-            answers.push_back(std::move(convert({target}, deadline).front()));
-            return answers.back();
+        sweep();
+        const auto fails = [this](Outcome o) -> std::optional<ClipboardRead> {
+            if (connectionBroken()) return std::nullopt;
+            return ClipboardRead{o, {}};
         };
-        if (!offered) {
-            const Answer& list = answers.front();
-            if (list.kind == Answer::Kind::NoAnswer) return std::nullopt;
-            // An owner that does not list its targets is asked for text.
-            offered = std::vector<xcb_atom_t>{utf8, latin1};
-            if (list.kind == Answer::Kind::Answered) {
-                offered->resize(static_cast<std::size_t>(list.bytes.size()) / sizeof(xcb_atom_t));
-                std::memcpy(offered->data(), list.bytes.constData(),
-                            offered->size() * sizeof(xcb_atom_t));
-            }
-            offeredBy = holder;
-        }
-        ClipboardContent content;
+        const xcb_atom_t data = job.dataTarget.isEmpty() ? XCB_NONE : atom(job.dataTarget);
+        const xcb_window_t holder = owner();
+        if (connectionBroken()) return std::nullopt;
+        if (holder == XCB_NONE) return ClipboardRead{};
+        const auto start = Clock::now();
+        Clock::time_point progress = start + timeout;
+        const Clock::time_point end = start + total;
+        if (!askOffered(holder, progress, end, job.maxBytes)) return fails(Outcome::NoAnswer);
+        using enum Transfer::Result;
+        ClipboardRead read;
         if (const xcb_atom_t target = textTarget(); target != XCB_NONE) {
-            const Answer& text = answerFor(target);
-            if (text.kind == Answer::Kind::NoAnswer) return std::nullopt;
-            content.text =
-                target == utf8 ? QString::fromUtf8(text.bytes) : QString::fromLatin1(text.bytes);
+            const Transfer text = request(target, job.maxBytes, progress, end);
+            if (text.result == NoAnswer) return fails(Outcome::NoAnswer);
+            if (text.result == TooBig) return fails(Outcome::TooBig);
+            if (text.result == Unreadable) return fails(Outcome::Unreadable);
+            if (!text.bytes.isEmpty() &&
+                (text.format != 8 || (text.type != utf8 && text.type != latin1)))
+                return fails(Outcome::Unreadable);
+            read.content.text = text.type == latin1 ? QString::fromLatin1(text.bytes)
+                                                    : QString::fromUtf8(text.bytes);
         }
         if (data != XCB_NONE && offers(data)) {
-            const Answer& bytes = answerFor(data);
-            if (bytes.kind != Answer::Kind::Answered || bytes.bytes.isEmpty()) return std::nullopt;
-            content.data = bytes.bytes;
+            const Transfer bytes = request(data, job.maxBytes, progress, end);
+            if (bytes.result == TooBig) return fails(Outcome::TooBig);
+            if (bytes.result != Unreadable && (bytes.result != Answered || bytes.bytes.isEmpty()))
+                return fails(Outcome::NoAnswer);
+            if (bytes.result == Answered) read.content.data = bytes.bytes;
         }
-        return content;
+        if (connectionBroken()) return std::nullopt;
+        return read;
     }
 };
 
@@ -394,7 +463,7 @@ SelectionRequestor::~SelectionRequestor() {
 
 std::unique_ptr<SelectionRequestor> SelectionRequestor::open(const QByteArray& display,
                                                              std::chrono::milliseconds timeout,
-                                                             qsizetype maxBytes) {
+                                                             std::chrono::milliseconds total) {
     int screenNumber = 0;
     xcb_connection_t* c =
         xcb_connect(display.isEmpty() ? nullptr : display.constData(), &screenNumber);
@@ -405,7 +474,7 @@ std::unique_ptr<SelectionRequestor> SelectionRequestor::open(const QByteArray& d
     auto impl = std::make_unique<Impl>();
     impl->c = c;
     impl->timeout = timeout;
-    impl->maxBytes = maxBytes;
+    impl->total = total;
     impl->wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c));
     for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
@@ -416,31 +485,36 @@ std::unique_ptr<SelectionRequestor> SelectionRequestor::open(const QByteArray& d
     impl->targets = impl->atom("TARGETS");
     impl->incr = impl->atom("INCR");
     impl->utf8 = impl->atom("UTF8_STRING");
+    impl->property = impl->atom("VORNITH_SELECCION");
     impl->latin1 = XCB_ATOM_STRING;
     if (impl->clipboard == XCB_NONE || impl->targets == XCB_NONE || impl->incr == XCB_NONE ||
-        impl->utf8 == XCB_NONE)
+        impl->utf8 == XCB_NONE || impl->property == XCB_NONE)
         return nullptr;
     return std::unique_ptr<SelectionRequestor>(new SelectionRequestor(std::move(impl)));
 }
 
-std::optional<QString> SelectionRequestor::text() {
-    const std::optional<ClipboardContent> content = impl_->ask({});
-    if (!content) return std::nullopt;
-    return content->text;
+std::future<std::optional<ClipboardRead>> SelectionRequestor::read(const QByteArray& dataTarget,
+                                                                   qsizetype maxBytes) {
+    auto answer = std::make_shared<std::promise<std::optional<ClipboardRead>>>();
+    std::future<std::optional<ClipboardRead>> answered = answer->get_future();
+    impl_->post({dataTarget, maxBytes,
+                 [answer](std::optional<ClipboardRead> r) { answer->set_value(std::move(r)); },
+                 true});
+    return answered;
 }
 
-void SelectionRequestor::readText(std::function<void(std::optional<QString>)> done) {
-    impl_->post(
-        {{}, [context = &context_, done = std::move(done)](std::optional<ClipboardContent> c) {
-             std::optional<QString> text;
-             if (c) text = std::move(c->text);
-             QMetaObject::invokeMethod(
-                 context, [done, text] { done(text); }, Qt::QueuedConnection);
-         }});
+void SelectionRequestor::readText(qsizetype maxBytes,
+                                  std::function<void(std::optional<ClipboardRead>)> done) {
+    impl_->post({{},
+                 maxBytes,
+                 [context = &context_, done = std::move(done)](std::optional<ClipboardRead> r) {
+                     QMetaObject::invokeMethod(
+                         context, [done, r] { done(r); }, Qt::QueuedConnection);
+                 }});
 }
 
-std::optional<ClipboardContent> SelectionRequestor::content(const QByteArray& dataTarget) {
-    return impl_->ask(dataTarget);
+bool SelectionRequestor::broken() const {
+    return impl_->broken;
 }
 
 void SelectionRequestor::forget() {

@@ -4,46 +4,49 @@
 
 #include <QByteArray>
 #include <QObject>
-#include <QString>
 
 #include <chrono>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
 namespace vornith {
 
-// Reads the X11 CLIPBOARD selection of another program through a connection and an input-only
-// window of its own. Every request names a property of its own, and an answer counts only when
-// it comes to the window that asked, for the target and property asked; a window that saw a
-// request go unanswered is retired, so a late answer is dropped (its property deleted) instead
-// of being taken for a later request's. The connection is served by a thread of its own, which
-// also clears late answers away as they come; a read waits for the owner at most one time-out
-// without progress (an answer, or a piece of a long one), and a read that starts abandons the one
-// under way.
+// Reads the X11 CLIPBOARD selection of another program through a connection and input-only
+// windows of its own, served by a thread of its own. One request is pending on a window at a
+// time: TARGETS (once per owner and change), then the text, then the program's data. An answer
+// counts only when it comes to the window that asked, for the target and property asked; a window
+// whose request went unanswered or whose transfer was given up is retired, and every answer or
+// piece that comes there later is deleted unread, so that its owner ends the transfer and serves
+// other programs. A retired window goes once it has been quiet for two time-outs, and at most
+// four are kept. A read waits at most one time-out without progress (an answer, or a piece of a
+// long one) and at most a total limit; a read that starts abandons the one under way.
 class SelectionRequestor {
   public:
     static constexpr std::chrono::milliseconds kTimeout{5000};
-    static constexpr qsizetype kMaxBytes = qsizetype{256} * 1024 * 1024;
+    static constexpr std::chrono::milliseconds kTotal{15000};
 
     // Nothing when the display cannot be opened.
     static std::unique_ptr<SelectionRequestor> open(const QByteArray& display,
                                                     std::chrono::milliseconds timeout = kTimeout,
-                                                    qsizetype maxBytes = kMaxBytes);
+                                                    std::chrono::milliseconds total = kTotal);
     ~SelectionRequestor();
     SelectionRequestor(const SelectionRequestor&) = delete;
     SelectionRequestor& operator=(const SelectionRequestor&) = delete;
 
-    // The owner's text, as UTF8_STRING or else STRING (Latin-1); empty when it offers none or
-    // nobody owns the clipboard. Nothing when the owner does not answer in time.
-    std::optional<QString> text();
-    // The same read without waiting: `done` runs later from the event loop of the thread that
+    // The owner's text, as UTF8_STRING or else STRING (Latin-1), and, when `dataTarget` is set,
+    // the data it offers under that target; at most `maxBytes` of each. The text is empty when the
+    // owner offers none or nobody owns the clipboard, the data when they are not offered or come
+    // damaged (an answer of the wrong type); data offered and given empty or not at all count as
+    // no answer. Nothing when the requestor's connection is broken.
+    std::future<std::optional<ClipboardRead>> read(const QByteArray& dataTarget,
+                                                   qsizetype maxBytes);
+    // The text alone, without waiting: `done` runs later from the event loop of the thread that
     // opened the requestor, unless another read starts first.
-    void readText(std::function<void(std::optional<QString>)> done);
-    // The text and the data the owner offers under `dataTarget`, read within one time-out.
-    // Nothing when the owner does not answer, or offers the data and gives them empty or not at
-    // all; data not offered are empty.
-    std::optional<ClipboardContent> content(const QByteArray& dataTarget);
+    void readText(qsizetype maxBytes, std::function<void(std::optional<ClipboardRead>)> done);
+    // The connection broke: no read asks anyone any more.
+    bool broken() const;
     // The clipboard changed: what the owner offers is asked again at the next read.
     void forget();
 
