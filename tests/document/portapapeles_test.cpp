@@ -108,6 +108,30 @@ TEST(Portapapeles, PasteFollowsTheClipboardAtEachChange) {
     f.portapapeles.otroPrograma(QStringLiteral("otro texto"));
     f.doc->PortapapelesCambiado();
     EXPECT_FALSE(f.ventana.pegar);
+    // A problem's text with a line end after it, as from a text file, pastes.
+    f.portapapeles.otroPrograma(TextoPortapapeles(f.doc->estado().Problemas[2]) + "\n");
+    f.doc->PortapapelesCambiado();
+    EXPECT_TRUE(f.ventana.pegar);
+    f.doc->Pegar();
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 3);
+    // An owner that does not answer keeps Paste; content too big or unreadable turns it off, and
+    // too big at Pegar says so and pastes nothing.
+    using enum ClipboardRead::Outcome;
+    for (const auto& [fallo, pegar] :
+         {std::pair{NoAnswer, true}, {TooBig, false}, {Unreadable, false}}) {
+        f.ventana.pegar = !pegar;
+        f.portapapeles.failures = {fallo};
+        f.doc->PortapapelesCambiado();
+        EXPECT_EQ(f.ventana.pegar, pegar);
+    }
+    f.avisos.shown.clear();
+    f.portapapeles.failures = {TooBig};
+    f.doc->Pegar();
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 3);
+    EXPECT_FALSE(f.ventana.pegar);
+    ASSERT_EQ(f.avisos.shown.size(), 1u);
+    EXPECT_EQ(f.avisos.shown[0].text,
+              QStringLiteral("El contenido del portapapeles es demasiado grande para pegarlo."));
 }
 
 TEST(Portapapeles, CutCopiesThenDeletesAndUndoKeepsTheClipboard) {

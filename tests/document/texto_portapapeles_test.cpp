@@ -33,6 +33,8 @@ TEST(TextoPortapapeles, Prefijo) {
 
 TEST(TextoPortapapeles, IdaYVuelta) {
     EXPECT_EQ(LeeTextoPortapapeles(TextoPortapapeles(kProblema)), kProblema);
+    // As a text file or an editor's copy gives it back.
+    EXPECT_EQ(LeeTextoPortapapeles(TextoPortapapeles(kProblema) + "\r\n \t\n"), kProblema);
     Problema vacio = kProblema;
     vacio.Solucion.clear();
     vacio.Clave = QStringLiteral("XIMB_FISI_DIN");
@@ -53,7 +55,8 @@ QStringList TextosDanados() {
             cambia(QStringLiteral("#SOL("), QStringLiteral("#S0L(")),
             cambia(QStringLiteral("#ENU("), QStringLiteral("#ENV(")),
             cambia(QStringLiteral("#ENU)"), QStringLiteral("#ENU]")),
-            entero + u'x'};
+            entero + u'x',
+            entero + "\r\nx"};
 }
 
 TEST(TextoPortapapeles, TextoDanadoNoDaProblema) {
