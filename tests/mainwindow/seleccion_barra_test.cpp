@@ -73,7 +73,8 @@ TEST_F(SeleccionFixture, OutsideTheZoneAClickClears) {
 // Paste, in both menus and on the toolbar, follows the clipboard's change notices: another
 // program's content is read once per change, never while the window stands idle or when a menu
 // opens (its owner may hang), and the program's own copies of any kind are read locally. An
-// owner that does not answer leaves Paste available, and Pegar reads again.
+// owner that does not answer leaves Paste available, and Pegar reads again and says so when it
+// still does not answer. A change during a command is read after it.
 TEST_F(SeleccionFixture, PasteFollowsTheClipboardReadOncePerChange) {
     v->NoMostrarInicio = true; // no start window over the idle window
     FakeClipboard* portapapeles = &f.portapapeles;
@@ -100,8 +101,34 @@ TEST_F(SeleccionFixture, PasteFollowsTheClipboardReadOncePerChange) {
     tras("an owner that timed out", true, 1);
     v->mnu_Edicion_Paste->trigger();
     EXPECT_EQ(f.doc().estado().Coleccion.NPROB, 4);
+    f.portapapeles.failures = {ClipboardRead::Outcome::NoAnswer};
+    v->mnu_Edicion_Paste->trigger();
+    EXPECT_EQ(f.doc().estado().Coleccion.NPROB, 4);
+    EXPECT_TRUE(f.avisos.shown.back().text.contains(QStringLiteral("no responde")));
+    tras("an owner that did not answer at Pegar", true, 0);
     f.portapapeles.setText(QStringLiteral("1")); // as from one of the program's text boxes
     tras("an own text copy", false, 0);
+    // A change during a command is read when it ends.
+    f.eventos.alCeder = [&, antes = f.portapapeles.reads] {
+        f.eventos.alCeder = nullptr;
+        f.portapapeles.otroPrograma(copiado);
+        QTest::qWait(200);
+        EXPECT_EQ(f.portapapeles.reads, antes); // not yet
+    };
+    v->mnu_COLEC_RECREAR->trigger();
+    ASSERT_EQ(f.eventos.alCeder, nullptr);
+    tras("a change during a command", true, 1);
+    // Copy, close the collection (its last problem deleted), open another: Paste is on.
+    v->Picture1_MouseMove(0); // into the edit zone again
+    clic(centro(1));
+    v->mnu_Edicion_Copy->trigger();
+    for (int n = 4; n > 0 && f.doc().estado().Coleccion.NPROB == n; --n) {
+        if (f.doc().NumSeleccionados() == 0) clic(centro(1));
+        v->mnu_Edicion_Del->trigger();
+    }
+    tras("no collection", false, 0);
+    f.abre(2);
+    tras("a copy, then another collection", true, 0);
     // A window that shows while the clipboard already holds a problem offers Paste everywhere.
     VentanaFixture g;
     g.portapapeles.otroPrograma(copiado);
