@@ -312,13 +312,12 @@ TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
         SCOPED_TRACE(fila.nombre);
         Dueno dueno(x.display, fila);
         ASSERT_TRUE(dueno.owns);
-        std::optional<Dueno> relevo;
+        const Fila segundo{.nombre = "relevo", .texto = fila.relevo.value_or(""), .esperado = {}};
+        std::optional<Dueno> relevo; // after `segundo`, which it answers from
         const auto requestor = SelectionRequestor::open(x.display, kTimeout, kTotal);
         ASSERT_TRUE(requestor);
         for (std::size_t i = 0; i < fila.esperado.size(); ++i) {
             SCOPED_TRACE(testing::Message() << "read " << i + 1);
-            const Fila segundo{
-                .nombre = "relevo", .texto = fila.relevo.value_or(""), .esperado = {}};
             if (i == 1 && fila.relevo) relevo.emplace(x.display, segundo);
             const auto start = Clock::now();
             const std::optional<ClipboardRead> got =
