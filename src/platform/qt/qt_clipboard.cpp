@@ -102,6 +102,8 @@ ClipboardRead QtClipboard::text() const {
     return leido;
 }
 
+// Only the latest read's answer is given. Nothing from the requestor (its connection broken), or
+// nobody to ask, reads the toolkit's clipboard.
 void QtClipboard::readText(std::function<void(ClipboardRead)> done) {
     auto ultima = [this, n = ++lectura_, done = std::move(done)](std::optional<ClipboardRead> r) {
         if (n != lectura_) return;
