@@ -168,8 +168,6 @@ class Documento final {
     // collection showing problem ProblemaVisible, and unties the collection from its file. The
     // window is given back on every exit; a failure of the composition is passed on after that.
     void RegeneraProblema(Problema& problema, int ProblemaVisible);
-    // Pegar's message for a clipboard owner that did not answer.
-    void AvisaSinRespuesta();
     // Draws page `pagina` on a printer page (no page break) at `zoom`, 1 for paper; the zoom of
     // the page box is left alone. False when the page did not fit. Printing goes through
     // ImprimirPaginas, the one print loop.

@@ -49,12 +49,6 @@ void Documento::MuestraImagenesPegadas(const std::vector<ImagenColeccion>& nueva
                       TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
 }
 
-void Documento::AvisaSinRespuesta() {
-    s_.avisos.ask(QStringLiteral("No se puede pegar: el programa que tiene el contenido del "
-                                 "portapapeles no responde. Vuelva a intentarlo más tarde."),
-                  TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
-}
-
 void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
     if (d.Ocupado || d.NumBloques == 0 || n == 0 || n + 1 > kMaxProblemas) return;
@@ -63,11 +57,14 @@ void Documento::Pegar() {
     // it off until the next change.
     const ClipboardRead leido = s_.portapapeles.content();
     using enum ClipboardRead::Outcome;
-    if (leido.outcome == NoAnswer) return AvisaSinRespuesta();
-    if (leido.outcome == TooBig) {
-        SiguePortapapeles(false);
-        s_.avisos.ask(QStringLiteral("El contenido del portapapeles es demasiado grande para "
-                                     "pegarlo."),
+    if (leido.outcome == NoAnswer || leido.outcome == TooBig) {
+        if (leido.outcome == TooBig) SiguePortapapeles(false);
+        s_.avisos.ask(leido.outcome == TooBig
+                          ? QStringLiteral("El contenido del portapapeles es demasiado grande "
+                                           "para pegarlo.")
+                          : QStringLiteral("No se puede pegar: el programa que tiene el contenido "
+                                           "del portapapeles no responde. Vuelva a intentarlo "
+                                           "más tarde."),
                       TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
         return;
     }

@@ -40,10 +40,13 @@ QByteArray pantalla() {
     return qgetenv("DISPLAY");
 }
 
-ClipboardRead leidoDe(const QMimeData* mime) {
+// The toolkit's clipboard: its text and, when `formato` is set, its data in that format.
+ClipboardRead leidoDe(const QMimeData* mime, const QByteArray& formato) {
     if (!mime) return {};
+    const QString tipo = QString::fromLatin1(formato);
     return {ClipboardRead::Outcome::Read,
-            {mime->text(), mime->hasFormat(kFormato) ? mime->data(kFormato) : QByteArray()}};
+            {mime->text(),
+             !formato.isEmpty() && mime->hasFormat(tipo) ? mime->data(tipo) : QByteArray()}};
 }
 
 } // namespace
@@ -84,7 +87,7 @@ bool QtClipboard::otroPrograma() const {
 // toolkit's clipboard when the requestor's connection is broken.
 ClipboardRead QtClipboard::lee(const QByteArray& formato) const {
     ++lectura_;
-    if (!otroPrograma()) return leidoDe(portapapeles()->mimeData());
+    if (!otroPrograma()) return leidoDe(portapapeles()->mimeData(), formato);
     std::future<std::optional<ClipboardRead>> respuesta = requestor_->read(formato, kBytesPegar);
     if (respuesta.wait_for(kMomento) == std::future_status::timeout) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
@@ -93,23 +96,18 @@ ClipboardRead QtClipboard::lee(const QByteArray& formato) const {
         QGuiApplication::restoreOverrideCursor();
     }
     if (std::optional<ClipboardRead> leido = respuesta.get()) return *std::move(leido);
-    return leidoDe(portapapeles()->mimeData());
+    return leidoDe(portapapeles()->mimeData(), formato);
 }
 
 ClipboardRead QtClipboard::text() const {
-    ClipboardRead leido = lee({});
-    leido.content.data.clear();
-    return leido;
+    return lee({});
 }
 
 // Only the latest read's answer is given. Nothing from the requestor (its connection broken), or
 // nobody to ask, reads the toolkit's clipboard.
 void QtClipboard::readText(std::function<void(ClipboardRead)> done) {
     auto ultima = [this, n = ++lectura_, done = std::move(done)](std::optional<ClipboardRead> r) {
-        if (n != lectura_) return;
-        ClipboardRead leido = r ? *std::move(r) : leidoDe(portapapeles()->mimeData());
-        leido.content.data.clear();
-        done(std::move(leido));
+        if (n == lectura_) done(r ? *std::move(r) : leidoDe(portapapeles()->mimeData(), {}));
     };
     if (otroPrograma()) return requestor_->readText(kBytesCambio, std::move(ultima));
     ultima(std::nullopt);

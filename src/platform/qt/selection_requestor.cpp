@@ -227,7 +227,7 @@ struct SelectionRequestor::Impl {
     void answered(Transfer& t, xcb_atom_t given) {
         using enum Transfer::Result;
         if (given == XCB_NONE) return t.end(Refused);
-        const Piece p = take(t.maxBytes);
+        Piece p = take(t.maxBytes);
         if (p.gone) return t.end(NoAnswer);
         if (p.tooBig) return t.end(TooBig);
         if (p.type == incr) {
@@ -240,7 +240,7 @@ struct SelectionRequestor::Impl {
         }
         t.type = p.type;
         t.format = p.format;
-        t.bytes = p.bytes;
+        t.bytes = std::move(p.bytes);
         t.end(Answered);
     }
 
