@@ -28,14 +28,15 @@ QStringList ImagenesDelProblema(const Problema& problema, bool soloSimples) {
 }
 
 QStringList ImagenesNoTraidas(const QStringList& nombradas,
-                              const std::vector<ImagenColeccion>& traidas, const QString& img) {
+                              const std::vector<ImagenColeccion>& traidas, const QString& img,
+                              bool sinPropias) {
     QStringList nombres = nombradas;
     nombres.removeIf([&](const QString& nombre) {
         return std::any_of(traidas.begin(), traidas.end(), [&](const ImagenColeccion& imagen) {
             return imagen.nombre == nombre && !imagen.datos.isEmpty();
         });
     });
-    if (nombres.isEmpty()) return nombres; // img/ is not listed for a paste that brought all
+    if (!sinPropias || nombres.isEmpty()) return nombres; // img/ is listed only when needed
     const FolderIndex propias(img);
     nombres.removeIf([&](const QString& nombre) { return !propias.find(nombre).isEmpty(); });
     return nombres;
@@ -47,11 +48,12 @@ QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fue
     return ConstruyeArchivoColeccion(coleccion, problemas, fuente).bytes;
 }
 
-std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
-                                                  const QStringList& nombradas) {
-    if (datos.isEmpty() || datos.size() > kMaxBytesArchivo) return {};
+std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(const QByteArray& datos,
+                                                                 const QStringList& nombradas) {
+    if (datos.isEmpty()) return std::vector<ImagenColeccion>();
+    if (datos.size() > kMaxBytesArchivo) return std::nullopt;
     LecturaColeccion lectura = LeeArchivoColeccion(datos);
-    if (lectura.Fallo != FalloLectura::Ninguno) return {};
+    if (lectura.Fallo != FalloLectura::Ninguno) return std::nullopt;
     // Data that came with another text give nothing this problem does not name.
     std::erase_if(lectura.Datos.Imagenes, [&nombradas](const ImagenColeccion& imagen) {
         return !nombradas.contains(imagen.nombre);

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace vornith::document {
@@ -20,18 +21,21 @@ namespace vornith::document {
 QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fuente);
 
 // The pictures carried by clipboard data that are among `nombradas` (the pasted problem's,
-// ImagenesDelProblema); none when there are no data or they are not such a file (damaged).
-std::vector<ImagenColeccion> ImagenesPortapapeles(const QByteArray& datos,
-                                                  const QStringList& nombradas);
+// ImagenesDelProblema); an empty list when there are no data, nullopt when they are not such a
+// file (damaged).
+std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(const QByteArray& datos,
+                                                                 const QStringList& nombradas);
 
 // The pictures the texts of `problema` name; with `soloSimples` false, names that are not plain
 // file names too.
 QStringList ImagenesDelProblema(const Problema& problema, bool soloSimples = true);
 
 // Of `nombradas`, the names a pasted problem's texts give (plain file names or not), those
-// whose bytes did not come with it in `traidas`, leaving out the program's own in `img`.
+// whose bytes did not come with it in `traidas`; with `sinPropias`, leaving out the program's own
+// in `img` (not for damaged data, which may have carried other bytes under such a name).
 QStringList ImagenesNoTraidas(const QStringList& nombradas,
-                              const std::vector<ImagenColeccion>& traidas, const QString& img);
+                              const std::vector<ImagenColeccion>& traidas, const QString& img,
+                              bool sinPropias);
 
 // The `n`th name a pasted picture called `nombre` may take: its own for 1, else with "-n" put
 // before its extension. A name that would not fit the directory's width loses the end of its

@@ -9,6 +9,29 @@
 
 namespace vornith::document {
 
+namespace {
+
+// What Pegar says of a read that brought nothing to paste; empty for one that brought text.
+QString AvisoLectura(ClipboardRead::Outcome resultado) {
+    using enum ClipboardRead::Outcome;
+    switch (resultado) {
+    case NoAnswer:
+        return QStringLiteral("No se puede pegar: el programa que tiene el contenido del "
+                              "portapapeles no responde. Vuelva a intentarlo más tarde.");
+    case Slow:
+        return QStringLiteral("El programa que tiene el portapapeles tarda demasiado en enviar su "
+                              "contenido. No se ha pegado nada.");
+    case TooBig:
+        return QStringLiteral("El contenido del portapapeles es demasiado grande para pegarlo.");
+    case Read:
+    case Unreadable:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 void Documento::Copiar() {
     if (d.Ocupado || d.NumBloques == 0 || d.Coleccion.NPROB == 0) return;
     if (NumSeleccionados() != 1) return;
@@ -53,19 +76,13 @@ void Documento::Pegar() {
     int& n = d.Coleccion.NPROB;
     if (d.Ocupado || d.NumBloques == 0 || n == 0 || n + 1 > kMaxProblemas) return;
     // What the clipboard holds now, which a change notice may not have told yet. An owner that
-    // does not answer keeps Paste available; content too big, or text that cannot be read, turns
-    // it off until the next change.
+    // does not answer, or sends too slowly, keeps Paste available; content too big, or text that
+    // cannot be read, turns it off until the next change.
     const ClipboardRead leido = s_.portapapeles.content();
     using enum ClipboardRead::Outcome;
-    if (leido.outcome == NoAnswer || leido.outcome == TooBig) {
+    if (const QString aviso = AvisoLectura(leido.outcome); !aviso.isEmpty()) {
         if (leido.outcome == TooBig) SiguePortapapeles(false);
-        s_.avisos.ask(leido.outcome == TooBig
-                          ? QStringLiteral("El contenido del portapapeles es demasiado grande "
-                                           "para pegarlo.")
-                          : QStringLiteral("No se puede pegar: el programa que tiene el contenido "
-                                           "del portapapeles no responde. Vuelva a intentarlo "
-                                           "más tarde."),
-                      TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
+        s_.avisos.ask(aviso, TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
         return;
     }
     std::optional<Problema> pegado =
@@ -77,9 +94,12 @@ void Documento::Pegar() {
     const QStringList nombradas = ImagenesDelProblema(*pegado, false);
     QStringList delPegado = nombradas;
     delPegado.removeIf([](const QString& nombre) { return !isPlainFileName(nombre); });
-    const std::vector<ImagenColeccion> traidas =
+    // Damaged data name every picture, img/'s too: the stock one shows in place of the carried.
+    const std::optional<std::vector<ImagenColeccion>> leidas =
         ImagenesPortapapeles(leido.content.data, delPegado);
-    const QStringList noTraidas = ImagenesNoTraidas(nombradas, traidas, s_.carpetas.img);
+    const std::vector<ImagenColeccion> traidas = leidas.value_or(std::vector<ImagenColeccion>());
+    const QStringList noTraidas =
+        ImagenesNoTraidas(nombradas, traidas, s_.carpetas.img, leidas.has_value());
     const AcogidaImagenes acogida = AcogeImagenes(
         traidas, delPegado, ImagenesNombradas(d.Coleccion, d.Problemas), FuenteImagenesColeccion());
     if (!acogida.sinNombre.isEmpty()) {
@@ -110,11 +130,11 @@ void Documento::Pegar() {
 }
 
 void Documento::PortapapelesCambiado() {
-    // Read without waiting; an owner that does not answer leaves Paste available, and Pegar asks
-    // again. Text too long to be a problem's is not kept.
+    // Read without waiting; an owner that does not answer, or sends too slowly, leaves Paste
+    // available, and Pegar asks again. Text too long to be a problem's is not kept.
     s_.portapapeles.readText([this](const ClipboardRead& leido) {
         using enum ClipboardRead::Outcome;
-        SiguePortapapeles(leido.outcome == NoAnswer ||
+        SiguePortapapeles(leido.outcome == NoAnswer || leido.outcome == Slow ||
                           (leido.outcome == Read && EsTextoPortapapeles(leido.content.text)));
     });
 }

@@ -12,6 +12,9 @@ namespace {
 
 const QString kPrefijo = QString::fromUtf16(kPrefijoPortapapeles);
 
+// The blanks and line ends a text file or an editor's copy adds around a problem's text.
+constexpr QStringView kBlancos = u" \t\r\n";
+
 // The problem code behind the key: six fields of decimal digits.
 constexpr int kLongitudCodigo = 16;
 constexpr qsizetype kCampos[][2] = {{0, 3}, {3, 3}, {6, 4}, {10, 2}, {12, 2}, {14, 2}};
@@ -29,8 +32,12 @@ bool EsTextoPortapapeles(const QString& texto) {
 }
 
 std::optional<generation::Problema> LeeTextoPortapapeles(const QString& texto) {
-    if (!texto.startsWith(kPrefijo)) return std::nullopt;
-    const QStringView datos = QStringView(texto).sliced(kPrefijo.size());
+    // An editor's selection may start on the line above.
+    QStringView entero(texto);
+    while (!entero.isEmpty() && kBlancos.contains(entero.front()))
+        entero = entero.sliced(1);
+    if (!entero.startsWith(kPrefijo)) return std::nullopt;
+    const QStringView datos = entero.sliced(kPrefijo.size());
     if (datos.size() < kLongitudClave + kLongitudCodigo) return std::nullopt;
     const QStringView codigo = datos.sliced(kLongitudClave, kLongitudCodigo);
     if (!std::all_of(codigo.begin(), codigo.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
@@ -39,7 +46,7 @@ std::optional<generation::Problema> LeeTextoPortapapeles(const QString& texto) {
     // The texts must be framed as written: "#ENU(" statement "#ENU)#SOL(" solution "#SOL)", then
     // at most the blanks and line ends a text file or an editor's copy adds.
     QStringView textos = datos.sliced(kLongitudClave + kLongitudCodigo);
-    while (!textos.isEmpty() && QStringView(u" \t\r\n").contains(textos.back()))
+    while (!textos.isEmpty() && kBlancos.contains(textos.back()))
         textos.chop(1);
     if (!textos.startsWith(u"#ENU(") || !textos.endsWith(u"#SOL)")) return std::nullopt;
     auto separados = SeparaTextos(textos);

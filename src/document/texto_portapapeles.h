@@ -22,7 +22,8 @@ bool EsTextoPortapapeles(const QString& texto);
 
 // The problem held by a clipboard text. Nothing without the prefix, for a text too short for
 // the key and the 16-digit code, a code that is not all digits, or texts not framed as
-// "#ENU(" statement "#ENU)#SOL(" solution "#SOL)" (blanks and line ends after it ignored).
+// "#ENU(" statement "#ENU)#SOL(" solution "#SOL)" (blanks and line ends before and after it
+// ignored).
 std::optional<generation::Problema> LeeTextoPortapapeles(const QString& texto);
 
 } // namespace vornith::document

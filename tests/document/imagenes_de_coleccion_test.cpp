@@ -226,10 +226,11 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
 // renamed once), a name already holding the same bytes is taken again, a name that fills the
 // directory is shortened, and names are compared whatever their case. A new collection gets a
 // folder for them. Pictures temp/ cannot hold are named, and saved all the same; so are those
-// the text names without bringing them, or whose data cannot be read; a picture that can have no
-// name refuses the paste and keeps Paste available.
+// the text names without bringing them (but img/'s), or whose data cannot be read (img/'s too); a
+// picture that can have no name refuses the paste and keeps Paste available.
 TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
-    const QByteArray rojo = "GIF89a rojo", azul = "GIF89a azul", verde = "GIF89a verde";
+    const QByteArray rojo = "GIF89a rojo", azul = "GIF89a azul", verde = "GIF89a verde",
+                     gris = "GIF89a gris";
     const QString lleno = "a." + QString(30, u'x'), sinOtro = "a." + QString(27, u'x') + " yz";
     using Imagenes = std::map<QString, QByteArray>;
     struct Caso {
@@ -241,6 +242,7 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         QString aviso = {};    // the start of the one message, if any
         std::optional<QByteArray> datos = {}; // what came for the program's data, if not its own
         QString antes = {};    // markup before the tags
+        Imagenes propias = {}; // img/'s pictures
     };
     const Caso casos[] = {
         {"cadena",
@@ -255,13 +257,15 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
          "Fig-2.gif"},
         {"etiqueta sin comillas", {{"fig.gif", azul}}, {{"fig.gif", rojo}}, false, {}, {},
          "#IMG(sin comillas "},
-        {"sin datos", {{"fig.gif", rojo}, {"fig.", {}}}, {{"fig.gif", rojo}}, false,
+        {"sin datos", {{"fig.gif", rojo}, {"fig.", {}}, {"propia.gif", gris}}, {{"fig.gif", rojo}},
+         false,
          "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n    fig.gif\r\n    "
          "fig.\r\n\r\nDonde la colección",
-         QByteArray()},
-        {"datos ilegibles", {{"fig.gif", rojo}}, {{"fig.gif", rojo}}, false,
-         "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n    fig.gif\r\n",
-         QByteArray("no es una colección")},
+         QByteArray(), {}, {{"propia.gif", gris}}},
+        {"datos ilegibles", {{"fig.gif", rojo}, {"propia.gif", gris}}, {{"fig.gif", rojo}}, false,
+         "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n    fig.gif\r\n    "
+         "propia.gif\r\n\r\nDonde la colección",
+         QByteArray("no es una colección"), {}, {{"propia.gif", gris}}},
         {"sin nombre", {{sinOtro, azul}}, {{sinOtro, rojo}}, false,
          "No se puede pegar el problema: la colección ya tiene otra imagen llamada «" + sinOtro +
              "»"},
@@ -279,6 +283,8 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         const QString q = caso.receptora.empty() ? c.ruta("Q.COL")
                                                  : GuardaConImagenes(c, "Q.COL", caso.receptora);
         if (caso.tempBloqueada) Escribe(c.carpetas.temp, "no es una carpeta");
+        for (const auto& [nombre, bytes] : caso.propias)
+            Escribe(c.carpetas.img + '/' + nombre, bytes);
         DocumentFixture f(c.carpetas);
         if (caso.receptora.empty())
             f.crear(3);
@@ -325,8 +331,9 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
             EXPECT_EQ(guardadas.at(pegadas[i]), caso.etiquetas[i].second);
             if (!caso.tempBloqueada) {
                 ASSERT_FALSE(f.imagenes.folders.isEmpty());
-                EXPECT_EQ(Lee(f.imagenes.folders.back() + '/' + pegadas[i]),
-                          caso.etiquetas[i].second);
+                const QString carpeta =
+                    caso.propias.contains(pegadas[i]) ? c.carpetas.img : f.imagenes.folders.back();
+                EXPECT_EQ(Lee(carpeta + '/' + pegadas[i]), caso.etiquetas[i].second);
             }
         }
         if (caso.tempBloqueada) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace vornith::document {
 namespace {
 
@@ -114,24 +116,34 @@ TEST(Portapapeles, PasteFollowsTheClipboardAtEachChange) {
     EXPECT_TRUE(f.ventana.pegar);
     f.doc->Pegar();
     EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 3);
-    // An owner that does not answer keeps Paste; content too big or unreadable turns it off, and
-    // too big at Pegar says so and pastes nothing.
+    // An owner that does not answer or sends too slowly keeps Paste; content too big or
+    // unreadable turns it off.
     using enum ClipboardRead::Outcome;
     for (const auto& [fallo, pegar] :
-         {std::pair{NoAnswer, true}, {TooBig, false}, {Unreadable, false}}) {
+         {std::pair{NoAnswer, true}, {Slow, true}, {TooBig, false}, {Unreadable, false}}) {
         f.ventana.pegar = !pegar;
         f.portapapeles.failures = {fallo};
         f.doc->PortapapelesCambiado();
         EXPECT_EQ(f.ventana.pegar, pegar);
     }
-    f.avisos.shown.clear();
-    f.portapapeles.failures = {TooBig};
-    f.doc->Pegar();
-    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 3);
-    EXPECT_FALSE(f.ventana.pegar);
-    ASSERT_EQ(f.avisos.shown.size(), 1u);
-    EXPECT_EQ(f.avisos.shown[0].text,
-              QStringLiteral("El contenido del portapapeles es demasiado grande para pegarlo."));
+    // At Pegar each says so and pastes nothing; only too big turns Paste off.
+    f.doc->PortapapelesCambiado();
+    ASSERT_TRUE(f.ventana.pegar);
+    for (const auto& [fallo, pegar, aviso] :
+         {std::tuple{Slow, true,
+                     QStringLiteral("El programa que tiene el portapapeles tarda demasiado en "
+                                    "enviar su contenido. No se ha pegado nada.")},
+          {TooBig, false,
+           QStringLiteral("El contenido del portapapeles es demasiado grande para pegarlo.")}}) {
+        f.avisos.shown.clear();
+        f.portapapeles.failures = {fallo};
+        f.doc->Pegar();
+        EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 3);
+        EXPECT_EQ(f.ventana.pegar, pegar);
+        ASSERT_EQ(f.avisos.shown.size(), 1u);
+        EXPECT_EQ(f.avisos.shown[0].text, aviso);
+        EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Exclamation);
+    }
 }
 
 TEST(Portapapeles, CutCopiesThenDeletesAndUndoKeepsTheClipboard) {

@@ -27,7 +27,7 @@ TEST(TextoPortapapeles, Prefijo) {
     EXPECT_FALSE(EsTextoPortapapeles(QStringLiteral("VORNITH:NPROB=001:")));
     QString texto = TextoPortapapeles(kProblema);
     EXPECT_FALSE(EsTextoPortapapeles(texto.replace(0, 7, QStringLiteral("vornith"))));
-    EXPECT_FALSE(EsTextoPortapapeles(u' ' + TextoPortapapeles(kProblema)));
+    EXPECT_FALSE(EsTextoPortapapeles(" \n." + TextoPortapapeles(kProblema)));
     EXPECT_EQ(LeeTextoPortapapeles(QStringLiteral("Un texto cualquiera")), std::nullopt);
 }
 
@@ -35,6 +35,7 @@ TEST(TextoPortapapeles, IdaYVuelta) {
     EXPECT_EQ(LeeTextoPortapapeles(TextoPortapapeles(kProblema)), kProblema);
     // As a text file or an editor's copy gives it back.
     EXPECT_EQ(LeeTextoPortapapeles(TextoPortapapeles(kProblema) + "\r\n \t\n"), kProblema);
+    EXPECT_EQ(LeeTextoPortapapeles(" \r\n\t" + TextoPortapapeles(kProblema)), kProblema);
     Problema vacio = kProblema;
     vacio.Solucion.clear();
     vacio.Clave = QStringLiteral("XIMB_FISI_DIN");

@@ -102,8 +102,10 @@ TEST_F(SeleccionFixture, PasteFollowsTheClipboardReadOncePerChange) {
     v->mnu_Edicion_Paste->trigger();
     EXPECT_EQ(f.doc().estado().Coleccion.NPROB, 4);
     f.portapapeles.failures = {ClipboardRead::Outcome::NoAnswer};
+    const auto avisos = f.avisos.shown.size();
     v->mnu_Edicion_Paste->trigger();
     EXPECT_EQ(f.doc().estado().Coleccion.NPROB, 4);
+    ASSERT_EQ(f.avisos.shown.size(), avisos + 1);
     EXPECT_TRUE(f.avisos.shown.back().text.contains(QStringLiteral("no responde")));
     tras("an owner that did not answer at Pegar", true, 0);
     f.portapapeles.setText(QStringLiteral("1")); // as from one of the program's text boxes
