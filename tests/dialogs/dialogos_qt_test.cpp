@@ -5,10 +5,10 @@
 
 #include "generation/estado_generacion.h"
 #include "support/fakes.h"
+#include "support/guion_modal.h"
 
-#include <QApplication>
+#include <QDialog>
 #include <QTimer>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -25,18 +25,17 @@ struct Servicios {
     DialogosQt dialogos{{settings, notifier, printers, cursor, generacion, QString()}};
 };
 
-// Closes the modal dialog as the window manager would, once it is shown.
-void cierraAlMostrarse() {
-    QTimer::singleShot(0, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-    });
+// `guion` closes the modal dialog as the window manager would, once it is shown.
+void cierraAlMostrarse(QTimer& guion) {
+    test::guionModal<QDialog>(guion, [](QDialog* modal) { modal->close(); });
 }
 
 TEST(DialogosQt, CerrarLaVentanaNoAcepta) {
     Servicios s;
     ResultadosDialogos r;
     r.ImprimirAceptado = true;
-    cierraAlMostrarse();
+    QTimer guion;
+    cierraAlMostrarse(guion);
     s.dialogos.Imprimir(nullptr, 3, 320, r);
     EXPECT_FALSE(r.ImprimirAceptado);
     EXPECT_EQ(r.PaginasAImprimir.size(), 321U);
@@ -46,7 +45,7 @@ TEST(DialogosQt, CerrarLaVentanaNoAcepta) {
     c.POSNUMPAG = 8;
     const document::DatosColeccion original = c;
     r.PropiedadesAceptadas = true;
-    cierraAlMostrarse();
+    cierraAlMostrarse(guion);
     s.dialogos.Propiedades(nullptr, c, r);
     EXPECT_FALSE(r.PropiedadesAceptadas);
     EXPECT_EQ(c, original);

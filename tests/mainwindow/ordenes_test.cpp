@@ -3,6 +3,7 @@
 
 #include "mainwindow/form_ini_opt.h"
 #include "support/forwarding_surface.h"
+#include "support/guion_modal.h"
 #include "ventana_fixture.h"
 
 #include <QApplication>
@@ -345,11 +346,9 @@ TEST_F(Ordenes, CommandLineAndDrops) {
     EXPECT_EQ(f.shell.instances.back(), QStringList{uno});
 }
 
-// Timer6 shows the start window; `opcion` is what the user chooses in it (-1: Esc).
-void eligeAlInicio(int opcion, bool mostrar = true) {
-    QTimer::singleShot(0, [=] {
-        auto* inicio = dynamic_cast<mainwindow::FormIniOpt*>(QApplication::activeModalWidget());
-        ASSERT_NE(inicio, nullptr);
+// Timer6 shows the start window; `guion` chooses `opcion` in it as the user would (-1: Esc).
+void eligeAlInicio(QTimer& guion, int opcion, bool mostrar = true) {
+    guionModal<mainwindow::FormIniOpt>(guion, [=](mainwindow::FormIniOpt* inicio) {
         inicio->Check1->setChecked(mostrar);
         if (opcion < 0)
             inicio->reject();
@@ -360,7 +359,8 @@ void eligeAlInicio(int opcion, bool mostrar = true) {
 
 TEST_F(Ordenes, StartUpDispatch) {
     mainwindow::FormMain& v = f.cargada();
-    eligeAlInicio(-1, false);
+    QTimer guion;
+    eligeAlInicio(guion, -1, false);
     v.Timer6_Timer();
     EXPECT_TRUE(v.NoMostrarInicio);
     EXPECT_TRUE(v.ComandoInicio.isEmpty());
@@ -370,20 +370,20 @@ TEST_F(Ordenes, StartUpDispatch) {
     EXPECT_EQ(dialogos.asistentes, 0);
 
     v.NoMostrarInicio = false;
-    eligeAlInicio(4);
+    eligeAlInicio(guion, 4);
     v.Timer6_Timer();
     EXPECT_EQ(dialogos.asistentes, 1);
     EXPECT_TRUE(v.mnu_Ver_WIN_INI->isChecked());
 
     v.NoMostrarInicio = false;
-    eligeAlInicio(3);
+    eligeAlInicio(guion, 3);
     const auto preguntas = f.dialogos.asked.size();
     v.Timer6_Timer();
     EXPECT_EQ(f.dialogos.asked.size(), preguntas + 1);
 
     // An example that is not there opens nothing, without a message.
     v.NoMostrarInicio = false;
-    eligeAlInicio(0);
+    eligeAlInicio(guion, 0);
     v.Timer6_Timer();
     EXPECT_TRUE(v.ComandoInicio.startsWith(QStringLiteral("OPEN:")));
     EXPECT_EQ(d().Coleccion.NPROB, 0);
@@ -406,11 +406,12 @@ TEST_F(Ordenes, RefusedCommandLineFilesKeepTheStartWindowClosed) {
     QApplication::sendEvent(&v, &activa);
     EXPECT_FALSE(v.Timer6->isActive());
     bool abierta = false;
-    QTimer::singleShot(0, [&] {
-        if (QWidget* inicio = QApplication::activeModalWidget()) abierta = inicio->close();
+    QTimer guion;
+    guionModal<mainwindow::FormIniOpt>(guion, [&](mainwindow::FormIniOpt* inicio) {
+        abierta = true;
+        inicio->reject();
     });
     v.Timer6_Timer();
-    QCoreApplication::processEvents();
     EXPECT_FALSE(abierta);
 }
 

@@ -1,11 +1,12 @@
 #include "platform/qt/qt_file_dialogs.h"
 
-#include "guion_modal.h"
+#include "support/guion_modal.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -27,18 +28,16 @@ TEST(QtFileDialogs, SaveAddsTheDefaultSuffix) {
     QTemporaryDir dir;
     QtFileDialogs dialogos;
     bool sinMayusculas = false;
-    // Fills the dialog in as soon as it is up, however long that takes on a busy machine.
     QTimer guion;
-    guion.setInterval(20);
-    QObject::connect(&guion, &QTimer::timeout, [&] {
-        auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!dialogo) return;
-        guion.stop();
+    test::guionModal<QFileDialog>(guion, [&](QFileDialog* dialogo) {
         sinMayusculas = !(dialogo->filter() & QDir::CaseSensitive);
-        dialogo->selectFile(dir.filePath("hoja"));
+        // The name goes in the name box itself: selectFile leaves that box alone while it has
+        // the focus, and accept() with no name only changes folder.
+        auto* nombre = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!nombre) return;
+        nombre->setText(dir.filePath("hoja"));
         QMetaObject::invokeMethod(dialogo, "accept", Qt::DirectConnection);
     });
-    guion.start();
     const auto elegido = dialogos.saveFile(
         {"Guardar colección", "Colecciones (*.col)|*.col", dir.path(), {}, "col"});
     ASSERT_TRUE(elegido.has_value());

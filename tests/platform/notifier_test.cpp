@@ -1,6 +1,6 @@
 #include "platform/qt/qt_notifier.h"
 
-#include "guion_modal.h"
+#include "support/guion_modal.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
