@@ -20,6 +20,7 @@ struct ClipboardRead {
         Read,       // `content` is what the clipboard holds
         NoAnswer,   // the owner did not answer in time, went mid-transfer, or offered the
                     // program's data and gave them empty or not at all: trying again can help
+        Slow,       // the owner kept sending, but not all of it within the total limit
         TooBig,     // more than the read takes
         Unreadable, // text of a type or format that cannot be read as text
     };
@@ -46,7 +47,7 @@ public:
     // The same read without waiting for another program, keeping at most 8 MB of text (a longer
     // one is TooBig): `done` runs from the event loop when the answer comes, or at once when
     // nobody is to be asked. A read that starts before the answer comes, or onChange, abandons
-    // it: its `done` does not run.
+    // it: its `done` does not run; nor does it when the owner cannot be reached at all.
     virtual void readText(std::function<void(ClipboardRead)> done) = 0;
     // The text and the data in the program's own format, read together as text() reads.
     virtual ClipboardRead content() const = 0;

@@ -1,6 +1,10 @@
 // The CLIPBOARD requestor against an owner of the test's own, on a private Xvfb server.
 
+#include "platform/qt/qt_clipboard.h"
 #include "platform/qt/selection_requestor.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 
 #include <QProcess>
 #include <QTest>
@@ -17,6 +21,7 @@
 #include <deque>
 #include <map>
 #include <mutex>
+#include <ostream>
 #include <set>
 #include <thread>
 #include <vector>
@@ -31,25 +36,42 @@ constexpr std::chrono::milliseconds kTimeout = 3s, kTotal = 6s;
 constexpr char kDatos[] = "application/x-vornith-norv-datos";
 
 // When the owner answers: at once, 2 s late, never, (Tardia) holding every request until 1 s
-// after the first read's time-out, then at once, (UnaTrasOtra) 2 s after its last answer, or
-// (Mata) by closing the requestor's connection.
-enum class Respuesta { AlMomento, DosSegundosTarde, Mudo, Tardia, UnaTrasOtra, Mata };
+// after the first read's time-out, then at once, (UnaTrasOtra) 2 s after its last answer,
+// (Mata) by closing the connection of the first window that asks and at once after, or
+// (SoloPrimera) to the first window that asks alone.
+enum class Respuesta { AlMomento, DosSegundosTarde, Mudo, Tardia, UnaTrasOtra, Mata, SoloPrimera };
+
+// How the owner breaks the protocol with the text: it deletes each piece itself, notifies
+// without writing, writes it as INTEGER or in format 32, changes the pieces' type, writes every
+// piece at once without waiting for deletions, or gives an INCR size of 1 KB.
+enum class Defecto { Ninguno, BorraSola, SinEscribir, Entero, Formato32, TipoCambia,
+                     IgnoraBorrados, TamanoCorto };
 
 struct Fila {
     const char* nombre;
     Respuesta respuesta = Respuesta::AlMomento;
     QByteArray texto{};                 // UTF8_STRING; Tardia gives "viejo" to the first read
     std::optional<QByteArray> datos{};  // offered under kDatos with these bytes
-    bool incr = false;                  // the text goes in pieces of 64 KB
+    bool incr = false;                  // the text goes in pieces of `pieza`
     bool xclip = false;                 // each piece follows any deletion on the requestor's window
     bool goteo = false;                 // pieces of 4 KB, one a second
     bool latin1 = false;                // offered as STRING only
-    std::optional<QByteArray> relevo{}; // another owner's text, taking the clipboard after read 1
+    std::optional<QByteArray> relevo{}; // a STRING-only owner's text, taking over after read 1
+    Defecto defecto = Defecto::Ninguno;
+    qsizetype pieza = 64 * 1024;
+    std::chrono::milliseconds pausa{}; // from a deletion to the next piece
+    // Reads started without waiting before the row's reads, each abandoned by the next; the
+    // first once its text transfer has begun when the text goes in pieces.
+    int abandonadas = 0;
+    std::optional<int> ventanas{}; // at most this many of the windows that asked are left
     qsizetype limite = qsizetype{256} * 1024 * 1024; // each read's bound
-    // One read per entry, of the text and of kDatos when data are offered; nothing: the
-    // requestor's connection broke.
-    std::vector<std::optional<ClipboardRead>> esperado;
+    // One read per entry, of the text and of kDatos when data are offered.
+    std::vector<ClipboardRead> esperado{};
 };
+
+void PrintTo(const Fila& fila, std::ostream* os) {
+    *os << fila.nombre;
+}
 
 // A private X server on a display number it picks itself (-displayfd), so that parallel runs
 // do not collide. `display` stays empty when it did not start.
@@ -142,8 +164,9 @@ struct Dueno {
             }
             for (; !held_.empty() && held_.front().second <= Clock::now(); held_.pop_front())
                 answer(held_.front().first);
-            for (auto it = transferencias_.begin(); fila_.goteo && it != transferencias_.end();)
-                it = it->second.due <= Clock::now() ? siguiente(it) : std::next(it);
+            for (auto it = transferencias_.begin(); it != transferencias_.end();)
+                it = it->second.due && *it->second.due <= Clock::now() ? siguiente(it)
+                                                                       : std::next(it);
             xcb_flush(c_);
             pollfd fd{xcb_get_file_descriptor(c_), POLLIN, 0};
             poll(&fd, 1, 10); // short, so that due answers and `stop_` are seen
@@ -156,18 +179,24 @@ struct Dueno {
             !fila_.goteo) { // a dripping owner sends on time, in run()
             const auto it = transferencias_.find(p->window);
             if (it != transferencias_.end() && (p->atom == it->second.property || fila_.xclip))
-                siguiente(it);
+                it->second.due = Clock::now() + fila_.pausa;
         }
         if ((e->response_type & 0x7f) != XCB_SELECTION_REQUEST) return;
-        if (fila_.respuesta == Respuesta::Mudo) return;
         const auto& r = *reinterpret_cast<const xcb_selection_request_event_t*>(e);
         {
             const std::lock_guard lock(mutex_);
             ventanas_.insert(r.requestor);
         }
-        if (fila_.respuesta == Respuesta::Mata) return void(xcb_kill_client(c_, r.requestor));
         const auto now = Clock::now();
+        const bool primera = !first_ || first_->second == r.requestor;
         if (!first_) first_ = {now, r.requestor};
+        if (fila_.respuesta == Respuesta::Mudo ||
+            (fila_.respuesta == Respuesta::SoloPrimera && !primera))
+            return;
+        if (fila_.respuesta == Respuesta::Mata && !mato_) { // a new connection may reuse its ids
+            mato_ = true;
+            return void(xcb_kill_client(c_, r.requestor));
+        }
         auto due = now;
         if (fila_.respuesta == Respuesta::DosSegundosTarde) due += 2s;
         if (fila_.respuesta == Respuesta::Tardia)
@@ -181,7 +210,7 @@ struct Dueno {
     struct Incr {
         xcb_atom_t property;
         qsizetype sent = 0;
-        Clock::time_point due; // of the next piece, when dripping
+        std::optional<Clock::time_point> due; // of the next piece
     };
     using Transfers = std::map<xcb_window_t, Incr>;
 
@@ -193,11 +222,15 @@ struct Dueno {
             return transferencias_.erase(it);
         }
         const auto n =
-            std::min<qsizetype>(fila_.goteo ? 4096 : 64 * 1024, fila_.texto.size() - t.sent);
-        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, it->first, t.property, utf8_, 8,
+            std::min<qsizetype>(fila_.goteo ? 4096 : fila_.pieza, fila_.texto.size() - t.sent);
+        const bool cambia = fila_.defecto == Defecto::TipoCambia && t.sent > 0;
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, it->first, t.property,
+                            cambia ? xcb_atom_t{XCB_ATOM_STRING} : utf8_, 8,
                             static_cast<uint32_t>(n), fila_.texto.constData() + t.sent);
+        if (fila_.defecto == Defecto::BorraSola && n > 0)
+            xcb_delete_property(c_, it->first, t.property);
         t.sent += std::max<qsizetype>(n, 1);
-        t.due = Clock::now() + 1s;
+        t.due = fila_.goteo ? std::optional(Clock::now() + 1s) : std::nullopt;
         return std::next(it);
     }
 
@@ -216,17 +249,28 @@ struct Dueno {
             // The size first; each piece the requestor deletes asks for the next.
             const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
             xcb_change_window_attributes(c_, r.requestor, XCB_CW_EVENT_MASK, &mask);
-            const auto size = static_cast<uint32_t>(fila_.texto.size());
+            const auto size = static_cast<uint32_t>(
+                fila_.defecto == Defecto::TamanoCorto ? 1024 : fila_.texto.size());
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, r.requestor, property, incr_, 32, 1,
                                 &size);
-            transferencias_[r.requestor] = {property, 0, Clock::now() + 1s};
-            ++abiertas;
+            if (fila_.defecto != Defecto::IgnoraBorrados) {
+                transferencias_[r.requestor] = {
+                    property, 0, fila_.goteo ? std::optional(Clock::now() + 1s) : std::nullopt};
+                ++abiertas;
+            }
+        } else if (r.target == text && fila_.defecto == Defecto::SinEscribir) {
+            // notified, never written
         } else if (r.target == text || (r.target == datos_ && fila_.datos)) {
             const QByteArray bytes = r.target == datos_ ? *fila_.datos
                                      : late             ? QByteArray("viejo")
                                                         : fila_.texto;
-            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, r.requestor, property, r.target, 8,
-                                static_cast<uint32_t>(bytes.size()), bytes.constData());
+            const bool ancho = r.target == text && fila_.defecto == Defecto::Formato32;
+            xcb_change_property(
+                c_, XCB_PROP_MODE_REPLACE, r.requestor, property,
+                r.target == text && fila_.defecto == Defecto::Entero ? xcb_atom_t{XCB_ATOM_INTEGER}
+                                                                     : r.target,
+                ancho ? 32 : 8, static_cast<uint32_t>(bytes.size() / (ancho ? 4 : 1)),
+                bytes.constData());
         } else {
             given = XCB_NONE; // refused
         }
@@ -235,12 +279,21 @@ struct Dueno {
         char event[32] = {}; // xcb_send_event sends 32 bytes
         std::memcpy(event, &n, sizeof n);
         xcb_send_event(c_, 0, r.requestor, XCB_EVENT_MASK_NO_EVENT, event);
+        if (r.target != utf8_ || !fila_.incr || fila_.defecto != Defecto::IgnoraBorrados) return;
+        for (qsizetype sent = 0;; sent += fila_.pieza) { // every piece at once, the last empty
+            const auto n = std::clamp<qsizetype>(fila_.texto.size() - sent, 0, fila_.pieza);
+            xcb_change_property(c_, XCB_PROP_MODE_REPLACE, r.requestor, property, utf8_, 8,
+                                static_cast<uint32_t>(n),
+                                fila_.texto.constData() + std::min(sent, fila_.texto.size()));
+            if (n == 0) break;
+        }
     }
 
     const Fila& fila_;
     xcb_connection_t* c_;
     xcb_atom_t clipboard_ = 0, targets_ = 0, utf8_ = 0, incr_ = 0, datos_ = 0;
     std::optional<std::pair<Clock::time_point, xcb_window_t>> first_; // the first request's
+    bool mato_ = false;
     std::deque<std::pair<xcb_selection_request_event_t, Clock::time_point>> held_; // by time due
     Transfers transferencias_;
     std::mutex mutex_;
@@ -249,114 +302,184 @@ struct Dueno {
     std::thread thread_;
 };
 
-// Each read asks one thing at a time and takes only its own answers; every transfer it starts,
-// or gives up, is ended for its owner, and no property stays on its windows.
-TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
+std::vector<Fila> filas() {
     QByteArray megas; // UTF-8 characters fall across pieces
     for (int i = 0; megas.size() < 6 * 1024 * 1024; ++i)
         megas += QByteArray::number(i) + " Dinámica ñ º\n";
     const QByteArray datos = QByteArray::fromHex("00ff10") + "dibujo";
+    const QByteArray varias(200 * 1024, 'v'); // four pieces and an end
     using enum ClipboardRead::Outcome;
     const auto texto = [](const QString& t) { return ClipboardRead{Read, {t, {}}}; };
-    const ClipboardRead nada{NoAnswer, {}}, grande{TooBig, {}},
+    const ClipboardRead nada{NoAnswer, {}}, grande{TooBig, {}}, ilegible{Unreadable, {}},
         completo = texto(QString::fromUtf8(megas)), conDatos{Read, {"algo", datos}};
     using enum Respuesta;
-    const std::vector<Fila> filas = {
-        {.nombre = "respuesta tardía",
+    using enum Defecto;
+    return {
+        {.nombre = "RespuestaTardia",
          .respuesta = Tardia,
          .texto = "nuevo",
          .esperado = {nada, texto("nuevo"), texto("nuevo")}},
-        {.nombre = "INCR de varios MB", .texto = megas, .incr = true, .esperado = {completo}},
-        {.nombre = "INCR a la manera de xclip",
+        {.nombre = "IncrDeVariosMB", .texto = megas, .incr = true, .esperado = {completo}},
+        {.nombre = "IncrALaManeraDeXclip",
          .texto = megas,
          .incr = true,
          .xclip = true,
          .esperado = {completo}},
-        {.nombre = "INCR justo en el límite",
+        {.nombre = "IncrJustoEnElLimite",
          .texto = megas,
          .incr = true,
          .limite = megas.size(),
          .esperado = {completo}},
-        {.nombre = "INCR sobre el límite",
+        {.nombre = "IncrSobreElLimite",
          .texto = megas,
          .incr = true,
          .limite = 1024 * 1024,
          .esperado = {grande, grande}},
-        {.nombre = "goteo: el límite total", // 12 pieces, one a second
+        {.nombre = "IncrQueDiceMenosDeLoQueEnvia", // the size is a lower bound
+         .texto = megas,
+         .incr = true,
+         .defecto = TamanoCorto,
+         .limite = 1024 * 1024,
+         .esperado = {grande}},
+        {.nombre = "GoteoHastaElLimiteTotal", // 12 pieces, one a second
          .texto = QByteArray(48 * 1024, 'a'),
          .incr = true,
          .goteo = true,
+         .esperado = {{Slow, {}}}},
+        {.nombre = "DuenoMudo", .respuesta = Mudo, .esperado = {nada}},
+        {.nombre = "SeisLecturasSinRespuesta",
+         .respuesta = Mudo,
+         .abandonadas = 5,
+         .ventanas = 5,
          .esperado = {nada}},
-        {.nombre = "dueño mudo", .respuesta = Mudo, .esperado = {nada}},
-        {.nombre = "conexión cerrada", .respuesta = Mata, .esperado = {std::nullopt}},
-        {.nombre = "texto vacío al momento", .esperado = {texto("")}},
-        {.nombre = "texto vacío 2 s tarde", .respuesta = DosSegundosTarde, .esperado = {texto("")}},
-        {.nombre = "una respuesta tras otra", // TARGETS at 2 s, the text at 4 s: past one time-out
+        {.nombre = "UnVaciadoVivoSobreviveACincoLecturas", // 4 pieces, 500 ms after each delete
+         .respuesta = SoloPrimera,
+         .texto = QByteArray(16 * 1024, 'a'),
+         .incr = true,
+         .pieza = 4096,
+         .pausa = 500ms,
+         .abandonadas = 5,
+         .esperado = {nada}},
+        {.nombre = "ConexionCerradaYRehecha",
+         .respuesta = Mata,
+         .texto = "algo",
+         .esperado = {nada, texto("algo")}},
+        {.nombre = "PiezasBorradasPorElDueno",
+         .texto = varias,
+         .incr = true,
+         .defecto = BorraSola,
+         .esperado = {nada}},
+        {.nombre = "AvisoSinEscribir", .texto = "algo", .defecto = SinEscribir, .esperado = {nada}},
+        {.nombre = "TextoComoINTEGER", .texto = "algo", .defecto = Entero, .esperado = {ilegible}},
+        {.nombre = "TextoEnFormato32", .texto = "algo", .defecto = Formato32, .esperado = {ilegible}},
+        {.nombre = "PiezasDeOtroTipo",
+         .texto = varias,
+         .incr = true,
+         .defecto = TipoCambia,
+         .esperado = {ilegible}},
+        {.nombre = "PiezasSinEsperarAlBorrado", // each written over the last before it is read
+         .texto = varias,
+         .incr = true,
+         .defecto = IgnoraBorrados,
+         .esperado = {ilegible, ilegible}},
+        {.nombre = "TextoVacioAlMomento", .esperado = {texto("")}},
+        {.nombre = "TextoVacioDosSegundosTarde",
+         .respuesta = DosSegundosTarde,
+         .esperado = {texto("")}},
+        {.nombre = "UnaRespuestaTrasOtra", // TARGETS at 2 s, the text at 4 s: past one time-out
          .respuesta = UnaTrasOtra,
          .texto = "algo",
          .esperado = {texto("algo")}},
-        {.nombre = "solo STRING",
+        {.nombre = "SoloString",
          .texto = QStringLiteral("Dinámica ñ").toLatin1(),
          .latin1 = true,
          .esperado = {texto(QStringLiteral("Dinámica ñ"))}},
-        {.nombre = "otro dueño entre dos lecturas",
+        {.nombre = "OtroDuenoEntreDosLecturas", // it offers STRING alone
          .texto = "primero",
          .relevo = "segundo",
          .esperado = {texto("primero"), texto("segundo")}},
-        {.nombre = "datos ofrecidos y vacíos", .texto = "algo", .datos = "", .esperado = {nada}},
-        {.nombre = "datos ofrecidos", .texto = "algo", .datos = datos, .esperado = {conDatos}},
+        {.nombre = "DatosOfrecidosYVacios", .texto = "algo", .datos = "", .esperado = {nada}},
+        {.nombre = "DatosOfrecidos", .texto = "algo", .datos = datos, .esperado = {conDatos}},
     };
+}
+
+class SelectionRequestorTable : public testing::TestWithParam<Fila> {};
+
+// Each read asks one thing at a time and takes only its own answers; every transfer it starts,
+// or gives up, is ended for its owner, and no property stays on its windows.
+TEST_P(SelectionRequestorTable, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
+    const Fila& fila = GetParam();
+    using enum ClipboardRead::Outcome;
+    using enum Respuesta;
     Xvfb x;
     ASSERT_FALSE(x.display.isEmpty()) << "Xvfb could not be started";
-    for (const Fila& fila : filas) {
-        SCOPED_TRACE(fila.nombre);
-        Dueno dueno(x.display, fila);
-        ASSERT_TRUE(dueno.owns);
-        const Fila segundo{.nombre = "relevo", .texto = fila.relevo.value_or(""), .esperado = {}};
-        std::optional<Dueno> relevo; // after `segundo`, which it answers from
-        const auto requestor = SelectionRequestor::open(x.display, kTimeout, kTotal);
-        ASSERT_TRUE(requestor);
-        for (std::size_t i = 0; i < fila.esperado.size(); ++i) {
-            SCOPED_TRACE(testing::Message() << "read " << i + 1);
-            if (i == 1 && fila.relevo) relevo.emplace(x.display, segundo);
-            const auto start = Clock::now();
-            const std::optional<ClipboardRead> got =
-                requestor->read(fila.datos ? kDatos : "", fila.limite).get();
-            const auto& want = fila.esperado[i];
-            ASSERT_EQ(got.has_value(), want.has_value());
-            if (!want) {
-                EXPECT_TRUE(requestor->broken());
-                continue;
-            }
-            ASSERT_EQ(got->outcome, want->outcome);
-            if (fila.goteo) { // the total limit, not the time-out without progress
-                EXPECT_GE(Clock::now() - start, kTotal);
-                EXPECT_LT(Clock::now() - start, kTotal + 1s);
-            } else if (want->outcome == NoAnswer && fila.respuesta != AlMomento) {
-                EXPECT_GE(Clock::now() - start, kTimeout); // not answered in time
-            }
-            EXPECT_TRUE(got->content.text == want->content.text) // not printed: it may be MBs
-                << got->content.text.size()
-                << " characters: " << got->content.text.left(40).toStdString();
-            EXPECT_EQ(got->content.data, want->content.data);
+    Dueno dueno(x.display, fila);
+    ASSERT_TRUE(dueno.owns);
+    const Fila segundo{.nombre = "relevo", .texto = fila.relevo.value_or(""), .latin1 = true};
+    std::optional<Dueno> relevo; // after `segundo`, which it answers from
+    const auto requestor = SelectionRequestor::open(x.display, kTimeout, kTotal);
+    ASSERT_TRUE(requestor);
+    for (int i = 0; i < fila.abandonadas; ++i) {
+        requestor->readText(fila.limite, [](std::optional<ClipboardRead>) {
+            ADD_FAILURE() << "an abandoned read was answered";
+        });
+        if (i == 0 && fila.incr) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return dueno.abiertas == 1; }, 5000));
         }
-        if (fila.respuesta == Tardia) {
-            EXPECT_EQ(dueno.tardias, 1); // the first read's TARGETS, asked alone
-        }
-        // Every transfer ended, and nothing left on the windows that asked.
-        EXPECT_TRUE(QTest::qWaitFor([&] { return dueno.abiertas == 0; }, 10000));
-        QTest::qWait(100);
-        EXPECT_EQ(dueno.ventanasYPropiedades(x.display).second, 0);
-        if (fila.respuesta == Tardia) { // the retired window goes after two quiet time-outs
-            EXPECT_EQ(dueno.ventanasYPropiedades(x.display).first, 2);
-            QTest::qWait(static_cast<int>((2 * kTimeout + 500ms).count()));
-            EXPECT_EQ(dueno.ventanasYPropiedades(x.display).first, 1);
-        }
+        QTest::qWait(30); // its request sent
     }
-    // Without waiting: the answer comes through the event loop, and a read that starts before
-    // it abandons it.
-    const Fila lenta{
-        .nombre = "sin esperar", .respuesta = DosSegundosTarde, .texto = "algo", .esperado = {}};
+    for (std::size_t i = 0; i < fila.esperado.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "read " << i + 1);
+        if (i == 1 && fila.relevo) relevo.emplace(x.display, segundo);
+        const auto start = Clock::now();
+        const std::optional<ClipboardRead> got =
+            requestor->read(fila.datos ? kDatos : "", fila.limite).get();
+        const auto tardo = Clock::now() - start;
+        const ClipboardRead& want = fila.esperado[i];
+        ASSERT_TRUE(got.has_value());
+        ASSERT_EQ(got->outcome, want.outcome);
+        if (want.outcome == Slow) { // the total limit, not the time-out without progress
+            EXPECT_GE(tardo, kTotal);
+            EXPECT_LT(tardo, kTotal + 1s);
+        } else if (want.outcome == NoAnswer && fila.respuesta == Mata) {
+            EXPECT_LT(tardo, 1s); // told by the broken connection, not by the time-out
+        } else if (want.outcome == NoAnswer && fila.respuesta != AlMomento) {
+            EXPECT_GE(tardo, kTimeout); // not answered in time
+        }
+        EXPECT_TRUE(got->content.text == want.content.text) // not printed: it may be MBs
+            << got->content.text.size()
+            << " characters: " << got->content.text.left(40).toStdString();
+        EXPECT_EQ(got->content.data, want.content.data);
+    }
+    if (fila.respuesta == Tardia) {
+        EXPECT_EQ(dueno.tardias, 1); // the first read's TARGETS, asked alone
+    }
+    // Every transfer ended, and nothing left on the windows that asked.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dueno.abiertas == 0; }, 10000));
+    QTest::qWait(100);
+    EXPECT_EQ(dueno.ventanasYPropiedades(x.display).second, 0);
+    if (fila.ventanas) {
+        EXPECT_LE(dueno.ventanasYPropiedades(x.display).first, *fila.ventanas);
+    }
+    if (fila.respuesta == Tardia) { // the retired window goes after two quiet time-outs
+        EXPECT_EQ(dueno.ventanasYPropiedades(x.display).first, 2);
+        QTest::qWait(static_cast<int>((2 * kTimeout + 500ms).count()));
+        EXPECT_EQ(dueno.ventanasYPropiedades(x.display).first, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Filas, SelectionRequestorTable, testing::ValuesIn(filas()),
+                         [](const testing::TestParamInfo<Fila>& info) {
+                             return std::string(info.param.nombre);
+                         });
+
+// Without waiting: the answer comes through the event loop, and a read that starts before it
+// abandons it.
+TEST(SelectionRequestor, ReadsTextWithoutWaiting) {
+    Xvfb x;
+    ASSERT_FALSE(x.display.isEmpty()) << "Xvfb could not be started";
+    const Fila lenta{.nombre = "sin esperar", .respuesta = Respuesta::DosSegundosTarde,
+                     .texto = "algo"};
     Dueno dueno(x.display, lenta);
     const auto requestor = SelectionRequestor::open(x.display, kTimeout);
     std::vector<std::optional<ClipboardRead>> dadas;
@@ -370,6 +493,30 @@ TEST(SelectionRequestor, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
     QTest::qWait(200);
     ASSERT_EQ(dadas.size(), 1u);
     EXPECT_EQ(dadas[0]->content.text, QStringLiteral("algo"));
+}
+
+// The application's clipboard gives only the latest read's answer, and after its requestor's
+// connection breaks it still asks the owner at a change, without holding the window.
+TEST(QtClipboard, GivesTheLatestAnswerAndAsksAgainAfterABreak) {
+    Xvfb x;
+    ASSERT_FALSE(x.display.isEmpty()) << "Xvfb could not be started";
+    const Fila fila{.nombre = "ajeno", .respuesta = Respuesta::Mata, .texto = "ajeno"};
+    Dueno dueno(x.display, fila);
+    QtClipboard portapapeles(x.display);
+    QGuiApplication::clipboard()->setText(QStringLiteral("propio")); // not read: another owns X's
+    std::vector<ClipboardRead> dadas;
+    const auto apunta = [&](ClipboardRead r) { dadas.push_back(std::move(r)); };
+    portapapeles.readText(apunta); // its connection closed by the owner
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dadas.empty(); }, 5000));
+    EXPECT_EQ(dadas.back().outcome, ClipboardRead::Outcome::NoAnswer);
+    portapapeles.readText(apunta); // superseded: never given
+    portapapeles.readText(apunta);
+    EXPECT_EQ(dadas.size(), 1u); // not read through the toolkit, which would hold the window
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dadas.size() == 2; }, 5000));
+    QTest::qWait(300);
+    ASSERT_EQ(dadas.size(), 2u);
+    EXPECT_EQ(dadas.back().content.text, QStringLiteral("ajeno"));
+    EXPECT_EQ(portapapeles.text().content.text, QStringLiteral("ajeno"));
 }
 
 } // namespace

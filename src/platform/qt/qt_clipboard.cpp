@@ -51,9 +51,13 @@ ClipboardRead leidoDe(const QMimeData* mime, const QByteArray& formato) {
 
 } // namespace
 
-QtClipboard::QtClipboard() {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
-    requestor_ = SelectionRequestor::open(pantalla());
+QtClipboard::QtClipboard()
+    : QtClipboard(QGuiApplication::platformName() == QLatin1String("xcb") ? pantalla()
+                                                                          : QByteArray()) {}
+
+QtClipboard::QtClipboard(const QByteArray& display) {
+    if (display.isEmpty()) return;
+    requestor_ = SelectionRequestor::open(display);
     if (requestor_)
         olvido_ = QObject::connect(portapapeles(), &QClipboard::dataChanged,
                                    [r = requestor_.get()] { r->forget(); });
@@ -80,11 +84,11 @@ void QtClipboard::setTextAndData(const QString& text, const QByteArray& data) {
 }
 
 bool QtClipboard::otroPrograma() const {
-    return requestor_ && !requestor_->broken() && !portapapeles()->ownsClipboard();
+    return requestor_ && !portapapeles()->ownsClipboard();
 }
 
 // Another program's content through the requestor, the busy pointer shown after a moment; the
-// toolkit's clipboard when the requestor's connection is broken.
+// toolkit's clipboard when the requestor can make no connection to the display.
 ClipboardRead QtClipboard::lee(const QByteArray& formato) const {
     ++lectura_;
     if (!otroPrograma()) return leidoDe(portapapeles()->mimeData(), formato);
@@ -103,14 +107,15 @@ ClipboardRead QtClipboard::text() const {
     return lee({});
 }
 
-// Only the latest read's answer is given. Nothing from the requestor (its connection broken), or
-// nobody to ask, reads the toolkit's clipboard.
+// Only the latest read's answer is given. Nobody to ask reads the toolkit's clipboard; no
+// connection to the display gives no answer, since the toolkit would hold the window.
 void QtClipboard::readText(std::function<void(ClipboardRead)> done) {
-    auto ultima = [this, n = ++lectura_, done = std::move(done)](std::optional<ClipboardRead> r) {
-        if (n == lectura_) done(r ? *std::move(r) : leidoDe(portapapeles()->mimeData(), {}));
-    };
-    if (otroPrograma()) return requestor_->readText(kBytesCambio, std::move(ultima));
-    ultima(std::nullopt);
+    const int n = ++lectura_;
+    if (!otroPrograma()) return done(leidoDe(portapapeles()->mimeData(), {}));
+    requestor_->readText(kBytesCambio, [this, n, done = std::move(done)](
+                                           std::optional<ClipboardRead> r) {
+        if (n == lectura_ && r) done(*std::move(r));
+    });
 }
 
 ClipboardRead QtClipboard::content() const {

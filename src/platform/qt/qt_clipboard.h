@@ -13,10 +13,13 @@ class SelectionRequestor;
 // The application's clipboard: QClipboard, whose change notice follows other programs too. On
 // X11 another program's content is read through a selection requestor of our own on the display
 // of the toolkit's windows, which tells each answer's request and bounds its time and memory;
-// elsewhere (Wayland, offscreen), or once the requestor's connection breaks, through the toolkit.
+// elsewhere (Wayland, offscreen) through the toolkit. When the requestor can make no connection,
+// Paste reads through the toolkit and a change read gives no answer.
 class QtClipboard final : public Clipboard {
 public:
     QtClipboard();
+    // Another program's content is read on `display` (none: through the toolkit alone).
+    explicit QtClipboard(const QByteArray& display);
     ~QtClipboard() override;
     void clear() override;
     void setText(const QString& text) override;

@@ -29,8 +29,10 @@ template <typename T> struct FreeDeleter {
 };
 template <typename T> using Reply = std::unique_ptr<T, FreeDeleter<T>>;
 
-// Retired windows kept at most; the oldest goes first.
+// Quiet retired windows kept at most; the one quiet the longest goes first.
 constexpr std::size_t kMaxRetired = 4;
+// At exit, how long a drain under way may go on before the connection closes.
+constexpr std::chrono::milliseconds kFinish{1000};
 
 // A read for the requestor's thread: the text, and the data under `dataTarget` when it is set.
 // Its answer goes to `deliver`, unless a later read abandoned it and nobody waits for it.
@@ -41,10 +43,12 @@ struct Job {
     bool waited = false;
 };
 
-// One conversion request and its transfer.
+// One conversion request and its transfer. Each value taken from the request property is
+// taken for the one its notice announced only when the deletion of that read is the next thing
+// told of the property: a new value told before it was written over the one announced.
 struct Transfer {
-    enum class State { Waiting, Incremental, Over };
-    enum class Result { NoAnswer, Refused, Answered, TooBig, Unreadable };
+    enum class State { Waiting, Receiving, Over };
+    enum class Result { NoAnswer, Slow, Refused, Answered, TooBig, Unreadable };
     xcb_atom_t target = XCB_NONE;
     qsizetype maxBytes = 0;
     State state = State::Waiting;
@@ -52,6 +56,9 @@ struct Transfer {
     xcb_atom_t type = XCB_NONE; // of the answer, or of the pieces of an incremental one
     uint8_t format = 0;
     QByteArray bytes;
+    bool incremental = false;       // the owner began an INCR transfer
+    std::optional<uint16_t> taking; // the sequence of the read whose deletion is awaited
+    bool complete = false;          // all of it taken: it ends on that deletion
 
     void end(Result r) {
         state = State::Over;
@@ -66,6 +73,7 @@ struct Piece {
     xcb_atom_t type = XCB_NONE;
     uint8_t format = 0;
     QByteArray bytes;
+    uint16_t sequence = 0; // of the read, which its deletion's notice carries
 
     static Piece missing() {
         Piece p;
@@ -80,8 +88,10 @@ struct SelectionRequestor::Impl {
     struct Retired {
         xcb_window_t window;
         Clock::time_point seen; // when anything last came for it
+        bool draining;          // an INCR transfer to it has begun and not ended
     };
 
+    QByteArray display;
     xcb_connection_t* c = nullptr;
     xcb_window_t root = XCB_NONE;
     std::chrono::milliseconds timeout;
@@ -104,16 +114,39 @@ struct SelectionRequestor::Impl {
     int wake = -1;
     std::atomic<bool> abandon = false;
     std::atomic<bool> forgotten = false;
-    std::atomic<bool> broken = false;
 
     ~Impl() {
         if (wake >= 0) close(wake);
-        xcb_disconnect(c);
+        if (c) xcb_disconnect(c);
     }
 
-    bool connectionBroken() {
-        if (xcb_connection_has_error(c)) broken = true;
-        return broken;
+    bool connectionBroken() const { return xcb_connection_has_error(c); }
+
+    // A connection to the display, in place of one that broke: what was asked on the old one
+    // is forgotten with its windows. False when none can be made.
+    bool connect() {
+        if (c) xcb_disconnect(c);
+        window = XCB_NONE;
+        retired.clear();
+        offered.reset();
+        offeredBy = XCB_NONE;
+        atoms.clear();
+        int screenNumber = 0;
+        c = xcb_connect(display.isEmpty() ? nullptr : display.constData(), &screenNumber);
+        if (connectionBroken()) return false;
+        xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c));
+        for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
+            xcb_screen_next(&screens);
+        if (screens.rem == 0) return false;
+        root = screens.data->root;
+        clipboard = atom("CLIPBOARD");
+        targets = atom("TARGETS");
+        incr = atom("INCR");
+        utf8 = atom("UTF8_STRING");
+        property = atom("VORNITH_SELECCION");
+        latin1 = XCB_ATOM_STRING;
+        return clipboard != XCB_NONE && targets != XCB_NONE && incr != XCB_NONE &&
+               utf8 != XCB_NONE && property != XCB_NONE;
     }
 
     void clearWake() {
@@ -137,9 +170,10 @@ struct SelectionRequestor::Impl {
     }
 
     // Between reads: late answers are cleared away as they come, and quiet retired windows go.
+    // The sweep's flush can read events into xcb's queue, so the drain follows it.
     void idle() {
-        drain();
         const std::optional<Clock::time_point> due = sweep();
+        drain();
         wait(due ? millisecondsUntil(*due) : -1);
     }
 
@@ -176,16 +210,27 @@ struct SelectionRequestor::Impl {
                           XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
     }
 
-    // The window saw a request go unanswered or a transfer given up: what comes there later is
-    // not taken for a later request's.
-    void retire() {
+    // Pieces still came to it within a time-out: destroying it would leave its owner waiting.
+    bool live(const Retired& r, Clock::time_point now) const {
+        return r.draining && now < r.seen + timeout;
+    }
+
+    // The window saw a request go unanswered or a transfer given up (`draining`: one still
+    // coming): what comes there later is not taken for a later request's. Of more than
+    // kMaxRetired quiet windows, the one quiet the longest goes.
+    void retire(bool draining) {
         if (window == XCB_NONE) return;
-        retired.push_back({window, Clock::now()});
+        const auto now = Clock::now();
+        retired.push_back({window, now, draining});
         window = XCB_NONE;
-        if (retired.size() > kMaxRetired) {
-            xcb_destroy_window(c, retired.front().window);
-            retired.pop_front();
-        }
+        const auto quiet = [&](const Retired& r) { return !live(r, now); };
+        if (static_cast<std::size_t>(std::ranges::count_if(retired, quiet)) <= kMaxRetired)
+            return;
+        auto oldest = retired.end();
+        for (auto it = retired.begin(); it != retired.end(); ++it)
+            if (quiet(*it) && (oldest == retired.end() || it->seen < oldest->seen)) oldest = it;
+        xcb_destroy_window(c, oldest->window);
+        retired.erase(oldest);
     }
 
     // Retired windows quiet for two time-outs go; the time the next one is due, if any.
@@ -205,9 +250,9 @@ struct SelectionRequestor::Impl {
     // most `room` bytes; deleted unread when it holds more.
     Piece take(qsizetype room) {
         const auto longs = static_cast<uint32_t>(room / 4 + 1);
-        Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
-            c, xcb_get_property(c, 1, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, longs),
-            nullptr));
+        const xcb_get_property_cookie_t read =
+            xcb_get_property(c, 1, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, longs);
+        Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(c, read, nullptr));
         if (!r || r->type == XCB_NONE) return Piece::missing();
         const int length = xcb_get_property_value_length(r.get());
         if (r->bytes_after > 0 || length > room) {
@@ -220,6 +265,7 @@ struct SelectionRequestor::Impl {
         p.type = r->type;
         p.format = r->format;
         p.bytes = QByteArray(static_cast<const char*>(xcb_get_property_value(r.get())), length);
+        p.sequence = static_cast<uint16_t>(read.sequence);
         return p;
     }
 
@@ -230,18 +276,20 @@ struct SelectionRequestor::Impl {
         Piece p = take(t.maxBytes);
         if (p.gone) return t.end(NoAnswer);
         if (p.tooBig) return t.end(TooBig);
+        t.state = Transfer::State::Receiving;
+        t.taking = p.sequence;
         if (p.type == incr) {
             // Its value is a lower bound of the size: over the room, the transfer is given up.
+            t.incremental = true;
             quint32 size = 0;
             if (p.format == 32 && p.bytes.size() >= 4) std::memcpy(&size, p.bytes.constData(), 4);
-            if (qsizetype{size} > t.maxBytes) return t.end(TooBig);
-            t.state = Transfer::State::Incremental;
+            if (qsizetype{size} > t.maxBytes) t.end(TooBig);
             return;
         }
         t.type = p.type;
         t.format = p.format;
         t.bytes = std::move(p.bytes);
-        t.end(Answered);
+        t.complete = true;
     }
 
     // A piece of `t`'s incremental transfer; it ends only on its zero-length piece.
@@ -250,7 +298,11 @@ struct SelectionRequestor::Impl {
         Piece p = take(t.maxBytes - t.bytes.size());
         if (p.gone) return t.end(NoAnswer); // never a shorter text for the whole one
         if (p.tooBig) return t.end(TooBig);
-        if (p.bytes.isEmpty()) return t.end(Answered);
+        t.taking = p.sequence;
+        if (p.bytes.isEmpty()) {
+            t.complete = true;
+            return;
+        }
         if (t.type == XCB_NONE) {
             t.type = p.type;
             t.format = p.format;
@@ -261,15 +313,21 @@ struct SelectionRequestor::Impl {
     }
 
     // An answer or a piece that no transfer takes is deleted unread, so that its owner goes on
-    // and ends the transfer; on a retired window it counts as something seen there.
+    // and ends the transfer. On a retired window it counts as something seen there, and tells
+    // whether a transfer to it is still coming: an INCR answer begins one, a zero-length piece
+    // ends it. Reading no bytes deletes only an empty value.
     void stray(xcb_window_t w, xcb_atom_t p) {
         if (p == XCB_NONE) return;
-        if (w != window) {
-            const auto it = std::ranges::find(retired, w, &Retired::window);
-            if (it == retired.end()) return; // not ours, or destroyed
-            it->seen = Clock::now();
-        }
-        xcb_delete_property(c, w, p);
+        if (w == window) return void(xcb_delete_property(c, w, p));
+        const auto it = std::ranges::find(retired, w, &Retired::window);
+        if (it == retired.end()) return; // not ours, or destroyed
+        it->seen = Clock::now();
+        Reply<xcb_get_property_reply_t> r(xcb_get_property_reply(
+            c, xcb_get_property(c, 1, w, p, XCB_GET_PROPERTY_TYPE_ANY, 0, 0), nullptr));
+        if (!r || r->type == XCB_NONE) return;
+        if (r->type == incr) it->draining = true;
+        if (r->bytes_after == 0) it->draining = false;
+        else xcb_delete_property(c, w, p);
     }
 
     // Handles one event for `t` (none between reads); true when it was progress of `t`.
@@ -290,14 +348,22 @@ struct SelectionRequestor::Impl {
         }
         case XCB_PROPERTY_NOTIFY: {
             const auto* n = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-            if (n->state != XCB_PROPERTY_NEW_VALUE) return false;
-            if (n->window == window && n->atom == property && t) {
-                if (t->state == Transfer::State::Incremental) {
-                    piece(*t);
+            const bool deleted = n->state == XCB_PROPERTY_DELETE;
+            if (n->window == window && n->atom == property && t &&
+                t->state == Transfer::State::Receiving) {
+                if (deleted) {
+                    if (n->sequence != t->taking) return false; // the owner's own deletion
+                    t->taking.reset();
+                    if (t->complete) t->end(Transfer::Result::Answered);
                     return true;
                 }
-                if (waiting) return false; // the answer, told by its SelectionNotify
+                if (t->taking) t->end(Transfer::Result::Unreadable); // written over unread
+                else if (t->incremental) piece(*t);
+                return true;
             }
+            if (deleted) return false;
+            if (waiting && n->window == window && n->atom == property)
+                return false; // the answer, told by its SelectionNotify
             stray(n->window, n->atom);
             return false;
         }
@@ -329,7 +395,11 @@ struct SelectionRequestor::Impl {
         xcb_convert_selection(c, window, clipboard, target, property, XCB_CURRENT_TIME);
         while (t.state != Transfer::State::Over && !connectionBroken() && !abandon) {
             const auto deadline = std::min(progress, end);
-            if (Clock::now() >= deadline) break;
+            if (Clock::now() >= deadline) {
+                // Past the total limit with progress still fresh, the owner was sending.
+                if (end < progress) t.result = Transfer::Result::Slow;
+                break;
+            }
             // A flush can read waiting events into xcb's queue: look there before sleeping.
             xcb_flush(c);
             bool handled = false;
@@ -340,10 +410,11 @@ struct SelectionRequestor::Impl {
                 if (handle(e, &t)) progress = Clock::now() + timeout;
                 std::free(e);
             }
-            if (!handled) wait(millisecondsUntil(deadline));
+            // A poll that meets the connection's end breaks it: nothing more to wait for.
+            if (!handled && !connectionBroken()) wait(millisecondsUntil(deadline));
         }
         if (t.result != Transfer::Result::Answered && t.result != Transfer::Result::Refused)
-            retire();
+            retire(t.incremental && !t.complete);
         xcb_flush(c);
         return t;
     }
@@ -364,7 +435,7 @@ struct SelectionRequestor::Impl {
             std::optional<Job> job;
             {
                 const std::lock_guard lock(mutex);
-                if (quit) return;
+                if (quit) return finish();
                 job = std::exchange(next, std::nullopt);
                 running = job.has_value();
                 abandon = false;
@@ -384,6 +455,19 @@ struct SelectionRequestor::Impl {
         }
     }
 
+    // At exit a drain under way gets a moment to end, so that its owner is not left waiting.
+    void finish() {
+        const auto end = Clock::now() + kFinish;
+        const auto draining = [this] {
+            const auto now = Clock::now();
+            return std::ranges::any_of(retired, [&](const Retired& r) { return live(r, now); });
+        };
+        while (!connectionBroken() && draining() && Clock::now() < end) {
+            drain();
+            wait(millisecondsUntil(end));
+        }
+    }
+
     void stop() {
         {
             const std::lock_guard lock(mutex);
@@ -395,13 +479,14 @@ struct SelectionRequestor::Impl {
     }
 
     // What the owner offers, asked once per owner and change; an owner that does not list its
-    // targets is asked for text. False when it does not answer.
-    bool askOffered(xcb_window_t holder, Clock::time_point& progress, Clock::time_point end,
-                    qsizetype maxBytes) {
+    // targets is asked for text. NoAnswer or Slow when it does not answer in time.
+    Transfer::Result askOffered(xcb_window_t holder, Clock::time_point& progress,
+                                Clock::time_point end, qsizetype maxBytes) {
+        using enum Transfer::Result;
         if (forgotten.exchange(false) || holder != offeredBy) offered.reset();
-        if (offered) return true;
+        if (offered) return Answered;
         const Transfer list = request(targets, maxBytes, progress, end);
-        if (list.result == Transfer::Result::NoAnswer) return false;
+        if (list.result == NoAnswer || list.result == Slow) return list.result;
         offered = std::vector<xcb_atom_t>{utf8, latin1};
         if (list.result == Transfer::Result::Answered && list.format == 32) {
             offered->resize(static_cast<std::size_t>(list.bytes.size()) / sizeof(xcb_atom_t));
@@ -409,31 +494,38 @@ struct SelectionRequestor::Impl {
                         offered->size() * sizeof(xcb_atom_t));
         }
         offeredBy = holder;
-        return true;
+        return Answered;
     }
 
+    // A connection that broke is replaced first; nothing when no connection can be made. An
+    // owner that breaks the connection during the read did not answer.
     std::optional<ClipboardRead> read(const Job& job) {
+        if (connectionBroken() && !connect()) return std::nullopt;
         drain();
         sweep();
-        const auto fails = [this](Outcome o) -> std::optional<ClipboardRead> {
-            if (connectionBroken()) return std::nullopt;
-            return ClipboardRead{o, {}};
+        const auto fails = [this](Outcome o) {
+            return ClipboardRead{connectionBroken() ? Outcome::NoAnswer : o, {}};
+        };
+        using enum Transfer::Result;
+        const auto failed = [&](Transfer::Result r) {
+            return fails(r == Slow         ? Outcome::Slow
+                         : r == TooBig     ? Outcome::TooBig
+                         : r == Unreadable ? Outcome::Unreadable
+                                           : Outcome::NoAnswer);
         };
         const xcb_atom_t data = job.dataTarget.isEmpty() ? XCB_NONE : atom(job.dataTarget);
         const xcb_window_t holder = owner();
-        if (connectionBroken()) return std::nullopt;
+        if (connectionBroken()) return fails(Outcome::NoAnswer);
         if (holder == XCB_NONE) return ClipboardRead{};
         const auto start = Clock::now();
         Clock::time_point progress = start + timeout;
         const Clock::time_point end = start + total;
-        if (!askOffered(holder, progress, end, job.maxBytes)) return fails(Outcome::NoAnswer);
-        using enum Transfer::Result;
+        if (const auto r = askOffered(holder, progress, end, job.maxBytes); r != Answered)
+            return failed(r);
         ClipboardRead read;
         if (const xcb_atom_t target = textTarget(); target != XCB_NONE) {
             const Transfer text = request(target, job.maxBytes, progress, end);
-            if (text.result == NoAnswer) return fails(Outcome::NoAnswer);
-            if (text.result == TooBig) return fails(Outcome::TooBig);
-            if (text.result == Unreadable) return fails(Outcome::Unreadable);
+            if (text.result != Answered && text.result != Refused) return failed(text.result);
             if (!text.bytes.isEmpty() &&
                 (text.format != 8 || (text.type != utf8 && text.type != latin1)))
                 return fails(Outcome::Unreadable);
@@ -442,12 +534,12 @@ struct SelectionRequestor::Impl {
         }
         if (data != XCB_NONE && offers(data)) {
             const Transfer bytes = request(data, job.maxBytes, progress, end);
-            if (bytes.result == TooBig) return fails(Outcome::TooBig);
+            if (bytes.result == TooBig || bytes.result == Slow) return failed(bytes.result);
             if (bytes.result != Unreadable && (bytes.result != Answered || bytes.bytes.isEmpty()))
                 return fails(Outcome::NoAnswer);
             if (bytes.result == Answered) read.content.data = bytes.bytes;
         }
-        if (connectionBroken()) return std::nullopt;
+        if (connectionBroken()) return fails(Outcome::NoAnswer);
         return read;
     }
 };
@@ -464,32 +556,12 @@ SelectionRequestor::~SelectionRequestor() {
 std::unique_ptr<SelectionRequestor> SelectionRequestor::open(const QByteArray& display,
                                                              std::chrono::milliseconds timeout,
                                                              std::chrono::milliseconds total) {
-    int screenNumber = 0;
-    xcb_connection_t* c =
-        xcb_connect(display.isEmpty() ? nullptr : display.constData(), &screenNumber);
-    if (xcb_connection_has_error(c)) {
-        xcb_disconnect(c);
-        return nullptr;
-    }
     auto impl = std::make_unique<Impl>();
-    impl->c = c;
+    impl->display = display;
     impl->timeout = timeout;
     impl->total = total;
     impl->wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
-        xcb_screen_next(&screens);
-    if (screens.rem == 0 || impl->wake < 0) return nullptr;
-    impl->root = screens.data->root;
-    impl->clipboard = impl->atom("CLIPBOARD");
-    impl->targets = impl->atom("TARGETS");
-    impl->incr = impl->atom("INCR");
-    impl->utf8 = impl->atom("UTF8_STRING");
-    impl->property = impl->atom("VORNITH_SELECCION");
-    impl->latin1 = XCB_ATOM_STRING;
-    if (impl->clipboard == XCB_NONE || impl->targets == XCB_NONE || impl->incr == XCB_NONE ||
-        impl->utf8 == XCB_NONE || impl->property == XCB_NONE)
-        return nullptr;
+    if (impl->wake < 0 || !impl->connect()) return nullptr;
     return std::unique_ptr<SelectionRequestor>(new SelectionRequestor(std::move(impl)));
 }
 
@@ -511,10 +583,6 @@ void SelectionRequestor::readText(qsizetype maxBytes,
                      QMetaObject::invokeMethod(
                          context, [done, r] { done(r); }, Qt::QueuedConnection);
                  }});
-}
-
-bool SelectionRequestor::broken() const {
-    return impl_->broken;
 }
 
 void SelectionRequestor::forget() {

@@ -16,12 +16,15 @@ namespace vornith {
 // Reads the X11 CLIPBOARD selection of another program through a connection and input-only
 // windows of its own, served by a thread of its own. One request is pending on a window at a
 // time: TARGETS (once per owner and change), then the text, then the program's data. An answer
-// counts only when it comes to the window that asked, for the target and property asked; a window
-// whose request went unanswered or whose transfer was given up is retired, and every answer or
-// piece that comes there later is deleted unread, so that its owner ends the transfer and serves
-// other programs. A retired window goes once it has been quiet for two time-outs, and at most
-// four are kept. A read waits at most one time-out without progress (an answer, or a piece of a
-// long one) and at most a total limit; a read that starts abandons the one under way.
+// counts only when it comes to the window that asked, for the target and property asked, and a
+// value counts only when nothing was written over it before it was taken. A window whose request
+// went unanswered or whose transfer was given up is retired, and every answer or piece that comes
+// there later is deleted unread, so that its owner ends the transfer and serves other programs.
+// A retired window goes once it has been quiet for two time-outs; of more than four quiet ones,
+// the one quiet the longest goes, but never one that pieces still come to. A read waits at most
+// one time-out without progress (an answer, or a piece of a long one) and at most a total limit;
+// a read that starts abandons the one under way. A connection that breaks is replaced at the
+// next read; at exit a drain under way gets a moment to end.
 class SelectionRequestor {
   public:
     static constexpr std::chrono::milliseconds kTimeout{5000};
@@ -39,14 +42,13 @@ class SelectionRequestor {
     // the data it offers under that target; at most `maxBytes` of each. The text is empty when the
     // owner offers none or nobody owns the clipboard, the data when they are not offered or come
     // damaged (an answer of the wrong type); data offered and given empty or not at all count as
-    // no answer. Nothing when the requestor's connection is broken.
+    // no answer, and so does an owner that breaks the connection. Nothing when no connection to
+    // the display can be made.
     std::future<std::optional<ClipboardRead>> read(const QByteArray& dataTarget,
                                                    qsizetype maxBytes);
     // The text alone, without waiting: `done` runs later from the event loop of the thread that
     // opened the requestor, unless another read starts first.
     void readText(qsizetype maxBytes, std::function<void(std::optional<ClipboardRead>)> done);
-    // The connection broke: no read asks anyone any more.
-    bool broken() const;
     // The clipboard changed: what the owner offers is asked again at the next read.
     void forget();
 
