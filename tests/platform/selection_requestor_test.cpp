@@ -44,8 +44,16 @@ enum class Respuesta { AlMomento, DosSegundosTarde, Mudo, Tardia, UnaTrasOtra, M
 // How the owner breaks the protocol with the text: it deletes each piece itself, notifies
 // without writing, writes it as INTEGER or in format 32, changes the pieces' type, writes every
 // piece at once without waiting for deletions, or gives an INCR size of 1 KB.
-enum class Defecto { Ninguno, BorraSola, SinEscribir, Entero, Formato32, TipoCambia,
-                     IgnoraBorrados, TamanoCorto };
+enum class Defecto {
+    Ninguno,
+    BorraSola,
+    SinEscribir,
+    Entero,
+    Formato32,
+    TipoCambia,
+    IgnoraBorrados,
+    TamanoCorto
+};
 
 struct Fila {
     const char* nombre;
@@ -307,13 +315,19 @@ std::vector<Fila> filas() {
     for (int i = 0; megas.size() < 6 * 1024 * 1024; ++i)
         megas += QByteArray::number(i) + " Dinámica ñ º\n";
     const QByteArray datos = QByteArray::fromHex("00ff10") + "dibujo";
-    const QByteArray varias(200 * 1024, 'v'); // four pieces and an end
     using enum ClipboardRead::Outcome;
     const auto texto = [](const QString& t) { return ClipboardRead{Read, {t, {}}}; };
     const ClipboardRead nada{NoAnswer, {}}, grande{TooBig, {}}, ilegible{Unreadable, {}},
         completo = texto(QString::fromUtf8(megas)), conDatos{Read, {"algo", datos}};
     using enum Respuesta;
     using enum Defecto;
+    const auto enPiezas = [](const char* nombre, Defecto defecto, ClipboardRead r) {
+        return Fila{.nombre = nombre,
+                    .texto = QByteArray(200 * 1024, 'v'),
+                    .incr = true,
+                    .defecto = defecto,
+                    .esperado = {r}}; // four pieces and an end
+    };
     return {
         {.nombre = "RespuestaTardia",
          .respuesta = Tardia,
@@ -364,24 +378,15 @@ std::vector<Fila> filas() {
          .respuesta = Mata,
          .texto = "algo",
          .esperado = {nada, texto("algo")}},
-        {.nombre = "PiezasBorradasPorElDueno",
-         .texto = varias,
-         .incr = true,
-         .defecto = BorraSola,
-         .esperado = {nada}},
+        enPiezas("PiezasBorradasPorElDueno", BorraSola, nada),
         {.nombre = "AvisoSinEscribir", .texto = "algo", .defecto = SinEscribir, .esperado = {nada}},
         {.nombre = "TextoComoINTEGER", .texto = "algo", .defecto = Entero, .esperado = {ilegible}},
-        {.nombre = "TextoEnFormato32", .texto = "algo", .defecto = Formato32, .esperado = {ilegible}},
-        {.nombre = "PiezasDeOtroTipo",
-         .texto = varias,
-         .incr = true,
-         .defecto = TipoCambia,
+        {.nombre = "TextoEnFormato32",
+         .texto = "algo",
+         .defecto = Formato32,
          .esperado = {ilegible}},
-        {.nombre = "PiezasSinEsperarAlBorrado", // each written over the last before it is read
-         .texto = varias,
-         .incr = true,
-         .defecto = IgnoraBorrados,
-         .esperado = {ilegible, ilegible}},
+        enPiezas("PiezasDeOtroTipo", TipoCambia, ilegible),
+        enPiezas("PiezasSinEsperarAlBorrado", IgnoraBorrados, ilegible), // written over unread
         {.nombre = "TextoVacioAlMomento", .esperado = {texto("")}},
         {.nombre = "TextoVacioDosSegundosTarde",
          .respuesta = DosSegundosTarde,
@@ -478,8 +483,8 @@ INSTANTIATE_TEST_SUITE_P(Filas, SelectionRequestorTable, testing::ValuesIn(filas
 TEST(SelectionRequestor, ReadsTextWithoutWaiting) {
     Xvfb x;
     ASSERT_FALSE(x.display.isEmpty()) << "Xvfb could not be started";
-    const Fila lenta{.nombre = "sin esperar", .respuesta = Respuesta::DosSegundosTarde,
-                     .texto = "algo"};
+    const Fila lenta{
+        .nombre = "sin esperar", .respuesta = Respuesta::DosSegundosTarde, .texto = "algo"};
     Dueno dueno(x.display, lenta);
     const auto requestor = SelectionRequestor::open(x.display, kTimeout);
     std::vector<std::optional<ClipboardRead>> dadas;

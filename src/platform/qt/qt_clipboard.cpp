@@ -112,10 +112,10 @@ ClipboardRead QtClipboard::text() const {
 void QtClipboard::readText(std::function<void(ClipboardRead)> done) {
     const int n = ++lectura_;
     if (!otroPrograma()) return done(leidoDe(portapapeles()->mimeData(), {}));
-    requestor_->readText(kBytesCambio, [this, n, done = std::move(done)](
-                                           std::optional<ClipboardRead> r) {
-        if (n == lectura_ && r) done(*std::move(r));
-    });
+    requestor_->readText(kBytesCambio,
+                         [this, n, done = std::move(done)](std::optional<ClipboardRead> r) {
+                             if (n == lectura_ && r) done(*std::move(r));
+                         });
 }
 
 ClipboardRead QtClipboard::content() const {

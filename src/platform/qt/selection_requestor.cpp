@@ -224,8 +224,7 @@ struct SelectionRequestor::Impl {
         retired.push_back({window, now, draining});
         window = XCB_NONE;
         const auto quiet = [&](const Retired& r) { return !live(r, now); };
-        if (static_cast<std::size_t>(std::ranges::count_if(retired, quiet)) <= kMaxRetired)
-            return;
+        if (static_cast<std::size_t>(std::ranges::count_if(retired, quiet)) <= kMaxRetired) return;
         auto oldest = retired.end();
         for (auto it = retired.begin(); it != retired.end(); ++it)
             if (quiet(*it) && (oldest == retired.end() || it->seen < oldest->seen)) oldest = it;
@@ -326,8 +325,10 @@ struct SelectionRequestor::Impl {
             c, xcb_get_property(c, 1, w, p, XCB_GET_PROPERTY_TYPE_ANY, 0, 0), nullptr));
         if (!r || r->type == XCB_NONE) return;
         if (r->type == incr) it->draining = true;
-        if (r->bytes_after == 0) it->draining = false;
-        else xcb_delete_property(c, w, p);
+        if (r->bytes_after == 0)
+            it->draining = false;
+        else
+            xcb_delete_property(c, w, p);
     }
 
     // Handles one event for `t` (none between reads); true when it was progress of `t`.
@@ -357,8 +358,10 @@ struct SelectionRequestor::Impl {
                     if (t->complete) t->end(Transfer::Result::Answered);
                     return true;
                 }
-                if (t->taking) t->end(Transfer::Result::Unreadable); // written over unread
-                else if (t->incremental) piece(*t);
+                if (t->taking)
+                    t->end(Transfer::Result::Unreadable); // written over unread
+                else if (t->incremental)
+                    piece(*t);
                 return true;
             }
             if (deleted) return false;
