@@ -310,6 +310,7 @@ TEST_F(Ordenes, CommandLineAndDrops) {
     EXPECT_EQ(v.ArchivosComando, (QStringList{uno, dos}));
     f.avisos.answers.push_back(Answer::Cancel);
     v.OpenDRAGDROPFiles_Command();
+    ASSERT_EQ(f.avisos.shown.size(), 1u);
     EXPECT_EQ(f.avisos.shown.back().defaultButton, Answer::No);
     EXPECT_TRUE(v.ArchivosComando.isEmpty());
     EXPECT_EQ(d().Coleccion.NPROB, 3);
@@ -443,6 +444,7 @@ TEST_F(Ordenes, CollectionAndHelpMenus) {
 
     v.mnu_Help_Manual->trigger();
     EXPECT_TRUE(f.shell.opened.isEmpty());
+    ASSERT_FALSE(f.avisos.shown.empty());
     EXPECT_EQ(f.avisos.shown.back().title, QStringLiteral("No se encuentra el archivo"));
     EXPECT_EQ(ultimoMensaje(),
               QStringLiteral("No se puede abrir el archivo ") +
