@@ -32,10 +32,12 @@ bool EsTextoPortapapeles(const QString& texto) {
 }
 
 std::optional<generation::Problema> LeeTextoPortapapeles(const QString& texto) {
-    // An editor's selection may start on the line above.
+    // An editor's selection may start on the line above, and a file ends with a line end.
     QStringView entero(texto);
     while (!entero.isEmpty() && kBlancos.contains(entero.front()))
         entero = entero.sliced(1);
+    while (!entero.isEmpty() && kBlancos.contains(entero.back()))
+        entero.chop(1);
     if (!entero.startsWith(kPrefijo)) return std::nullopt;
     const QStringView datos = entero.sliced(kPrefijo.size());
     if (datos.size() < kLongitudClave + kLongitudCodigo) return std::nullopt;
@@ -43,11 +45,8 @@ std::optional<generation::Problema> LeeTextoPortapapeles(const QString& texto) {
     if (!std::all_of(codigo.begin(), codigo.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
 
-    // The texts must be framed as written: "#ENU(" statement "#ENU)#SOL(" solution "#SOL)", then
-    // at most the blanks and line ends a text file or an editor's copy adds.
-    QStringView textos = datos.sliced(kLongitudClave + kLongitudCodigo);
-    while (!textos.isEmpty() && kBlancos.contains(textos.back()))
-        textos.chop(1);
+    // The texts must be framed as written: "#ENU(" statement "#ENU)#SOL(" solution "#SOL)".
+    const QStringView textos = datos.sliced(kLongitudClave + kLongitudCodigo);
     if (!textos.startsWith(u"#ENU(") || !textos.endsWith(u"#SOL)")) return std::nullopt;
     auto separados = SeparaTextos(textos);
     if (!separados ||

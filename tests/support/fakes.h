@@ -21,7 +21,6 @@
 
 #include <deque>
 #include <functional>
-#include <deque>
 #include <map>
 #include <memory>
 #include <stdexcept>

@@ -506,19 +506,17 @@ struct SelectionRequestor::Impl {
         if (connectionBroken() && !connect()) return std::nullopt;
         drain();
         sweep();
-        const auto fails = [this](Outcome o) {
-            return ClipboardRead{connectionBroken() ? Outcome::NoAnswer : o, {}};
-        };
         using enum Transfer::Result;
-        const auto failed = [&](Transfer::Result r) {
-            return fails(r == Slow         ? Outcome::Slow
-                         : r == TooBig     ? Outcome::TooBig
-                         : r == Unreadable ? Outcome::Unreadable
-                                           : Outcome::NoAnswer);
+        const auto failed = [this](Transfer::Result r) {
+            const Outcome o = r == Slow         ? Outcome::Slow
+                              : r == TooBig     ? Outcome::TooBig
+                              : r == Unreadable ? Outcome::Unreadable
+                                                : Outcome::NoAnswer;
+            return ClipboardRead{connectionBroken() ? Outcome::NoAnswer : o, {}};
         };
         const xcb_atom_t data = job.dataTarget.isEmpty() ? XCB_NONE : atom(job.dataTarget);
         const xcb_window_t holder = owner();
-        if (connectionBroken()) return fails(Outcome::NoAnswer);
+        if (connectionBroken()) return failed(NoAnswer);
         if (holder == XCB_NONE) return ClipboardRead{};
         const auto start = Clock::now();
         Clock::time_point progress = start + timeout;
@@ -531,7 +529,7 @@ struct SelectionRequestor::Impl {
             if (text.result != Answered && text.result != Refused) return failed(text.result);
             if (!text.bytes.isEmpty() &&
                 (text.format != 8 || (text.type != utf8 && text.type != latin1)))
-                return fails(Outcome::Unreadable);
+                return failed(Unreadable);
             read.content.text = text.type == latin1 ? QString::fromLatin1(text.bytes)
                                                     : QString::fromUtf8(text.bytes);
         }
@@ -539,10 +537,10 @@ struct SelectionRequestor::Impl {
             const Transfer bytes = request(data, job.maxBytes, progress, end);
             if (bytes.result == TooBig || bytes.result == Slow) return failed(bytes.result);
             if (bytes.result != Unreadable && (bytes.result != Answered || bytes.bytes.isEmpty()))
-                return fails(Outcome::NoAnswer);
+                return failed(NoAnswer);
             if (bytes.result == Answered) read.content.data = bytes.bytes;
         }
-        if (connectionBroken()) return fails(Outcome::NoAnswer);
+        if (connectionBroken()) return failed(NoAnswer);
         return read;
     }
 };
