@@ -53,7 +53,10 @@ std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(const QByteArra
     if (datos.isEmpty()) return std::vector<ImagenColeccion>();
     if (datos.size() > kMaxBytesArchivo) return std::nullopt;
     LecturaColeccion lectura = LeeArchivoColeccion(datos);
-    if (lectura.Fallo != FalloLectura::Ninguno) return std::nullopt;
+    // Any damage the reader notices may have cost a picture.
+    if (lectura.Fallo != FalloLectura::Ninguno || lectura.Datos.DirectorioDanado ||
+        !lectura.Datos.ImagenesRechazadas.isEmpty())
+        return std::nullopt;
     // Data that came with another text give nothing this problem does not name.
     std::erase_if(lectura.Datos.Imagenes, [&nombradas](const ImagenColeccion& imagen) {
         return !nombradas.contains(imagen.nombre);

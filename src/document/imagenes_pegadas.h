@@ -21,8 +21,8 @@ namespace vornith::document {
 QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fuente);
 
 // The pictures carried by clipboard data that are among `nombradas` (the pasted problem's,
-// ImagenesDelProblema); an empty list when there are no data, nullopt when they are not such a
-// file (damaged).
+// ImagenesDelProblema); an empty list when there are no data, nullopt when they are damaged: not
+// such a file, or one whose reader noticed any damage.
 std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(const QByteArray& datos,
                                                                  const QStringList& nombradas);
 

@@ -23,8 +23,9 @@ QString AvisoLectura(ClipboardRead::Outcome resultado) {
                               "contenido. No se ha pegado nada.");
     case TooBig:
         return QStringLiteral("El contenido del portapapeles es demasiado grande para pegarlo.");
-    case Read:
     case Unreadable:
+        return QStringLiteral("No se puede pegar: el contenido del portapapeles no se puede leer.");
+    case Read:
         break;
     }
     return {};
@@ -81,7 +82,7 @@ void Documento::Pegar() {
     const ClipboardRead leido = s_.portapapeles.content();
     using enum ClipboardRead::Outcome;
     if (const QString aviso = AvisoLectura(leido.outcome); !aviso.isEmpty()) {
-        if (leido.outcome == TooBig) SiguePortapapeles(false);
+        if (leido.outcome == TooBig || leido.outcome == Unreadable) SiguePortapapeles(false);
         s_.avisos.ask(aviso, TituloPrograma(), Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
         return;
     }
@@ -96,7 +97,8 @@ void Documento::Pegar() {
     delPegado.removeIf([](const QString& nombre) { return !isPlainFileName(nombre); });
     // Damaged data name every picture, img/'s too: the stock one shows in place of the carried.
     const std::optional<std::vector<ImagenColeccion>> leidas =
-        ImagenesPortapapeles(leido.content.data, delPegado);
+        leido.content.dataDamaged ? std::nullopt
+                                  : ImagenesPortapapeles(leido.content.data, delPegado);
     const std::vector<ImagenColeccion> traidas = leidas.value_or(std::vector<ImagenColeccion>());
     const QStringList noTraidas =
         ImagenesNoTraidas(nombradas, traidas, s_.carpetas.img, leidas.has_value());

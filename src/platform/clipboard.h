@@ -8,10 +8,11 @@
 namespace vornith {
 
 // What the clipboard holds: its text and the data in the program's own format (empty when it
-// holds none).
+// holds none, or when they came damaged).
 struct ClipboardContent {
     QString text;
     QByteArray data;
+    bool dataDamaged = false; // data were offered, but came garbled or of another type
 };
 
 // What a read of the clipboard got.
@@ -41,15 +42,16 @@ public:
     // `text` and, beside it, `data` in the program's own format.
     virtual void setTextAndData(const QString& text, const QByteArray& data) = 0;
     // The clipboard's text; empty when it offers none. This program's own content is read
-    // locally; another program is waited for at most one time-out without progress and 15 s in
-    // all, with the busy pointer after a moment. Texts over 256 MB are not read.
+    // locally; another program is waited for at most one time-out without progress per request
+    // and 15 s in all, with the busy pointer after a moment. A text over 8 MB is TooBig.
     virtual ClipboardRead text() const = 0;
-    // The same read without waiting for another program, keeping at most 8 MB of text (a longer
-    // one is TooBig): `done` runs from the event loop when the answer comes, or at once when
-    // nobody is to be asked. A read that starts before the answer comes, or onChange, abandons
-    // it: its `done` does not run; nor does it when the owner cannot be reached at all.
+    // The same read without waiting for another program: `done` runs from the event loop when
+    // the answer comes, or at once when no other program is asked (off X11). A read that starts
+    // before the answer comes, or onChange, abandons it: its `done` does not run; nor does it
+    // when the owner cannot be reached at all.
     virtual void readText(std::function<void(ClipboardRead)> done) = 0;
-    // The text and the data in the program's own format, read together as text() reads.
+    // The text and the data in the program's own format, read together from one owner as
+    // text() reads; the data may take up to 256 MB.
     virtual ClipboardRead content() const = 0;
     // `changed` runs from the event loop each time the clipboard's owner or content changes,
     // this program's copies included; it is not called for the state at the time of the call.

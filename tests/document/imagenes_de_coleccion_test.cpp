@@ -243,7 +243,11 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         std::optional<QByteArray> datos = {}; // what came for the program's data, if not its own
         QString antes = {};    // markup before the tags
         Imagenes propias = {}; // img/'s pictures
+        qsizetype cortados = 0;  // bytes cut off the end of the program's data
+        bool danados = false;    // the program's data come garbled
     };
+    const QString noLlegadas = "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n"
+                               "    fig.gif\r\n    propia.gif\r\n\r\nDonde la colección";
     const Caso casos[] = {
         {"cadena",
          {{"fig.gif", azul}, {"fig.gif", azul}, {"fig-2.gif", verde}},
@@ -263,9 +267,11 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
          "fig.\r\n\r\nDonde la colección",
          QByteArray(), {}, {{"propia.gif", gris}}},
         {"datos ilegibles", {{"fig.gif", rojo}, {"propia.gif", gris}}, {{"fig.gif", rojo}}, false,
-         "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n    fig.gif\r\n    "
-         "propia.gif\r\n\r\nDonde la colección",
-         QByteArray("no es una colección"), {}, {{"propia.gif", gris}}},
+         noLlegadas, QByteArray("no es una colección"), {}, {{"propia.gif", gris}}},
+        {"datos cortados en las imágenes", {{"fig.gif", rojo}, {"propia.gif", gris}},
+         {{"fig.gif", rojo}}, false, noLlegadas, {}, {}, {{"propia.gif", gris}}, 8},
+        {"datos dañados al llegar", {{"fig.gif", rojo}, {"propia.gif", gris}}, {{"fig.gif", rojo}},
+         false, noLlegadas, {}, {}, {{"propia.gif", gris}}, 0, true},
         {"sin nombre", {{sinOtro, azul}}, {{sinOtro, rojo}}, false,
          "No se puede pegar el problema: la colección ya tiene otra imagen llamada «" + sinOtro +
              "»"},
@@ -297,9 +303,10 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
             copiado.Enunciado += "#IMG('" + nombre + "'DXmm=5:DYmm=5:#IMG)&LF";
             origen[nombre] = bytes;
         }
-        f.portapapeles.setTextAndData(
-            TextoPortapapeles(copiado),
-            caso.datos.value_or(DatosPortapapeles(copiado, test::FuenteFija(origen))));
+        const QByteArray datos =
+            caso.datos.value_or(DatosPortapapeles(copiado, test::FuenteFija(origen)));
+        f.portapapeles.setTextAndData(TextoPortapapeles(copiado), datos.chopped(caso.cortados));
+        f.portapapeles.dataDamaged = caso.danados;
         f.avisos.shown.clear();
         f.muestraYSelecciona(1);
         f.doc->Pegar();

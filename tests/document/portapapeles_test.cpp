@@ -126,7 +126,7 @@ TEST(Portapapeles, PasteFollowsTheClipboardAtEachChange) {
         f.doc->PortapapelesCambiado();
         EXPECT_EQ(f.ventana.pegar, pegar);
     }
-    // At Pegar each says so and pastes nothing; only too big turns Paste off.
+    // At Pegar each says so and pastes nothing; too big or unreadable turns Paste off.
     f.doc->PortapapelesCambiado();
     ASSERT_TRUE(f.ventana.pegar);
     for (const auto& [fallo, pegar, aviso] :
@@ -134,7 +134,11 @@ TEST(Portapapeles, PasteFollowsTheClipboardAtEachChange) {
                      QStringLiteral("El programa que tiene el portapapeles tarda demasiado en "
                                     "enviar su contenido. No se ha pegado nada.")},
           {TooBig, false,
-           QStringLiteral("El contenido del portapapeles es demasiado grande para pegarlo.")}}) {
+           QStringLiteral("El contenido del portapapeles es demasiado grande para pegarlo.")},
+          {Unreadable, false,
+           QStringLiteral(
+               "No se puede pegar: el contenido del portapapeles no se puede leer.")}}) {
+        f.doc->PortapapelesCambiado();
         f.avisos.shown.clear();
         f.portapapeles.failures = {fallo};
         f.doc->Pegar();

@@ -41,11 +41,12 @@ public:
     void otroPrograma(const QString& text) { set(text, {}, true, false); }
     ClipboardRead text() const override { return {lee(), {text_, {}}}; }
     void readText(std::function<void(ClipboardRead)> done) override { done(text()); }
-    ClipboardRead content() const override { return {lee(), {text_, data_}}; }
+    ClipboardRead content() const override { return {lee(), {text_, data_, dataDamaged}}; }
     bool hasText() const { return has_; }
     void onChange(std::function<void()> changed) override { changed_ = std::move(changed); }
 
     mutable int reads = 0; // reads of another program's content
+    bool dataDamaged = false; // the data come garbled
     // How the next of them end, when not read: each is used once.
     mutable std::deque<ClipboardRead::Outcome> failures;
 

@@ -18,10 +18,10 @@ namespace {
 // X11 the toolkit offers it under a target of the same name.
 const QString kFormato = QStringLiteral("application/x-vornith-norv-datos");
 
-// What a read keeps: a change only needs to tell whether the text is a problem's (far below 8 MB);
-// a paste takes more.
-constexpr qsizetype kBytesCambio = qsizetype{8} * 1024 * 1024;
-constexpr qsizetype kBytesPegar = qsizetype{256} * 1024 * 1024;
+// What a read keeps: a problem's text is far below 8 MB; its pictures, in the program's own
+// data, may take more.
+constexpr qsizetype kBytesTexto = qsizetype{8} * 1024 * 1024;
+constexpr SelectionRequestor::Bounds kLimites{kBytesTexto, qsizetype{256} * 1024 * 1024};
 
 // How long a read waits before the busy pointer shows.
 constexpr std::chrono::milliseconds kMomento{200};
@@ -40,13 +40,29 @@ QByteArray pantalla() {
     return qgetenv("DISPLAY");
 }
 
+// The windows of the toolkit's own connection to the X server.
+SelectionRequestor::OwnWindows ventanasPropias() {
+    auto* x = x11();
+    if (!x || !x->connection()) return {};
+    const xcb_setup_t* setup = xcb_get_setup(x->connection());
+    return {setup->resource_id_base, setup->resource_id_mask};
+}
+
 // The toolkit's clipboard: its text and, when `formato` is set, its data in that format.
 ClipboardRead leidoDe(const QMimeData* mime, const QByteArray& formato) {
     if (!mime) return {};
+    const QString texto = mime->text();
+    if (texto.size() * 3 > kBytesTexto && texto.toUtf8().size() > kBytesTexto)
+        return {ClipboardRead::Outcome::TooBig, {}};
     const QString tipo = QString::fromLatin1(formato);
     return {ClipboardRead::Outcome::Read,
-            {mime->text(),
-             !formato.isEmpty() && mime->hasFormat(tipo) ? mime->data(tipo) : QByteArray()}};
+            {texto, !formato.isEmpty() && mime->hasFormat(tipo) ? mime->data(tipo) : QByteArray()}};
+}
+
+// The requestor's answer, or the toolkit's clipboard when its own windows own it.
+ClipboardRead leidoDe(SelectionRequestor::Answer respuesta, const QByteArray& formato) {
+    if (respuesta.own) return leidoDe(QGuiApplication::clipboard()->mimeData(), formato);
+    return std::move(respuesta.read);
 }
 
 } // namespace
@@ -57,15 +73,11 @@ QtClipboard::QtClipboard()
 
 QtClipboard::QtClipboard(const QByteArray& display) {
     if (display.isEmpty()) return;
-    requestor_ = SelectionRequestor::open(display);
-    if (requestor_)
-        olvido_ = QObject::connect(portapapeles(), &QClipboard::dataChanged,
-                                   [r = requestor_.get()] { r->forget(); });
+    requestor_ = SelectionRequestor::open(display, ventanasPropias());
 }
 
 QtClipboard::~QtClipboard() {
     QObject::disconnect(cambio_);
-    QObject::disconnect(olvido_);
 }
 
 void QtClipboard::clear() {
@@ -83,23 +95,22 @@ void QtClipboard::setTextAndData(const QString& text, const QByteArray& data) {
     portapapeles()->setMimeData(mime); // the clipboard owns it
 }
 
-bool QtClipboard::otroPrograma() const {
-    return requestor_ && !portapapeles()->ownsClipboard();
-}
-
 // Another program's content through the requestor, the busy pointer shown after a moment; the
-// toolkit's clipboard when the requestor can make no connection to the display.
+// toolkit's clipboard when its own windows own it, off X11, or when the requestor can make no
+// connection to the display.
 ClipboardRead QtClipboard::lee(const QByteArray& formato) const {
     ++lectura_;
-    if (!otroPrograma()) return leidoDe(portapapeles()->mimeData(), formato);
-    std::future<std::optional<ClipboardRead>> respuesta = requestor_->read(formato, kBytesPegar);
+    if (!requestor_) return leidoDe(portapapeles()->mimeData(), formato);
+    std::future<std::optional<SelectionRequestor::Answer>> respuesta =
+        requestor_->read(formato, kLimites);
     if (respuesta.wait_for(kMomento) == std::future_status::timeout) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         if (auto* x = x11()) xcb_flush(x->connection()); // the window handles no event meanwhile
         respuesta.wait();
         QGuiApplication::restoreOverrideCursor();
     }
-    if (std::optional<ClipboardRead> leido = respuesta.get()) return *std::move(leido);
+    if (std::optional<SelectionRequestor::Answer> leido = respuesta.get())
+        return leidoDe(*std::move(leido), formato);
     return leidoDe(portapapeles()->mimeData(), formato);
 }
 
@@ -107,23 +118,26 @@ ClipboardRead QtClipboard::text() const {
     return lee({});
 }
 
-// Only the latest read's answer is given. Nobody to ask reads the toolkit's clipboard; no
-// connection to the display gives no answer, since the toolkit would hold the window.
+// Only the latest read's answer is given, and none when there is no connection to the display,
+// since the toolkit would hold the window. Off X11 the toolkit's clipboard is read at once.
 void QtClipboard::readText(std::function<void(ClipboardRead)> done) {
     const int n = ++lectura_;
-    if (!otroPrograma()) return done(leidoDe(portapapeles()->mimeData(), {}));
-    requestor_->readText(kBytesCambio,
-                         [this, n, done = std::move(done)](std::optional<ClipboardRead> r) {
-                             if (n == lectura_ && r) done(*std::move(r));
-                         });
+    if (!requestor_) return done(leidoDe(portapapeles()->mimeData(), {}));
+    requestor_->readText(kBytesTexto, [this, n, done = std::move(done)](
+                                          std::optional<SelectionRequestor::Answer> r) {
+        if (n == lectura_ && r) done(leidoDe(*std::move(r), {}));
+    });
 }
 
 ClipboardRead QtClipboard::content() const {
     return lee(kFormato.toLatin1());
 }
 
+// On X11 the X server tells the changes, on the requestor's connection: the toolkit ignores a
+// new owner that took the clipboard with the time of its own copy.
 void QtClipboard::onChange(std::function<void()> changed) {
     ++lectura_;
+    if (requestor_) return requestor_->onChange(std::move(changed));
     QObject::disconnect(cambio_);
     if (changed)
         cambio_ = QObject::connect(portapapeles(), &QClipboard::dataChanged, std::move(changed));

@@ -10,11 +10,13 @@ namespace vornith {
 
 class SelectionRequestor;
 
-// The application's clipboard: QClipboard, whose change notice follows other programs too. On
-// X11 another program's content is read through a selection requestor of our own on the display
-// of the toolkit's windows, which tells each answer's request and bounds its time and memory;
-// elsewhere (Wayland, offscreen) through the toolkit. When the requestor can make no connection,
-// Paste reads through the toolkit and a change read gives no answer.
+// The application's clipboard: QClipboard. On X11 a selection requestor of our own on the display
+// of the toolkit's windows asks the X server who owns the clipboard and tells every change of
+// owner; what the toolkit's own windows put there is read from the toolkit, anything else through
+// the requestor, which tells each answer's request and bounds its time and memory. Elsewhere
+// (Wayland, offscreen) the toolkit alone, whose change notice follows other programs too. When
+// the requestor can make no connection, Paste reads through the toolkit and a change read gives
+// no answer.
 class QtClipboard final : public Clipboard {
 public:
     QtClipboard();
@@ -30,9 +32,6 @@ public:
     void onChange(std::function<void()> changed) override;
 
 private:
-    // Another program put the content there, and the requestor asks it (X11): what this
-    // process put there, or another platform's clipboard, is read through the toolkit.
-    bool otroPrograma() const;
     // The text and, when `formato` is set, the data in that format, waiting for another program.
     ClipboardRead lee(const QByteArray& formato) const;
 
@@ -40,7 +39,6 @@ private:
     // Counts reads, so that only the latest one's answer is given.
     mutable int lectura_ = 0;
     QMetaObject::Connection cambio_;
-    QMetaObject::Connection olvido_;
 };
 
 } // namespace vornith

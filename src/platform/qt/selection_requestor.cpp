@@ -3,6 +3,7 @@
 #include <QHash>
 
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -31,15 +33,15 @@ template <typename T> using Reply = std::unique_ptr<T, FreeDeleter<T>>;
 
 // Quiet retired windows kept at most; the one quiet the longest goes first.
 constexpr std::size_t kMaxRetired = 4;
-// At exit, how long a drain under way may go on before the connection closes.
-constexpr std::chrono::milliseconds kFinish{1000};
+// While no connection can be made, how often another is tried between reads.
+constexpr std::chrono::milliseconds kReconnect{1000};
 
 // A read for the requestor's thread: the text, and the data under `dataTarget` when it is set.
 // Its answer goes to `deliver`, unless a later read abandoned it and nobody waits for it.
 struct Job {
     QByteArray dataTarget;
-    qsizetype maxBytes;
-    std::function<void(std::optional<ClipboardRead>)> deliver;
+    SelectionRequestor::Bounds bounds;
+    std::function<void(std::optional<SelectionRequestor::Answer>)> deliver;
     bool waited = false;
 };
 
@@ -90,20 +92,39 @@ struct SelectionRequestor::Impl {
         Clock::time_point seen; // when anything last came for it
         bool draining;          // an INCR transfer to it has begun and not ended
     };
+    // The clipboard's owner as the X server told it, and how many changes it had told before.
+    struct Ownership {
+        xcb_window_t holder = XCB_NONE;
+        std::uint64_t changes = 0;
+        bool operator==(const Ownership&) const = default;
+    };
 
     QByteArray display;
+    OwnWindows own;
     xcb_connection_t* c = nullptr;
+    bool connected = false; // `c` is set up: atoms, XFixes, and the notices of a new owner
+    Clock::time_point connectedAt;
     xcb_window_t root = XCB_NONE;
     std::chrono::milliseconds timeout;
     std::chrono::milliseconds total;
     // The window requests are made on; XCB_NONE until one is needed.
     xcb_window_t window = XCB_NONE;
     std::deque<Retired> retired; // oldest first
+    // Every window id made on any connection: a new connection never reuses one, so that an
+    // answer meant for a window of a broken connection never reaches a window of this one.
+    std::set<xcb_window_t> used;
     xcb_atom_t clipboard, targets, incr, utf8, latin1, property;
     QHash<QByteArray, xcb_atom_t> atoms;
-    // What `offeredBy` offers, asked once.
+    uint8_t xfixesEvent = 0;
+    // The notices of a new owner told so far, and the time of the latest one's ownership, which
+    // every request carries (CurrentTime until one is told).
+    std::uint64_t changes = 0;
+    xcb_timestamp_t ownedSince = XCB_CURRENT_TIME;
+    // What the owner offers, asked once per change.
     std::optional<std::vector<xcb_atom_t>> offered;
-    xcb_window_t offeredBy = XCB_NONE;
+    std::uint64_t offeredAt = 0;
+    // Tells the opening thread of a change; called on the requestor's thread.
+    std::function<void()> announce;
     // The connection is used on the requestor's own thread alone; `next` is what it reads next,
     // and a wake tells it so, abandoning the read under way.
     std::thread thread;
@@ -113,40 +134,57 @@ struct SelectionRequestor::Impl {
     bool quit = false;
     int wake = -1;
     std::atomic<bool> abandon = false;
-    std::atomic<bool> forgotten = false;
 
     ~Impl() {
         if (wake >= 0) close(wake);
         if (c) xcb_disconnect(c);
     }
 
-    bool connectionBroken() const { return xcb_connection_has_error(c); }
+    bool usable() const { return connected && !xcb_connection_has_error(c); }
 
     // A connection to the display, in place of one that broke: what was asked on the old one
     // is forgotten with its windows. False when none can be made.
     bool connect() {
         if (c) xcb_disconnect(c);
+        connected = false;
+        connectedAt = Clock::now();
         window = XCB_NONE;
         retired.clear();
         offered.reset();
-        offeredBy = XCB_NONE;
         atoms.clear();
+        ownedSince = XCB_CURRENT_TIME;
+        ++changes; // what was told on the old connection is no more
         int screenNumber = 0;
         c = xcb_connect(display.isEmpty() ? nullptr : display.constData(), &screenNumber);
-        if (connectionBroken()) return false;
+        if (xcb_connection_has_error(c)) return false;
         xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(c));
         for (int i = 0; i < screenNumber && screens.rem > 0; ++i)
             xcb_screen_next(&screens);
         if (screens.rem == 0) return false;
         root = screens.data->root;
+        const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(c, &xcb_xfixes_id);
+        if (!xfixes || !xfixes->present) return false;
+        xfixesEvent = xfixes->first_event;
+        Reply<xcb_xfixes_query_version_reply_t> version(xcb_xfixes_query_version_reply(
+            c, xcb_xfixes_query_version(c, XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION),
+            nullptr));
         clipboard = atom("CLIPBOARD");
         targets = atom("TARGETS");
         incr = atom("INCR");
         utf8 = atom("UTF8_STRING");
         property = atom("VORNITH_SELECCION");
         latin1 = XCB_ATOM_STRING;
-        return clipboard != XCB_NONE && targets != XCB_NONE && incr != XCB_NONE &&
-               utf8 != XCB_NONE && property != XCB_NONE;
+        if (!version || clipboard == XCB_NONE || targets == XCB_NONE || incr == XCB_NONE ||
+            utf8 == XCB_NONE || property == XCB_NONE)
+            return false;
+        xcb_xfixes_select_selection_input(
+            c, root, clipboard,
+            XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
+                XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
+                XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
+        xcb_flush(c);
+        connected = true;
+        return true;
     }
 
     void clearWake() {
@@ -154,11 +192,11 @@ struct SelectionRequestor::Impl {
         eventfd_read(wake, &value);
     }
 
-    // Waits for an event of the connection (none once it is broken) or a wake, at most
+    // Waits for an event of the connection (none once it is unusable) or a wake, at most
     // `milliseconds` (-1: no limit); true when woken.
     bool wait(int milliseconds) {
         pollfd fds[2] = {{wake, POLLIN, 0}, {xcb_get_file_descriptor(c), POLLIN, 0}};
-        const nfds_t count = connectionBroken() ? 1 : 2;
+        const nfds_t count = usable() ? 2 : 1;
         if (poll(fds, count, milliseconds) <= 0 || !(fds[0].revents & POLLIN)) return false;
         clearWake();
         return true;
@@ -169,9 +207,16 @@ struct SelectionRequestor::Impl {
         return static_cast<int>(std::clamp<long long>(left, 0, 1 << 30));
     }
 
-    // Between reads: late answers are cleared away as they come, and quiet retired windows go.
-    // The sweep's flush can read events into xcb's queue, so the drain follows it.
+    // Between reads: late answers are cleared away and notices told as they come, and quiet
+    // retired windows go. The sweep's flush can read events into xcb's queue, so the drain
+    // follows it. A broken connection is replaced, tried again each kReconnect.
     void idle() {
+        if (!usable()) {
+            const auto due = connectedAt + kReconnect;
+            if (Clock::now() < due) return void(wait(millisecondsUntil(due)));
+            if (connect()) announce();
+            return;
+        }
         const std::optional<Clock::time_point> due = sweep();
         drain();
         wait(due ? millisecondsUntil(*due) : -1);
@@ -188,11 +233,23 @@ struct SelectionRequestor::Impl {
         return r->atom;
     }
 
-    xcb_window_t owner() {
-        Reply<xcb_get_selection_owner_reply_t> r(
-            xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, clipboard), nullptr));
-        return r ? r->owner : XCB_NONE;
+    // The owner now, with the count of the changes told before the server answered: the
+    // notices that came before its reply are handled first, so the two agree unless a notice
+    // keeps coming, in which case the next look tells the change.
+    Ownership ownership() {
+        Ownership now;
+        for (int tries = 0; tries < 3; ++tries) {
+            now.changes = changes;
+            Reply<xcb_get_selection_owner_reply_t> r(
+                xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, clipboard), nullptr));
+            now.holder = r ? r->owner : XCB_NONE;
+            drain();
+            if (changes == now.changes) break;
+        }
+        return now;
     }
+
+    bool ours(xcb_window_t w) const { return own.mask != 0 && (w & ~own.mask) == own.base; }
 
     bool offers(xcb_atom_t target) const {
         return offered && std::ranges::find(*offered, target) != offered->end();
@@ -204,7 +261,10 @@ struct SelectionRequestor::Impl {
 
     void requestWindow() {
         if (window != XCB_NONE) return;
-        window = xcb_generate_id(c);
+        do
+            window = xcb_generate_id(c);
+        while (used.contains(window));
+        used.insert(window);
         const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
         xcb_create_window(c, 0, window, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                           XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
@@ -213,6 +273,11 @@ struct SelectionRequestor::Impl {
     // Pieces still came to it within a time-out: destroying it would leave its owner waiting.
     bool live(const Retired& r, Clock::time_point now) const {
         return r.draining && now < r.seen + timeout;
+    }
+
+    bool draining() const {
+        const auto now = Clock::now();
+        return std::ranges::any_of(retired, [&](const Retired& r) { return live(r, now); });
     }
 
     // The window saw a request go unanswered or a transfer given up (`draining`: one still
@@ -331,10 +396,25 @@ struct SelectionRequestor::Impl {
             xcb_delete_property(c, w, p);
     }
 
-    // Handles one event for `t` (none between reads); true when it was progress of `t`.
+    // A new owner, or none: what was asked of the old one no longer holds.
+    void changed(const xcb_xfixes_selection_notify_event_t& n) {
+        if (n.selection != clipboard) return;
+        ++changes;
+        ownedSince = n.subtype == XCB_XFIXES_SELECTION_EVENT_SET_SELECTION_OWNER
+                         ? n.selection_timestamp
+                         : XCB_CURRENT_TIME;
+        announce();
+    }
+
+    // Handles one event for `t` (none between requests); true when it was progress of `t`.
     bool handle(const xcb_generic_event_t* event, Transfer* t) {
         const bool waiting = t && t->state == Transfer::State::Waiting;
-        switch (event->response_type & 0x7f) {
+        const uint8_t type = event->response_type & 0x7f;
+        if (type == xfixesEvent + XCB_XFIXES_SELECTION_NOTIFY) {
+            changed(*reinterpret_cast<const xcb_xfixes_selection_notify_event_t*>(event));
+            return false;
+        }
+        switch (type) {
         case XCB_SELECTION_NOTIFY: {
             const auto* n = reinterpret_cast<const xcb_selection_notify_event_t*>(event);
             if (n->requestor == window && waiting && n->selection == clipboard &&
@@ -375,8 +455,8 @@ struct SelectionRequestor::Impl {
         }
     }
 
-    // Late answers that arrived while no read was waiting. A flush can read waiting events into
-    // xcb's queue, so each look follows one.
+    // Late answers and notices that arrived while no request was waiting. A flush can read
+    // waiting events into xcb's queue, so each look follows one.
     void drain() {
         for (;;) {
             xcb_flush(c);
@@ -387,20 +467,22 @@ struct SelectionRequestor::Impl {
         }
     }
 
-    // Asks for `target` alone on the window and waits for its answer and any transfer, at most
-    // until `progress` (moved one time-out on by each answer and piece) and `end`.
-    Transfer request(xcb_atom_t target, qsizetype maxBytes, Clock::time_point& progress,
-                     Clock::time_point end) {
+    // Asks for `target` alone on the window, as of the ownership told last, and waits for its
+    // answer and any transfer: at most one time-out without progress (each answer and piece
+    // starts it again), and at most until `end`.
+    Transfer request(xcb_atom_t target, qsizetype maxBytes, Clock::time_point end) {
         Transfer t;
         t.target = target;
         t.maxBytes = maxBytes;
         requestWindow();
-        xcb_convert_selection(c, window, clipboard, target, property, XCB_CURRENT_TIME);
-        while (t.state != Transfer::State::Over && !connectionBroken() && !abandon) {
+        xcb_convert_selection(c, window, clipboard, target, property, ownedSince);
+        Clock::time_point progress = Clock::now() + timeout;
+        while (t.state != Transfer::State::Over && usable() && !abandon) {
             const auto deadline = std::min(progress, end);
             if (Clock::now() >= deadline) {
-                // Past the total limit with progress still fresh, the owner was sending.
-                if (end < progress) t.result = Transfer::Result::Slow;
+                // Past the total limit while its pieces still came, the owner was sending.
+                if (end < progress && t.state == Transfer::State::Receiving)
+                    t.result = Transfer::Result::Slow;
                 break;
             }
             // A flush can read waiting events into xcb's queue: look there before sleeping.
@@ -414,7 +496,7 @@ struct SelectionRequestor::Impl {
                 std::free(e);
             }
             // A poll that meets the connection's end breaks it: nothing more to wait for.
-            if (!handled && !connectionBroken()) wait(millisecondsUntil(deadline));
+            if (!handled && usable()) wait(millisecondsUntil(deadline));
         }
         if (t.result != Transfer::Result::Answered && t.result != Transfer::Result::Refused)
             retire(t.incremental && !t.complete);
@@ -429,7 +511,8 @@ struct SelectionRequestor::Impl {
             replaced = std::exchange(next, std::move(job));
             if (running) abandon = true;
         }
-        if (replaced && replaced->waited) replaced->deliver(ClipboardRead{Outcome::NoAnswer, {}});
+        if (replaced && replaced->waited)
+            replaced->deliver(Answer{false, ClipboardRead{Outcome::NoAnswer, {}}});
         eventfd_write(wake, 1);
     }
 
@@ -447,7 +530,9 @@ struct SelectionRequestor::Impl {
                 idle();
                 continue;
             }
-            std::optional<ClipboardRead> answer = read(*job);
+            if (usable()) drain(); // a break that came between reads is told here
+            if (!usable() && connect()) announce();
+            std::optional<Answer> answer = usable() ? std::optional(read(*job)) : std::nullopt;
             bool abandoned = false;
             {
                 const std::lock_guard lock(mutex);
@@ -461,12 +546,9 @@ struct SelectionRequestor::Impl {
     // At exit a drain under way gets a moment to end, so that its owner is not left waiting.
     void finish() {
         const auto end = Clock::now() + kFinish;
-        const auto draining = [this] {
-            const auto now = Clock::now();
-            return std::ranges::any_of(retired, [&](const Retired& r) { return live(r, now); });
-        };
-        while (!connectionBroken() && draining() && Clock::now() < end) {
+        while (usable() && Clock::now() < end) {
             drain();
+            if (!draining()) return;
             wait(millisecondsUntil(end));
         }
     }
@@ -481,14 +563,13 @@ struct SelectionRequestor::Impl {
         if (thread.joinable()) thread.join();
     }
 
-    // What the owner offers, asked once per owner and change; an owner that does not list its
-    // targets is asked for text. NoAnswer or Slow when it does not answer in time.
-    Transfer::Result askOffered(xcb_window_t holder, Clock::time_point& progress,
-                                Clock::time_point end, qsizetype maxBytes) {
+    // What the owner offers, asked once per change; an owner that does not list its targets is
+    // asked for text. NoAnswer or Slow when it does not answer in time.
+    Transfer::Result askOffered(Clock::time_point end, qsizetype maxBytes) {
         using enum Transfer::Result;
-        if (forgotten.exchange(false) || holder != offeredBy) offered.reset();
-        if (offered) return Answered;
-        const Transfer list = request(targets, maxBytes, progress, end);
+        if (offered && offeredAt == changes) return Answered;
+        offered.reset();
+        const Transfer list = request(targets, maxBytes, end);
         if (list.result == NoAnswer || list.result == Slow) return list.result;
         offered = std::vector<xcb_atom_t>{utf8, latin1};
         if (list.result == Transfer::Result::Answered && list.format == 32) {
@@ -496,36 +577,27 @@ struct SelectionRequestor::Impl {
             std::memcpy(offered->data(), list.bytes.constData(),
                         offered->size() * sizeof(xcb_atom_t));
         }
-        offeredBy = holder;
+        offeredAt = changes;
         return Answered;
     }
 
-    // A connection that broke is replaced first; nothing when no connection can be made. An
-    // owner that breaks the connection during the read did not answer.
-    std::optional<ClipboardRead> read(const Job& job) {
-        if (connectionBroken() && !connect()) return std::nullopt;
-        drain();
-        sweep();
+    static ClipboardRead failed(Transfer::Result r) {
         using enum Transfer::Result;
-        const auto failed = [this](Transfer::Result r) {
-            const Outcome o = r == Slow         ? Outcome::Slow
-                              : r == TooBig     ? Outcome::TooBig
-                              : r == Unreadable ? Outcome::Unreadable
-                                                : Outcome::NoAnswer;
-            return ClipboardRead{connectionBroken() ? Outcome::NoAnswer : o, {}};
-        };
+        return {r == Slow         ? Outcome::Slow
+                : r == TooBig     ? Outcome::TooBig
+                : r == Unreadable ? Outcome::Unreadable
+                                  : Outcome::NoAnswer,
+                {}};
+    }
+
+    // The content `holder` offers, asked until `end`.
+    ClipboardRead readFrom(const Job& job, Clock::time_point end) {
+        using enum Transfer::Result;
         const xcb_atom_t data = job.dataTarget.isEmpty() ? XCB_NONE : atom(job.dataTarget);
-        const xcb_window_t holder = owner();
-        if (connectionBroken()) return failed(NoAnswer);
-        if (holder == XCB_NONE) return ClipboardRead{};
-        const auto start = Clock::now();
-        Clock::time_point progress = start + timeout;
-        const Clock::time_point end = start + total;
-        if (const auto r = askOffered(holder, progress, end, job.maxBytes); r != Answered)
-            return failed(r);
+        if (const auto r = askOffered(end, job.bounds.text); r != Answered) return failed(r);
         ClipboardRead read;
         if (const xcb_atom_t target = textTarget(); target != XCB_NONE) {
-            const Transfer text = request(target, job.maxBytes, progress, end);
+            const Transfer text = request(target, job.bounds.text, end);
             if (text.result != Answered && text.result != Refused) return failed(text.result);
             if (!text.bytes.isEmpty() &&
                 (text.format != 8 || (text.type != utf8 && text.type != latin1)))
@@ -534,18 +606,45 @@ struct SelectionRequestor::Impl {
                                                     : QString::fromUtf8(text.bytes);
         }
         if (data != XCB_NONE && offers(data)) {
-            const Transfer bytes = request(data, job.maxBytes, progress, end);
+            const Transfer bytes = request(data, job.bounds.data, end);
             if (bytes.result == TooBig || bytes.result == Slow) return failed(bytes.result);
-            if (bytes.result != Unreadable && (bytes.result != Answered || bytes.bytes.isEmpty()))
-                return failed(NoAnswer);
-            if (bytes.result == Answered) read.content.data = bytes.bytes;
+            const bool given = bytes.result == Answered && !bytes.bytes.isEmpty();
+            if (bytes.result != Unreadable && !given) return failed(NoAnswer);
+            // Written over, or of another type than asked: damaged, not absent.
+            read.content.dataDamaged = !given || bytes.type != data || bytes.format != 8;
+            if (!read.content.dataDamaged) read.content.data = bytes.bytes;
         }
-        if (connectionBroken()) return failed(NoAnswer);
         return read;
+    }
+
+    // One owner's content: a read whose owner changed before its last answer reads once more
+    // from the new one, within the same total limit, and gives no answer if that changes too.
+    // An owner that breaks the connection during the read did not answer.
+    Answer read(const Job& job) {
+        sweep();
+        const Clock::time_point end = Clock::now() + total;
+        for (int attempt = 0; attempt < 2 && !abandon; ++attempt) {
+            const Ownership start = ownership();
+            if (!usable()) break;
+            if (start.holder == XCB_NONE) return {};
+            if (ours(start.holder)) return {true, {}};
+            ClipboardRead r = readFrom(job, end);
+            if (!usable()) break;
+            if (ownership() == start) return {false, std::move(r)};
+        }
+        return {false, failed(Transfer::Result::NoAnswer)};
     }
 };
 
 SelectionRequestor::SelectionRequestor(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {
+    impl_->announce = [this] {
+        QMetaObject::invokeMethod(
+            &context_,
+            [this] {
+                if (changed_) changed_();
+            },
+            Qt::QueuedConnection);
+    };
     impl_->thread = std::thread([this] { impl_->run(); });
 }
 
@@ -555,10 +654,12 @@ SelectionRequestor::~SelectionRequestor() {
 }
 
 std::unique_ptr<SelectionRequestor> SelectionRequestor::open(const QByteArray& display,
+                                                             OwnWindows own,
                                                              std::chrono::milliseconds timeout,
                                                              std::chrono::milliseconds total) {
     auto impl = std::make_unique<Impl>();
     impl->display = display;
+    impl->own = own;
     impl->timeout = timeout;
     impl->total = total;
     impl->wake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
@@ -566,28 +667,26 @@ std::unique_ptr<SelectionRequestor> SelectionRequestor::open(const QByteArray& d
     return std::unique_ptr<SelectionRequestor>(new SelectionRequestor(std::move(impl)));
 }
 
-std::future<std::optional<ClipboardRead>> SelectionRequestor::read(const QByteArray& dataTarget,
-                                                                   qsizetype maxBytes) {
-    auto answer = std::make_shared<std::promise<std::optional<ClipboardRead>>>();
-    std::future<std::optional<ClipboardRead>> answered = answer->get_future();
-    impl_->post({dataTarget, maxBytes,
-                 [answer](std::optional<ClipboardRead> r) { answer->set_value(std::move(r)); },
-                 true});
+std::future<std::optional<SelectionRequestor::Answer>>
+SelectionRequestor::read(const QByteArray& dataTarget, Bounds bounds) {
+    auto answer = std::make_shared<std::promise<std::optional<Answer>>>();
+    std::future<std::optional<Answer>> answered = answer->get_future();
+    impl_->post({dataTarget, bounds,
+                 [answer](std::optional<Answer> r) { answer->set_value(std::move(r)); }, true});
     return answered;
 }
 
 void SelectionRequestor::readText(qsizetype maxBytes,
-                                  std::function<void(std::optional<ClipboardRead>)> done) {
-    impl_->post({{},
-                 maxBytes,
-                 [context = &context_, done = std::move(done)](std::optional<ClipboardRead> r) {
-                     QMetaObject::invokeMethod(
-                         context, [done, r] { done(r); }, Qt::QueuedConnection);
-                 }});
+                                  std::function<void(std::optional<Answer>)> done) {
+    impl_->post(
+        {{}, {maxBytes, 0}, [context = &context_, done = std::move(done)](std::optional<Answer> r) {
+             QMetaObject::invokeMethod(
+                 context, [done, r] { done(r); }, Qt::QueuedConnection);
+         }});
 }
 
-void SelectionRequestor::forget() {
-    impl_->forgotten = true;
+void SelectionRequestor::onChange(std::function<void()> changed) {
+    changed_ = std::move(changed);
 }
 
 } // namespace vornith
