@@ -84,6 +84,9 @@ struct Fila {
     bool datosMudos = false; // the data are never answered
     bool salida = false;     // the requestor goes after the abandoned reads
     bool mataEntreLecturas = false; // the requestor's connection is closed after read 1
+    // The text stops after its first piece, and its transfer ends when the window goes; the
+    // second and third abandoned reads wait two thirds of a time-out each.
+    bool estanca = false;
     Defecto defecto = Defecto::Ninguno;
     qsizetype pieza = 64 * 1024;
     std::chrono::milliseconds pausa{}; // from a deletion to the next piece
@@ -254,6 +257,9 @@ struct Dueno {
             if (it != transferencias_.end() && (p->atom == it->second.property || fila_.xclip))
                 it->second.due = Clock::now() + fila_.pausa;
         }
+        const auto* d = reinterpret_cast<const xcb_destroy_notify_event_t*>(e);
+        if ((e->response_type & 0x7f) == XCB_DESTROY_NOTIFY && fila_.estanca)
+            abiertas -= static_cast<int>(transferencias_.erase(d->window));
         if ((e->response_type & 0x7f) != XCB_SELECTION_REQUEST) return;
         const auto& r = *reinterpret_cast<const xcb_selection_request_event_t*>(e);
         {
@@ -299,6 +305,10 @@ struct Dueno {
     // The next piece of a transfer; the one after the last, empty, ends it when deleted.
     Transfers::iterator siguiente(Transfers::iterator it) {
         Incr& t = it->second;
+        if (fila_.estanca && t.sent > 0) { // stalled for good
+            t.due.reset();
+            return std::next(it);
+        }
         if (t.sent > fila_.texto.size()) {
             --abiertas;
             return transferencias_.erase(it);
@@ -338,7 +348,7 @@ struct Dueno {
                                 static_cast<uint32_t>(list.size()), list.data());
         } else if (r.target == utf8_ && fila_.incr) {
             // The size first; each piece the requestor deletes asks for the next.
-            const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+            const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
             xcb_change_window_attributes(c_, r.requestor, XCB_CW_EVENT_MASK, &mask);
             const auto size = static_cast<uint32_t>(
                 fila_.defecto == Defecto::TamanoCorto ? 1024 : fila_.texto.size());
@@ -472,6 +482,14 @@ std::vector<Fila> filas() {
          .pausa = 500ms,
          .abandonadas = 5,
          .esperado = {nada}},
+        {.nombre = "UnVaciadoParadoSeQuitaPrimero",
+         .respuesta = SoloPrimera,
+         .texto = QByteArray(16 * 1024, 'a'),
+         .incr = true,
+         .estanca = true,
+         .pieza = 4096,
+         .abandonadas = 8,
+         .ventanas = 5},
         {.nombre = "VaciadoAlSalir", // 4 pieces, 50 ms after each delete
          .respuesta = SoloPrimera,
          .texto = QByteArray(16 * 1024, 'a'),
@@ -561,7 +579,12 @@ TEST_P(SelectionRequestorTable, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
         if (i == 0 && fila.incr) {
             ASSERT_TRUE(QTest::qWaitFor([&] { return dueno.abiertas == 1; }, 5000));
         }
-        QTest::qWait(30); // its request sent
+        QTest::qWait(30);                       // its request sent
+        if (fila.estanca && (i == 1 || i == 2)) // over the two, more than a time-out
+            QTest::qWait(static_cast<int>((kTimeout * 2 / 3).count()));
+    }
+    if (fila.estanca) { // the stalled drain went first, at the sixth read, not by a sweep
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dueno.abiertas == 0; }, 2500));
     }
     for (std::size_t i = 0; i < fila.esperado.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "read " << i + 1);
@@ -648,8 +671,9 @@ TEST(SelectionRequestor, ReadsTextWithoutWaiting) {
     EXPECT_EQ(dadas[0]->read.content.text, QStringLiteral("algo"));
 }
 
-// The application's clipboard gives only the latest read's answer, and after its requestor's
-// connection breaks it still asks the owner at a change, without holding the window.
+// The application's clipboard gives only the latest read's answer, after its requestor's
+// connection breaks it still asks the owner at a change, without holding the window, and Pegar
+// takes no text over 8 MB.
 TEST(QtClipboard, GivesTheLatestAnswerAndAsksAgainAfterABreak) {
     Xvfb x;
     ASSERT_FALSE(x.display.isEmpty()) << "Xvfb could not be started";
@@ -670,6 +694,11 @@ TEST(QtClipboard, GivesTheLatestAnswerAndAsksAgainAfterABreak) {
     ASSERT_EQ(dadas.size(), 2u);
     EXPECT_EQ(dadas.back().content.text, QStringLiteral("ajeno"));
     EXPECT_EQ(portapapeles.text().content.text, QStringLiteral("ajeno"));
+    { // A text over 8 MB is not a problem's, at Pegar too.
+        const Fila grande{.nombre = "grande", .texto = QByteArray(9 << 20, 'a'), .incr = true};
+        Dueno otro(x.display, grande);
+        EXPECT_EQ(portapapeles.content().outcome, ClipboardRead::Outcome::TooBig);
+    }
     // An answer already on its way is not given once a later read has started.
     portapapeles.readText(apunta);
     std::this_thread::sleep_for(500ms); // its answer queued, unless the machine is slow
