@@ -262,8 +262,8 @@ struct SelectionRequestor::Impl {
     void requestWindow() {
         if (window != XCB_NONE) return;
         do
-            window = xcb_generate_id(c);
-        while (used.contains(window));
+            window = xcb_generate_id(c); // all ones when none is left: the request then fails
+        while (window != ~xcb_window_t{0} && used.contains(window));
         used.insert(window);
         const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
         xcb_create_window(c, 0, window, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
