@@ -134,6 +134,9 @@ struct ColeccionLeida {
     // The names of the directory that are not plain file names: their pictures are left out.
     QStringList ImagenesRechazadas;
     bool DirectorioDanado = false; // the directory was refused and its pictures skipped
+
+    // The reader left out a picture the file may have carried.
+    bool ImagenesDanadas() const { return DirectorioDanado || !ImagenesRechazadas.isEmpty(); }
 };
 
 struct LecturaColeccion {

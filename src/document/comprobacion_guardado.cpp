@@ -151,7 +151,7 @@ ErrorGuardado CompruebaRelectura(const QByteArray& bytes, const DatosColeccion& 
                                                            : nullptr;
         if (parte) return NoSeLeeIgual(QString::fromUtf8(parte) + DelProblema(coleccion, i));
     }
-    if (lectura.Datos.DirectorioDanado || !lectura.Datos.ImagenesRechazadas.isEmpty())
+    if (lectura.Datos.ImagenesDanadas())
         return NoSeLeeIgual(QStringLiteral("El directorio de imágenes"));
     // Each picture read back under a name the texts give, once.
     const QStringList nombradas = ImagenesNombradas(coleccion, problemas);

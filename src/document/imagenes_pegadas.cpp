@@ -53,9 +53,7 @@ std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(const QByteArra
     if (datos.isEmpty()) return std::vector<ImagenColeccion>();
     if (datos.size() > kMaxBytesArchivo) return std::nullopt;
     LecturaColeccion lectura = LeeArchivoColeccion(datos);
-    // Any damage the reader notices may have cost a picture.
-    if (lectura.Fallo != FalloLectura::Ninguno || lectura.Datos.DirectorioDanado ||
-        !lectura.Datos.ImagenesRechazadas.isEmpty())
+    if (lectura.Fallo != FalloLectura::Ninguno || lectura.Datos.ImagenesDanadas())
         return std::nullopt;
     // Data that came with another text give nothing this problem does not name.
     std::erase_if(lectura.Datos.Imagenes, [&nombradas](const ImagenColeccion& imagen) {
