@@ -2,6 +2,7 @@
 #include "mainwindow/form_main.h"
 #include "mainwindow/form_splash.h"
 #include "platform/process_exit.h"
+#include "platform/program_data.h"
 #include "platform/qt/qt_busy_cursor.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_event_loop.h"
@@ -57,8 +58,8 @@ int main(int argc, char* argv[]) {
         if (ventana.Cargada()) ventana.show();
     };
     ventana.PonSplash(splash);
-    dialogs::DialogosQt ventanas({ajustes, avisos, impresoras, cursor, ventana.Generacion(),
-                                  QCoreApplication::applicationDirPath()});
+    dialogs::DialogosQt ventanas(
+        {ajustes, avisos, impresoras, cursor, ventana.Generacion(), programDataFolder()});
     ventana.PonDialogos(ventanas);
     ventana.Form_Load();
     // The files named on the command line open at the first activation.

@@ -23,7 +23,7 @@ struct ServiciosDialogos {
     Printers& printers;
     BusyCursor& cursor;
     generation::EstadoGeneracion& generacion;
-    QString carpetaPrograma;
+    QString carpetaDatos; // the program's data folder: the subject pictures
 };
 
 // The dialogs as the program shows them: modal, drawn windows.

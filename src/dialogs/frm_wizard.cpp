@@ -172,7 +172,7 @@ FrmWizard::FrmWizard(QWidget* padre, document::DatosColeccion& coleccion,
         const QString nombre = LstAsig_->item(i - 1)->text();
         QPixmap foto;
         const QString ruta =
-            findFileIgnoringCase(s_.carpetaPrograma, nombre + QStringLiteral(".jpg"));
+            findFileIgnoringCase(s_.carpetaDatos, nombre + QStringLiteral(".jpg"));
         if (!ruta.isEmpty()) foto.load(ruta);
         auto* dibujo = new QLabel(Frame1(2));
         dibujo->setPixmap(foto.isNull() ? defecto : foto);

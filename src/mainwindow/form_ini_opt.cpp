@@ -46,9 +46,9 @@ QLabel* etiqueta(QWidget* padre, const QString& texto, const QFont& f) {
 
 } // namespace
 
-FormIniOpt::FormIniOpt(QWidget* padre, Settings& ajustes, const QString& carpetaPrograma,
+FormIniOpt::FormIniOpt(QWidget* padre, Settings& ajustes, const QString& carpetaDatos,
                        bool& NoMostrarInicio, QString& ComandoInicio)
-    : QDialog(padre), ajustes_(ajustes), carpeta_(carpetaPrograma),
+    : QDialog(padre), ajustes_(ajustes), carpeta_(carpetaDatos),
       NoMostrarInicio_(NoMostrarInicio), ComandoInicio_(ComandoInicio) {
     setWindowTitle(QStringLiteral("Vornith"));
     setFixedSize(kTamano);

@@ -19,9 +19,9 @@ namespace vornith::mainwindow {
 // is carried out by the main window.
 class FormIniOpt final : public QDialog {
   public:
-    // `NoMostrarInicio` and `ComandoInicio` are the main window's; `carpetaPrograma` holds the
+    // `NoMostrarInicio` and `ComandoInicio` are the main window's; `carpetaDatos` holds the
     // Ejemplos folder.
-    FormIniOpt(QWidget* padre, Settings& ajustes, const QString& carpetaPrograma,
+    FormIniOpt(QWidget* padre, Settings& ajustes, const QString& carpetaDatos,
                bool& NoMostrarInicio, QString& ComandoInicio);
 
     // The check box's state, for the main window's menu entry.

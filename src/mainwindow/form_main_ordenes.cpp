@@ -11,6 +11,7 @@
 #include "mainwindow/linea_comandos.h"
 #include "mainwindow/orden_impresion.h"
 #include "mainwindow/vista_pagina.h"
+#include "platform/program_data.h"
 #include "platform/qt/wheel_hook.h"
 #include "platform/titulo_programa.h"
 
@@ -213,7 +214,7 @@ void FormMain::mnu_COLEC_Sol_Click(int k) {
 
 void FormMain::mnu_Help_Manual_Click() {
     const QString ruta =
-        carpetaPrograma() + QStringLiteral("/Manual_") + IdAplicacion() + QStringLiteral(".pdf");
+        programDataFolder() + QStringLiteral("/Manual_") + IdAplicacion() + QStringLiteral(".pdf");
     // The opener's failure arrives later, when the window may be gone.
     const auto fallo = [ventana = QPointer<FormMain>(this), ruta] {
         if (!ventana) return;
@@ -256,7 +257,7 @@ void FormMain::OpenDRAGDROPFiles_Command() {
 void FormMain::Timer6_Timer() {
     Timer6->stop();
     if (NoMostrarInicio || LineaComandos) return;
-    FormIniOpt inicio(this, s_.ajustes, carpetaPrograma(), NoMostrarInicio, ComandoInicio);
+    FormIniOpt inicio(this, s_.ajustes, programDataFolder(), NoMostrarInicio, ComandoInicio);
     inicio.exec();
     mnu_Ver_WIN_INI->setChecked(inicio.Mostrar());
     reactiva();

@@ -1,6 +1,7 @@
 #include "platform/picture_files.h"
 
-#include <QCoreApplication>
+#include "platform/program_data.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,12 +49,7 @@ std::optional<QByteArray> readPictureFile(const QString& path) {
 }
 
 PictureFolders defaultPictureFolders() {
-    const QString appDir = QCoreApplication::applicationDirPath();
-    QString img = appDir + QStringLiteral("/img");
-    if (!QFileInfo(img).isDir()) {
-        const QString installed = QDir(appDir).absoluteFilePath(QStringLiteral("../share/vornith/img"));
-        if (QFileInfo(installed).isDir()) img = QDir::cleanPath(installed);
-    }
+    const QString img = programDataFolder() + QStringLiteral("/img");
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     if (data.isEmpty()) data = QDir::tempPath() + QStringLiteral("/vornith");
     return {img, data + QStringLiteral("/temp")};

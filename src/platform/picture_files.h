@@ -24,7 +24,7 @@ constexpr qint64 kMaxPictureFileBytes = 64 * 1024 * 1024;
 // when it cannot be read.
 std::optional<QByteArray> readPictureFile(const QString& path);
 
-// Where diagram pictures are looked up: img/ beside the program (shipped pictures), then temp/
+// Where diagram pictures are looked up: img/ of the program's data (shipped pictures), then temp/
 // in the user's data folder (pictures taken out of collection files). The document gives the
 // loader and the save, as `temp`, the folder of temp/ that holds the open file's pictures.
 struct PictureFolders {
@@ -32,8 +32,7 @@ struct PictureFolders {
     QString temp;
 };
 
-// img/ beside the program (or the installed data folder) and temp/ under the per-user data
-// location.
+// img/ in the program's data folder and temp/ under the per-user data location.
 PictureFolders defaultPictureFolders();
 
 // The path of the file called `name` in `folder`, whatever the letter case on disk; empty when

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace vornith {
+
+// The folder of the program's own data: img/, Ejemplos/, the manual and the subject pictures.
+// Read-only: nothing the program makes is ever written there.
+//
+// In a build tree the data lie beside the program (`binaryFolder` holds img/); installed, they
+// lie in `../share/vornith` from the program's folder, so an install prefix can be moved
+// whole. When neither is there, the program's folder, where nothing will be found.
+QString programDataFolder(const QString& binaryFolder);
+
+// The data folder of the running program.
+QString programDataFolder();
+
+// Whether `path` (a file) lies in the running program's data folder or a folder under it.
+bool isProgramData(const QString& path);
+
+} // namespace vornith

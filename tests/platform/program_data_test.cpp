@@ -1,0 +1,42 @@
+#include "platform/program_data.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace vornith {
+namespace {
+
+// Which folder holds the data, for a program in `bin` of a tree that has the folders given.
+TEST(ProgramData, BesideTheProgramElseTheInstallPrefix) {
+    const struct {
+        const char* bin;
+        const char* folders;
+        const char* expected;
+    } rows[] = {
+        {"build/bin", "build/bin/img", "build/bin"},                       // build tree
+        {"usr/bin", "usr/bin usr/share/vornith/img", "usr/share/vornith"}, // installed
+        {"opt/v/bin", "opt/v/bin/img opt/v/share/vornith", "opt/v/bin"},   // beside it first
+        {"usr/bin", "usr/bin", "usr/bin"}, // neither: the program's folder
+    };
+    for (const auto& row : rows) {
+        QTemporaryDir root;
+        ASSERT_TRUE(root.isValid());
+        for (const QString& folder : QString::fromLatin1(row.folders).split(u' '))
+            ASSERT_TRUE(QDir(root.path()).mkpath(folder));
+        EXPECT_EQ(programDataFolder(root.filePath(QString::fromLatin1(row.bin))),
+                  root.filePath(QString::fromLatin1(row.expected)))
+            << row.folders;
+    }
+}
+
+TEST(ProgramData, OnlyFilesUnderTheDataFolderAreProgramData) {
+    const QString data = programDataFolder();
+    EXPECT_TRUE(isProgramData(data + QStringLiteral("/a.col")));
+    EXPECT_FALSE(isProgramData(data + QStringLiteral("x/a.col")));
+    EXPECT_FALSE(isProgramData(QDir::tempPath() + QStringLiteral("/a.col")));
+}
+
+} // namespace
+} // namespace vornith
