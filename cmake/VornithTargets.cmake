@@ -29,6 +29,18 @@ function(vornith_library name dir)
     endif()
 endfunction()
 
+# The longest any test may run, in seconds: a test that hangs fails after it, whoever runs ctest.
+set(VORNITH_TEST_TIMEOUT 300)
+
+# vornith_limit_tests(): the time limit for every test that the calling folder has added with
+# add_test (vornith_test's tests have it already).
+function(vornith_limit_tests)
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    if(tests)
+        set_tests_properties(${tests} PROPERTIES TIMEOUT ${VORNITH_TEST_TIMEOUT})
+    endif()
+endfunction()
+
 # vornith_test(NAME DIR [DEPS ...]): one GoogleTest program of the tests in DIR, run through
 # CTest headless.
 function(vornith_test name dir)
@@ -44,5 +56,5 @@ function(vornith_test name dir)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+        PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT ${VORNITH_TEST_TIMEOUT})
 endfunction()
