@@ -257,12 +257,20 @@ ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
             omite(nombre, MotivoOmision::NombreConBlancos);
     }
     std::vector<ImagenColeccion> imagenes;
+    QHash<QString, QByteArray> tomadas; // by case-folded name, as pictures are looked up
     for (const QString& nombre : NombresImagenes(texto)) {
         if (SinBlancos(nombre).size() != nombre.size()) continue;
         if (nombre.size() > kLongitudNombre) {
             omite(nombre, MotivoOmision::NombreLargo);
         } else if (std::optional<QByteArray> datos = fuente ? fuente(nombre) : std::nullopt) {
-            imagenes.push_back({nombre, std::move(*datos)});
+            const QString clave = nombre.toCaseFolded();
+            const auto tomada = tomadas.constFind(clave);
+            if (tomada != tomadas.cend() && *tomada != *datos) {
+                omite(nombre, MotivoOmision::NombreRepetido);
+            } else {
+                tomadas.insert(clave, *datos);
+                imagenes.push_back({nombre, std::move(*datos)});
+            }
         } else {
             omite(nombre, MotivoOmision::NoEncontrada);
         }

@@ -71,6 +71,7 @@ enum class MotivoOmision {
     NombreLargo,      // the name is longer than the directory's 32 characters
     NombreConBlancos, // the name has a blank at either end, which reading trims
     ArchivoGrande,    // the picture would lie past the file's 8-digit positions
+    NombreRepetido,   // an earlier name differs only in letter case, and its bytes differ
 };
 
 struct ImagenOmitida {
@@ -96,8 +97,8 @@ QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProble
 
 // The complete file of header `coleccion` and problems 1..NPROB, with every picture the texts
 // name taken from `fuente`. No picture stops it: one that `fuente` cannot give, whose name the
-// directory would not read back as written, or that would lie past the 8-digit positions is
-// left out and listed, and the texts keep naming it.
+// directory would not read back as written or as another picture's, or that would lie past the
+// 8-digit positions is left out and listed, and the texts keep naming it.
 ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
                                             const TablaProblemas& problemas,
                                             const FuenteImagenes& fuente);

@@ -33,6 +33,8 @@ QString Motivo(MotivoOmision motivo) {
     case MotivoOmision::ArchivoGrande:
         return QStringLiteral("el archivo pasaría de ") + Decimal(kMaxPosicion) +
                QStringLiteral(" bytes");
+    case MotivoOmision::NombreRepetido:
+        return QStringLiteral("otra imagen tiene el mismo nombre con otras mayúsculas");
     }
     return {};
 }

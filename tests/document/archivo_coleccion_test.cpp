@@ -72,12 +72,13 @@ TEST(ArchivoColeccion, SinImagenesByteAByte) {
 }
 
 TEST(ArchivoColeccion, ConImagenesDirectorioYBytesExactos) {
-    // Past the 100th character: "b.png" twice, "B.png" (another name), "a.png".
+    // Past the 100th character: "b.png" twice, "B.png" (another name, the same picture as
+    // found ignoring case), "a.png".
     const QString enunciado =
         QStringLiteral("#IMG('b.png',1#IMG)#IMG('B.png'#IMG)#img('b.png'#img)#IMG('a.png'#IMG)");
     const UnProblema uno(enunciado);
     const std::map<QString, QByteArray> imagenes = {
-        {QStringLiteral("b.png"), "bbb"}, {QStringLiteral("B.png"), "B"}, {"a.png", "aaaa"}};
+        {QStringLiteral("b.png"), "bbb"}, {QStringLiteral("B.png"), "bbb"}, {"a.png", "aaaa"}};
     const QByteArray bytes = Construye(uno.coleccion, uno.problemas, FuenteFija(imagenes));
 
     const qsizetype T = UnProblema::Esperado("00000000", Bytes(enunciado)).size();
@@ -85,15 +86,15 @@ TEST(ArchivoColeccion, ConImagenesDirectorioYBytesExactos) {
     const qsizetype datos = T + 3 * 48 + 1;
     const QByteArray esperado = UnProblema::Esperado(a8(T + 1), Bytes(enunciado)) +
                                 QByteArray("b.png").leftJustified(32, ' ') + a8(datos) + a8(3) +
-                                QByteArray("B.png").leftJustified(32, ' ') + a8(datos + 3) + a8(1) +
-                                QByteArray("a.png").leftJustified(32, ' ') + a8(datos + 4) + a8(4) +
-                                "bbbBaaaa";
+                                QByteArray("B.png").leftJustified(32, ' ') + a8(datos + 3) + a8(3) +
+                                QByteArray("a.png").leftJustified(32, ' ') + a8(datos + 6) + a8(4) +
+                                "bbbbbbaaaa";
     EXPECT_EQ(bytes, esperado);
 
     const LecturaColeccion leida = LeeArchivoColeccion(bytes);
     ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
     const std::vector<ImagenColeccion> leidas = {
-        {"b.png", "bbb"}, {"B.png", "B"}, {"a.png", "aaaa"}};
+        {"b.png", "bbb"}, {"B.png", "bbb"}, {"a.png", "aaaa"}};
     EXPECT_EQ(leida.Datos.Imagenes, leidas);
 }
 
@@ -200,16 +201,19 @@ TEST(NombresImagenes, DesdeElCaracter100YSoloNombresSimples) {
 }
 
 // No picture stops the file: one that cannot be had, or whose name would not read back, is left
-// out and listed, and its reference stays.
+// out and listed, and its reference stays. So is one whose name differs from another's only in
+// letter case, with other bytes: the reader would take it for that one.
 TEST(ArchivoColeccion, ImagenesQueNoSePuedenGuardarSeDejanFuera) {
     const QString largo = QStringLiteral("una_imagen_con_un_nombre_muy_largo.png");
-    const UnProblema uno("#IMG('" + largo + "'#IMG)#IMG(' blanco.png'#IMG)#IMG('bien.png'#IMG)");
+    const UnProblema uno("#IMG('" + largo +
+                         "'#IMG)#IMG(' blanco.png'#IMG)#IMG('bien.png'#IMG)#IMG('BIEN.png'#IMG)");
     const ArchivoConstruido archivo = ConstruyeArchivoColeccion(
         uno.coleccion, uno.problemas,
-        FuenteFija({{largo, "123"}, {" blanco.png", "45"}, {"bien.png", "6"}}));
+        FuenteFija({{largo, "123"}, {" blanco.png", "45"}, {"bien.png", "6"}, {"BIEN.png", "7"}}));
     EXPECT_EQ(archivo.omitidas,
               (QList<ImagenOmitida>{{" blanco.png", MotivoOmision::NombreConBlancos},
-                                    {largo, MotivoOmision::NombreLargo}}));
+                                    {largo, MotivoOmision::NombreLargo},
+                                    {"BIEN.png", MotivoOmision::NombreRepetido}}));
     LecturaColeccion leida = LeeArchivoColeccion(archivo.bytes);
     ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
     EXPECT_EQ(leida.Datos.Problemas[1].Enunciado, uno.problemas[1].Enunciado);
