@@ -68,9 +68,10 @@ std::optional<std::int32_t> Numero(QStringView valor) {
 }
 
 // The pictures of the directory at 1-based position `D` of the file: every entry's position
-// must be where the previous picture ended, and every byte must lie within the file. Nothing
-// when the directory is damaged; entries whose names are not plain file names are left out and
-// their names put in `rechazadas`.
+// must be where the previous picture ended, and the last must end where the file does. Names
+// alike but for letter case are one picture, as lookup finds them: they must carry the same
+// bytes. Nothing when the directory is damaged; entries whose names are not plain file names are
+// left out and their names put in `rechazadas`.
 std::optional<std::vector<ImagenColeccion>>
 LeeDirectorio(const QString& texto, const QByteArray& bytes, qint64 D, QStringList& rechazadas) {
     std::vector<ImagenColeccion> imagenes;
@@ -83,6 +84,7 @@ LeeDirectorio(const QString& texto, const QByteArray& bytes, qint64 D, QStringLi
     const std::optional<std::int32_t> P = campo(D + 32);
     if (!P || *P <= D || (*P - D) % kLongitudEntrada != 0 || *P - 1 > n) return std::nullopt;
     qint64 posicion = *P;
+    QHash<QString, QByteArray> vistas; // by case-folded name
     for (qint64 entrada = D; entrada < *P; entrada += kLongitudEntrada) {
         const std::optional<std::int32_t> donde = campo(entrada + 32);
         const std::optional<std::int32_t> largo = campo(entrada + 40);
@@ -91,12 +93,18 @@ LeeDirectorio(const QString& texto, const QByteArray& bytes, qint64 D, QStringLi
         const QString nombre =
             SinBlancos(QStringView(texto).sliced(entrada - 1, kLongitudNombre)).toString();
         if (isPlainFileName(nombre)) {
-            imagenes.push_back({nombre, bytes.mid(posicion - 1, *largo)});
+            const QString clave = nombre.toCaseFolded();
+            QByteArray datos = bytes.mid(posicion - 1, *largo);
+            const auto vista = vistas.constFind(clave);
+            if (vista != vistas.cend() && *vista != datos) return std::nullopt;
+            vistas.insert(clave, datos);
+            imagenes.push_back({nombre, std::move(datos)});
         } else if (!nombre.isEmpty() && !rechazadas.contains(nombre)) {
             rechazadas.append(nombre);
         }
         posicion += *largo;
     }
+    if (posicion - 1 != n) return std::nullopt;
     return imagenes;
 }
 

@@ -138,6 +138,8 @@ TEST(ArchivoDanado, DirectorioMaloDejaLasImagenesYCargaLosProblemas) {
         con(dir.largo(0), "-1      "),    // negative
         con(dir.largo(0), "9e999   "),    // no number
         bueno.left(bueno.size() - 1),     // last picture cut short
+        con(dir.largo(1), "7       "),    // last picture ends before the data
+        con(dir.nombre(1), "RUEDA.PNG"),  // the first picture's name again, other bytes
     };
     const ColeccionDePrueba prueba;
     for (const QByteArray& bytes : variantes) {

@@ -245,6 +245,7 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         Imagenes propias = {}; // img/'s pictures
         qsizetype cortados = 0;  // bytes cut off the end of the program's data
         bool danados = false;    // the program's data come garbled
+        bool acortada = false;   // the last picture's length a byte short in the directory
     };
     const QString noLlegadas = "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n"
                                "    fig.gif\r\n    propia.gif\r\n\r\nDonde la colección";
@@ -272,6 +273,8 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
          {{"fig.gif", rojo}}, false, noLlegadas, {}, {}, {{"propia.gif", gris}}, 8},
         {"datos dañados al llegar", {{"fig.gif", rojo}, {"propia.gif", gris}}, {{"fig.gif", rojo}},
          false, noLlegadas, {}, {}, {{"propia.gif", gris}}, 0, true},
+        {"última imagen acortada", {{"fig.gif", rojo}, {"propia.gif", gris}}, {{"fig.gif", rojo}},
+         false, noLlegadas, {}, {}, {{"propia.gif", gris}}, 0, false, true},
         {"sin nombre", {{sinOtro, azul}}, {{sinOtro, rojo}}, false,
          "No se puede pegar el problema: la colección ya tiene otra imagen llamada «" + sinOtro +
              "»"},
@@ -303,8 +306,14 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
             copiado.Enunciado += "#IMG('" + nombre + "'DXmm=5:DYmm=5:#IMG)&LF";
             origen[nombre] = bytes;
         }
-        const QByteArray datos =
+        QByteArray datos =
             caso.datos.value_or(DatosPortapapeles(copiado, test::FuenteFija(origen)));
+        if (caso.acortada) { // the last length field stands right before the first picture
+            const int d = datos.mid(datos.indexOf("#BINDIR(") + 8, 8).trimmed().toInt() - 1;
+            const int largo = datos.mid(d + 32, 8).trimmed().toInt() - 9;
+            const QByteArray corto = QByteArray::number(datos.mid(largo, 8).trimmed().toInt() - 1);
+            datos.replace(largo, 8, corto.leftJustified(8));
+        }
         f.portapapeles.setTextAndData(TextoPortapapeles(copiado), datos.chopped(caso.cortados));
         f.portapapeles.dataDamaged = caso.danados;
         f.avisos.shown.clear();
