@@ -28,5 +28,7 @@ std::vector<Dibujo> dibujosInicio();
 // Toolbar faces and background, page-turn arrows, edit-zone pointer and splash picture of the
 // main window.
 std::vector<Dibujo> dibujosVentanaPrincipal();
+// The program's icon at the sizes of the desktop's icon theme, in a folder of its own.
+std::vector<Dibujo> dibujosIcono();
 
 } // namespace vornith::ui_pictures

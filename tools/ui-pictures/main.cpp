@@ -24,8 +24,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     using namespace vornith::ui_pictures;
-    for (const auto& familia : {dibujosMarcos(), dibujosPropiedades(), dibujosImprimir(),
-                                dibujosAsistente(), dibujosInicio(), dibujosVentanaPrincipal()}) {
+    for (const auto& familia :
+         {dibujosMarcos(), dibujosPropiedades(), dibujosImprimir(), dibujosAsistente(),
+          dibujosInicio(), dibujosVentanaPrincipal(), dibujosIcono()}) {
         for (const Dibujo& dibujo : familia) {
             const QString path = QDir::cleanPath(folder.filePath(dibujo.archivo));
             // The format follows the file's extension.
