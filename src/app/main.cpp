@@ -17,6 +17,8 @@
 #include "platform/titulo_programa.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 using namespace vornith;
 
@@ -25,6 +27,13 @@ int main(int argc, char* argv[]) {
     // The settings store and the title of message boxes. No display name: Qt would append it
     // to every caption.
     QApplication::setApplicationName(TituloPrograma());
+    // Every window shows the program's icon, embedded, so a build tree's program has it too; the
+    // desktop matches the windows with the program's entry.
+    QIcon icono;
+    for (const QString& lado : QDir(QStringLiteral(":/icon")).entryList())
+        icono.addFile(QStringLiteral(":/icon/") + lado);
+    QApplication::setWindowIcon(icono);
+    QApplication::setDesktopFileName(QStringLiteral(VORNITH_APP_ID));
     // The toolkit's own windows (file dialogs, standard buttons) in the program's language.
     loadToolkitTranslations(app);
 
