@@ -183,6 +183,9 @@ class Documento final {
     // How much lower than a one-line title the title's last line ends on `destino` (a wrapped
     // title), so that the rule goes under it.
     double BajadaTitulo(Surface& destino, double tamano);
+    // The width of one line of markup at the start of a page, measured like the page box at
+    // zoom 1, in twips.
+    double AnchoLinea(const QString& linea);
     bool PuedeEditar() const;
     void FinEdicion();
     void MostrarDeshacer();

@@ -74,6 +74,19 @@ void ReglaTitulo(Surface& s, const textengine::EstadoMotor& motor, double h, dou
     s.setDrawWidth(pluma);
 }
 
+// The engine's Zoom set to `zoom` for the guard's lifetime, and put back after.
+class ZoomDelMotor {
+  public:
+    ZoomDelMotor(textengine::EstadoMotor& m, double zoom) : m_(m), antes_(m.Zoom) { m.Zoom = zoom; }
+    ~ZoomDelMotor() { m_.Zoom = antes_; }
+    ZoomDelMotor(const ZoomDelMotor&) = delete;
+    ZoomDelMotor& operator=(const ZoomDelMotor&) = delete;
+
+  private:
+    textengine::EstadoMotor& m_;
+    const double antes_;
+};
+
 // What the engine keeps of the page drawn last, which the page view reads (margins, block
 // places and the selection) and printing overwrites.
 class PaginaDelMotor {
@@ -148,6 +161,16 @@ double Documento::BajadaTitulo(Surface& destino, double tamano) {
     return std::max(0.0, alto(d.Coleccion.TITULO) - alto(QStringLiteral("H")));
 }
 
+double Documento::AnchoLinea(const QString& linea) {
+    textengine::EstadoMotor& motor = s_.motor;
+    MeasuringSurface medida(s_.cajaPagina);
+    // At zoom 1 whatever the page box's, so that the width does not depend on it.
+    const ZoomDelMotor zoomUno(motor, 1);
+    double tamano = 12;
+    textengine::DibujaTextoFormateado(motor, linea, tamano, medida);
+    return motor.Cajas(1).Ancho;
+}
+
 void Documento::DibujaPagina() {
     s_.ventana.PonEtiquetaPagina(QString());
     const DatosColeccion& c = d.Coleccion;
@@ -186,12 +209,7 @@ void Documento::DibujaContenido(Surface& destino, int pagina, double zoom, Rgb c
 bool Documento::ImprimirPagina(Surface& impresora, int pagina, double zoom) {
     textengine::EstadoMotor& motor = s_.motor;
     // The engine draws at its Zoom: the printer's for this page, the page box's again after.
-    struct ZoomDeImpresion {
-        textengine::EstadoMotor& motor;
-        const double pantalla;
-        ~ZoomDeImpresion() { motor.Zoom = pantalla; }
-    } guarda{motor, motor.Zoom};
-    motor.Zoom = zoom;
+    const ZoomDelMotor deImpresion(motor, zoom);
     s_.cursor.setBusy(true);
     DibujaContenido(impresora, pagina, zoom, rgb(0, 0, 0));
     // Whole when the engine drew every block of the page and reached the end of the text.

@@ -16,8 +16,9 @@ constexpr int kVentanaBloques = 49;
 
 void Documento::ComponerColeccion(int ProblemaVisible) {
     const Ocupacion ocupado(d.Ocupado);
-    ComponerBloques(d.Coleccion, d.Problemas, d.TablaBloques, d.NumBloques,
-                    [this] { s_.eventos.yield(); });
+    ComponerBloques(
+        d.Coleccion, d.Problemas, d.TablaBloques, d.NumBloques,
+        [this](const QString& linea) { return AnchoLinea(linea); }, [this] { s_.eventos.yield(); });
     Paginar(ProblemaVisible);
     d.Modificado = true;
 }

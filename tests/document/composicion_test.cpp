@@ -1,4 +1,5 @@
 #include "document/composicion.h"
+#include "document/document_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,32 @@ TEST(ComponerBloques, GatheredSolutionsAtTheEnd) {
                                     QStringLiteral("&-B& &SP=10:v = 3& m/s&LF"));
     EXPECT_FALSE(r.tabla[5].Texto.contains(QStringLiteral("Soluciones")));
     EXPECT_TRUE(r.tabla[5].Texto.contains(QStringLiteral("&FF=REC,20,5.5:3 ")));
+}
+
+// On the fixture's page box a character is 122 twips wide, a hard blank 120. Labels that fit
+// keep the fixed box and tab. "Problema 12. " (28 mm) widens every box, and " Problema 12. "
+// with its hard blank (18.1 % of the usable width) moves every answers' tab to 19 %.
+TEST(ComponerBloques, BoxAndAnswersMakeRoomForTheWidestLabel) {
+    test::DocumentFixture f;
+    f.crear(12, kSolucionesAlFinal);
+    f.d().Problemas[1].Solucion = QStringLiteral("&SP=10:a&LF&SP=10:b&LF");
+    f.doc->ComponerColeccion(0);
+    const EstadoDocumento& d = f.doc->estado();
+    const Compuesto fijo = componer(d.Coleccion, d.Problemas);
+    for (int j = 1; j <= d.NumBloques; ++j)
+        EXPECT_EQ(d.TablaBloques[j].Texto, fijo.tabla[j].Texto) << j;
+    DatosColeccion c = d.Coleccion;
+    c.PROPRE = QStringLiteral("Problema ");
+    c.PROSUF = QStringLiteral(".");
+    f.doc->PonCabecera(c);
+    f.doc->ComponerColeccion(0);
+    ASSERT_EQ(d.NumBloques, 24);
+    for (int j = 1; j <= 24; ++j) {
+        const QString& t = d.TablaBloques[j].Texto;
+        EXPECT_EQ(t.count(QStringLiteral("&FF=REC,28,5.5:")), 2) << j;
+        EXPECT_EQ(t.count(QStringLiteral("&SP=19:")), j == 13 ? 2 : (j > 13 ? 1 : 0)) << j;
+        EXPECT_FALSE(t.contains(QStringLiteral("&SP=10:"))) << j;
+    }
 }
 
 TEST(ComponerBloques, NoHeadingWithoutAnySolution) {
