@@ -10,14 +10,17 @@
 #include "support/forwarding_surface.h"
 
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace vornith::document {
 namespace {
@@ -73,6 +76,7 @@ struct Caso {
     std::int64_t semilla;
     int possol;
     const char* titulo;
+    const char* propre = "";
 };
 
 // What must not change with the zoom or on paper.
@@ -100,6 +104,7 @@ void creaColeccion(Documento& doc, const Caso& c) {
     DatosColeccion cabecera = doc.estado().Coleccion;
     cabecera.POSSOL = c.possol;
     cabecera.TITULO = QString::fromUtf8(c.titulo);
+    cabecera.PROPRE = QString::fromUtf8(c.propre);
     doc.PonCabecera(cabecera);
     doc.Arbol_to_Var(temas);
     doc.CrearColeccion(1);
@@ -183,6 +188,34 @@ QStringList palabras(const QString& texto) {
     return r;
 }
 
+// The first two words of `pdf` that are drawn over one another on a line, or none: word boxes
+// that overlap across and by more than half their height.
+QString palabrasSolapadas(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) return QStringLiteral("(pdftotext)");
+    static const QRegularExpression palabra(QStringLiteral(
+        "<page |xMin=\"(\\S+)\" yMin=\"(\\S+)\" xMax=\"(\\S+)\" yMax=\"(\\S+)\">([^<]*)"));
+    std::vector<std::pair<QRectF, QString>> hoja;
+    for (auto it = palabra.globalMatch(QString::fromUtf8(p.readAllStandardOutput()));
+         it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured() == u"<page ") {
+            hoja.clear();
+            continue;
+        }
+        const QRectF r(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                       QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        for (const auto& [otra, texto] : hoja) {
+            const QRectF comun = r & otra;
+            if (comun.width() > 0.5 && comun.height() > std::min(r.height(), otra.height()) / 2)
+                return texto + QStringLiteral(" / ") + m.captured(5);
+        }
+        hoja.emplace_back(r, m.captured(5));
+    }
+    return {};
+}
+
 class PaginasEnPapel : public ::testing::TestWithParam<Caso> {};
 
 TEST_P(PaginasEnPapel, BreakAlikeAtEveryZoomAndOnPaperAndPrintEveryLine) {
@@ -218,6 +251,7 @@ TEST_P(PaginasEnPapel, BreakAlikeAtEveryZoomAndOnPaperAndPrintEveryLine) {
                 ASSERT_TRUE(hoja.contains(w)) << "\"" << w.toStdString() << "\" of \""
                                               << linea.toStdString() << "\" on sheet " << p;
     }
+    EXPECT_EQ(palabrasSolapadas(pdf).toStdString(), "");
 }
 
 // A title of 90 characters wraps in bold Arial: pages have room for it.
@@ -227,7 +261,9 @@ const char* const kTituloLargo = "Problemas de cinemática y dinámica para el s
 INSTANTIATE_TEST_SUITE_P(Colecciones, PaginasEnPapel,
                          ::testing::Values(Caso{11, kSolucionTrasProblema, "Hoja de repaso"},
                                            Caso{22, kSolucionesAparte, ""},
-                                           Caso{33, kSolucionTrasProblema, kTituloLargo}),
+                                           Caso{33, kSolucionTrasProblema, kTituloLargo},
+                                           Caso{44, kSolucionesAlFinal, "", "Problema "},
+                                           Caso{55, kSolucionesAparte, "", "Ejercicio "}),
                          [](const ::testing::TestParamInfo<Caso>& i) {
                              return "semilla" + std::to_string(i.param.semilla) + "_possol" +
                                     std::to_string(i.param.possol);
