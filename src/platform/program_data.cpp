@@ -19,12 +19,20 @@ QString programDataFolder() {
     return programDataFolder(QCoreApplication::applicationDirPath());
 }
 
-bool isProgramData(const QString& path) {
+bool isProgramDataFolder(const QString& folder) {
     // Links resolved on both sides, so that another name for a shipped file is still it.
     const QString data = QFileInfo(programDataFolder()).canonicalFilePath();
-    const QString file = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
-    if (data.isEmpty() || file.isEmpty()) return false;
-    return file == data || file.startsWith(data + u'/');
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (data.isEmpty() || canonical.isEmpty()) return false;
+    return canonical == data || canonical.startsWith(data + u'/');
+}
+
+bool isProgramData(const QString& path) {
+    const QFileInfo file(path);
+    // A link is written through to its target, so the target's folder is the one that counts.
+    const QString target = file.canonicalFilePath();
+    return isProgramDataFolder(target.isEmpty() ? file.absolutePath()
+                                                : QFileInfo(target).absolutePath());
 }
 
 } // namespace vornith

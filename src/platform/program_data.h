@@ -15,7 +15,11 @@ QString programDataFolder(const QString& binaryFolder);
 // The data folder of the running program.
 QString programDataFolder();
 
-// Whether `path` (a file) lies in the running program's data folder or a folder under it.
+// Whether `folder` is the running program's data folder or a folder under it.
+bool isProgramDataFolder(const QString& folder);
+
+// Whether `path` (a file, or a link to one) lies in the running program's data folder or a
+// folder under it.
 bool isProgramData(const QString& path);
 
 } // namespace vornith

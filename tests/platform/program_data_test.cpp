@@ -1,6 +1,8 @@
 #include "platform/program_data.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -36,6 +38,9 @@ TEST(ProgramData, OnlyFilesUnderTheDataFolderAreProgramData) {
     EXPECT_TRUE(isProgramData(data + QStringLiteral("/a.col")));
     EXPECT_FALSE(isProgramData(data + QStringLiteral("x/a.col")));
     EXPECT_FALSE(isProgramData(QDir::tempPath() + QStringLiteral("/a.col")));
+    QTemporaryDir otra; // a link elsewhere to a file of the program's is that file
+    ASSERT_TRUE(QFile::link(QCoreApplication::applicationFilePath(), otra.filePath("a.col")));
+    EXPECT_TRUE(isProgramData(otra.filePath("a.col")));
 }
 
 } // namespace
