@@ -1,6 +1,7 @@
 #include "document/disco_coleccion.h"
 
 #include "document/comprobacion_guardado.h"
+#include "platform/program_data.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,6 +88,8 @@ ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
 ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& coleccion,
                               const TablaProblemas& problemas, const FuenteImagenes& fuente,
                               QList<ImagenOmitida>* omitidas) {
+    // The program's own files, a shipped example among them, are never written over.
+    if (isProgramData(ruta)) return Protegido();
     if (const ErrorGuardado error = CompruebaTextos(coleccion, problemas); error.hayError())
         return error;
     const ArchivoConstruido archivo = ConstruyeArchivoColeccion(coleccion, problemas, fuente);

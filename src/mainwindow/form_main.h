@@ -222,6 +222,10 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion, pu
     void marcaZoom(QAction* elegida);
     void ajustaZoom(double zoom);
     bool preguntaGuardar(Notifier::Answer porDefecto = Notifier::Answer::Ok);
+    // Where the Open dialog and the save dialogs start: the last folder used, else the user's
+    // documents; a save never starts in the program's data folder.
+    QString carpetaAbrir() const;
+    QString carpetaGuardar() const;
     void tituloYReciente();
     void reactiva();
     // An Ok box with the exclamation icon, then the window back.

@@ -15,11 +15,12 @@
 #include "platform/qt/wheel_hook.h"
 #include "platform/titulo_programa.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
@@ -30,11 +31,22 @@ namespace {
 
 const QString kImprimirAPdf = QStringLiteral("Imprimir a PDF");
 
-QString carpetaPrograma() {
-    return QCoreApplication::applicationDirPath();
+// The user's documents folder, else the home folder.
+QString carpetaDocumentos() {
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documentos).isDir() ? documentos : QDir::homePath();
 }
 
 } // namespace
+
+QString FormMain::carpetaAbrir() const {
+    return UltimaCarpeta.isEmpty() ? carpetaDocumentos() : UltimaCarpeta;
+}
+
+QString FormMain::carpetaGuardar() const {
+    return UltimaCarpeta.isEmpty() || isProgramDataFolder(UltimaCarpeta) ? carpetaDocumentos()
+                                                                         : UltimaCarpeta;
+}
 
 // The save prompt before a command replaces a modified collection; false ends the command.
 bool FormMain::preguntaGuardar(Notifier::Answer porDefecto) {
@@ -85,7 +97,7 @@ void FormMain::mnu_File_Open_Click() {
     pedido.title = QStringLiteral("Abrir");
     pedido.filters =
         QStringLiteral("Colecciones de Problemas  (*.col)|*.col|Todos los archivos  (*.*)|*.*");
-    pedido.folder = UltimaCarpeta.isEmpty() ? carpetaPrograma() : UltimaCarpeta;
+    pedido.folder = carpetaAbrir();
     const std::optional<QString> elegido = s_.dialogosArchivo.openFile(pedido);
     reactiva();
     if (!elegido) return;
@@ -137,7 +149,7 @@ void FormMain::mnu_File_Print_Click() {
         FileDialogRequest pedido;
         pedido.title = kImprimirAPdf;
         pedido.filters = QStringLiteral("PDF (*.pdf)|*.pdf");
-        pedido.folder = UltimaCarpeta.isEmpty() ? carpetaPrograma() : UltimaCarpeta;
+        pedido.folder = carpetaGuardar();
         pedido.defaultSuffix = QStringLiteral("pdf");
         const std::optional<QString> archivo = s_.dialogosArchivo.saveFile(pedido);
         reactiva();

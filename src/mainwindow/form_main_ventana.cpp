@@ -6,8 +6,8 @@
 #include "mainwindow/boton_pagina.h"
 #include "mainwindow/form_main.h"
 #include "mainwindow/vista_pagina.h"
+#include "platform/program_data.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 
@@ -251,7 +251,8 @@ void FormMain::PicToolB_Click(const QString& tag) {
 void FormMain::mnu_File_Save_Click() {
     const document::EstadoDocumento& d = doc_->estado();
     if (d.NumBloques == 0 || d.Coleccion.NPROB == 0) return;
-    if (d.ArchivoActual.isEmpty()) {
+    // A shipped example is never written over: it is saved under a new name.
+    if (d.ArchivoActual.isEmpty() || isProgramData(d.ArchivoActual)) {
         mnu_File_SaveAs_Click();
         return;
     }
@@ -271,9 +272,11 @@ void FormMain::mnu_File_SaveAs_Click() {
     pedido.title = QStringLiteral("Guardar colección");
     pedido.filters =
         QStringLiteral("Colecciones de Problemas (*.col)|*.col|Todos los archivos (*.*)|*.*");
-    pedido.folder =
-        UltimaCarpeta.isEmpty() ? QCoreApplication::applicationDirPath() : UltimaCarpeta;
-    if (!d.ArchivoActual.isEmpty()) pedido.fileName = RecientesArchivo[1];
+    pedido.folder = carpetaGuardar();
+    // An example's name is proposed without its folder, which is the program's.
+    if (!d.ArchivoActual.isEmpty())
+        pedido.fileName = isProgramData(RecientesArchivo[1]) ? nombreArchivo(RecientesArchivo[1])
+                                                             : RecientesArchivo[1];
     pedido.defaultSuffix = QStringLiteral("col");
     const std::optional<QString> elegido = s_.dialogosArchivo.saveFile(pedido);
     reactiva();

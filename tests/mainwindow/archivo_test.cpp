@@ -1,11 +1,14 @@
 // Save, Save As and the recent-files list; the splash and About window.
 
 #include "mainwindow/form_splash.h"
+#include "platform/program_data.h"
 #include "ventana_fixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -51,6 +54,52 @@ TEST(GuardarComo, FailureChangesNeitherFileNorCaptionNorList) {
     ASSERT_EQ(f.avisos.shown.size(), 1u);
     EXPECT_EQ(f.avisos.shown[0].title, "Vornith NORV");
     EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Critical);
+}
+
+// A shipped example is never written over: Guardar, the Sí of the close question and Guardar
+// como onto the example end in the save dialog with its name; cancelled, the changes stay. Abrir
+// and the save dialogs start in the user's documents, else in the home folder.
+TEST(GuardarComo, AShippedExampleIsSavedUnderANewName) {
+    QTemporaryDir ejemplos(programDataFolder() + QStringLiteral("/Ejemplos-XXXXXX"));
+    const QString ejemplo = ejemplos.filePath("Ejemplo física.col");
+    QFile enviado(VORNITH_SOURCE_DIR "/assets/Ejemplos/Ejemplo física.col");
+    ASSERT_TRUE(enviado.copy(ejemplo));
+    const QString home = QDir::homePath();
+    using Ventana = mainwindow::FormMain;
+    const struct {
+        QAction* Ventana::*orden;
+        std::deque<Notifier::Answer> respuestas; // to the save question
+        QStringList elegidos; // in Abrir, then in the save dialogs; none left: cancelled
+        std::size_t dialogos, mensajes;
+        QString carpeta; // where every dialog starts
+    } casos[] = {
+        {&Ventana::mnu_File_Save, {}, {ejemplo}, 1, 0, home},
+        {&Ventana::mnu_File_Exit, {Notifier::Answer::Yes}, {ejemplo}, 1, 1, home + "/Documents"},
+        {&Ventana::mnu_File_SaveAs, {}, {ejemplo, ejemplo}, 2, 1, home},
+    };
+    for (const auto& c : casos) {
+        c.carpeta == home ? QDir(home).rmdir("Documents") : QDir(home).mkdir("Documents");
+        VentanaFixture f;
+        Ventana& v = f.cargada();
+        f.dialogos.answers.assign(c.elegidos.begin(), c.elegidos.end());
+        v.mnu_File_Open_Click();
+        v.mnu_COLEC_Sol_Click(2);
+        f.avisos.answers = c.respuestas;
+        (v.*c.orden)->trigger();
+        SCOPED_TRACE((v.*c.orden)->text().toStdString());
+        EXPECT_TRUE(v.isVisible());
+        EXPECT_EQ(f.dialogos.asked.size(), 1 + c.dialogos);
+        for (const FakeFileDialogs::Asked& pedido : f.dialogos.asked) {
+            EXPECT_EQ(pedido.request.folder, c.carpeta);
+            EXPECT_EQ(pedido.request.fileName, pedido.save ? "Ejemplo física.col" : "");
+        }
+        EXPECT_EQ(f.avisos.shown.size(), c.mensajes);
+        EXPECT_TRUE(f.doc().estado().Modificado);
+    }
+    QDir(home).rmdir("Documents");
+    QFile guardado(ejemplo); // as shipped
+    ASSERT_TRUE(enviado.open(QIODevice::ReadOnly) && guardado.open(QIODevice::ReadOnly));
+    EXPECT_EQ(guardado.readAll(), enviado.readAll());
 }
 
 TEST(Recientes, MoveUpIgnoringCaseAndDropTheOldest) {
