@@ -159,6 +159,8 @@ class Documento final {
     // the name is not a collection file's, tells the user, naming the file.
     bool SaveFile(const QString& ruta);
     bool OpenFile(const QString& ruta);
+    // The message for a file that could not be opened, naming it.
+    void AvisoError(FalloLectura fallo, const QString& ruta);
 
   private:
     // Tests set up states that no command reaches in one step (texts of any length).
@@ -189,8 +191,6 @@ class Documento final {
     bool PuedeEditar() const;
     void FinEdicion();
     void MostrarDeshacer();
-    // The message for a file that could not be opened, naming it.
-    void AvisoError(FalloLectura fallo, const QString& ruta);
     // Tells of the problems (by their number in Problemas) whose block is taller than a page,
     // unless the user was last told of the same ones.
     void AvisaProblemasCortados(const QList<int>& cortados);

@@ -261,7 +261,11 @@ void FormMain::OpenDRAGDROPFiles_Command() {
     if (ArchivosComando.isEmpty()) return;
     const QStringList archivos = std::exchange(ArchivosComando, {});
     if (!preguntaGuardar(Notifier::Answer::No)) return;
-    abre(archivos.front());
+    // A name that is not a collection file's is told, as a file that fails to open is.
+    if (EsColeccion(archivos.front()))
+        abre(archivos.front());
+    else
+        doc_->AvisoError(document::FalloLectura::ArchivoIncorrecto, archivos.front());
     for (qsizetype k = 1; k < archivos.size(); ++k)
         s_.shell.startInstance({archivos[k]});
 }

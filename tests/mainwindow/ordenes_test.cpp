@@ -162,8 +162,8 @@ TEST_F(Ordenes, OpenCancelledRefusedAndGood) {
     EXPECT_EQ(v.RecientesArchivo[1], ruta);
 }
 
-// Over an open, modified collection: a damaged file and a missing one named on the command
-// line leave it, its file, caption, pages and undo point alone, and the message names them.
+// Over an open, modified collection: a damaged file, a missing one and a text file named on the
+// command line leave it, its file, caption, pages and undo point alone; the message names them.
 TEST_F(Ordenes, FailedOpenLeavesTheOpenCollection) {
     mainwindow::FormMain& v = f.cargada();
     f.abre(30);
@@ -184,7 +184,8 @@ TEST_F(Ordenes, FailedOpenLeavesTheOpenCollection) {
     QFile roto(f.dir.filePath(QStringLiteral("roto.col")));
     ASSERT_TRUE(roto.open(QIODevice::WriteOnly) && roto.write("#CABECERA(#PROPARAM(basura") > 0);
     roto.close();
-    for (const QString& nombre : {roto.fileName(), f.dir.filePath(QStringLiteral("falta.col"))}) {
+    for (const QString& nombre : {roto.fileName(), f.dir.filePath(QStringLiteral("falta.col")),
+                                  f.dir.filePath(QStringLiteral("notas.txt"))}) {
         SCOPED_TRACE(nombre.toStdString());
         const std::size_t mensajes = f.avisos.shown.size();
         v.ProcesaCommand({nombre});
