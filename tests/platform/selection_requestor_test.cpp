@@ -56,11 +56,12 @@ enum class Respuesta {
 // (Estanca) stops the text after its first piece and ends the transfer when the window goes.
 // Or what the test does: (Propio) gives the owner's windows as the requestor's own and has the
 // relevo take over with the owner's time, (Salida) ends the requestor after the abandoned reads,
-// (MataEntreLecturas) closes the requestor's connection after read 1.
+// (MataEntreLecturas) closes the requestor's connection after read 1, (MataYEspera) too, then
+// waits for a change told with no read.
 // clang-format off
 enum class Giro {
     Ninguno, BorraSola, SinEscribir, Entero, TipoCambia, IgnoraBorrados, TamanoCorto, Reescribe,
-    Xclip, Goteo, DatosMudos, Cede, Estanca, Propio, Salida, MataEntreLecturas
+    Xclip, Goteo, DatosMudos, Cede, Estanca, Propio, Salida, MataEntreLecturas, MataYEspera
 };
 // clang-format on
 
@@ -434,6 +435,8 @@ std::vector<Fila> filas() {
          .esperado = {nada, texto("algo")}}, // answer, to the closed connection, is not taken
         {.nombre = "ConexionCerradaEntreLecturas", .texto = "algo", .giro = MataEntreLecturas,
          .esperado = {texto("algo"), texto("algo")}},
+        {.nombre = "ConexionCerradaYNingunaLectura", .texto = "algo", .relevo = "segundo",
+         .giro = MataYEspera, .esperado = {texto("algo"), texto("segundo")}},
         {.nombre = "PiezasBorradasPorElDueno", .texto = cuatro, .incr = true, .giro = BorraSola,
          .esperado = {nada}, .tambien = Unreadable},
         {.nombre = "PiezaBorradaPorElDuenoYReescrita", .texto = cuatro, .incr = true,
@@ -500,12 +503,17 @@ TEST_P(SelectionRequestorTable, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
     }
     for (std::size_t i = 0; i < fila.esperado.size(); ++i) {
         SCOPED_TRACE(testing::Message() << "read " << i + 1);
-        if (i == 1 && fila.giro == MataEntreLecturas) dueno.mataAlUltimo();
+        if (i == 1 && (fila.giro == MataEntreLecturas || fila.giro == MataYEspera))
+            dueno.mataAlUltimo();
+        if (i == 1 && fila.giro == MataYEspera) { // a new connection within about a second
+            EXPECT_TRUE(QTest::qWaitFor([&] { return cambios > 0; }, 2000));
+        }
         if (i == 1 && fila.relevo && fila.giro != Cede) {
+            const int antes = cambios;
             relevo.emplace(x.display, segundo,
                            fila.giro == Propio ? std::optional(dueno.tiempo) : std::nullopt);
             // Told by the X server, whatever the time the new owner took it with.
-            EXPECT_TRUE(QTest::qWaitFor([&] { return cambios > 0; }, 5000));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return cambios > antes; }, 5000));
         }
         const auto start = Clock::now();
         const std::optional<SelectionRequestor::Answer> answer =

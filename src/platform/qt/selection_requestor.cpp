@@ -207,19 +207,23 @@ struct SelectionRequestor::Impl {
         return static_cast<int>(std::clamp<long long>(left, 0, 1 << 30));
     }
 
+    // A new connection in place of a broken one; a change may have gone untold meanwhile.
+    void reconnect() {
+        if (connect()) announce();
+    }
+
     // Between reads: late answers are cleared away and notices told as they come, and quiet
     // retired windows go. The sweep's flush can read events into xcb's queue, so the drain
-    // follows it. A broken connection is replaced, tried again each kReconnect.
+    // follows it. A connection found broken is replaced, at most once each kReconnect.
     void idle() {
-        if (!usable()) {
-            const auto due = connectedAt + kReconnect;
-            if (Clock::now() < due) return void(wait(millisecondsUntil(due)));
-            if (connect()) announce();
-            return;
+        if (usable()) {
+            const std::optional<Clock::time_point> due = sweep();
+            drain();
+            if (usable()) return void(wait(due ? millisecondsUntil(*due) : -1));
         }
-        const std::optional<Clock::time_point> due = sweep();
-        drain();
-        wait(due ? millisecondsUntil(*due) : -1);
+        const auto due = connectedAt + kReconnect;
+        if (Clock::now() < due) return void(wait(millisecondsUntil(due)));
+        reconnect();
     }
 
     // Interned once: the data format's atom is asked for at every paste.
@@ -531,7 +535,7 @@ struct SelectionRequestor::Impl {
                 continue;
             }
             if (usable()) drain(); // a break that came between reads is told here
-            if (!usable() && connect()) announce();
+            if (!usable()) reconnect();
             std::optional<Answer> answer = usable() ? std::optional(read(*job)) : std::nullopt;
             bool abandoned = false;
             {
