@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QWindow>
 
 #include <QProcess>
 #include <QTest>
@@ -128,9 +129,11 @@ struct Dueno {
 
     xcb_timestamp_t tiempo = XCB_CURRENT_TIME; // of its ownership
 
-    // It takes the clipboard at `desde`, or at the server's time now.
+    // It takes the clipboard at `desde`, or at the server's time now, for a window of its own or
+    // for `en`, a window of another connection.
     Dueno(const QByteArray& display, const Fila& fila,
-          std::optional<xcb_timestamp_t> desde = std::nullopt)
+          std::optional<xcb_timestamp_t> desde = std::nullopt,
+          std::optional<xcb_window_t> en = std::nullopt)
         : fila_(fila), c_(xcb_connect(display.constData(), nullptr)) {
         if (xcb_connection_has_error(c_)) return;
         for (auto [a, name] : {std::pair{&clipboard_, "CLIPBOARD"},
@@ -143,8 +146,8 @@ struct Dueno {
             *a = r ? r->atom : XCB_NONE;
             std::free(r);
         }
-        const xcb_window_t window = ventana();
-        tiempo = desde ? *desde : hora(window);
+        const xcb_window_t window = en.value_or(ventana());
+        tiempo = desde ? *desde : hora(ventana());
         xcb_set_selection_owner(c_, window, clipboard_, tiempo);
         auto* owner =
             xcb_get_selection_owner_reply(c_, xcb_get_selection_owner(c_, clipboard_), {});
@@ -625,6 +628,52 @@ TEST(QtClipboard, GivesTheLatestAnswerAndAsksAgainAfterABreak) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return dadas.size() == 3; }, 5000));
     QTest::qWait(300);
     EXPECT_EQ(dadas.size(), 3u);
+}
+
+// On the X server of the toolkit's own windows (a private Xvfb, where this test runs again in a
+// copy of the program on xcb): the program's copy is read from the toolkit, within the bounds,
+// and nothing else is ever read through the toolkit, which would hold the window unbounded.
+TEST(QtClipboard, ReadsTheToolkitOnlyForTheProgramsOwnCopy) {
+    if (QGuiApplication::platformName() != "xcb" || qEnvironmentVariableIsEmpty("VORNITH_XVFB")) {
+        Xvfb x;
+        ASSERT_FALSE(x.display.isEmpty()) << "Xvfb could not be started";
+        QProcess copia;
+        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+        entorno.insert("QT_QPA_PLATFORM", "xcb");
+        entorno.insert("DISPLAY", x.display);
+        entorno.insert("VORNITH_XVFB", "1");
+        copia.setProcessEnvironment(entorno);
+        copia.setProcessChannelMode(QProcess::MergedChannels);
+        copia.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=QtClipboard.ReadsTheToolkitOnlyForTheProgramsOwnCopy"});
+        ASSERT_TRUE(copia.waitForFinished(120000)) << "the copy on xcb did not end";
+        EXPECT_EQ(copia.exitCode(), 0) << copia.readAll().toStdString();
+        return;
+    }
+    using enum ClipboardRead::Outcome;
+    QtClipboard portapapeles;
+    portapapeles.setTextAndData("propio", "dibujo");
+    const ClipboardRead propio = portapapeles.content(); // not asked of the window, which waits
+    EXPECT_EQ(propio.outcome, Read);
+    EXPECT_EQ(propio.content.text, QStringLiteral("propio"));
+    EXPECT_EQ(propio.content.data, "dibujo");
+    portapapeles.setText(QString(9 << 20, u'a'));
+    EXPECT_EQ(portapapeles.text().outcome, TooBig);
+    // Another program names a toolkit's window as the owner, as if it took the clipboard between
+    // the X server's answer and the toolkit's read: neither read takes its text.
+    QWindow ventana;
+    ventana.create();
+    const Fila ajeno{.nombre = "ajeno", .texto = "ajeno"};
+    Dueno dueno(qgetenv("DISPLAY"), ajeno, std::nullopt,
+                static_cast<xcb_window_t>(ventana.winId()));
+    ASSERT_TRUE(dueno.owns);
+    const ClipboardRead leido = portapapeles.text();
+    EXPECT_EQ(leido.outcome, Read);
+    EXPECT_EQ(leido.content.text, QString());
+    std::optional<ClipboardRead> dada;
+    portapapeles.readText([&](ClipboardRead r) { dada = std::move(r); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dada.has_value(); }, 10000));
+    EXPECT_EQ(dada->content.text, QString());
 }
 
 } // namespace

@@ -59,12 +59,6 @@ ClipboardRead leidoDe(const QMimeData* mime, const QByteArray& formato) {
             {texto, !formato.isEmpty() && mime->hasFormat(tipo) ? mime->data(tipo) : QByteArray()}};
 }
 
-// The requestor's answer, or the toolkit's clipboard when its own windows own it.
-ClipboardRead leidoDe(SelectionRequestor::Answer respuesta, const QByteArray& formato) {
-    if (respuesta.own) return leidoDe(QGuiApplication::clipboard()->mimeData(), formato);
-    return std::move(respuesta.read);
-}
-
 } // namespace
 
 QtClipboard::QtClipboard()
@@ -85,22 +79,33 @@ void QtClipboard::clear() {
 }
 
 void QtClipboard::setText(const QString& text) {
-    portapapeles()->setText(text);
+    setTextAndData(text, {});
 }
 
 void QtClipboard::setTextAndData(const QString& text, const QByteArray& data) {
     auto* mime = new QMimeData;
     mime->setText(text);
     if (!data.isEmpty()) mime->setData(kFormato, data);
+    propios_ = mime;
     portapapeles()->setMimeData(mime); // the clipboard owns it
 }
 
-// Another program's content through the requestor, the busy pointer shown after a moment; the
-// toolkit's clipboard when its own windows own it, off X11, or when the requestor can make no
-// connection to the display.
+// The toolkit gives the data it holds only when the X server tells it that its own window owns
+// the clipboard; anything else it would read from another program, with none of the requestor's
+// bounds, and is never read.
+const QMimeData* QtClipboard::propios() const {
+    return propios_ && portapapeles()->mimeData() == propios_.get() ? propios_.get() : nullptr;
+}
+
+// Another program's content through the requestor, the busy pointer shown after a moment. The
+// toolkit's clipboard when the requestor says that a toolkit's window owns it, and then only
+// the data set here; off X11 the toolkit's clipboard alone.
 ClipboardRead QtClipboard::lee(const QByteArray& formato) const {
     ++lectura_;
     if (!requestor_) return leidoDe(portapapeles()->mimeData(), formato);
+    // Asked before the requestor asks the X server: the window handles no event until the
+    // answer, so the toolkit's windows cannot take the clipboard back once another has it.
+    const QMimeData* mime = propios();
     std::future<std::optional<SelectionRequestor::Answer>> respuesta =
         requestor_->read(formato, kLimites);
     if (respuesta.wait_for(kMomento) == std::future_status::timeout) {
@@ -109,9 +114,12 @@ ClipboardRead QtClipboard::lee(const QByteArray& formato) const {
         respuesta.wait();
         QGuiApplication::restoreOverrideCursor();
     }
-    if (std::optional<SelectionRequestor::Answer> leido = respuesta.get())
-        return leidoDe(*std::move(leido), formato);
-    return leidoDe(portapapeles()->mimeData(), formato);
+    std::optional<SelectionRequestor::Answer> leido = respuesta.get();
+    if (leido && !leido->own) return std::move(leido->read);
+    // A toolkit's window owns it (a text box's copy, when not the data set here), or no
+    // connection to the display can be made and nobody else is asked.
+    if (mime) return leidoDe(mime, formato);
+    return {leido ? ClipboardRead::Outcome::Read : ClipboardRead::Outcome::NoAnswer, {}};
 }
 
 ClipboardRead QtClipboard::text() const {
@@ -125,7 +133,11 @@ void QtClipboard::readText(std::function<void(ClipboardRead)> done) {
     if (!requestor_) return done(leidoDe(portapapeles()->mimeData(), {}));
     requestor_->readText(kBytesTexto, [this, n, done = std::move(done)](
                                           std::optional<SelectionRequestor::Answer> r) {
-        if (n == lectura_ && r) done(leidoDe(*std::move(r), {}));
+        if (n != lectura_ || !r) return;
+        if (!r->own) return done(std::move(r->read));
+        // Any change since the requestor asked is told, and read again.
+        const QMimeData* mime = propios();
+        done(mime ? leidoDe(mime, {}) : ClipboardRead{});
     });
 }
 

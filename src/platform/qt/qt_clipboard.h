@@ -3,6 +3,8 @@
 #include "platform/clipboard.h"
 
 #include <QMetaObject>
+#include <QMimeData>
+#include <QPointer>
 
 #include <memory>
 
@@ -12,11 +14,11 @@ class SelectionRequestor;
 
 // The application's clipboard: QClipboard. On X11 a selection requestor of our own on the display
 // of the toolkit's windows asks the X server who owns the clipboard and tells every change of
-// owner; what the toolkit's own windows put there is read from the toolkit, anything else through
-// the requestor, which tells each answer's request and bounds its time and memory. Elsewhere
-// (Wayland, offscreen) the toolkit alone, whose change notice follows other programs too. When
-// the requestor can make no connection, Paste reads through the toolkit and a change read gives
-// no answer.
+// owner; what was set here is read from the toolkit while a toolkit's window owns the clipboard
+// and the toolkit still holds it, anything else through the requestor, which tells each answer's
+// request and bounds its time and memory. Elsewhere (Wayland, offscreen) the toolkit alone, whose
+// change notice follows other programs too. When the requestor can make no connection, Paste
+// reads only what was set here and a change read gives no answer.
 class QtClipboard final : public Clipboard {
 public:
     QtClipboard();
@@ -34,8 +36,11 @@ public:
 private:
     // The text and, when `formato` is set, the data in that format, waiting for another program.
     ClipboardRead lee(const QByteArray& formato) const;
+    // The data set here, while the toolkit still holds them as the clipboard's; else null.
+    const QMimeData* propios() const;
 
     std::unique_ptr<SelectionRequestor> requestor_;
+    QPointer<QMimeData> propios_; // the data set here, until the toolkit lets them go
     // Counts reads, so that only the latest one's answer is given.
     mutable int lectura_ = 0;
     QMetaObject::Connection cambio_;

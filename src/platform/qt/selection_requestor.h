@@ -49,7 +49,7 @@ class SelectionRequestor {
         qsizetype data;
     };
     // What a read found: another program's content, or that a window of this program's own
-    // toolkit owns the clipboard, whose content the toolkit has.
+    // toolkit owns the clipboard, which is not asked.
     struct Answer {
         bool own = false;
         ClipboardRead read;
