@@ -45,7 +45,7 @@ class NoClipboard final : public Clipboard {
     void setTextAndData(const QString&, const QByteArray&) override {}
     ClipboardRead text() const override { return {}; }
     void readText(std::function<void(ClipboardRead)> done) override { done({}); }
-    ClipboardRead content() const override { return {}; }
+    ClipboardRead content(qsizetype) const override { return {}; }
     void onChange(std::function<void()>) override {}
 };
 

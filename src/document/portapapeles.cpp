@@ -79,7 +79,8 @@ void Documento::Pegar() {
     // What the clipboard holds now, which a change notice may not have told yet. An owner that
     // does not answer, or sends too slowly, keeps Paste available; content too big, or text that
     // cannot be read, turns it off until the next change.
-    const ClipboardRead leido = s_.portapapeles.content();
+    // The program's data are taken up to the bound of the collection reader, which reads them.
+    const ClipboardRead leido = s_.portapapeles.content(kMaxBytesArchivo);
     using enum ClipboardRead::Outcome;
     if (const QString aviso = AvisoLectura(leido.outcome); !aviso.isEmpty()) {
         if (leido.outcome == TooBig || leido.outcome == Unreadable) SiguePortapapeles(false);

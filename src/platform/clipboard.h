@@ -51,8 +51,8 @@ public:
     // when the owner cannot be reached at all.
     virtual void readText(std::function<void(ClipboardRead)> done) = 0;
     // The text and the data in the program's own format, read together from one owner as
-    // text() reads; the data may take up to 256 MB.
-    virtual ClipboardRead content() const = 0;
+    // text() reads. Data over `maxData` bytes are TooBig, found so while they come.
+    virtual ClipboardRead content(qsizetype maxData) const = 0;
     // `changed` runs from the event loop each time the clipboard's owner or content changes,
     // this program's copies included; it is not called for the state at the time of the call.
     // An empty function stops the calls, and abandons a read under way.

@@ -207,7 +207,7 @@ TEST(ImagenesDeColeccion, UnProblemaPegadoTraeSusImagenes) {
     f.muestraYSelecciona(3);
     f.doc->Copiar();
     const Problema copiado = f.doc->estado().Problemas[3];
-    const QByteArray datos = f.portapapeles.content().content.data;
+    const QByteArray datos = f.portapapeles.content(kMaxBytesArchivo).content.data;
     ASSERT_TRUE(f.doc->OpenFile(r)); // P is closed: its folder is gone
     f.portapapeles.setTextAndData(TextoPortapapeles(f.doc->estado().Problemas[1]), datos);
     f.doc->Pegar();

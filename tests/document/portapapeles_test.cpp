@@ -1,3 +1,4 @@
+#include "document/disco_coleccion.h"
 #include "document/texto_portapapeles.h"
 #include "document_fixture.h"
 
@@ -148,6 +149,15 @@ TEST(Portapapeles, PasteFollowsTheClipboardAtEachChange) {
         EXPECT_EQ(f.avisos.shown[0].text, aviso);
         EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Exclamation);
     }
+    // The program's data over the collection reader's bound are too big: nothing is pasted.
+    f.portapapeles.setTextAndData(TextoPortapapeles(f.doc->estado().Problemas[1]),
+                                  QByteArray(kMaxBytesArchivo + 1, Qt::Uninitialized));
+    f.avisos.shown.clear();
+    f.doc->Pegar();
+    EXPECT_EQ(f.doc->estado().Coleccion.NPROB, 3);
+    ASSERT_EQ(f.avisos.shown.size(), 1u);
+    EXPECT_EQ(f.avisos.shown[0].text,
+              QStringLiteral("El contenido del portapapeles es demasiado grande para pegarlo."));
 }
 
 TEST(Portapapeles, CutCopiesThenDeletesAndUndoKeepsTheClipboard) {

@@ -120,7 +120,7 @@ class PortapapelesRoto final : public Clipboard {
     void setTextAndData(const QString& text, const QByteArray&) override { setText(text); }
     ClipboardRead text() const override { return {ClipboardRead::Outcome::Read, {t_, {}}}; }
     void readText(std::function<void(ClipboardRead)> done) override { done(text()); }
-    ClipboardRead content() const override { return text(); }
+    ClipboardRead content(qsizetype) const override { return text(); }
     void onChange(std::function<void()>) override {}
 
   private:

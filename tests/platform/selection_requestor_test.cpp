@@ -619,7 +619,13 @@ TEST(QtClipboard, GivesTheLatestAnswerAndAsksAgainAfterABreak) {
     { // A text over 8 MB is not a problem's, at Pegar too.
         const Fila grande{.nombre = "grande", .texto = QByteArray(9 << 20, 'a'), .incr = true};
         Dueno otro(x.display, grande);
-        EXPECT_EQ(portapapeles.content().outcome, ClipboardRead::Outcome::TooBig);
+        EXPECT_EQ(portapapeles.content(1 << 20).outcome, ClipboardRead::Outcome::TooBig);
+    }
+    { // Nor data over the bound Pegar gives.
+        const Fila datos{.nombre = "datos", .texto = "algo", .datos = "dibujo"};
+        Dueno otro(x.display, datos);
+        EXPECT_EQ(portapapeles.content(5).outcome, ClipboardRead::Outcome::TooBig);
+        EXPECT_EQ(portapapeles.content(6).content.data, "dibujo");
     }
     // An answer already on its way is not given once a later read has started.
     portapapeles.readText(apunta);
@@ -653,10 +659,11 @@ TEST(QtClipboard, ReadsTheToolkitOnlyForTheProgramsOwnCopy) {
     using enum ClipboardRead::Outcome;
     QtClipboard portapapeles;
     portapapeles.setTextAndData("propio", "dibujo");
-    const ClipboardRead propio = portapapeles.content(); // not asked of the window, which waits
+    const ClipboardRead propio = portapapeles.content(6); // not asked of the window, which waits
     EXPECT_EQ(propio.outcome, Read);
     EXPECT_EQ(propio.content.text, QStringLiteral("propio"));
     EXPECT_EQ(propio.content.data, "dibujo");
+    EXPECT_EQ(portapapeles.content(5).outcome, TooBig);
     portapapeles.setText(QString(9 << 20, u'a'));
     EXPECT_EQ(portapapeles.text().outcome, TooBig);
     // Another program names a toolkit's window as the owner, as if it took the clipboard between

@@ -41,7 +41,10 @@ public:
     void otroPrograma(const QString& text) { set(text, {}, true, false); }
     ClipboardRead text() const override { return {lee(), {text_, {}}}; }
     void readText(std::function<void(ClipboardRead)> done) override { done(text()); }
-    ClipboardRead content() const override { return {lee(), {text_, data_, dataDamaged}}; }
+    ClipboardRead content(qsizetype maxData) const override {
+        if (data_.size() > maxData) return {ClipboardRead::Outcome::TooBig, {}};
+        return {lee(), {text_, data_, dataDamaged}};
+    }
     bool hasText() const { return has_; }
     void onChange(std::function<void()> changed) override { changed_ = std::move(changed); }
 

@@ -18,10 +18,8 @@ namespace {
 // X11 the toolkit offers it under a target of the same name.
 const QString kFormato = QStringLiteral("application/x-vornith-norv-datos");
 
-// What a read keeps: a problem's text is far below 8 MB; its pictures, in the program's own
-// data, may take more.
+// What a read keeps of the text: a problem's is far below 8 MB.
 constexpr qsizetype kBytesTexto = qsizetype{8} * 1024 * 1024;
-constexpr SelectionRequestor::Bounds kLimites{kBytesTexto, qsizetype{256} * 1024 * 1024};
 
 // How long a read waits before the busy pointer shows.
 constexpr std::chrono::milliseconds kMomento{200};
@@ -48,15 +46,18 @@ SelectionRequestor::OwnWindows ventanasPropias() {
     return {setup->resource_id_base, setup->resource_id_mask};
 }
 
-// The toolkit's clipboard: its text and, when `formato` is set, its data in that format.
-ClipboardRead leidoDe(const QMimeData* mime, const QByteArray& formato) {
+// The toolkit's clipboard: its text and, when `formato` is set, its data in that format, of
+// at most `maxData` bytes.
+ClipboardRead leidoDe(const QMimeData* mime, const QByteArray& formato, qsizetype maxData = 0) {
     if (!mime) return {};
     const QString texto = mime->text();
-    if (texto.size() * 3 > kBytesTexto && texto.toUtf8().size() > kBytesTexto)
-        return {ClipboardRead::Outcome::TooBig, {}};
     const QString tipo = QString::fromLatin1(formato);
-    return {ClipboardRead::Outcome::Read,
-            {texto, !formato.isEmpty() && mime->hasFormat(tipo) ? mime->data(tipo) : QByteArray()}};
+    QByteArray datos =
+        !formato.isEmpty() && mime->hasFormat(tipo) ? mime->data(tipo) : QByteArray();
+    if ((texto.size() * 3 > kBytesTexto && texto.toUtf8().size() > kBytesTexto) ||
+        datos.size() > maxData)
+        return {ClipboardRead::Outcome::TooBig, {}};
+    return {ClipboardRead::Outcome::Read, {texto, std::move(datos)}};
 }
 
 } // namespace
@@ -100,14 +101,14 @@ const QMimeData* QtClipboard::propios() const {
 // Another program's content through the requestor, the busy pointer shown after a moment. The
 // toolkit's clipboard when the requestor says that a toolkit's window owns it, and then only
 // the data set here; off X11 the toolkit's clipboard alone.
-ClipboardRead QtClipboard::lee(const QByteArray& formato) const {
+ClipboardRead QtClipboard::lee(const QByteArray& formato, qsizetype maxData) const {
     ++lectura_;
-    if (!requestor_) return leidoDe(portapapeles()->mimeData(), formato);
+    if (!requestor_) return leidoDe(portapapeles()->mimeData(), formato, maxData);
     // Asked before the requestor asks the X server: the window handles no event until the
     // answer, so the toolkit's windows cannot take the clipboard back once another has it.
     const QMimeData* mime = propios();
     std::future<std::optional<SelectionRequestor::Answer>> respuesta =
-        requestor_->read(formato, kLimites);
+        requestor_->read(formato, {kBytesTexto, maxData});
     if (respuesta.wait_for(kMomento) == std::future_status::timeout) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         if (auto* x = x11()) xcb_flush(x->connection()); // the window handles no event meanwhile
@@ -118,12 +119,12 @@ ClipboardRead QtClipboard::lee(const QByteArray& formato) const {
     if (leido && !leido->own) return std::move(leido->read);
     // A toolkit's window owns it (a text box's copy, when not the data set here), or no
     // connection to the display can be made and nobody else is asked.
-    if (mime) return leidoDe(mime, formato);
+    if (mime) return leidoDe(mime, formato, maxData);
     return {leido ? ClipboardRead::Outcome::Read : ClipboardRead::Outcome::NoAnswer, {}};
 }
 
 ClipboardRead QtClipboard::text() const {
-    return lee({});
+    return lee({}, 0);
 }
 
 // Only the latest read's answer is given, and none when there is no connection to the display,
@@ -141,8 +142,8 @@ void QtClipboard::readText(std::function<void(ClipboardRead)> done) {
     });
 }
 
-ClipboardRead QtClipboard::content() const {
-    return lee(kFormato.toLatin1());
+ClipboardRead QtClipboard::content(qsizetype maxData) const {
+    return lee(kFormato.toLatin1(), maxData);
 }
 
 // On X11 the X server tells the changes, on the requestor's connection: the toolkit ignores a

@@ -30,12 +30,13 @@ public:
     void setTextAndData(const QString& text, const QByteArray& data) override;
     ClipboardRead text() const override;
     void readText(std::function<void(ClipboardRead)> done) override;
-    ClipboardRead content() const override;
+    ClipboardRead content(qsizetype maxData) const override;
     void onChange(std::function<void()> changed) override;
 
 private:
-    // The text and, when `formato` is set, the data in that format, waiting for another program.
-    ClipboardRead lee(const QByteArray& formato) const;
+    // The text and, when `formato` is set, the data in that format of at most `maxData` bytes,
+    // waiting for another program.
+    ClipboardRead lee(const QByteArray& formato, qsizetype maxData) const;
     // The data set here, while the toolkit still holds them as the clipboard's; else null.
     const QMimeData* propios() const;
 
