@@ -54,7 +54,10 @@ enum class Respuesta {
 // a server grab, (Xclip) sends each piece after any deletion on the requestor's window, (Goteo)
 // sends pieces of 4 KB, one a second, (DatosMudos) never answers the data, (Cede) hands the
 // clipboard, after the text, to a second window of its own offering `relevo` and data "otros",
-// (Estanca) stops the text after its first piece and ends the transfer when the window goes.
+// (Estanca) stops the text after its first piece and ends the transfer when the window goes,
+// (Retoma) refuses the first text request and takes the clipboard again in the same server grab,
+// (DatosDeOtroTipo) gives the data as STRING, (DatosEn32) in format 32, (SeVa) closes its
+// connection after read 1, (SinVentana) destroys its window after read 1.
 // Or what the test does: (Propio) gives the owner's windows as the requestor's own and has the
 // relevo take over with the owner's time, (Salida) ends the requestor after the abandoned reads,
 // (MataEntreLecturas) closes the requestor's connection after read 1, (MataYEspera) too, then
@@ -62,7 +65,8 @@ enum class Respuesta {
 // clang-format off
 enum class Giro {
     Ninguno, BorraSola, SinEscribir, Entero, TipoCambia, IgnoraBorrados, TamanoCorto, Reescribe,
-    Xclip, Goteo, DatosMudos, Cede, Estanca, Propio, Salida, MataEntreLecturas, MataYEspera
+    Xclip, Goteo, DatosMudos, Cede, Estanca, Retoma, DatosDeOtroTipo, DatosEn32, SeVa, SinVentana,
+    Propio, Salida, MataEntreLecturas, MataYEspera
 };
 // clang-format on
 
@@ -146,8 +150,9 @@ struct Dueno {
             *a = r ? r->atom : XCB_NONE;
             std::free(r);
         }
-        const xcb_window_t window = en.value_or(ventana());
-        tiempo = desde ? *desde : hora(ventana());
+        propia_ = ventana();
+        const xcb_window_t window = en.value_or(propia_);
+        tiempo = desde ? *desde : hora(propia_);
         xcb_set_selection_owner(c_, window, clipboard_, tiempo);
         auto* owner =
             xcb_get_selection_owner_reply(c_, xcb_get_selection_owner(c_, clipboard_), {});
@@ -188,6 +193,17 @@ struct Dueno {
         }
         xcb_disconnect(c);
         return v;
+    }
+
+    // Leaves the clipboard as the X server sees it: closes its connection, or destroys its window.
+    void vete(bool cierra) {
+        if (cierra) {
+            stop_ = true;
+            thread_.join();
+            return xcb_disconnect(std::exchange(c_, nullptr));
+        }
+        xcb_destroy_window(c_, propia_);
+        std::free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
     }
 
     // Closes the connection of the window that asked last, and waits until the server has.
@@ -326,6 +342,7 @@ struct Dueno {
         xcb_atom_t given = property;
         const xcb_atom_t text = fila_.latin1 ? xcb_atom_t{XCB_ATOM_STRING} : utf8_;
         const bool segunda = r.owner == segunda_; // the window that took over
+        const bool retoma = es(Giro::Retoma) && r.target == text && !retomado_;
         if (r.target == targets_) {
             std::vector<xcb_atom_t> list{targets_, text};
             if (fila_.datos) list.push_back(datos_);
@@ -348,15 +365,20 @@ struct Dueno {
             }
         } else if (r.target == text && es(Giro::SinEscribir)) {
             // notified, never written
-        } else if (r.target == text || (r.target == datos_ && fila_.datos)) {
+        } else if ((r.target == text && !retoma) || (r.target == datos_ && fila_.datos)) {
             const QByteArray bytes = r.target == datos_ ? (segunda ? "otros" : *fila_.datos)
                                      : late             ? QByteArray("viejo")
                                      : segunda          ? *fila_.relevo
                                                         : fila_.texto;
             const bool entero = r.target == text && es(Giro::Entero);
+            const bool otro = r.target == datos_ && es(Giro::DatosDeOtroTipo);
+            const uint8_t formato = r.target == datos_ && es(Giro::DatosEn32) ? 32 : 8;
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, r.requestor, property,
-                                entero ? xcb_atom_t{XCB_ATOM_INTEGER} : r.target, 8,
-                                static_cast<uint32_t>(bytes.size()), bytes.constData());
+                                entero ? xcb_atom_t{XCB_ATOM_INTEGER}
+                                : otro ? xcb_atom_t{XCB_ATOM_STRING}
+                                       : r.target,
+                                formato, static_cast<uint32_t>(bytes.size() / (formato / 8)),
+                                bytes.constData());
         } else {
             given = XCB_NONE; // refused
         }
@@ -364,7 +386,13 @@ struct Dueno {
                                              r.requestor,          r.selection, r.target, given};
         char event[32] = {}; // xcb_send_event sends 32 bytes
         std::memcpy(event, &n, sizeof n);
+        if (retoma) xcb_grab_server(c_); // its new ownership is told before the next request
         xcb_send_event(c_, 0, r.requestor, XCB_EVENT_MASK_NO_EVENT, event);
+        if (retoma) {
+            retomado_ = true;
+            xcb_set_selection_owner(c_, r.owner, clipboard_, XCB_CURRENT_TIME);
+            xcb_ungrab_server(c_);
+        }
         if (es(Giro::Cede) && r.target == text && !segunda_) { // before the data are asked
             segunda_ = ventana();
             xcb_set_selection_owner(c_, segunda_, clipboard_, XCB_CURRENT_TIME);
@@ -388,6 +416,8 @@ struct Dueno {
     bool mato_ = false;
     std::optional<xcb_selection_request_event_t> retenida_; // Mata's first request
     xcb_window_t segunda_ = XCB_NONE;
+    xcb_window_t propia_ = XCB_NONE; // its first window, the owner unless told otherwise
+    bool retomado_ = false;
     std::deque<std::pair<xcb_selection_request_event_t, Clock::time_point>> held_; // by time due
     Transfers transferencias_;
     std::mutex mutex_;
@@ -404,7 +434,8 @@ std::vector<Fila> filas() {
     using enum ClipboardRead::Outcome;
     const auto texto = [](const QString& t) { return ClipboardRead{Read, {t, {}}}; };
     const ClipboardRead nada{NoAnswer, {}}, grande{TooBig, {}}, ilegible{Unreadable, {}},
-        completo = texto(QString::fromUtf8(megas)), conDatos{Read, {"algo", datos}};
+        completo = texto(QString::fromUtf8(megas)), conDatos{Read, {"algo", datos}},
+        danados{Read, {"algo", {}, true}};
     using enum Respuesta;
     using enum Giro;
     const QByteArray poco(16 * 1024, 'a'), cuatro(200 * 1024, 'v'); // 4 pieces and an end
@@ -461,6 +492,17 @@ std::vector<Fila> filas() {
          .esperado = {texto("primero"), texto("segundo")}}, // it offers STRING alone
         {.nombre = "DatosOfrecidosYVacios", .texto = "algo", .datos = "", .esperado = {nada}},
         {.nombre = "DatosOfrecidos", .texto = "algo", .datos = datos, .esperado = {conDatos}},
+        {.nombre = "DatosDeOtroTipo", .texto = "algo", .datos = datos, .giro = DatosDeOtroTipo,
+         .esperado = {danados}},
+        {.nombre = "DatosEnFormato32", .texto = "algo", .datos = datos, .giro = DatosEn32,
+         .esperado = {danados}},
+        {.nombre = "DuenoQueRetomaTrasNegarElTexto", .texto = "algo", .giro = Retoma, // read again
+         .esperado = {texto("algo")}},
+        {.nombre = "DuenoQueSeVa", .texto = "algo", .giro = SeVa,
+         .esperado = {texto("algo"), texto("")}},
+        {.nombre = "VentanaDelDuenoDestruida", .texto = "algo", .giro = SinVentana,
+         .esperado = {texto("algo"), texto("")}},
+        {.nombre = "SalidaSinVaciado", .texto = "algo", .giro = Salida, .esperado = {texto("algo")}},
         {.nombre = "DuenoQueCedeEntreTextoYDatos", .texto = "primero", .datos = datos,
          .relevo = "segundo", .giro = Cede, .esperado = {{Read, {"segundo", "otros"}}}},
         {.nombre = "OtroTomaLaCopiaPropiaConSuHora", .texto = "propio", .relevo = "ajeno",
@@ -511,6 +553,10 @@ TEST_P(SelectionRequestorTable, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
         if (i == 1 && fila.giro == MataYEspera) { // a new connection within about a second
             EXPECT_TRUE(QTest::qWaitFor([&] { return cambios > 0; }, 2000));
         }
+        if (i == 1 && (fila.giro == SeVa || fila.giro == SinVentana)) { // told by the X server
+            dueno.vete(fila.giro == SeVa);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return cambios > 0; }, 5000));
+        }
         if (i == 1 && fila.relevo && fila.giro != Cede) {
             const int antes = cambios;
             relevo.emplace(x.display, segundo,
@@ -540,6 +586,7 @@ TEST_P(SelectionRequestorTable, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
             << got.content.text.size()
             << " characters: " << got.content.text.left(40).toStdString();
         EXPECT_EQ(got.content.data, want.content.data);
+        EXPECT_EQ(got.content.dataDamaged, want.content.dataDamaged);
     }
     if (fila.giro == Salida) { // at once when the drain has ended, at the latest after its moment
         const auto start = Clock::now();
