@@ -73,16 +73,18 @@ class SelectionRequestor {
     // The text alone, without waiting: `done` runs later from the event loop of the thread that
     // opened the requestor, unless another read starts first.
     void readText(qsizetype maxBytes, std::function<void(std::optional<Answer>)> done);
-    // `changed` runs from that event loop each time the X server tells of a new owner of the
-    // clipboard (this program's copies included), or when a new connection replaces a broken
-    // one, since a change may have gone untold. An empty function stops the calls.
-    void onChange(std::function<void()> changed);
+    // `listener` runs from that event loop each time the X server tells of a new owner of the
+    // clipboard (this program's copies included), or that its owner went, and when a new
+    // connection replaces a broken one, since a change may have gone untold. An empty function
+    // stops the calls.
+    void onChange(std::function<void()> listener);
 
   private:
     struct Impl;
     explicit SelectionRequestor(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
-    std::function<void()> changed_;
+    // Told of each change.
+    std::function<void()> listener_;
     QObject context_; // where readText's answers and change notices are delivered
 };
 
