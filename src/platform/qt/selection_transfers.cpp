@@ -214,6 +214,10 @@ void SelectionTransfers::piece(Transfer& t) {
     } else if (p.type != t.type || p.format != t.format) {
         return t.end(Unreadable);
     }
+    // Room doubled here, within the bound: QByteArray's own growth touches twice the size at
+    // times, and data refused at the bound would cost twice the bound.
+    if (const qsizetype size = t.bytes.size() + p.bytes.size(); size > t.bytes.capacity())
+        t.bytes.reserve(std::min(t.maxBytes, std::max(2 * t.bytes.capacity(), size)));
     t.bytes.append(p.bytes);
 }
 
