@@ -195,15 +195,10 @@ struct Dueno {
         return v;
     }
 
-    // Leaves the clipboard as the X server sees it: closes its connection, or destroys its window.
+    // Leaves the clipboard as the X server sees it: its connection closes, or its window goes.
     void vete(bool cierra) {
-        if (cierra) {
-            stop_ = true;
-            thread_.join();
-            return xcb_disconnect(std::exchange(c_, nullptr));
-        }
-        xcb_destroy_window(c_, propia_);
-        std::free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
+        cierra ? xcb_kill_client(c_, propia_) : xcb_destroy_window(c_, propia_);
+        xcb_flush(c_);
     }
 
     // Closes the connection of the window that asked last, and waits until the server has.
