@@ -36,7 +36,8 @@ void BM_CrearComponerPaginar500(benchmark::State& state) {
     Escritorio e;
     for (auto _ : state) {
         e.nueva();
-        benchmark::DoNotOptimize(e.doc->estado().NumPaginas);
+        int paginas = e.doc->estado().NumPaginas;
+        benchmark::DoNotOptimize(paginas);
     }
     state.counters["pages"] = e.doc->estado().NumPaginas;
 }
@@ -50,7 +51,8 @@ void BM_CrearComponerPaginarDinamica500(benchmark::State& state) {
                               {"XIMB_FISI_DIN", 2, 125},
                               {"XIMB_FISI_DIN", 3, 125},
                               {"XIMB_FISI_DIN", 4, 125}});
-        benchmark::DoNotOptimize(e.doc->estado().NumPaginas);
+        int paginas = e.doc->estado().NumPaginas;
+        benchmark::DoNotOptimize(paginas);
     }
     state.counters["pages"] = e.doc->estado().NumPaginas;
 }

@@ -135,7 +135,7 @@ TEST_F(Ordenes, OpenCancelledRefusedAndGood) {
 
     // A file that is no collection: nothing of the open one changes, its undo point included.
     const QString texto = f.dir.filePath(QStringLiteral("notas.txt"));
-    QFile(texto).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(texto).open(QIODevice::WriteOnly));
     f.dialogos.answers.push_back(texto);
     v.mnu_File_Open_Click();
     EXPECT_EQ(d().Coleccion.NPROB, 2);

@@ -49,7 +49,7 @@ class AbridorFalso {
 TEST(QtShell, OpenReportsWhatTheOpenerSays) {
     QTemporaryDir dir;
     const QString manual = dir.filePath(QStringLiteral("Manual.pdf"));
-    QFile(manual).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(manual).open(QIODevice::WriteOnly));
     const QString correo = QStringLiteral("mailto:info@zelmsoftware.example");
     QStringList todos{QStringLiteral("https://lento.example/"), manual,
                       QStringLiteral("https://www.zelmsoftware.example/"), correo};
