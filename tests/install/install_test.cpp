@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -82,10 +83,21 @@ TEST(Install, HoldsWhatTheProgramAndTheDesktopLookFor) {
     EXPECT_EQ(archivosBajo(prefijo.path()).join(u'\n').toStdString(),
               esperados.join(u'\n').toStdString());
 
+    // The manual is drawn in fonts named by the build, whatever the machine's default fonts.
+    const Salida fuentes = ejecuta(QStringLiteral("pdffonts"),
+                                   {QDir(datos).filePath(QStringLiteral("Manual_VORNITH_NORV.pdf"))});
+    ASSERT_EQ(fuentes.codigo, 0) << qPrintable(fuentes.texto);
+    const QStringList filas = fuentes.texto.split(u'\n', Qt::SkipEmptyParts).mid(2);
+    EXPECT_FALSE(filas.isEmpty());
+    for (const QString& fila : filas)
+        EXPECT_TRUE(fila.startsWith(QStringLiteral("Liberation"))) << qPrintable(fila);
+
     const QString share = prefijo.filePath(QStringLiteral("share"));
     const Salida valida =
         ejecuta(QStringLiteral("desktop-file-validate"), {prefijo.filePath(entrada)});
+    // Not a hint either: two main categories would show the program twice in a menu.
     EXPECT_EQ(valida.codigo, 0) << qPrintable(valida.texto);
+    EXPECT_EQ(valida.texto.toStdString(), "");
     QFile textoEntrada(prefijo.filePath(entrada));
     ASSERT_TRUE(textoEntrada.open(QIODevice::ReadOnly));
     EXPECT_TRUE(textoEntrada.readAll().contains("\nIcon=" + id.toUtf8() + '\n'));
@@ -94,6 +106,15 @@ TEST(Install, HoldsWhatTheProgramAndTheDesktopLookFor) {
         ejecuta(QStringLiteral("appstreamcli"),
                 {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), prefijo.path()});
     EXPECT_EQ(catalogo.codigo, 0) << qPrintable(catalogo.texto);
+    // No warning from any release's checker: each gives the lines of its findings a letter.
+    const Salida datosCatalogo = ejecuta(
+        QStringLiteral("appstreamcli"),
+        {QStringLiteral("validate"), QStringLiteral("--no-net"), QStringLiteral("--no-color"),
+         prefijo.filePath(QStringLiteral("share/metainfo/") + id + QStringLiteral(".metainfo.xml"))});
+    EXPECT_EQ(datosCatalogo.codigo, 0) << qPrintable(datosCatalogo.texto);
+    EXPECT_FALSE(datosCatalogo.texto.contains(QRegularExpression(QStringLiteral("^[EW]: "),
+                                                                 QRegularExpression::MultilineOption)))
+        << qPrintable(datosCatalogo.texto);
 
     // What the package's triggers do, then the desktop's view through GIO.
     const Salida tipos =
