@@ -73,8 +73,9 @@ QString MensajeImagenesSinMostrar(const QStringList& nombres, bool pegadas) {
                           "se guardará con ellas.");
 }
 
-QString MensajeImagenesNoTraidas(const QStringList& nombres) {
-    return QStringLiteral("Estas imágenes del problema pegado no han llegado con él:") +
+QString MensajeImagenesNoTraidas(const QStringList& nombres, bool danadas) {
+    return (danadas ? QStringLiteral("Las imágenes del problema pegado han llegado dañadas:")
+                    : QStringLiteral("Estas imágenes del problema pegado no han llegado con él:")) +
            Lista(nombres) +
            QStringLiteral("Donde la colección tiene una imagen con el mismo nombre, se muestra y "
                           "se guarda la suya; donde no la tiene, se muestra un recuadro tachado.");

@@ -130,8 +130,8 @@ void Documento::Pegar() {
     ComponerColeccion(p);
     if (seleccionado > 0) s_.ventana.PonPosicionScroll(scroll);
     if (!noTraidas.isEmpty())
-        s_.avisos.ask(MensajeImagenesNoTraidas(noTraidas), TituloPrograma(), Notifier::Buttons::Ok,
-                      Notifier::Icon::Exclamation);
+        s_.avisos.ask(MensajeImagenesNoTraidas(noTraidas, !leidas.has_value()), TituloPrograma(),
+                      Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
 }
 
 void Documento::PortapapelesCambiado() {
