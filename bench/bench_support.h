@@ -38,15 +38,27 @@ class SilentNotifier final : public Notifier {
     void beep() override {}
 };
 
-class NoClipboard final : public Clipboard {
+// Gives back what was put on it, the data as a new copy, as they come from another instance:
+// a paste pays for their arrival.
+class HeldClipboard final : public Clipboard {
   public:
-    void clear() override {}
-    void setText(const QString&) override {}
-    void setTextAndData(const QString&, const QByteArray&) override {}
-    ClipboardRead text() const override { return {}; }
-    void readText(std::function<void(ClipboardRead)> done) override { done({}); }
-    ClipboardRead content(qsizetype) const override { return {}; }
+    void clear() override { content_ = {}; }
+    void setText(const QString& text) override { content_ = {text, {}}; }
+    void setTextAndData(const QString& text, const QByteArray& data) override {
+        content_ = {text, data};
+    }
+    ClipboardRead text() const override {
+        return {ClipboardRead::Outcome::Read, {content_.text, {}}};
+    }
+    void readText(std::function<void(ClipboardRead)> done) override { done(text()); }
+    ClipboardRead content(qsizetype) const override {
+        return {ClipboardRead::Outcome::Read,
+                {content_.text, QByteArray(content_.data.constData(), content_.data.size())}};
+    }
     void onChange(std::function<void()>) override {}
+
+  private:
+    ClipboardContent content_;
 };
 
 // One row of the wizard: the module, the type and how many problems.
@@ -89,7 +101,7 @@ struct NucleoBench {
     document::CursorNulo cursor;
     NoYield eventos;
     SilentNotifier avisos;
-    NoClipboard portapapeles;
+    HeldClipboard portapapeles;
     QtPictureLoader imagenes;
     QtPrinters impresoras;
     document::VentanaNula ventana;

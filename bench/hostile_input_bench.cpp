@@ -1,10 +1,12 @@
 // Growth series for hostile input: each case runs at n and 4n, so that a cost that is not
 // linear in the input shows as a time ratio far above 4. Pictures carried by a collection file,
 // unclosed and deeply nested construct tags, many font names measured or in a collection
-// opened, and a very large picture.
+// opened, a very large picture, and a paste of program data up to their bound.
 
 #include "document/archivo_coleccion.h"
 #include "document/disco_coleccion.h"
+#include "document/imagenes_pegadas.h"
+#include "document/texto_portapapeles.h"
 #include "platform/measuring_surface.h"
 #include "textengine/page_entry.h"
 
@@ -18,6 +20,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -25,15 +28,21 @@ namespace {
 using namespace vornith;
 using namespace vornith::bench;
 
-// The resident memory of the process in MB.
-double residenteMB() {
+// The resident memory of the process in MB (VmRSS), or with "VmHWM:" its peak.
+double residenteMB(QByteArrayView campo = "VmRSS:") {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& linea : status.readAll().split('\n')) {
-        if (linea.startsWith("VmRSS:"))
-            return linea.mid(6).trimmed().split(' ')[0].toDouble() / 1024;
+        if (linea.startsWith(campo))
+            return linea.mid(campo.size()).trimmed().split(' ')[0].toDouble() / 1024;
     }
     return 0;
+}
+
+// Sets the peak of resident memory (VmHWM) to the resident memory now.
+bool reiniciaPico() {
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
 }
 
 // The engine of the core, on its page box.
@@ -216,6 +225,55 @@ void BM_ImagenGrande(benchmark::State& state) {
     m.motor.pictures = &m.imagenes;
 }
 BENCHMARK(BM_ImagenGrande)->Arg(5)->Arg(20)->Unit(benchmark::kMillisecond);
+
+// A paste of a problem whose two pictures make n MB of program data, which arrive during the
+// paste as from another instance: the growth of the peak resident memory over what the process
+// held before, against the data's size.
+void BM_PegaDatos(benchmark::State& state) {
+    QTemporaryDir dir;
+    NucleoBench b({dir.filePath(QStringLiteral("img")), dir.filePath(QStringLiteral("temp"))});
+    b.nueva({{"XIMB_FISI_CIN", 1, 1}});
+    document::Documento& doc = b.nucleo.documento;
+    constexpr qsizetype kMB = 1024 * 1024;
+    generation::Problema copiado = doc.estado().Problemas[1];
+    // Two pictures, so that the second starts well within the file's 8-digit positions.
+    std::map<QString, QByteArray> imagenes;
+    for (const char* nombre : {"uno.gif", "dos.gif"}) {
+        copiado.Enunciado += QStringLiteral("#IMG('%1'DXMM=5:DYMM=5:#IMG)").arg(nombre);
+        imagenes[QString::fromLatin1(nombre)] =
+            QByteArray(state.range(0) * kMB / 2 - 4096, *nombre);
+    }
+    QByteArray datos = document::DatosPortapapeles(copiado, [&](const QString& nombre) {
+        const auto it = imagenes.find(nombre);
+        return it == imagenes.end() ? std::nullopt : std::optional(it->second);
+    });
+    imagenes.clear();
+    const double mb = static_cast<double>(datos.size()) / kMB;
+    b.portapapeles.setTextAndData(document::TextoPortapapeles(copiado), datos);
+    datos.clear();
+    double pico = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!reiniciaPico()) {
+            state.SkipWithError("the peak of resident memory cannot be reset");
+            return;
+        }
+        const double antes = residenteMB();
+        state.ResumeTiming();
+        doc.Pegar();
+        state.PauseTiming();
+        pico = residenteMB("VmHWM:") - antes;
+        if (doc.estado().Coleccion.NPROB != 2) {
+            state.SkipWithError("nothing was pasted");
+            return;
+        }
+        state.ResumeTiming();
+    }
+    state.counters["data_MB"] = mb;
+    state.counters["peak_rss_growth_MB"] = pico;
+    state.counters["peak_per_data"] = pico / mb;
+}
+BENCHMARK(BM_PegaDatos)->Arg(32)->Arg(127)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void sinResultados() {}
 

@@ -1,6 +1,7 @@
 #include "dialogs/dialogos_qt.h"
 #include "mainwindow/form_main.h"
 #include "mainwindow/form_splash.h"
+#include "mainwindow/identidad.h"
 #include "platform/process_exit.h"
 #include "platform/program_data.h"
 #include "platform/qt/qt_busy_cursor.h"
@@ -17,8 +18,6 @@
 #include "platform/titulo_programa.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QIcon>
 
 using namespace vornith;
 
@@ -27,13 +26,7 @@ int main(int argc, char* argv[]) {
     // The settings store and the title of message boxes. No display name: Qt would append it
     // to every caption.
     QApplication::setApplicationName(TituloPrograma());
-    // Every window shows the program's icon, embedded, so a build tree's program has it too; the
-    // desktop matches the windows with the program's entry.
-    QIcon icono;
-    for (const QString& lado : QDir(QStringLiteral(":/icon")).entryList())
-        icono.addFile(QStringLiteral(":/icon/") + lado);
-    QApplication::setWindowIcon(icono);
-    QApplication::setDesktopFileName(QStringLiteral(VORNITH_APP_ID));
+    mainwindow::IdentificaVentanas();
     // The toolkit's own windows (file dialogs, standard buttons) in the program's language.
     loadToolkitTranslations(app);
 

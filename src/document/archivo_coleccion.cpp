@@ -43,28 +43,42 @@ QString EtiquetaProblema(int i, char parentesis) {
     return QStringLiteral("#PRO") + CifrasFijas(i, 3) + QLatin1Char(parentesis);
 }
 
-// Cuts header items off the front of what is left of the header: the value is what precedes
-// the closing tag less as many characters as the opening tag has (it is not checked).
+// Cuts header items off the front of what is left of the header, read in the file's bytes: the
+// value is what precedes the closing tag less as many characters as the opening tag has (it is
+// not checked).
 class Cabecera {
   public:
-    explicit Cabecera(QStringView texto) : resto_(texto) {}
+    explicit Cabecera(QByteArrayView texto) : resto_(texto) {}
 
-    std::optional<QStringView> Corta(const QString& cierre) {
+    std::optional<QByteArrayView> Corta(QByteArrayView cierre) {
         const qsizetype k = resto_.indexOf(cierre);
         if (k < 0) return std::nullopt;
-        QStringView valor = resto_.first(k);
-        valor = valor.size() > cierre.size() ? valor.sliced(cierre.size()) : QStringView();
+        QByteArrayView valor = resto_.first(k);
+        valor = valor.size() > cierre.size() ? valor.sliced(cierre.size()) : QByteArrayView();
         resto_ = resto_.sliced(k + cierre.size());
         return valor;
     }
 
   private:
-    QStringView resto_;
+    QByteArrayView resto_;
 };
 
-std::optional<std::int32_t> Numero(QStringView valor) {
-    const std::optional<double> v = ValorNumerico(valor);
+std::optional<std::int32_t> Numero(QByteArrayView valor) {
+    const std::optional<double> v = ValorNumerico(fromCp1252(valor));
     return v ? EnteroLargo(*v) : std::nullopt;
+}
+
+// The statement and the solution of `bloque`, parts of it, as SeparaTextos finds them.
+template <typename Vista, typename Etiqueta>
+std::optional<std::pair<Vista, Vista>> PartesTextos(Vista bloque, Etiqueta apertura) {
+    const qsizetype k = bloque.indexOf(apertura);
+    if (k < 0) return std::nullopt;
+    const Vista tras = bloque.sliced(k + 5);
+    if (tras.size() < 5) return std::nullopt;
+    const Vista solucion = tras.first(tras.size() - 5);
+    const qsizetype largo = bloque.size() - solucion.size() - 15;
+    if (largo < 0) return std::nullopt;
+    return std::pair(largo > 5 ? bloque.sliced(5, largo - 5) : Vista(), solucion);
 }
 
 // The pictures of the directory at 1-based position `D` of the file: every entry's position
@@ -72,14 +86,14 @@ std::optional<std::int32_t> Numero(QStringView valor) {
 // alike but for letter case are one picture, as lookup finds them: they must carry the same
 // bytes. Nothing when the directory is damaged; entries whose names are not plain file names are
 // left out and their names put in `rechazadas`.
-std::optional<std::vector<ImagenColeccion>>
-LeeDirectorio(const QString& texto, const QByteArray& bytes, qint64 D, QStringList& rechazadas) {
+std::optional<std::vector<ImagenColeccion>> LeeDirectorio(QByteArrayView bytes, qint64 D,
+                                                          QStringList& rechazadas) {
     std::vector<ImagenColeccion> imagenes;
     if (D == 0) return imagenes;
-    const qint64 n = texto.size();
+    const qint64 n = bytes.size();
     if (D < 1 || D - 1 + kLongitudEntrada > n) return std::nullopt;
     const auto campo = [&](qint64 posicion) { // an 8-character number at 1-based `posicion`
-        return Numero(QStringView(texto).sliced(posicion - 1, 8));
+        return Numero(bytes.sliced(posicion - 1, 8));
     };
     const std::optional<std::int32_t> P = campo(D + 32);
     if (!P || *P <= D || (*P - D) % kLongitudEntrada != 0 || *P - 1 > n) return std::nullopt;
@@ -90,11 +104,10 @@ LeeDirectorio(const QString& texto, const QByteArray& bytes, qint64 D, QStringLi
         const std::optional<std::int32_t> largo = campo(entrada + 40);
         if (!donde || !largo || *donde != posicion || *largo < 0 || posicion - 1 + *largo > n)
             return std::nullopt;
-        const QString nombre =
-            SinBlancos(QStringView(texto).sliced(entrada - 1, kLongitudNombre)).toString();
+        const QString nombre = fromCp1252(SinBlancos(bytes.sliced(entrada - 1, kLongitudNombre)));
         if (isPlainFileName(nombre)) {
             const QString clave = nombre.toCaseFolded();
-            QByteArray datos = bytes.mid(posicion - 1, *largo);
+            QByteArray datos = bytes.sliced(posicion - 1, *largo).toByteArray();
             const auto vista = vistas.constFind(clave);
             if (vista != vistas.cend() && *vista != datos) return std::nullopt;
             vistas.insert(clave, datos);
@@ -111,15 +124,9 @@ LeeDirectorio(const QString& texto, const QByteArray& bytes, qint64 D, QStringLi
 } // namespace
 
 std::optional<std::pair<QString, QString>> SeparaTextos(QStringView bloque) {
-    const qsizetype k = bloque.indexOf(QLatin1String("#SOL("));
-    if (k < 0) return std::nullopt;
-    const QStringView tras = bloque.sliced(k + 5);
-    if (tras.size() < 5) return std::nullopt;
-    const QStringView solucion = tras.first(tras.size() - 5);
-    const qsizetype largo = bloque.size() - solucion.size() - 15;
-    if (largo < 0) return std::nullopt;
-    const QStringView enunciado = largo > 5 ? bloque.sliced(5, largo - 5) : QStringView();
-    return std::make_pair(enunciado.toString(), solucion.toString());
+    const auto partes = PartesTextos(bloque, QLatin1String("#SOL("));
+    if (!partes) return std::nullopt;
+    return std::pair(partes->first.toString(), partes->second.toString());
 }
 
 QString MensajeErrorGuardado(const ErrorGuardado& error, const QString& ArchivoActual) {
@@ -367,76 +374,78 @@ LecturaColeccion LeeArchivoColeccion(const QByteArray& bytes) {
         lectura.Datos = ColeccionLeida{};
         return lectura;
     };
-    const QString texto = fromCp1252(bytes);
-    const QStringView todo(texto);
+    // The tags are ASCII, and the code page makes no other byte an ASCII character: they are
+    // found in the bytes where the text has them, and only the values become text, never the
+    // whole file.
+    const QByteArrayView todo(bytes);
 
-    const qsizetype finCabecera = texto.indexOf(QLatin1String("#CABECERA)"));
+    const qsizetype finCabecera = todo.indexOf("#CABECERA)");
     if (finCabecera < 10) return falla(FalloLectura::ArchivoIncorrecto);
     // The first 10 characters stand for "#CABECERA(", unchecked.
     Cabecera cabecera(todo.sliced(10, finCabecera - 10));
-    const QStringView resto = SinBlancos(todo.sliced(finCabecera + 10));
+    const QByteArrayView resto = SinBlancos(todo.sliced(finCabecera + 10));
 
-    const std::optional<QStringView> param = cabecera.Corta(QStringLiteral("#PROPARAM)"));
-    std::optional<QStringView> valores[std::size(kItemsCabecera)];
+    const std::optional<QByteArrayView> param = cabecera.Corta("#PROPARAM)");
+    std::optional<QByteArrayView> valores[std::size(kItemsCabecera)];
     if (!param) return falla(FalloLectura::ArchivoIncorrecto);
     for (std::size_t k = 0; k < std::size(kItemsCabecera); ++k) {
-        valores[k] = cabecera.Corta(Etiqueta(kItemsCabecera[k], ')'));
+        valores[k] = cabecera.Corta(Etiqueta(kItemsCabecera[k], ')').toLatin1());
         if (!valores[k]) return falla(FalloLectura::ArchivoIncorrecto);
     }
     const std::optional<std::int32_t> numeros[] = {Numero(*valores[1]), Numero(*valores[2]),
                                                    Numero(*valores[4]), Numero(*valores[5]),
                                                    Numero(*valores[8])};
-    const std::optional<double> ordena = ValorNumerico(*valores[3]);
+    const std::optional<double> ordena = ValorNumerico(fromCp1252(*valores[3]));
     for (const auto& numero : numeros) {
         if (!numero) return falla(FalloLectura::ArchivoIncorrecto);
     }
     if (!ordena) return falla(FalloLectura::ArchivoIncorrecto);
 
     DatosColeccion& c = lectura.Datos.Coleccion;
-    c.TITULO = valores[0]->toString();
+    c.TITULO = fromCp1252(*valores[0]);
     c.POSNUMPAG = *numeros[0];
     c.COLRESPRO = static_cast<Rgb>(*numeros[1]);
     c.ORDENA = *ordena == 1.0;
     // First numbers out of the dialogs' range would overflow when counted on.
     c.PAGINI = std::clamp(*numeros[2], kMinNumeroInicial, kMaxNumeroInicial);
     c.POSSOL = *numeros[3];
-    c.PROPRE = valores[6]->toString();
-    c.PROSUF = valores[7]->toString();
+    c.PROPRE = fromCp1252(*valores[6]);
+    c.PROSUF = fromCp1252(*valores[7]);
     c.PROINI = std::clamp(*numeros[4], kMinNumeroInicial, kMaxNumeroInicial);
 
     // The picture directory's position: the header's own item, or else the first "#BINDIR("
     // anywhere in the file. A value that is no number leaves the pictures out.
     std::optional<std::int32_t> D;
-    if (const std::optional<QStringView> bindir = cabecera.Corta(QStringLiteral("#BINDIR)"))) {
+    if (const std::optional<QByteArrayView> bindir = cabecera.Corta("#BINDIR)")) {
         D = Numero(SinBlancos(*bindir));
     } else {
-        const qsizetype k = texto.indexOf(QLatin1String("#BINDIR("));
+        const qsizetype k = todo.indexOf("#BINDIR(");
         D = k < 0 ? 0
-                  : Numero(todo.sliced(k + 8).first(std::min<qsizetype>(8, texto.size() - k - 8)));
+                  : Numero(todo.sliced(k + 8).first(std::min<qsizetype>(8, todo.size() - k - 8)));
     }
 
-    const std::optional<std::int32_t> n = REG_To_Var(param->toString(), lectura.Datos.Problemas);
+    const std::optional<std::int32_t> n = REG_To_Var(fromCp1252(*param), lectura.Datos.Problemas);
     if (!n) return falla(FalloLectura::ArchivoIncorrecto);
     if (*n == 0) return falla(FalloLectura::ErrorAlAbrir);
     c.NPROB = *n;
 
     qsizetype cursor = 0;
     for (int i = 1; i <= *n; ++i) {
-        const QString cierre = EtiquetaProblema(i, ')');
+        const QByteArray cierre = EtiquetaProblema(i, ')').toLatin1();
         const qsizetype k = resto.indexOf(cierre, cursor);
         if (k < 0) return falla(FalloLectura::ArchivoIncorrecto);
-        QStringView bloque = resto.sliced(cursor, k - cursor);
-        bloque = bloque.size() > 8 ? bloque.sliced(8) : QStringView();
+        QByteArrayView bloque = resto.sliced(cursor, k - cursor);
+        bloque = bloque.size() > 8 ? bloque.sliced(8) : QByteArrayView();
         cursor = k + cierre.size();
-        auto textos = SeparaTextos(bloque);
+        const auto textos = PartesTextos(bloque, QByteArrayView("#SOL("));
         if (!textos) return falla(FalloLectura::ArchivoIncorrecto);
-        lectura.Datos.Problemas[i].Enunciado = std::move(textos->first);
-        lectura.Datos.Problemas[i].Solucion = std::move(textos->second);
+        lectura.Datos.Problemas[i].Enunciado = fromCp1252(textos->first);
+        lectura.Datos.Problemas[i].Solucion = fromCp1252(textos->second);
     }
 
     std::optional<std::vector<ImagenColeccion>> imagenes;
     QStringList rechazadas;
-    if (D) imagenes = LeeDirectorio(texto, bytes, *D, rechazadas);
+    if (D) imagenes = LeeDirectorio(todo, *D, rechazadas);
     if (imagenes) {
         lectura.Datos.Imagenes = std::move(*imagenes);
         lectura.Datos.ImagenesRechazadas = std::move(rechazadas);

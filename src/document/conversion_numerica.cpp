@@ -175,7 +175,9 @@ QString CifrasFijas(std::int64_t n, int ancho) {
     return QString(ancho - cifras.size(), u'0') + cifras;
 }
 
-QStringView SinBlancos(QStringView texto) {
+namespace {
+
+template <typename Vista> Vista SinBlancosEn(Vista texto) {
     qsizetype inicio = 0;
     qsizetype fin = texto.size();
     while (inicio < fin && texto[inicio] == u' ')
@@ -183,6 +185,16 @@ QStringView SinBlancos(QStringView texto) {
     while (fin > inicio && texto[fin - 1] == u' ')
         --fin;
     return texto.sliced(inicio, fin - inicio);
+}
+
+} // namespace
+
+QStringView SinBlancos(QStringView texto) {
+    return SinBlancosEn(texto);
+}
+
+QByteArrayView SinBlancos(QByteArrayView texto) {
+    return SinBlancosEn(texto);
 }
 
 QString AnchoFijo(const QString& texto, int ancho) {

@@ -4,6 +4,7 @@
 // and never consult the locale: a conversion that cannot give a value says so with an empty
 // optional, and the caller decides what that means for its input.
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -40,6 +41,7 @@ QString CifrasFijas(std::int64_t n, int ancho);
 
 // `texto` without the blanks (spaces only) at both ends.
 QStringView SinBlancos(QStringView texto);
+QByteArrayView SinBlancos(QByteArrayView texto);
 
 // `texto` filled with blanks to `ancho` characters, or cut to its first `ancho`.
 QString AnchoFijo(const QString& texto, int ancho);

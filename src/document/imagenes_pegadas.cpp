@@ -48,7 +48,7 @@ QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fue
     return ConstruyeArchivoColeccion(coleccion, problemas, fuente).bytes;
 }
 
-std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(const QByteArray& datos,
+std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(QByteArray datos,
                                                                  const QStringList& nombradas) {
     if (datos.isEmpty()) return std::vector<ImagenColeccion>();
     if (datos.size() > kMaxBytesArchivo) return std::nullopt;

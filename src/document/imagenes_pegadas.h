@@ -22,8 +22,8 @@ QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fue
 
 // The pictures carried by clipboard data that are among `nombradas` (the pasted problem's,
 // ImagenesDelProblema); an empty list when there are no data, nullopt when they are damaged: not
-// such a file, or one whose reader noticed any damage.
-std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(const QByteArray& datos,
+// such a file, or one whose reader noticed any damage. The data are taken, and go on return.
+std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(QByteArray datos,
                                                                  const QStringList& nombradas);
 
 // The pictures the texts of `problema` name; with `soloSimples` false, names that are not plain

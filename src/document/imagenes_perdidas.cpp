@@ -1,25 +1,12 @@
 #include "document/imagenes_perdidas.h"
 
 #include "document/conversion_numerica.h"
+#include "document/lista_aviso.h"
 #include "platform/picture_files.h"
-
-#include <algorithm>
 
 namespace vornith::document {
 
 namespace {
-
-// The entries one to a line, the first kMostrados of them.
-QString Lista(const QStringList& entradas) {
-    constexpr qsizetype kMostrados = 20;
-    QString lista =
-        QStringLiteral("\r\n\r\n    ") +
-        entradas.first(std::min(kMostrados, entradas.size())).join(QStringLiteral("\r\n    "));
-    if (entradas.size() > kMostrados)
-        lista += QStringLiteral("\r\n    ... y ") + QString::number(entradas.size() - kMostrados) +
-                 QStringLiteral(" más");
-    return lista + QStringLiteral("\r\n\r\n");
-}
 
 QString Motivo(MotivoOmision motivo) {
     switch (motivo) {
@@ -60,7 +47,8 @@ RepasoImagenes RepasaImagenes(const DatosColeccion& coleccion, const TablaProble
 }
 
 QString MensajeImagenesNoLeidas(const QStringList& nombres) {
-    return QStringLiteral("No se han podido leer estas imágenes del archivo:") + Lista(nombres) +
+    return QStringLiteral("No se han podido leer estas imágenes del archivo:") +
+           ListaAviso(nombres) +
            QStringLiteral("En su lugar se muestra un recuadro tachado. Al guardar, la colección "
                           "se guardará sin ellas.");
 }
@@ -68,14 +56,15 @@ QString MensajeImagenesNoLeidas(const QStringList& nombres) {
 QString MensajeImagenesSinMostrar(const QStringList& nombres, bool pegadas) {
     return QStringLiteral("No se pueden mostrar estas imágenes ") +
            (pegadas ? QStringLiteral("del problema pegado:") : QStringLiteral("del archivo:")) +
-           Lista(nombres) +
+           ListaAviso(nombres) +
            QStringLiteral("En su lugar se muestra un recuadro tachado. Al guardar, la colección "
                           "se guardará con ellas.");
 }
 
-QString MensajeImagenesNoTraidas(const QStringList& nombres) {
-    return QStringLiteral("Estas imágenes del problema pegado no han llegado con él:") +
-           Lista(nombres) +
+QString MensajeImagenesNoTraidas(const QStringList& nombres, bool danadas) {
+    return (danadas ? QStringLiteral("Las imágenes del problema pegado han llegado dañadas:")
+                    : QStringLiteral("Estas imágenes del problema pegado no han llegado con él:")) +
+           ListaAviso(nombres) +
            QStringLiteral("Donde la colección tiene una imagen con el mismo nombre, se muestra y "
                           "se guarda la suya; donde no la tiene, se muestra un recuadro tachado.");
 }
@@ -85,8 +74,8 @@ QString MensajeGuardadaSinImagenes(const QList<ImagenOmitida>& omitidas) {
     for (const ImagenOmitida& imagen : omitidas)
         entradas.append(QStringLiteral("«") + imagen.nombre + QStringLiteral("»: ") +
                         Motivo(imagen.motivo));
-    return QStringLiteral("La colección se ha guardado sin estas imágenes:") + Lista(entradas) +
-           QStringLiteral("Sus referencias se conservan en los textos.");
+    return QStringLiteral("La colección se ha guardado sin estas imágenes:") +
+           ListaAviso(entradas) + QStringLiteral("Sus referencias se conservan en los textos.");
 }
 
 } // namespace vornith::document

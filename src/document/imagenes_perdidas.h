@@ -30,8 +30,9 @@ QString MensajeImagenesNoLeidas(const QStringList& nombres);
 // cannot be shown but are kept.
 QString MensajeImagenesSinMostrar(const QStringList& nombres, bool pegadas = false);
 
-// The message after a paste whose text names the pictures `nombres` without bringing them.
-QString MensajeImagenesNoTraidas(const QStringList& nombres);
+// The message after a paste whose text names the pictures `nombres` without bringing them: the
+// data did not come, or (`danadas`) came damaged.
+QString MensajeImagenesNoTraidas(const QStringList& nombres, bool danadas);
 
 // The message after a save that left the pictures `omitidas` out.
 QString MensajeGuardadaSinImagenes(const QList<ImagenOmitida>& omitidas);

@@ -80,7 +80,7 @@ void Documento::Pegar() {
     // does not answer, or sends too slowly, keeps Paste available; content too big, or text that
     // cannot be read, turns it off until the next change.
     // The program's data are taken up to the bound of the collection reader, which reads them.
-    const ClipboardRead leido = s_.portapapeles.content(kMaxBytesArchivo);
+    ClipboardRead leido = s_.portapapeles.content(kMaxBytesArchivo);
     using enum ClipboardRead::Outcome;
     if (const QString aviso = AvisoLectura(leido.outcome); !aviso.isEmpty()) {
         if (leido.outcome == TooBig || leido.outcome == Unreadable) SiguePortapapeles(false);
@@ -97,9 +97,11 @@ void Documento::Pegar() {
     QStringList delPegado = nombradas;
     delPegado.removeIf([](const QString& nombre) { return !isPlainFileName(nombre); });
     // Damaged data name every picture, img/'s too: the stock one shows in place of the carried.
+    // The data go once their pictures are copied out, before a picture shown is read again from
+    // its file.
     const std::optional<std::vector<ImagenColeccion>> leidas =
         leido.content.dataDamaged ? std::nullopt
-                                  : ImagenesPortapapeles(leido.content.data, delPegado);
+                                  : ImagenesPortapapeles(std::move(leido.content.data), delPegado);
     const std::vector<ImagenColeccion> traidas = leidas.value_or(std::vector<ImagenColeccion>());
     const QStringList noTraidas =
         ImagenesNoTraidas(nombradas, traidas, s_.carpetas.img, leidas.has_value());
@@ -128,8 +130,8 @@ void Documento::Pegar() {
     ComponerColeccion(p);
     if (seleccionado > 0) s_.ventana.PonPosicionScroll(scroll);
     if (!noTraidas.isEmpty())
-        s_.avisos.ask(MensajeImagenesNoTraidas(noTraidas), TituloPrograma(), Notifier::Buttons::Ok,
-                      Notifier::Icon::Exclamation);
+        s_.avisos.ask(MensajeImagenesNoTraidas(noTraidas, !leidas.has_value()), TituloPrograma(),
+                      Notifier::Buttons::Ok, Notifier::Icon::Exclamation);
 }
 
 void Documento::PortapapelesCambiado() {

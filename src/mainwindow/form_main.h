@@ -143,8 +143,9 @@ class FormMain final : public QMainWindow, public document::VentanaColeccion, pu
     QTimer* Timer4;
     QTimer* cambioPortapapeles_;
     QTimer* Timer6;
-    QStringList ArchivosComando; // ArchivosComando(1..NumArchivosComando)
-    bool LineaComandos = false;  // the command line was not empty, whatever it named
+    QStringList ArchivosComando;      // ArchivosComando(1..NumArchivosComando)
+    QStringList NoColeccionesComando; // of several names on the command line, those not ".COL"
+    bool LineaComandos = false;       // the command line was not empty, whatever it named
     QString ComandoInicio;
 
     QMenu* mnu_File;

@@ -254,20 +254,27 @@ void FormMain::AbrirPaginaWeb(const QString& url) {
 
 void FormMain::ProcesaCommand(const QStringList& argumentos) {
     ArchivosComando = mainwindow::ProcesaCommand(argumentos);
+    NoColeccionesComando = NoColecciones(argumentos);
     LineaComandos = !argumentos.isEmpty();
 }
 
 void FormMain::OpenDRAGDROPFiles_Command() {
-    if (ArchivosComando.isEmpty()) return;
     const QStringList archivos = std::exchange(ArchivosComando, {});
-    if (!preguntaGuardar(Notifier::Answer::No)) return;
-    // A name that is not a collection file's is told, as a file that fails to open is.
-    if (EsColeccion(archivos.front()))
-        abre(archivos.front());
-    else
-        doc_->AvisoError(document::FalloLectura::ArchivoIncorrecto, archivos.front());
-    for (qsizetype k = 1; k < archivos.size(); ++k)
-        s_.shell.startInstance({archivos[k]});
+    const QStringList otros = std::exchange(NoColeccionesComando, {});
+    if (!archivos.isEmpty() && preguntaGuardar(Notifier::Answer::No)) {
+        // A name that is not a collection file's is told, as a file that fails to open is.
+        if (EsColeccion(archivos.front()))
+            abre(archivos.front());
+        else
+            doc_->AvisoError(document::FalloLectura::ArchivoIncorrecto, archivos.front());
+        for (qsizetype k = 1; k < archivos.size(); ++k)
+            s_.shell.startInstance({archivos[k]});
+    }
+    // So are the names among several that are not, once: one alone, several in one list.
+    if (otros.size() == 1)
+        doc_->AvisoError(document::FalloLectura::ArchivoIncorrecto, otros.front());
+    else if (otros.size() > 1)
+        avisa(MensajeNoColecciones(otros), QStringLiteral("Error"));
 }
 
 void FormMain::Timer6_Timer() {

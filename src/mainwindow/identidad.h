@@ -9,4 +9,8 @@ inline QString IdAplicacion() {
     return QStringLiteral("VORNITH_NORV");
 }
 
+// Every window of the application shows the program's icon, embedded, so a build tree's program
+// has it too, and the desktop matches the windows with the program's entry.
+void IdentificaVentanas();
+
 } // namespace vornith::mainwindow

@@ -1,5 +1,7 @@
 #include "mainwindow/linea_comandos.h"
 
+#include "document/lista_aviso.h"
+
 #include <QFileInfo>
 
 namespace vornith::mainwindow {
@@ -21,6 +23,21 @@ QStringList ProcesaCommand(const QStringList& argumentos) {
     for (QString& n : nombres)
         n = QFileInfo(n).absoluteFilePath();
     return nombres;
+}
+
+QStringList NoColecciones(const QStringList& argumentos) {
+    QStringList nombres;
+    if (argumentos.size() < 2) return nombres;
+    for (const QString& a : argumentos) {
+        if (!a.isEmpty() && !EsColeccion(a)) nombres.append(QFileInfo(a).absoluteFilePath());
+    }
+    return nombres;
+}
+
+QString MensajeNoColecciones(const QStringList& nombres) {
+    return QStringLiteral("Estos archivos no son colecciones y no se han abierto:") +
+           document::ListaAviso(nombres) +
+           QStringLiteral("Solo se abren los archivos cuyo nombre termina en .col.");
 }
 
 QStringList ArchivosSoltados(const QList<QUrl>& urls) {

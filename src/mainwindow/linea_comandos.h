@@ -19,6 +19,13 @@ bool EsColeccion(const QString& nombre);
 // ending in ".COL".
 QStringList ProcesaCommand(const QStringList& argumentos);
 
+// Of several arguments, the names that do not end in ".COL", made absolute, in order; none of
+// one argument, which ProcesaCommand takes as it stands.
+QStringList NoColecciones(const QStringList& argumentos);
+
+// The message for several names of the command line that are not collection files'.
+QString MensajeNoColecciones(const QStringList& nombres);
+
 // The local files of a drop, up to the first 16 ending in ".COL", in order.
 QStringList ArchivosSoltados(const QList<QUrl>& urls);
 

@@ -30,10 +30,11 @@ int cp1252Byte(QChar c) {
     return -1;
 }
 
-QString fromCp1252(const QByteArray& bytes) {
+QString fromCp1252(QByteArrayView bytes) {
     QString text;
     text.reserve(bytes.size());
-    for (const char b : bytes) text.append(cp1252Char(static_cast<unsigned char>(b)));
+    for (const char b : bytes)
+        text.append(cp1252Char(static_cast<unsigned char>(b)));
     return text;
 }
 

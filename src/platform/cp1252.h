@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 namespace vornith {
 
 // Windows-1252, the encoding of collection files. Every byte maps to one character and back;
 // the five bytes the code page leaves undefined map to the C1 controls of the same value.
-QString fromCp1252(const QByteArray& bytes);
+QString fromCp1252(QByteArrayView bytes);
 // Characters outside the code page become "?".
 QByteArray toCp1252(const QString& text);
 

@@ -246,9 +246,10 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
         qsizetype cortados = 0;  // bytes cut off the end of the program's data
         bool danados = false;    // the program's data come garbled
         bool acortada = false;   // the last picture's length a byte short in the directory
+        bool nombreRaro = false; // the first picture's name in the directory not a file name
     };
-    const QString noLlegadas = "Estas imágenes del problema pegado no han llegado con él:\r\n\r\n"
-                               "    fig.gif\r\n    propia.gif\r\n\r\nDonde la colección";
+    const QString danadas = "Las imágenes del problema pegado han llegado dañadas:\r\n\r\n"
+                            "    fig.gif\r\n    propia.gif\r\n\r\nDonde la colección";
     const Caso casos[] = {
         {"cadena",
          {{"fig.gif", azul}, {"fig.gif", azul}, {"fig-2.gif", verde}},
@@ -268,13 +269,15 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
          "fig.\r\n\r\nDonde la colección",
          QByteArray(), {}, {{"propia.gif", gris}}},
         {"datos ilegibles", {{"fig.gif", rojo}, {"propia.gif", gris}}, {{"fig.gif", rojo}}, false,
-         noLlegadas, QByteArray("no es una colección"), {}, {{"propia.gif", gris}}},
+         danadas, QByteArray("no es una colección"), {}, {{"propia.gif", gris}}},
         {"datos cortados en las imágenes", {{"fig.gif", rojo}, {"propia.gif", gris}},
-         {{"fig.gif", rojo}}, false, noLlegadas, {}, {}, {{"propia.gif", gris}}, 8},
+         {{"fig.gif", rojo}}, false, danadas, {}, {}, {{"propia.gif", gris}}, 8},
         {"datos dañados al llegar", {{"fig.gif", rojo}, {"propia.gif", gris}}, {{"fig.gif", rojo}},
-         false, noLlegadas, {}, {}, {{"propia.gif", gris}}, 0, true},
+         false, danadas, {}, {}, {{"propia.gif", gris}}, 0, true},
         {"última imagen acortada", {{"fig.gif", rojo}, {"propia.gif", gris}}, {{"fig.gif", rojo}},
-         false, noLlegadas, {}, {}, {{"propia.gif", gris}}, 0, false, true},
+         false, danadas, {}, {}, {{"propia.gif", gris}}, 0, false, true},
+        {"nombre que no es de archivo", {{"fig.gif", rojo}, {"propia.gif", gris}},
+         {{"fig.gif", rojo}}, false, danadas, {}, {}, {{"propia.gif", gris}}, 0, false, false, true},
         {"sin nombre", {{sinOtro, azul}}, {{sinOtro, rojo}}, false,
          "No se puede pegar el problema: la colección ya tiene otra imagen llamada «" + sinOtro +
              "»"},
@@ -313,6 +316,10 @@ TEST(ImagenesDeColeccion, UnPegadoNoCambiaNiPierdeImagenes) {
             const int largo = datos.mid(d + 32, 8).trimmed().toInt() - 9;
             const QByteArray corto = QByteArray::number(datos.mid(largo, 8).trimmed().toInt() - 1);
             datos.replace(largo, 8, corto.leftJustified(8));
+        }
+        if (caso.nombreRaro) { // the directory starts with the first picture's name
+            const int d = datos.mid(datos.indexOf("#BINDIR(") + 8, 8).trimmed().toInt() - 1;
+            datos.replace(d, 7, "f/g.gif");
         }
         f.portapapeles.setTextAndData(TextoPortapapeles(copiado), datos.chopped(caso.cortados));
         f.portapapeles.dataDamaged = caso.danados;

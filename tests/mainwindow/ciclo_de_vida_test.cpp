@@ -1,12 +1,16 @@
-// Load, settings and the close request of the main window.
+// Load, settings, identity and the close request of the main window.
 
+#include "mainwindow/identidad.h"
 #include "ventana_fixture.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSet>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace vornith::test {
 namespace {
@@ -40,6 +44,17 @@ TEST(CargaVentana, SettingsSetChecksCaptionAndRecentEntries) {
         EXPECT_TRUE(v.isEnabled());
         EXPECT_EQ(v.PicToolB[9]->toolTip(), "Imprimir (Imprimir a PDF)");
     }
+}
+
+// The program's windows show its icon, in every size it is drawn in, and belong to its desktop
+// entry.
+TEST(CargaVentana, WindowsShowTheIconOfTheDesktopEntry) {
+    mainwindow::IdentificaVentanas();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral(VORNITH_APP_ID));
+    VentanaFixture f;
+    QList<QSize> lados = f.cargada().windowIcon().availableSizes();
+    std::ranges::sort(lados, {}, &QSize::width);
+    EXPECT_EQ(lados, (QList<QSize>{{48, 48}, {64, 64}, {128, 128}, {256, 256}}));
 }
 
 TEST(CierreVentana, WritesExactlyTheTableKeys) {

@@ -28,6 +28,18 @@ TEST(LineaComandos, ArgumentsBecomeAbsoluteNames) {
         diecisiete.append(QStringLiteral("/h/%1.Col").arg(i));
     const QStringList tomados = ProcesaCommand(diecisiete);
     EXPECT_EQ(tomados, diecisiete.mid(0, 16));
+
+    // Of several, the others are named, whatever their number; of one, none.
+    EXPECT_EQ(NoColecciones({QStringLiteral("a.col"), QStringLiteral("b.txt"), QString(),
+                             QStringLiteral("/x/c.COL"), QStringLiteral("/d/nota")}),
+              (QStringList{abs(QStringLiteral("b.txt")), QStringLiteral("/d/nota")}));
+    EXPECT_TRUE(NoColecciones({QStringLiteral("mis hojas/tema 1.txt")}).isEmpty());
+    QStringList veintiuno;
+    for (int i = 1; i <= 21; ++i)
+        veintiuno.append(QStringLiteral("/h/%1.txt").arg(i));
+    EXPECT_EQ(NoColecciones(diecisiete + veintiuno), veintiuno);
+    EXPECT_TRUE(MensajeNoColecciones(veintiuno).contains(
+        QStringLiteral("/h/20.txt\r\n    ... y 1 más\r\n\r\n")));
 }
 
 TEST(LineaComandos, DropsTakeLocalCollectionFilesOnly) {

@@ -306,13 +306,17 @@ TEST_F(Ordenes, CommandLineAndDrops) {
     f.abre(3);
     f.doc().SetUNDO(QStringLiteral("cambio")); // modified
 
-    // Cancel in the save prompt: the list is emptied, nothing opens.
-    v.ProcesaCommand({uno, QStringLiteral("x.txt"), dos});
+    // Cancel in the save prompt: the list is emptied, nothing opens; the name that is not a
+    // collection file's is told all the same, as one name alone is.
+    const QString texto = f.dir.filePath(QStringLiteral("x.txt"));
+    v.ProcesaCommand({uno, texto, dos});
     EXPECT_EQ(v.ArchivosComando, (QStringList{uno, dos}));
     f.avisos.answers.push_back(Answer::Cancel);
     v.OpenDRAGDROPFiles_Command();
-    ASSERT_EQ(f.avisos.shown.size(), 1u);
-    EXPECT_EQ(f.avisos.shown.back().defaultButton, Answer::No);
+    ASSERT_EQ(f.avisos.shown.size(), 2u);
+    EXPECT_EQ(f.avisos.shown[0].defaultButton, Answer::No);
+    EXPECT_EQ(f.avisos.shown[1].text,
+              QStringLiteral("El archivo no existe.\r\nNombre archivo: ") + texto);
     EXPECT_TRUE(v.ArchivosComando.isEmpty());
     EXPECT_EQ(d().Coleccion.NPROB, 3);
     EXPECT_TRUE(f.shell.instances.empty());
@@ -399,13 +403,24 @@ TEST_F(Ordenes, StartUpDispatch) {
 }
 
 // A command line whose every file was refused was not empty: the start window stays closed,
-// at the activation and at the dispatch alike.
+// at the activation and at the dispatch alike. The names are told once, in one message.
 TEST_F(Ordenes, RefusedCommandLineFilesKeepTheStartWindowClosed) {
     mainwindow::FormMain& v = f.cargada();
     ASSERT_FALSE(v.NoMostrarInicio);
-    v.ProcesaCommand({QStringLiteral("notas.txt"), QStringLiteral("lista.txt")});
+    const QStringList nombres{f.dir.filePath(QStringLiteral("notas.txt")),
+                              f.dir.filePath(QStringLiteral("lista"))};
+    v.ProcesaCommand(nombres);
     QEvent activa(QEvent::WindowActivate);
     QApplication::sendEvent(&v, &activa);
+    QApplication::sendEvent(&v, &activa);
+    ASSERT_EQ(f.avisos.shown.size(), 1u);
+    EXPECT_EQ(
+        f.avisos.shown[0].text,
+        QStringLiteral("Estos archivos no son colecciones y no se han abierto:\r\n\r\n    ") +
+            nombres.join(QStringLiteral("\r\n    ")) +
+            QStringLiteral("\r\n\r\nSolo se abren los archivos cuyo nombre termina en .col."));
+    EXPECT_EQ(f.avisos.shown[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(d().Coleccion.NPROB, 0);
     EXPECT_FALSE(v.Timer6->isActive());
     bool abierta = false;
     QTimer guion;

@@ -36,7 +36,10 @@ TEST(ProgramData, BesideTheProgramElseTheInstallPrefix) {
 TEST(ProgramData, OnlyFilesUnderTheDataFolderAreProgramData) {
     const QString data = programDataFolder();
     EXPECT_TRUE(isProgramData(data + QStringLiteral("/a.col")));
-    EXPECT_FALSE(isProgramData(data + QStringLiteral("x/a.col")));
+    // A folder beside it whose name begins with its name is not under it.
+    const QTemporaryDir hermana(data + QStringLiteral("x-XXXXXX"));
+    ASSERT_TRUE(hermana.isValid());
+    EXPECT_FALSE(isProgramData(hermana.filePath(QStringLiteral("a.col"))));
     EXPECT_FALSE(isProgramData(QDir::tempPath() + QStringLiteral("/a.col")));
     QTemporaryDir otra; // a link elsewhere to a file of the program's is that file
     ASSERT_TRUE(QFile::link(QCoreApplication::applicationFilePath(), otra.filePath("a.col")));

@@ -56,8 +56,9 @@ enum class Respuesta {
 // clipboard, after the text, to a second window of its own offering `relevo` and data "otros",
 // (Estanca) stops the text after its first piece and ends the transfer when the window goes,
 // (Retoma) refuses the first text request and takes the clipboard again in the same server grab,
-// (DatosDeOtroTipo) gives the data as STRING, (DatosEn32) in format 32, (SeVa) closes its
-// connection after read 1, (SinVentana) destroys its window after read 1.
+// (DatosDeOtroTipo) gives the data as STRING, (DatosEn32) in format 32, (DatosEnPiezas) in pieces
+// of `pieza` with no size, xclip's way, (SeVa) closes its connection after read 1, (SinVentana)
+// destroys its window after read 1.
 // Or what the test does: (Propio) gives the owner's windows as the requestor's own and has the
 // relevo take over with the owner's time, (Salida) ends the requestor after the abandoned reads,
 // (MataEntreLecturas) closes the requestor's connection after read 1, (MataYEspera) too, then
@@ -65,8 +66,8 @@ enum class Respuesta {
 // clang-format off
 enum class Giro {
     Ninguno, BorraSola, SinEscribir, Entero, TipoCambia, IgnoraBorrados, TamanoCorto, Reescribe,
-    Xclip, Goteo, DatosMudos, Cede, Estanca, Retoma, DatosDeOtroTipo, DatosEn32, SeVa, SinVentana,
-    Propio, Salida, MataEntreLecturas, MataYEspera
+    Xclip, Goteo, DatosMudos, Cede, Estanca, Retoma, DatosDeOtroTipo, DatosEn32, DatosEnPiezas, SeVa,
+    SinVentana, Propio, Salida, MataEntreLecturas, MataYEspera
 };
 // clang-format on
 
@@ -293,11 +294,13 @@ struct Dueno {
         held_.emplace_back(r, due);
     }
 
-    // An INCR transfer under way, by the requestor's window.
+    // An INCR transfer under way, by the requestor's window, of `bytes` as `type`.
     struct Incr {
         xcb_atom_t property;
         qsizetype sent = 0;
         std::optional<Clock::time_point> due; // of the next piece
+        const QByteArray* bytes = nullptr;
+        xcb_atom_t type = XCB_NONE;
     };
     using Transfers = std::map<xcb_window_t, Incr>;
 
@@ -308,20 +311,20 @@ struct Dueno {
             t.due.reset();
             return std::next(it);
         }
-        if (t.sent > fila_.texto.size()) {
+        if (t.sent > t.bytes->size()) {
             --abiertas;
             return transferencias_.erase(it);
         }
         const auto n =
-            std::min<qsizetype>(es(Giro::Goteo) ? 4096 : fila_.pieza, fila_.texto.size() - t.sent);
+            std::min<qsizetype>(es(Giro::Goteo) ? 4096 : fila_.pieza, t.bytes->size() - t.sent);
         const bool cambia = es(Giro::TipoCambia) && t.sent > 0;
         const bool reescribe = es(Giro::Reescribe) && t.sent == 0;
         if (reescribe) xcb_grab_server(c_);
         for (int i = 0; i <= int{reescribe}; ++i) {
             if (i > 0) xcb_delete_property(c_, it->first, t.property);
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, it->first, t.property,
-                                cambia ? xcb_atom_t{XCB_ATOM_STRING} : utf8_, 8,
-                                static_cast<uint32_t>(n), fila_.texto.constData() + t.sent);
+                                cambia ? xcb_atom_t{XCB_ATOM_STRING} : t.type, 8,
+                                static_cast<uint32_t>(n), t.bytes->constData() + t.sent);
         }
         if (reescribe) xcb_ungrab_server(c_);
         if (es(Giro::BorraSola) && n > 0) xcb_delete_property(c_, it->first, t.property);
@@ -345,17 +348,21 @@ struct Dueno {
                 list = {targets_, XCB_ATOM_STRING};
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, r.requestor, property, XCB_ATOM_ATOM, 32,
                                 static_cast<uint32_t>(list.size()), list.data());
-        } else if (r.target == utf8_ && fila_.incr) {
+        } else if ((r.target == utf8_ && fila_.incr) ||
+                   (r.target == datos_ && es(Giro::DatosEnPiezas))) {
             // The size first; each piece the requestor deletes asks for the next.
+            const bool datos = r.target == datos_;
             const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
             xcb_change_window_attributes(c_, r.requestor, XCB_CW_EVENT_MASK, &mask);
-            const auto size =
-                static_cast<uint32_t>(es(Giro::TamanoCorto) ? 1024 : fila_.texto.size());
+            const auto size = static_cast<uint32_t>(datos                   ? 0
+                                                    : es(Giro::TamanoCorto) ? 1024
+                                                                            : fila_.texto.size());
             xcb_change_property(c_, XCB_PROP_MODE_REPLACE, r.requestor, property, incr_, 32, 1,
                                 &size);
             if (!es(Giro::IgnoraBorrados)) {
                 transferencias_[r.requestor] = {
-                    property, 0, es(Giro::Goteo) ? std::optional(Clock::now() + 1s) : std::nullopt};
+                    property, 0, es(Giro::Goteo) ? std::optional(Clock::now() + 1s) : std::nullopt,
+                    datos ? &*fila_.datos : &fila_.texto, r.target};
                 ++abiertas;
             }
         } else if (r.target == text && es(Giro::SinEscribir)) {
@@ -434,6 +441,8 @@ std::vector<Fila> filas() {
     using enum Respuesta;
     using enum Giro;
     const QByteArray poco(16 * 1024, 'a'), cuatro(200 * 1024, 'v'); // 4 pieces and an end
+    constexpr qsizetype kMegaYMedio = 1536 * 1024; // QByteArray's own growth would take 2 MB
+    const QByteArray cercaDelLimite(kMegaYMedio - 1000, 'd');
     // clang-format off
     return {
         {.nombre = "RespuestaTardia", .respuesta = Tardia, .texto = "nuevo",
@@ -491,6 +500,9 @@ std::vector<Fila> filas() {
          .esperado = {danados}},
         {.nombre = "DatosEnFormato32", .texto = "algo", .datos = datos, .giro = DatosEn32,
          .esperado = {danados}},
+        {.nombre = "DatosEnPiezasSinTamanoCercaDelLimite", .texto = "algo",
+         .datos = cercaDelLimite, .giro = DatosEnPiezas, .limite = kMegaYMedio,
+         .esperado = {{Read, {"algo", cercaDelLimite}}}},
         {.nombre = "DuenoQueRetomaTrasNegarElTexto", .texto = "algo", .giro = Retoma, // read again
          .esperado = {texto("algo")}},
         {.nombre = "DuenoQueSeVa", .texto = "algo", .giro = SeVa,
@@ -581,6 +593,7 @@ TEST_P(SelectionRequestorTable, ReadsWhatTheOwnerAnswersAndDropsLateAnswers) {
             << got.content.text.size()
             << " characters: " << got.content.text.left(40).toStdString();
         EXPECT_EQ(got.content.data, want.content.data);
+        EXPECT_LE(got.content.data.capacity(), fila.limite); // its room never past the bound
         EXPECT_EQ(got.content.dataDamaged, want.content.dataDamaged);
     }
     if (fila.giro == Salida) { // at once when the drain has ended, at the latest after its moment

@@ -1,4 +1,5 @@
-# Fails unless every test that ctest lists in BUILD has a TIMEOUT of at most LIMIT seconds.
+# Fails unless every test that ctest lists in BUILD has a TIMEOUT of at most LIMIT seconds; one
+# of 0 is none to ctest.
 execute_process(COMMAND ${CTEST} --show-only=json-v1 WORKING_DIRECTORY ${BUILD}
     OUTPUT_VARIABLE json RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
@@ -10,7 +11,7 @@ set(unlimited)
 foreach(i RANGE ${last})
     string(JSON test GET "${json}" tests ${i})
     string(REGEX MATCH "\"TIMEOUT\",[ \n]*\"value\" : ([0-9.]+)" found "${test}")
-    if(NOT found OR CMAKE_MATCH_1 GREATER LIMIT)
+    if(NOT found OR NOT CMAKE_MATCH_1 GREATER 0 OR CMAKE_MATCH_1 GREATER LIMIT)
         string(JSON name GET "${test}" name)
         list(APPEND unlimited ${name})
     endif()
