@@ -72,6 +72,7 @@ enum class MotivoOmision {
     NombreConBlancos, // the name has a blank at either end, which reading trims
     ArchivoGrande,    // the picture would lie past the file's 8-digit positions
     NombreRepetido,   // an earlier name differs only in letter case, and its bytes differ
+    NoLeida,          // the document's: the file it was opened from could not give it
 };
 
 struct ImagenOmitida {

@@ -35,6 +35,8 @@ QString Motivo(MotivoOmision motivo) {
                QStringLiteral(" bytes");
     case MotivoOmision::NombreRepetido:
         return QStringLiteral("otra imagen tiene el mismo nombre con otras mayúsculas");
+    case MotivoOmision::NoLeida:
+        return QStringLiteral("no se pudo leer del archivo al abrirlo");
     }
     return {};
 }

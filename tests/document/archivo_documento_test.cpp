@@ -266,10 +266,14 @@ TEST(ArchivoDocumento, SkippedPicturesAreNamedOnceAndLeftOutOfTheSave) {
     abre(f);
     EXPECT_EQ(f.doc->estado().Problemas[3], prueba.problemas[3]); // the references stay
 
-    // Saved without the pictures, said once.
+    // Saved without the pictures, said once, with the reason.
     ASSERT_TRUE(f.doc->SaveFile(ruta));
     ASSERT_EQ(f.avisos.shown.size(), 2U);
-    EXPECT_TRUE(f.avisos.shown[1].text.contains(QStringLiteral("rueda.png")));
+    EXPECT_EQ(f.avisos.shown[1].text,
+              QStringLiteral("La colección se ha guardado sin estas imágenes:\r\n\r\n"
+                             "    «rueda.png»: no se pudo leer del archivo al abrirlo\r\n"
+                             "    «Plano.gif»: no se pudo leer del archivo al abrirlo\r\n\r\n"
+                             "Sus referencias se conservan en los textos."));
     f.d().Modificado = true;
     ASSERT_TRUE(f.doc->SaveFile(ruta));
     EXPECT_EQ(f.avisos.shown.size(), 2U);
