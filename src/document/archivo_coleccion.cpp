@@ -311,13 +311,17 @@ ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
         }
     }
 
-    // Those that would lie past the 8-digit positions are left out, measured as if none were:
-    // the positions of the others only come nearer.
+    // Those that would lie past the 8-digit positions, or end past the largest file that is
+    // read, are left out, measured as if none were: the others only come nearer.
     const qint64 T = bytes.size();
     qint64 posicion = T + qint64{kLongitudEntrada} * static_cast<qint64>(imagenes.size()) + 1;
     std::erase_if(imagenes, [&](const ImagenColeccion& imagen) {
         if (T + 1 > kMaxPosicion || posicion > kMaxPosicion || imagen.datos.size() > kMaxPosicion) {
             omite(imagen.nombre, MotivoOmision::ArchivoGrande);
+            return true;
+        }
+        if (posicion - 1 + imagen.datos.size() > kMaxBytesArchivo) {
+            omite(imagen.nombre, MotivoOmision::ArchivoSinAbrir);
             return true;
         }
         posicion += imagen.datos.size();
@@ -394,6 +398,7 @@ LecturaColeccion LeeArchivoColeccion(const QByteArray& bytes) {
         lectura.Datos = ColeccionLeida{};
         return lectura;
     };
+    if (bytes.size() > kMaxBytesArchivo) return falla(FalloLectura::ArchivoIncorrecto);
     const QString texto = fromCp1252(bytes);
     const QStringView todo(texto);
 

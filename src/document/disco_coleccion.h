@@ -33,9 +33,6 @@ ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& colecci
 // The last four characters of `ruta`, in upper case, are ".COL".
 bool TieneExtensionCol(const QString& ruta);
 
-// The largest collection file that is read: its 8-digit positions bound it to 99999999 bytes.
-constexpr qint64 kMaxBytesArchivo = 128 * 1024 * 1024;
-
 // Reads and parses the file `ruta`. A wrong extension fails before the disk is touched; a file
 // that cannot be read, is not a regular file or is larger than kMaxBytesArchivo counts as an
 // incorrect file.

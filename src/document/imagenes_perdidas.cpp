@@ -33,6 +33,10 @@ QString Motivo(MotivoOmision motivo) {
     case MotivoOmision::ArchivoGrande:
         return QStringLiteral("el archivo pasaría de ") + Decimal(kMaxPosicion) +
                QStringLiteral(" bytes");
+    case MotivoOmision::ArchivoSinAbrir:
+        return QStringLiteral("el archivo pasaría de ") +
+               Decimal(kMaxBytesArchivo / (1024 * 1024)) +
+               QStringLiteral(" MB, lo más que se puede abrir");
     case MotivoOmision::NombreRepetido:
         return QStringLiteral("otra imagen tiene el mismo nombre con otras mayúsculas");
     case MotivoOmision::NoLeida:

@@ -74,17 +74,24 @@ TEST(ArchivoDocumento, PicturesWrittenToTempAreReadAgain) {
     EXPECT_FALSE(QFileInfo::exists(primera));
 }
 
-// No picture makes a collection unsavable: a missing one and one whose name the file cannot
-// hold are left out, named in one message, and their references stay.
+// No picture makes a collection unsavable: a missing one, one whose name the file cannot hold
+// and one that would take the file past the largest that opens are left out, named in one
+// message, and their references stay; the file written opens.
 TEST(ArchivoDocumento, PicturesTheSaveCannotTakeAreLeftOutAndNamed) {
     Carpetas c;
     DocumentFixture f(c.carpetas);
     f.crear(2);
     Escribe(c.carpetas.img + "/ hoja.gif", "GIF89a");
+    // Two pasted pictures of half the largest file each: with the texts, past it.
+    const QByteArray mitad(kMaxBytesArchivo / 2, 'a');
+    f.d().Imagenes.Anade(QStringLiteral("mitad1.gif"), mitad);
+    f.d().Imagenes.Anade(QStringLiteral("mitad2.gif"), QByteArray(kMaxBytesArchivo / 2, 'b'));
     f.d().Modificado = true;
     f.d().Problemas[2].Enunciado =
         QString(120, u'x') + QStringLiteral("#IMG('falta.gif'DXmm=10:DYmm=10:#IMG)&LF"
-                                            "#IMG(' hoja.gif'DXmm=10:DYmm=10:#IMG)&LF");
+                                            "#IMG(' hoja.gif'DXmm=10:DYmm=10:#IMG)&LF"
+                                            "#IMG('mitad1.gif'DXmm=10:DYmm=10:#IMG)&LF"
+                                            "#IMG('mitad2.gif'DXmm=10:DYmm=10:#IMG)&LF");
     const QString ruta = c.raiz.filePath(QStringLiteral("a.COL"));
     ASSERT_TRUE(f.doc->SaveFile(ruta));
     EXPECT_FALSE(f.doc->estado().Modificado);
@@ -93,13 +100,17 @@ TEST(ArchivoDocumento, PicturesTheSaveCannotTakeAreLeftOutAndNamed) {
     EXPECT_EQ(f.avisos.shown[0].text,
               QStringLiteral("La colección se ha guardado sin estas imágenes:\r\n\r\n"
                              "    « hoja.gif»: el nombre empieza o termina en blanco\r\n"
-                             "    «falta.gif»: no se encuentra el archivo de la imagen\r\n\r\n"
+                             "    «falta.gif»: no se encuentra el archivo de la imagen\r\n"
+                             "    «mitad2.gif»: el archivo pasaría de 128 MB, lo más que se puede "
+                             "abrir\r\n\r\n"
                              "Sus referencias se conservan en los textos."));
     EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Information);
     const LecturaColeccion leida = AbreArchivoColeccion(ruta);
     ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
     EXPECT_EQ(leida.Datos.Problemas[2], f.doc->estado().Problemas[2]);
-    EXPECT_TRUE(leida.Datos.Imagenes.empty());
+    ASSERT_EQ(leida.Datos.Imagenes.size(), 1U);
+    EXPECT_EQ(leida.Datos.Imagenes[0].nombre, QStringLiteral("mitad1.gif"));
+    EXPECT_TRUE(leida.Datos.Imagenes[0].datos == mitad);
 }
 
 TEST(ArchivoDocumento, TitleTheFileCannotHoldIsRefusedAndTheOldFileStays) {
