@@ -53,8 +53,8 @@ FuenteImagenes Documento::FuenteImagenesColeccion() const {
 bool Documento::SaveFile(const QString& ruta) {
     if (d.Ocupado) return false;
     QList<ImagenOmitida> omitidas;
-    const ErrorGuardado error =
-        GuardaColeccion(ruta, d.Coleccion, d.Problemas, FuenteImagenesColeccion(), &omitidas);
+    const ErrorGuardado error = GuardaColeccion(ruta, s_.datosPrograma.folder(), d.Coleccion,
+                                                d.Problemas, FuenteImagenesColeccion(), &omitidas);
     if (!error.hayError()) {
         d.ArchivoActual = ruta;
         d.Modificado = false;

@@ -25,9 +25,10 @@ ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes);
 // 1..NPROB, with its pictures from `fuente`, written to `ruta`; the pictures left out go to
 // `omitidas`. Nothing on disk changes when the file cannot hold a text, or when the bytes
 // built do not read back to the collection; no picture stops it. A file in the program's data
-// folder counts as write-protected.
-ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& coleccion,
-                              const TablaProblemas& problemas, const FuenteImagenes& fuente,
+// folder `datosPrograma` (none when empty) counts as write-protected.
+ErrorGuardado GuardaColeccion(const QString& ruta, const QString& datosPrograma,
+                              const DatosColeccion& coleccion, const TablaProblemas& problemas,
+                              const FuenteImagenes& fuente,
                               QList<ImagenOmitida>* omitidas = nullptr);
 
 // The last four characters of `ruta`, in upper case, are ".COL".

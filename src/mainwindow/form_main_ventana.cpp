@@ -252,7 +252,7 @@ void FormMain::mnu_File_Save_Click() {
     const document::EstadoDocumento& d = doc_->estado();
     if (d.NumBloques == 0 || d.Coleccion.NPROB == 0) return;
     // A shipped example is never written over: it is saved under a new name.
-    if (d.ArchivoActual.isEmpty() || isProgramData(d.ArchivoActual)) {
+    if (d.ArchivoActual.isEmpty() || isProgramData(d.ArchivoActual, s_.datosPrograma.folder())) {
         mnu_File_SaveAs_Click();
         return;
     }
@@ -275,8 +275,9 @@ void FormMain::mnu_File_SaveAs_Click() {
     pedido.folder = carpetaGuardar();
     // An example's name is proposed without its folder, which is the program's.
     if (!d.ArchivoActual.isEmpty())
-        pedido.fileName = isProgramData(RecientesArchivo[1]) ? nombreArchivo(RecientesArchivo[1])
-                                                             : RecientesArchivo[1];
+        pedido.fileName = isProgramData(RecientesArchivo[1], s_.datosPrograma.folder())
+                              ? nombreArchivo(RecientesArchivo[1])
+                              : RecientesArchivo[1];
     pedido.defaultSuffix = QStringLiteral("col");
     const std::optional<QString> elegido = s_.dialogosArchivo.saveFile(pedido);
     reactiva();

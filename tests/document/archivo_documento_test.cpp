@@ -5,8 +5,10 @@
 #include "document/disco_coleccion.h"
 #include "document/texto_portapapeles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -53,7 +55,7 @@ TEST(ArchivoDocumento, PicturesWrittenToTempAreReadAgain) {
     }
     const test::ColeccionDePrueba prueba;
     const QString ruta = origen.raiz.filePath(QStringLiteral("con_imagenes.COL"));
-    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas,
+    ASSERT_FALSE(GuardaColeccion(ruta, {}, prueba.coleccion, prueba.problemas,
                                  FuenteColeccion(origen.carpetas.img, AlmacenImagenes()))
                      .hayError());
 
@@ -111,6 +113,47 @@ TEST(ArchivoDocumento, PicturesTheSaveCannotTakeAreLeftOutAndNamed) {
     ASSERT_EQ(leida.Datos.Imagenes.size(), 1U);
     EXPECT_EQ(leida.Datos.Imagenes[0].nombre, QStringLiteral("mitad1.gif"));
     EXPECT_TRUE(leida.Datos.Imagenes[0].datos == mitad);
+}
+
+// Nothing is saved in the program's data folder, as the platform gives it, nor through a link
+// into it; the folder of the running program is no concern of the document.
+TEST(ArchivoDocumento, NothingIsSavedInTheProgramsDataFolder) {
+    Carpetas c;
+    const QString programa = c.raiz.filePath(QStringLiteral("programa"));
+    ASSERT_TRUE(QDir().mkpath(programa + QStringLiteral("/Ejemplos")));
+    Escribe(programa + QStringLiteral("/Ejemplos/ejemplo.col"), "enviado");
+    ASSERT_TRUE(QFile::link(programa + QStringLiteral("/Ejemplos/ejemplo.col"),
+                            c.raiz.filePath(QStringLiteral("enlace.col"))));
+    QTemporaryDir binario(QCoreApplication::applicationDirPath() +
+                          QStringLiteral("/guardar-XXXXXX"));
+    const struct {
+        QString ruta;
+        bool protegido;
+    } casos[] = {
+        {programa + QStringLiteral("/nueva.col"), true},
+        {programa + QStringLiteral("/Ejemplos/ejemplo.col"), true},
+        {c.raiz.filePath(QStringLiteral("enlace.col")), true},
+        {c.raiz.filePath(QStringLiteral("programa2.col")), false}, // beside it
+        {binario.filePath(QStringLiteral("prueba.col")), false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.ruta.toStdString());
+        DocumentFixture f(c.carpetas);
+        f.datosPrograma.carpeta = programa;
+        f.crear(2);
+        EXPECT_EQ(f.doc->SaveFile(caso.ruta), !caso.protegido);
+        EXPECT_EQ(f.doc->estado().Modificado, caso.protegido);
+        EXPECT_EQ(f.ventana.guardarComo, caso.protegido ? 1 : 0);
+        if (!caso.protegido) {
+            EXPECT_EQ(AbreArchivoColeccion(caso.ruta).Fallo, FalloLectura::Ninguno);
+            continue;
+        }
+        ASSERT_EQ(f.avisos.shown.size(), 1U);
+        EXPECT_TRUE(f.avisos.shown[0].text.startsWith(
+            QStringLiteral("Lo sentimos: Archivo protegido contra escritura.")));
+    }
+    EXPECT_FALSE(QFileInfo::exists(programa + QStringLiteral("/nueva.col")));
+    EXPECT_EQ(Lee(programa + QStringLiteral("/Ejemplos/ejemplo.col")), QByteArray("enviado"));
 }
 
 TEST(ArchivoDocumento, TitleTheFileCannotHoldIsRefusedAndTheOldFileStays) {

@@ -1,7 +1,6 @@
 // Save, Save As and the recent-files list; the splash and About window.
 
 #include "mainwindow/form_splash.h"
-#include "platform/program_data.h"
 #include "ventana_fixture.h"
 
 #include <QDir>
@@ -60,8 +59,9 @@ TEST(GuardarComo, FailureChangesNeitherFileNorCaptionNorList) {
 // como onto the example end in the save dialog with its name; cancelled, the changes stay. Abrir
 // and the save dialogs start in the user's documents, else in the home folder.
 TEST(GuardarComo, AShippedExampleIsSavedUnderANewName) {
-    QTemporaryDir ejemplos(programDataFolder() + QStringLiteral("/Ejemplos-XXXXXX"));
-    const QString ejemplo = ejemplos.filePath("Ejemplo física.col");
+    QTemporaryDir programa; // the program's data folder, as the platform gives it
+    ASSERT_TRUE(QDir(programa.path()).mkdir("Ejemplos"));
+    const QString ejemplo = programa.filePath("Ejemplos/Ejemplo física.col");
     QFile enviado(VORNITH_SOURCE_DIR "/assets/Ejemplos/Ejemplo física.col");
     ASSERT_TRUE(enviado.copy(ejemplo));
     const QString home = QDir::homePath();
@@ -80,6 +80,7 @@ TEST(GuardarComo, AShippedExampleIsSavedUnderANewName) {
     for (const auto& c : casos) {
         c.carpeta == home ? QDir(home).rmdir("Documents") : QDir(home).mkdir("Documents");
         VentanaFixture f;
+        f.datosPrograma.carpeta = programa.path();
         Ventana& v = f.cargada();
         f.dialogos.answers.assign(c.elegidos.begin(), c.elegidos.end());
         v.mnu_File_Open_Click();
