@@ -10,6 +10,7 @@
 #include "platform/qt/page_box_surface.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_printers.h"
+#include "platform/qt/qt_program_data.h"
 #include "textengine/estado_motor.h"
 
 #include <QApplication>
@@ -73,9 +74,9 @@ struct Tipo {
 struct NucleoBench {
     explicit NucleoBench(const PictureFolders& carpetas = defaultPictureFolders())
         : caja(796, 1125), imagenes(carpetas),
-          nucleo(
-              {azar, caja, cursor, eventos, avisos, portapapeles, imagenes, impresoras, carpetas},
-              ventana) {}
+          nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes, impresoras,
+                  datosPrograma, carpetas},
+                 ventana) {}
 
     // A new collection of the given rows, solutions after each problem.
     void nueva(std::initializer_list<Tipo> tipos) {
@@ -104,6 +105,7 @@ struct NucleoBench {
     HeldClipboard portapapeles;
     QtPictureLoader imagenes;
     QtPrinters impresoras;
+    QtProgramData datosPrograma;
     document::VentanaNula ventana;
     document::Nucleo nucleo;
 };

@@ -11,6 +11,7 @@
 #include "platform/qt/qt_notifier.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_printers.h"
+#include "platform/qt/qt_program_data.h"
 #include "platform/qt/qt_settings.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_translations.h"
@@ -43,15 +44,26 @@ int main(int argc, char* argv[]) {
     QtClipboard portapapeles;
     QtEventLoop eventos;
     QtPictureLoader imagenes;
+    QtProgramData datosPrograma;
 
     auto* splash = new mainwindow::FormSplash(shell, avisos);
     QObject::connect(splash, &QDialog::finished, splash, &QObject::deleteLater);
     splash->show();
 
     // The window builds the core (notation, engine tables, catalogue) on these services.
-    mainwindow::ServiciosPrincipal servicios{azar,   ajustes,  impresoras, shell,
-                                             avisos, dialogos, salida,     portapapeles,
-                                             cursor, eventos,  imagenes,   defaultPictureFolders()};
+    mainwindow::ServiciosPrincipal servicios{azar,
+                                             ajustes,
+                                             impresoras,
+                                             shell,
+                                             avisos,
+                                             dialogos,
+                                             salida,
+                                             portapapeles,
+                                             cursor,
+                                             eventos,
+                                             imagenes,
+                                             datosPrograma,
+                                             defaultPictureFolders()};
     mainwindow::FormMain ventana(servicios);
     avisos.setParent(&ventana);
     dialogos.setParent(&ventana);

@@ -53,11 +53,16 @@ FuenteImagenes Documento::FuenteImagenesColeccion() const {
 bool Documento::SaveFile(const QString& ruta) {
     if (d.Ocupado) return false;
     QList<ImagenOmitida> omitidas;
-    const ErrorGuardado error =
-        GuardaColeccion(ruta, d.Coleccion, d.Problemas, FuenteImagenesColeccion(), &omitidas);
+    const ErrorGuardado error = GuardaColeccion(ruta, s_.datosPrograma.folder(), d.Coleccion,
+                                                d.Problemas, FuenteImagenesColeccion(), &omitidas);
     if (!error.hayError()) {
         d.ArchivoActual = ruta;
         d.Modificado = false;
+        for (ImagenOmitida& imagen : omitidas) {
+            if (imagen.motivo == MotivoOmision::NoEncontrada &&
+                d.ImagenesNoLeidas.contains(imagen.nombre.toCaseFolded()))
+                imagen.motivo = MotivoOmision::NoLeida;
+        }
         // Each picture left out is named once, not at every save.
         omitidas.removeIf([this](const ImagenOmitida& imagen) {
             return d.ImagenesOmitidasAvisadas.contains(imagen.nombre);
@@ -111,6 +116,11 @@ bool Documento::OpenFile(const QString& ruta) {
     d.ArchivoActual = ruta;
     RepasoImagenes repaso =
         RepasaImagenes(d.Coleccion, d.Problemas, s_.carpetas.img, d.Imagenes, vista);
+    d.ImagenesNoLeidas.clear();
+    if (lectura.Datos.DirectorioDanado) {
+        for (const QString& nombre : repaso.perdidas)
+            d.ImagenesNoLeidas.insert(nombre.toCaseFolded());
+    }
     // Names no file system of the common ones could hold are no pictures.
     for (const QString& nombre : lectura.Datos.ImagenesRechazadas) {
         if (!repaso.perdidas.contains(nombre)) repaso.perdidas.append(nombre);

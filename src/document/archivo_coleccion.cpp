@@ -81,11 +81,33 @@ std::optional<std::pair<Vista, Vista>> PartesTextos(Vista bloque, Etiqueta apert
     return std::pair(largo > 5 ? bloque.sliced(5, largo - 5) : Vista(), solucion);
 }
 
+// Whether `imagen` ends where its format marks its end: a GIF in its trailer ";", a JPEG in its
+// EOI marker FF D9, a PNG in its IEND chunk, whose CRC is fixed. None of these marks ends in CR,
+// LF, NUL or Ctrl-Z. Other formats the reader may take (BMP, TIFF, XBM...) can end in any byte,
+// a NUL or a line end among them, and are never taken as whole here.
+bool TerminaEnSuMarca(QByteArrayView imagen) {
+    const auto es = [imagen](QByteArrayView inicio, QByteArrayView fin) {
+        return imagen.size() >= inicio.size() + fin.size() && imagen.startsWith(inicio) &&
+               imagen.endsWith(fin);
+    };
+    return es("GIF87a", ";") || es("GIF89a", ";") || es("\xff\xd8\xff", "\xff\xd9") ||
+           es("\x89PNG\r\n\x1a\n", QByteArrayView("\0\0\0\0IEND\xae\x42\x60\x82", 12));
+}
+
+// Bytes that an editor's final newline, a mail gateway or a text-mode transfer adds at the end
+// of a file.
+bool SoloRelleno(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return c == '\r' || c == '\n' || c == '\0' || c == '\x1a'; });
+}
+
 // The pictures of the directory at 1-based position `D` of the file: every entry's position
-// must be where the previous picture ended, and the last must end where the file does. Names
-// alike but for letter case are one picture, as lookup finds them: they must carry the same
-// bytes. Nothing when the directory is damaged; entries whose names are not plain file names are
-// left out and their names put in `rechazadas`.
+// must be where the previous picture ended, and the last must end where the file does, or be
+// followed only by CR, LF, NUL and Ctrl-Z and end in its format's end mark: a last picture whose
+// length in the directory is short would leave that mark, which is none of those bytes, behind
+// it. Names alike but for letter case are one picture, as lookup finds them: they must carry the
+// same bytes. Nothing when the directory is damaged; entries whose names are not plain file
+// names are left out and their names put in `rechazadas`.
 std::optional<std::vector<ImagenColeccion>> LeeDirectorio(QByteArrayView bytes, qint64 D,
                                                           QStringList& rechazadas) {
     std::vector<ImagenColeccion> imagenes;
@@ -98,6 +120,7 @@ std::optional<std::vector<ImagenColeccion>> LeeDirectorio(QByteArrayView bytes, 
     const std::optional<std::int32_t> P = campo(D + 32);
     if (!P || *P <= D || (*P - D) % kLongitudEntrada != 0 || *P - 1 > n) return std::nullopt;
     qint64 posicion = *P;
+    qint64 ultima = posicion;          // where the last picture starts
     QHash<QString, QByteArray> vistas; // by case-folded name
     for (qint64 entrada = D; entrada < *P; entrada += kLongitudEntrada) {
         const std::optional<std::int32_t> donde = campo(entrada + 32);
@@ -115,9 +138,12 @@ std::optional<std::vector<ImagenColeccion>> LeeDirectorio(QByteArrayView bytes, 
         } else if (!nombre.isEmpty() && !rechazadas.contains(nombre)) {
             rechazadas.append(nombre);
         }
+        ultima = posicion;
         posicion += *largo;
     }
-    if (posicion - 1 != n) return std::nullopt;
+    if (posicion - 1 != n && !(SoloRelleno(bytes.sliced(posicion - 1)) &&
+                               TerminaEnSuMarca(bytes.sliced(ultima - 1, posicion - ultima))))
+        return std::nullopt;
     return imagenes;
 }
 
@@ -291,13 +317,17 @@ ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
         }
     }
 
-    // Those that would lie past the 8-digit positions are left out, measured as if none were:
-    // the positions of the others only come nearer.
+    // Those that would lie past the 8-digit positions, or end past the largest file that is
+    // read, are left out, measured as if none were: the others only come nearer.
     const qint64 T = bytes.size();
     qint64 posicion = T + qint64{kLongitudEntrada} * static_cast<qint64>(imagenes.size()) + 1;
     std::erase_if(imagenes, [&](const ImagenColeccion& imagen) {
         if (T + 1 > kMaxPosicion || posicion > kMaxPosicion || imagen.datos.size() > kMaxPosicion) {
             omite(imagen.nombre, MotivoOmision::ArchivoGrande);
+            return true;
+        }
+        if (posicion - 1 + imagen.datos.size() > kMaxBytesArchivo) {
+            omite(imagen.nombre, MotivoOmision::ArchivoSinAbrir);
             return true;
         }
         posicion += imagen.datos.size();
@@ -374,6 +404,7 @@ LecturaColeccion LeeArchivoColeccion(const QByteArray& bytes) {
         lectura.Datos = ColeccionLeida{};
         return lectura;
     };
+    if (bytes.size() > kMaxBytesArchivo) return falla(FalloLectura::ArchivoIncorrecto);
     // The tags are ASCII, and the code page makes no other byte an ASCII character: they are
     // found in the bytes where the text has them, and only the values become text, never the
     // whole file.

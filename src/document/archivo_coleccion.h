@@ -32,6 +32,9 @@ constexpr int kLongitudEntrada = 48;   // one picture directory entry
 constexpr int kLongitudNombre = 32;    // picture name within an entry
 constexpr int kLongitudClave = 80;     // module key within a parameter line
 constexpr int kMaxPosicion = 99999999; // positions and lengths are written in 8 digits
+// The largest file that is read, and so the largest that is written: past its 8-digit
+// positions a file could reach about 200 MB.
+constexpr qint64 kMaxBytesArchivo = 128 * 1024 * 1024;
 
 // ----- Writing
 
@@ -71,7 +74,9 @@ enum class MotivoOmision {
     NombreLargo,      // the name is longer than the directory's 32 characters
     NombreConBlancos, // the name has a blank at either end, which reading trims
     ArchivoGrande,    // the picture would lie past the file's 8-digit positions
+    ArchivoSinAbrir,  // the file would be larger than kMaxBytesArchivo, which is not read
     NombreRepetido,   // an earlier name differs only in letter case, and its bytes differ
+    NoLeida,          // the document's: the file it was opened from could not give it
 };
 
 struct ImagenOmitida {
@@ -97,8 +102,9 @@ QStringList ImagenesNombradas(const DatosColeccion& coleccion, const TablaProble
 
 // The complete file of header `coleccion` and problems 1..NPROB, with every picture the texts
 // name taken from `fuente`. No picture stops it: one that `fuente` cannot give, whose name the
-// directory would not read back as written or as another picture's, or that would lie past the
-// 8-digit positions is left out and listed, and the texts keep naming it.
+// directory would not read back as written or as another picture's, that would lie past the
+// 8-digit positions or take the file past kMaxBytesArchivo is left out and listed, and the
+// texts keep naming it.
 ArchivoConstruido ConstruyeArchivoColeccion(const DatosColeccion& coleccion,
                                             const TablaProblemas& problemas,
                                             const FuenteImagenes& fuente);
@@ -151,7 +157,8 @@ struct LecturaColeccion {
 // (the table is unchanged too).
 std::optional<std::int32_t> REG_To_Var(const QString& Param, TablaProblemas& Problemas);
 
-// Parses the bytes of a collection file.
+// Parses the bytes of a collection file; more than kMaxBytesArchivo of them are an incorrect
+// file.
 LecturaColeccion LeeArchivoColeccion(const QByteArray& bytes);
 
 } // namespace vornith::document

@@ -85,6 +85,9 @@ struct EstadoDocumento {
     AlmacenImagenes Imagenes;
     // Pictures that saves left out, as the user was told of them: each is named once.
     QSet<QString> ImagenesOmitidasAvisadas;
+    // The pictures, by case-folded name, that the file opened could not give: its picture
+    // directory was damaged.
+    QSet<QString> ImagenesNoLeidas;
     PuntoRestauracion Undo;
     PuntoRestauracion Redo;
 };

@@ -20,9 +20,9 @@ QString RechazoCabecera(const QString& texto);
 // a character outside Windows-1252 or whose title, prefix or suffix holds a header tag.
 ErrorGuardado CompruebaTextos(const DatosColeccion& coleccion, const TablaProblemas& problemas);
 
-// Refuses `bytes` unless the reader gives back from them the header and the problems of the
-// collection (keys without the blanks at their ends) and a sound picture directory whose names
-// are each a picture the texts name, once.
+// Refuses `bytes` over kMaxBytesArchivo, which open would refuse, and unless the reader gives
+// back from them the header and the problems of the collection (keys without the blanks at
+// their ends) and a sound picture directory whose names are each a picture the texts name, once.
 ErrorGuardado CompruebaRelectura(const QByteArray& bytes, const DatosColeccion& coleccion,
                                  const TablaProblemas& problemas);
 

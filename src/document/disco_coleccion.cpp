@@ -85,11 +85,11 @@ ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes) {
     return ErrorAlRenombrar(error);
 }
 
-ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& coleccion,
-                              const TablaProblemas& problemas, const FuenteImagenes& fuente,
-                              QList<ImagenOmitida>* omitidas) {
+ErrorGuardado GuardaColeccion(const QString& ruta, const QString& datosPrograma,
+                              const DatosColeccion& coleccion, const TablaProblemas& problemas,
+                              const FuenteImagenes& fuente, QList<ImagenOmitida>* omitidas) {
     // The program's own files, a shipped example among them, are never written over.
-    if (isProgramData(ruta)) return Protegido();
+    if (isProgramData(ruta, datosPrograma)) return Protegido();
     if (const ErrorGuardado error = CompruebaTextos(coleccion, problemas); error.hayError())
         return error;
     const ArchivoConstruido archivo = ConstruyeArchivoColeccion(coleccion, problemas, fuente);

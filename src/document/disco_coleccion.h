@@ -25,16 +25,14 @@ ErrorGuardado EscribeArchivo(const QString& ruta, const QByteArray& bytes);
 // 1..NPROB, with its pictures from `fuente`, written to `ruta`; the pictures left out go to
 // `omitidas`. Nothing on disk changes when the file cannot hold a text, or when the bytes
 // built do not read back to the collection; no picture stops it. A file in the program's data
-// folder counts as write-protected.
-ErrorGuardado GuardaColeccion(const QString& ruta, const DatosColeccion& coleccion,
-                              const TablaProblemas& problemas, const FuenteImagenes& fuente,
+// folder `datosPrograma` (none when empty) counts as write-protected.
+ErrorGuardado GuardaColeccion(const QString& ruta, const QString& datosPrograma,
+                              const DatosColeccion& coleccion, const TablaProblemas& problemas,
+                              const FuenteImagenes& fuente,
                               QList<ImagenOmitida>* omitidas = nullptr);
 
 // The last four characters of `ruta`, in upper case, are ".COL".
 bool TieneExtensionCol(const QString& ruta);
-
-// The largest collection file that is read: its 8-digit positions bound it to 99999999 bytes.
-constexpr qint64 kMaxBytesArchivo = 128 * 1024 * 1024;
 
 // Reads and parses the file `ruta`. A wrong extension fails before the disk is touched; a file
 // that cannot be read, is not a regular file or is larger than kMaxBytesArchivo counts as an

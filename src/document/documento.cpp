@@ -33,6 +33,7 @@ int Documento::Arbol_to_Var(ListaTemas& temas) {
     const int omitidos =
         document::Arbol_to_Var(temas, d.Coleccion, d.Problemas, s_.generacion.Azar);
     d.ImagenesOmitidasAvisadas.clear();
+    d.ImagenesNoLeidas.clear();
     s_.ventana.ActualizaMenusCheckeados();
     return omitidos;
 }

@@ -12,6 +12,7 @@
 #include "platform/notifier.h"
 #include "platform/picture_files.h"
 #include "platform/printers.h"
+#include "platform/program_data.h"
 #include "platform/surface.h"
 #include "textengine/estado_motor.h"
 
@@ -39,6 +40,7 @@ struct ServiciosColeccion {
     EventLoop& eventos;
     Notifier& avisos;
     Clipboard& portapapeles;
+    ProgramData& datosPrograma; // where nothing is saved
     PictureFolders carpetas;
 };
 

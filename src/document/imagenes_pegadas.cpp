@@ -51,7 +51,6 @@ QByteArray DatosPortapapeles(const Problema& problema, const FuenteImagenes& fue
 std::optional<std::vector<ImagenColeccion>> ImagenesPortapapeles(QByteArray datos,
                                                                  const QStringList& nombradas) {
     if (datos.isEmpty()) return std::vector<ImagenColeccion>();
-    if (datos.size() > kMaxBytesArchivo) return std::nullopt;
     LecturaColeccion lectura = LeeArchivoColeccion(datos);
     if (lectura.Fallo != FalloLectura::Ninguno || lectura.Datos.ImagenesDanadas())
         return std::nullopt;

@@ -20,8 +20,14 @@ QString Motivo(MotivoOmision motivo) {
     case MotivoOmision::ArchivoGrande:
         return QStringLiteral("el archivo pasaría de ") + Decimal(kMaxPosicion) +
                QStringLiteral(" bytes");
+    case MotivoOmision::ArchivoSinAbrir:
+        return QStringLiteral("el archivo pasaría de ") +
+               Decimal(kMaxBytesArchivo / (1024 * 1024)) +
+               QStringLiteral(" MB, lo más que se puede abrir");
     case MotivoOmision::NombreRepetido:
         return QStringLiteral("otra imagen tiene el mismo nombre con otras mayúsculas");
+    case MotivoOmision::NoLeida:
+        return QStringLiteral("no se pudo leer del archivo al abrirlo");
     }
     return {};
 }

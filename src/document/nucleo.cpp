@@ -19,8 +19,9 @@ textengine::EstadoMotor& Arranca(textengine::EstadoMotor& motor, const Servicios
 } // namespace
 
 Nucleo::Nucleo(const ServiciosPlataforma& s, VentanaColeccion& ventana)
-    : generacion(s.azar), documento({generacion, Arranca(motor, s), s.cajaPagina, ventana, s.cursor,
-                                     s.eventos, s.avisos, s.portapapeles, s.carpetas}) {
+    : generacion(s.azar),
+      documento({generacion, Arranca(motor, s), s.cajaPagina, ventana, s.cursor, s.eventos,
+                 s.avisos, s.portapapeles, s.datosPrograma, s.carpetas}) {
     generation::CargaCatalogo(generacion);
 }
 

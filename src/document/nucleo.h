@@ -13,6 +13,7 @@
 #include "platform/picture.h"
 #include "platform/picture_files.h"
 #include "platform/printers.h"
+#include "platform/program_data.h"
 #include "platform/random.h"
 #include "platform/surface.h"
 #include "textengine/estado_motor.h"
@@ -30,6 +31,7 @@ struct ServiciosPlataforma {
     Clipboard& portapapeles;
     PictureLoader& imagenes;
     Printers& impresoras; // only counted, at start-up
+    ProgramData& datosPrograma;
     PictureFolders carpetas;
 };
 

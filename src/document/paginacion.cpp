@@ -4,6 +4,8 @@
 #include "platform/titulo_programa.h"
 #include "textengine/page_entry.h"
 
+#include <algorithm>
+
 namespace vornith::document {
 
 namespace {
@@ -135,8 +137,10 @@ void Documento::Paginar(int ProblemaVisible) {
 }
 
 void Documento::AvisaProblemasCortados(const QList<int>& cortados) {
-    // Told once: composing the same collection again says nothing new.
-    if (cortados == d.ProblemasCortados) return;
+    // Told once: composing the same collection again says nothing new. Compared element by
+    // element: QList<int>'s operator== hands memcmp a null pointer when one empty list has
+    // storage (a cleared list keeps it) and the other none.
+    if (std::ranges::equal(cortados, d.ProblemasCortados)) return;
     d.ProblemasCortados = cortados;
     if (cortados.isEmpty()) return;
     QStringList numeros; // as printed

@@ -56,7 +56,8 @@ FormMain::FormMain(ServiciosPrincipal& servicios)
     : s_(servicios), caja_(std::make_unique<PageBoxSurface>(796, 1125)),
       nucleo_(std::make_unique<document::Nucleo>(
           document::ServiciosPlataforma{s_.azar, *caja_, s_.cursor, s_.eventos, s_.avisos,
-                                        s_.portapapeles, s_.imagenes, s_.impresoras, s_.carpetas},
+                                        s_.portapapeles, s_.imagenes, s_.impresoras,
+                                        s_.datosPrograma, s_.carpetas},
           *this)),
       doc_(&nucleo_->documento), motor_(nucleo_->motor) {
     resize(1024, 768);

@@ -44,8 +44,9 @@ QString FormMain::carpetaAbrir() const {
 }
 
 QString FormMain::carpetaGuardar() const {
-    return UltimaCarpeta.isEmpty() || isProgramDataFolder(UltimaCarpeta) ? carpetaDocumentos()
-                                                                         : UltimaCarpeta;
+    return UltimaCarpeta.isEmpty() || isProgramDataFolder(UltimaCarpeta, s_.datosPrograma.folder())
+               ? carpetaDocumentos()
+               : UltimaCarpeta;
 }
 
 // The save prompt before a command replaces a modified collection; false ends the command.

@@ -252,7 +252,7 @@ void FormMain::mnu_File_Save_Click() {
     const document::EstadoDocumento& d = doc_->estado();
     if (d.NumBloques == 0 || d.Coleccion.NPROB == 0) return;
     // A shipped example is never written over: it is saved under a new name.
-    if (d.ArchivoActual.isEmpty() || isProgramData(d.ArchivoActual)) {
+    if (d.ArchivoActual.isEmpty() || isProgramData(d.ArchivoActual, s_.datosPrograma.folder())) {
         mnu_File_SaveAs_Click();
         return;
     }
@@ -263,8 +263,8 @@ void FormMain::mnu_File_Save_Click() {
     reactiva();
 }
 
-// Save As. The file, the caption and the recent list change only when the file was written
-// (a write-protected file starts a Save As of its own, which does the same).
+// Save As. The file, the caption, the recent list and the last folder change only when the file
+// was written (a write-protected file starts a Save As of its own, which does the same).
 void FormMain::mnu_File_SaveAs_Click() {
     const document::EstadoDocumento& d = doc_->estado();
     if (d.NumBloques == 0 || d.Coleccion.NPROB == 0) return;
@@ -275,17 +275,18 @@ void FormMain::mnu_File_SaveAs_Click() {
     pedido.folder = carpetaGuardar();
     // An example's name is proposed without its folder, which is the program's.
     if (!d.ArchivoActual.isEmpty())
-        pedido.fileName = isProgramData(RecientesArchivo[1]) ? nombreArchivo(RecientesArchivo[1])
-                                                             : RecientesArchivo[1];
+        pedido.fileName = isProgramData(RecientesArchivo[1], s_.datosPrograma.folder())
+                              ? nombreArchivo(RecientesArchivo[1])
+                              : RecientesArchivo[1];
     pedido.defaultSuffix = QStringLiteral("col");
     const std::optional<QString> elegido = s_.dialogosArchivo.saveFile(pedido);
     reactiva();
     if (!elegido) return;
-    UltimaCarpeta = carpetaDe(*elegido);
     s_.cursor.setBusy(true);
     const bool guardado = doc_->SaveFile(*elegido);
     s_.cursor.setBusy(false);
     if (!guardado) return;
+    UltimaCarpeta = carpetaDe(*elegido);
     setWindowTitle(document::TituloConArchivo(TituloAplicacion(), d.ArchivoActual));
     AnadeReciente(d.ArchivoActual);
 }

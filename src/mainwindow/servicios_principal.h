@@ -9,6 +9,7 @@
 #include "platform/picture_files.h"
 #include "platform/printers.h"
 #include "platform/process_exit.h"
+#include "platform/program_data.h"
 #include "platform/random.h"
 #include "platform/settings.h"
 #include "platform/shell.h"
@@ -29,6 +30,7 @@ struct ServiciosPrincipal {
     BusyCursor& cursor;
     EventLoop& eventos;
     PictureLoader& imagenes;
+    ProgramData& datosPrograma;
     PictureFolders carpetas;
 };
 

@@ -19,20 +19,20 @@ QString programDataFolder() {
     return programDataFolder(QCoreApplication::applicationDirPath());
 }
 
-bool isProgramDataFolder(const QString& folder) {
+bool isProgramDataFolder(const QString& folder, const QString& data) {
     // Links resolved on both sides, so that another name for a shipped file is still it.
-    const QString data = QFileInfo(programDataFolder()).canonicalFilePath();
+    const QString canonicalData = QFileInfo(data).canonicalFilePath();
     const QString canonical = QFileInfo(folder).canonicalFilePath();
-    if (data.isEmpty() || canonical.isEmpty()) return false;
-    return canonical == data || canonical.startsWith(data + u'/');
+    if (canonicalData.isEmpty() || canonical.isEmpty()) return false;
+    return canonical == canonicalData || canonical.startsWith(canonicalData + u'/');
 }
 
-bool isProgramData(const QString& path) {
+bool isProgramData(const QString& path, const QString& data) {
     const QFileInfo file(path);
     // A link is written through to its target, so the target's folder is the one that counts.
     const QString target = file.canonicalFilePath();
-    return isProgramDataFolder(target.isEmpty() ? file.absolutePath()
-                                                : QFileInfo(target).absolutePath());
+    return isProgramDataFolder(
+        target.isEmpty() ? file.absolutePath() : QFileInfo(target).absolutePath(), data);
 }
 
 } // namespace vornith

@@ -15,11 +15,18 @@ QString programDataFolder(const QString& binaryFolder);
 // The data folder of the running program.
 QString programDataFolder();
 
-// Whether `folder` is the running program's data folder or a folder under it.
-bool isProgramDataFolder(const QString& folder);
+// Whether `folder` is the data folder `data` or a folder under it; never with no `data`.
+bool isProgramDataFolder(const QString& folder, const QString& data);
 
-// Whether `path` (a file, or a link to one) lies in the running program's data folder or a
-// folder under it.
-bool isProgramData(const QString& path);
+// Whether `path` (a file, or a link to one) lies in the data folder `data` or a folder under it.
+bool isProgramData(const QString& path, const QString& data);
+
+// Where the program's own data are, for the layers that must never write there: the running
+// program's in the program, a folder of the test's in tests.
+class ProgramData {
+  public:
+    virtual ~ProgramData() = default;
+    virtual QString folder() const = 0;
+};
 
 } // namespace vornith

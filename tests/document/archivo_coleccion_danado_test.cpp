@@ -156,6 +156,76 @@ TEST(ArchivoDanado, DirectorioMaloDejaLasImagenesYCargaLosProblemas) {
     EXPECT_TRUE(sinNumero.Datos.Imagenes.empty());
 }
 
+// Bytes after the last picture, as an editor's final newline, a mail gateway or a text-mode
+// transfer adds them, leave the pictures whole when the last one ends in its format's end mark;
+// read back, the file is written again as it was. A last picture cut short stays damaged.
+TEST(ArchivoDanado, BytesTrasLaUltimaImagen) {
+    const auto enviada = [](const char* ruta) {
+        return test::Lee(QString::fromUtf8(VORNITH_SOURCE_DIR "/assets/") +
+                         QString::fromUtf8(ruta));
+    };
+    const QByteArray gif = enviada("img/F_DIN_HOOKE.GIF");
+    const QByteArray jpeg = enviada("asignaturas/Física.jpg");
+    const QByteArray png = enviada("icon/48.png");
+    const QByteArray sinMarca("BM\x0c\0\0\0\x01\x02\x03\x04\0\0", 12); // may end in NUL
+    ASSERT_TRUE(!gif.isEmpty() && !jpeg.isEmpty() && !png.isEmpty());
+    const QByteArray nul(1, '\0');
+    const struct {
+        const char* caso;
+        QByteArray ultima;   // the last picture
+        QByteArray anadidos; // added to the file
+        int corto;           // the last length in the directory less this
+        qsizetype cortados;  // bytes cut off the file before those added
+        bool entera;
+    } casos[] = {
+        {"GIF, CR LF", gif, "\r\n", 0, 0, true},
+        {"GIF, LF", gif, "\n", 0, 0, true},
+        {"GIF, NUL", gif, nul, 0, 0, true},
+        {"GIF, Ctrl-Z", gif, "\x1a", 0, 0, true},
+        {"JPEG, CR LF Ctrl-Z", jpeg, "\r\n\x1a", 0, 0, true},
+        {"PNG, LF NUL NUL", png, "\n" + nul + nul, 0, 0, true},
+        {"GIF, largo un byte corto", gif, "", 1, 0, false},
+        {"GIF, largo un byte corto, CR LF", gif, "\r\n", 1, 0, false},
+        {"JPEG, largo un byte corto, CR LF", jpeg, "\r\n", 1, 0, false},
+        {"PNG, largo un byte corto, LF", png, "\n", 1, 0, false},
+        {"GIF cortado dentro, CR LF", gif, "\r\n", 0, 1, false},
+        {"GIF, CR LF y otro byte", gif, "\r\nx", 0, 0, false},
+        {"sin marca de fin, NUL", sinMarca, nul, 0, 0, false},
+        {"sin marca de fin, largo un byte corto", sinMarca, "", 1, 0, false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        ColeccionDePrueba prueba;
+        const auto fuente = FuenteFija(
+            {{"rueda.png", ImagenesDePrueba()["rueda.png"]}, {"Plano.gif", caso.ultima}});
+        const QByteArray bueno =
+            ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas, fuente).bytes;
+        QByteArray bytes = bueno;
+        const Directorio dir(bytes);
+        bytes.replace(dir.largo(1), 8,
+                      QByteArray::number(caso.ultima.size() - caso.corto).leftJustified(8));
+        bytes.chop(caso.cortados);
+        bytes += caso.anadidos;
+        const LecturaColeccion leida = LeeArchivoColeccion(bytes);
+        ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
+        EXPECT_EQ(leida.Datos.Problemas[3], prueba.problemas[3]);
+        EXPECT_EQ(leida.Datos.DirectorioDanado, !caso.entera);
+        if (!caso.entera) {
+            EXPECT_TRUE(leida.Datos.Imagenes.empty());
+            continue;
+        }
+        ASSERT_EQ(leida.Datos.Imagenes.size(), 2u);
+        EXPECT_EQ(leida.Datos.Imagenes[1].datos, caso.ultima);
+        std::map<QString, QByteArray> leidas;
+        for (const ImagenColeccion& imagen : leida.Datos.Imagenes)
+            leidas[imagen.nombre] = imagen.datos;
+        EXPECT_EQ(ConstruyeArchivoColeccion(leida.Datos.Coleccion, leida.Datos.Problemas,
+                                            FuenteFija(leidas))
+                      .bytes,
+                  bueno);
+    }
+}
+
 TEST(ArchivoDanado, NombresQueSalenDeLaCarpetaSeSaltanConSusBytes) {
     const QByteArray bueno = ArchivoBueno();
     const Directorio dir(bueno);

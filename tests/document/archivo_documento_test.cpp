@@ -5,8 +5,10 @@
 #include "document/disco_coleccion.h"
 #include "document/texto_portapapeles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -53,7 +55,7 @@ TEST(ArchivoDocumento, PicturesWrittenToTempAreReadAgain) {
     }
     const test::ColeccionDePrueba prueba;
     const QString ruta = origen.raiz.filePath(QStringLiteral("con_imagenes.COL"));
-    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas,
+    ASSERT_FALSE(GuardaColeccion(ruta, {}, prueba.coleccion, prueba.problemas,
                                  FuenteColeccion(origen.carpetas.img, AlmacenImagenes()))
                      .hayError());
 
@@ -74,17 +76,24 @@ TEST(ArchivoDocumento, PicturesWrittenToTempAreReadAgain) {
     EXPECT_FALSE(QFileInfo::exists(primera));
 }
 
-// No picture makes a collection unsavable: a missing one and one whose name the file cannot
-// hold are left out, named in one message, and their references stay.
+// No picture makes a collection unsavable: a missing one, one whose name the file cannot hold
+// and one that would take the file past the largest that opens are left out, named in one
+// message, and their references stay; the file written opens.
 TEST(ArchivoDocumento, PicturesTheSaveCannotTakeAreLeftOutAndNamed) {
     Carpetas c;
     DocumentFixture f(c.carpetas);
     f.crear(2);
     Escribe(c.carpetas.img + "/ hoja.gif", "GIF89a");
+    // Two pasted pictures of half the largest file each: with the texts, past it.
+    const QByteArray mitad(kMaxBytesArchivo / 2, 'a');
+    f.d().Imagenes.Anade(QStringLiteral("mitad1.gif"), mitad);
+    f.d().Imagenes.Anade(QStringLiteral("mitad2.gif"), QByteArray(kMaxBytesArchivo / 2, 'b'));
     f.d().Modificado = true;
     f.d().Problemas[2].Enunciado =
         QString(120, u'x') + QStringLiteral("#IMG('falta.gif'DXmm=10:DYmm=10:#IMG)&LF"
-                                            "#IMG(' hoja.gif'DXmm=10:DYmm=10:#IMG)&LF");
+                                            "#IMG(' hoja.gif'DXmm=10:DYmm=10:#IMG)&LF"
+                                            "#IMG('mitad1.gif'DXmm=10:DYmm=10:#IMG)&LF"
+                                            "#IMG('mitad2.gif'DXmm=10:DYmm=10:#IMG)&LF");
     const QString ruta = c.raiz.filePath(QStringLiteral("a.COL"));
     ASSERT_TRUE(f.doc->SaveFile(ruta));
     EXPECT_FALSE(f.doc->estado().Modificado);
@@ -93,13 +102,58 @@ TEST(ArchivoDocumento, PicturesTheSaveCannotTakeAreLeftOutAndNamed) {
     EXPECT_EQ(f.avisos.shown[0].text,
               QStringLiteral("La colección se ha guardado sin estas imágenes:\r\n\r\n"
                              "    « hoja.gif»: el nombre empieza o termina en blanco\r\n"
-                             "    «falta.gif»: no se encuentra el archivo de la imagen\r\n\r\n"
+                             "    «falta.gif»: no se encuentra el archivo de la imagen\r\n"
+                             "    «mitad2.gif»: el archivo pasaría de 128 MB, lo más que se puede "
+                             "abrir\r\n\r\n"
                              "Sus referencias se conservan en los textos."));
     EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Information);
     const LecturaColeccion leida = AbreArchivoColeccion(ruta);
     ASSERT_EQ(leida.Fallo, FalloLectura::Ninguno);
     EXPECT_EQ(leida.Datos.Problemas[2], f.doc->estado().Problemas[2]);
-    EXPECT_TRUE(leida.Datos.Imagenes.empty());
+    ASSERT_EQ(leida.Datos.Imagenes.size(), 1U);
+    EXPECT_EQ(leida.Datos.Imagenes[0].nombre, QStringLiteral("mitad1.gif"));
+    EXPECT_TRUE(leida.Datos.Imagenes[0].datos == mitad);
+}
+
+// Nothing is saved in the program's data folder, as the platform gives it, nor through a link
+// into it; the folder of the running program is no concern of the document.
+TEST(ArchivoDocumento, NothingIsSavedInTheProgramsDataFolder) {
+    Carpetas c;
+    const QString programa = c.raiz.filePath(QStringLiteral("programa"));
+    ASSERT_TRUE(QDir().mkpath(programa + QStringLiteral("/Ejemplos")));
+    Escribe(programa + QStringLiteral("/Ejemplos/ejemplo.col"), "enviado");
+    ASSERT_TRUE(QFile::link(programa + QStringLiteral("/Ejemplos/ejemplo.col"),
+                            c.raiz.filePath(QStringLiteral("enlace.col"))));
+    QTemporaryDir binario(QCoreApplication::applicationDirPath() +
+                          QStringLiteral("/guardar-XXXXXX"));
+    const struct {
+        QString ruta;
+        bool protegido;
+    } casos[] = {
+        {programa + QStringLiteral("/nueva.col"), true},
+        {programa + QStringLiteral("/Ejemplos/ejemplo.col"), true},
+        {c.raiz.filePath(QStringLiteral("enlace.col")), true},
+        {c.raiz.filePath(QStringLiteral("programa2.col")), false}, // beside it
+        {binario.filePath(QStringLiteral("prueba.col")), false},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.ruta.toStdString());
+        DocumentFixture f(c.carpetas);
+        f.datosPrograma.carpeta = programa;
+        f.crear(2);
+        EXPECT_EQ(f.doc->SaveFile(caso.ruta), !caso.protegido);
+        EXPECT_EQ(f.doc->estado().Modificado, caso.protegido);
+        EXPECT_EQ(f.ventana.guardarComo, caso.protegido ? 1 : 0);
+        if (!caso.protegido) {
+            EXPECT_EQ(AbreArchivoColeccion(caso.ruta).Fallo, FalloLectura::Ninguno);
+            continue;
+        }
+        ASSERT_EQ(f.avisos.shown.size(), 1U);
+        EXPECT_TRUE(f.avisos.shown[0].text.startsWith(
+            QStringLiteral("Lo sentimos: Archivo protegido contra escritura.")));
+    }
+    EXPECT_FALSE(QFileInfo::exists(programa + QStringLiteral("/nueva.col")));
+    EXPECT_EQ(Lee(programa + QStringLiteral("/Ejemplos/ejemplo.col")), QByteArray("enviado"));
 }
 
 TEST(ArchivoDocumento, TitleTheFileCannotHoldIsRefusedAndTheOldFileStays) {
@@ -266,10 +320,14 @@ TEST(ArchivoDocumento, SkippedPicturesAreNamedOnceAndLeftOutOfTheSave) {
     abre(f);
     EXPECT_EQ(f.doc->estado().Problemas[3], prueba.problemas[3]); // the references stay
 
-    // Saved without the pictures, said once.
+    // Saved without the pictures, said once, with the reason.
     ASSERT_TRUE(f.doc->SaveFile(ruta));
     ASSERT_EQ(f.avisos.shown.size(), 2U);
-    EXPECT_TRUE(f.avisos.shown[1].text.contains(QStringLiteral("rueda.png")));
+    EXPECT_EQ(f.avisos.shown[1].text,
+              QStringLiteral("La colección se ha guardado sin estas imágenes:\r\n\r\n"
+                             "    «rueda.png»: no se pudo leer del archivo al abrirlo\r\n"
+                             "    «Plano.gif»: no se pudo leer del archivo al abrirlo\r\n\r\n"
+                             "Sus referencias se conservan en los textos."));
     f.d().Modificado = true;
     ASSERT_TRUE(f.doc->SaveFile(ruta));
     EXPECT_EQ(f.avisos.shown.size(), 2U);

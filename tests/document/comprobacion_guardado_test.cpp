@@ -97,6 +97,13 @@ TEST(CompruebaRelectura, LoQueNoSeLeeIgualSeNombra) {
     bytes.chop(1);
     EXPECT_EQ(Razon(CompruebaRelectura(bytes, c.coleccion, c.problemas)),
               "El directorio de imágenes no se leería igual desde el archivo. No se ha guardado.");
+
+    // Past the largest file that opens, whatever it holds: the reader refuses it too.
+    bytes = Bytes(c);
+    bytes.append(kMaxBytesArchivo + 1 - bytes.size(), '\n');
+    EXPECT_EQ(Razon(CompruebaRelectura(bytes, c.coleccion, c.problemas)),
+              "El archivo pasaría de 128 MB, lo más que se puede abrir. No se ha guardado.");
+    EXPECT_EQ(LeeArchivoColeccion(bytes).Fallo, FalloLectura::ArchivoIncorrecto);
 }
 
 } // namespace

@@ -40,13 +40,15 @@ TEST(DiscoColeccion, GuardaYAbreConSusImagenes) {
     const Carpetas c;
     const ColeccionDePrueba prueba;
     const QString ruta = c.ruta("Física.COL");
-    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
+    ASSERT_FALSE(
+        GuardaColeccion(ruta, {}, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
     EXPECT_EQ(Lee(ruta), ConstruyeArchivoColeccion(prueba.coleccion, prueba.problemas,
                                                    test::FuenteFija(ImagenesDePrueba()))
                              .bytes);
 
     // Saved again over itself: the same bytes, and no file left beside it.
-    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
+    ASSERT_FALSE(
+        GuardaColeccion(ruta, {}, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
     EXPECT_EQ(QDir(c.raiz.path()).entryList(QDir::Files), QStringList{"Física.COL"});
 
     const LecturaColeccion leida = AbreArchivoColeccion(ruta);
@@ -79,7 +81,7 @@ TEST(DiscoColeccion, LoQueNoSeLeeIgualNoTocaElArchivoViejo) {
     ColeccionDePrueba prueba;
     prueba.problemas[1].Enunciado = QStringLiteral("a#SOL(b");
     const ErrorGuardado error =
-        GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente());
+        GuardaColeccion(ruta, {}, prueba.coleccion, prueba.problemas, c.fuente());
     EXPECT_EQ(error.Tipo, FalloGuardado::TextoNoGuardable);
     EXPECT_TRUE(error.Descripcion.startsWith(QStringLiteral("El enunciado del problema 7")));
     EXPECT_EQ(Lee(ruta), QByteArray("contenido viejo"));
@@ -221,7 +223,8 @@ TEST(DiscoColeccion, SoloArchivosNormalesDeTamanoRazonable) {
     // A link to a good file is followed.
     const ColeccionDePrueba prueba;
     const QString buena = c.ruta("buena.COL");
-    ASSERT_FALSE(GuardaColeccion(buena, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
+    ASSERT_FALSE(
+        GuardaColeccion(buena, {}, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
     ASSERT_TRUE(QFile::link(buena, c.ruta("enlace.COL")));
     EXPECT_EQ(AbreArchivoColeccion(c.ruta("enlace.COL")).Fallo, FalloLectura::Ninguno);
 }
@@ -277,15 +280,17 @@ TEST(DiscoColeccion, NombreDeImagenLargoNoSeGuarda) {
     Escribe(c.carpetas.img + '/' + largo, "larga");
     const QString ruta = c.ruta("larga.COL");
     QList<ImagenOmitida> omitidas;
-    ASSERT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente(), &omitidas)
-                     .hayError());
+    ASSERT_FALSE(
+        GuardaColeccion(ruta, {}, prueba.coleccion, prueba.problemas, c.fuente(), &omitidas)
+            .hayError());
     EXPECT_EQ(omitidas, (QList<ImagenOmitida>{{largo, MotivoOmision::NombreLargo}}));
     EXPECT_FALSE(Lee(ruta).contains("larga"));
 
     // 32 characters still fit.
     prueba.problemas[1].Enunciado = "#IMG('" + largo.right(32) + "'#IMG)";
     Escribe(c.carpetas.img + '/' + largo.right(32), "justa");
-    EXPECT_FALSE(GuardaColeccion(ruta, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
+    EXPECT_FALSE(
+        GuardaColeccion(ruta, {}, prueba.coleccion, prueba.problemas, c.fuente()).hayError());
 }
 
 } // namespace

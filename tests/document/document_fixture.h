@@ -14,7 +14,7 @@ namespace vornith::test {
 struct DocumentFixture {
     explicit DocumentFixture(PictureFolders carpetas = {})
         : nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes, impresoras,
-                  std::move(carpetas)},
+                  datosPrograma, std::move(carpetas)},
                  ventana) {}
 
     // The document's state, for what no command sets in one step.
@@ -63,6 +63,7 @@ struct DocumentFixture {
     FakeClipboard portapapeles;
     FakePictureLoader imagenes;
     FakePrinters impresoras;
+    FakeProgramData datosPrograma;
     document::Nucleo nucleo;
     generation::EstadoGeneracion& generacion = nucleo.generacion;
     textengine::EstadoMotor& motor = nucleo.motor;

@@ -1,3 +1,4 @@
+#include "coleccion_de_prueba.h"
 #include "document_fixture.h"
 
 #include <gtest/gtest.h>
@@ -133,6 +134,20 @@ TEST(Paginar, BlockTallerThanAPageStandsAlone) {
     d.Problemas[2].Enunciado = alto;
     f.doc->ComponerColeccion(1);
     EXPECT_EQ(f.avisos.shown.size(), 2U);
+
+    // Opened from its file, then another file without a cut problem: told once, then nothing.
+    test::CarpetasDePrueba c;
+    const QString cortada = c.ruta(QStringLiteral("cortada.COL"));
+    ASSERT_TRUE(f.doc->SaveFile(cortada));
+    d.Problemas[2].Enunciado = QStringLiteral("corto&LF");
+    const QString entera = c.ruta(QStringLiteral("entera.COL"));
+    ASSERT_TRUE(f.doc->SaveFile(entera));
+    DocumentFixture g(c.carpetas);
+    ASSERT_TRUE(g.doc->OpenFile(cortada));
+    EXPECT_EQ(g.avisos.shown.size(), 1U);
+    ASSERT_TRUE(g.doc->OpenFile(entera));
+    EXPECT_EQ(g.avisos.shown.size(), 1U);
+    EXPECT_TRUE(g.doc->estado().ProblemasCortados.isEmpty());
 }
 
 TEST(Paginar, PageOfProblemAndKeptPage) {

@@ -37,6 +37,7 @@ struct Programa {
     test::FakeClipboard portapapeles;
     test::FakePictureLoader imagenes;
     test::FakePrinters impresoras;
+    test::FakeProgramData datosPrograma;
     vd::VentanaNula ventana;
     vd::Nucleo nucleo{
         {azar,
@@ -47,6 +48,7 @@ struct Programa {
          portapapeles,
          imagenes,
          impresoras,
+         datosPrograma,
          {raiz.filePath(QStringLiteral("img")), raiz.filePath(QStringLiteral("temp"))}},
         ventana};
 };

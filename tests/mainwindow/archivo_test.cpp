@@ -1,7 +1,6 @@
 // Save, Save As and the recent-files list; the splash and About window.
 
 #include "mainwindow/form_splash.h"
-#include "platform/program_data.h"
 #include "ventana_fixture.h"
 
 #include <QDir>
@@ -41,7 +40,7 @@ TEST(GuardarComo, SuccessNamesTheFileInCaptionAndList) {
     EXPECT_EQ(f.dialogos.asked[1].request.fileName, ruta);
 }
 
-TEST(GuardarComo, FailureChangesNeitherFileNorCaptionNorList) {
+TEST(GuardarComo, FailureChangesNeitherFileNorCaptionNorListNorFolder) {
     VentanaFixture f;
     mainwindow::FormMain& v = f.cargada();
     f.abre(2);
@@ -51,6 +50,7 @@ TEST(GuardarComo, FailureChangesNeitherFileNorCaptionNorList) {
     EXPECT_TRUE(f.doc().estado().Modificado);
     EXPECT_EQ(v.windowTitle(), "Zelm Software - Vornith");
     EXPECT_TRUE(v.RecientesArchivo[1].isEmpty());
+    EXPECT_TRUE(v.UltimaCarpeta.isEmpty());
     ASSERT_EQ(f.avisos.shown.size(), 1u);
     EXPECT_EQ(f.avisos.shown[0].title, "Vornith NORV");
     EXPECT_EQ(f.avisos.shown[0].icon, Notifier::Icon::Critical);
@@ -58,28 +58,41 @@ TEST(GuardarComo, FailureChangesNeitherFileNorCaptionNorList) {
 
 // A shipped example is never written over: Guardar, the Sí of the close question and Guardar
 // como onto the example end in the save dialog with its name; cancelled, the changes stay. Abrir
-// and the save dialogs start in the user's documents, else in the home folder.
+// and the save dialogs start in the user's documents, else in the home folder, or in the last
+// folder, which a refused save leaves as it was.
 TEST(GuardarComo, AShippedExampleIsSavedUnderANewName) {
-    QTemporaryDir ejemplos(programDataFolder() + QStringLiteral("/Ejemplos-XXXXXX"));
-    const QString ejemplo = ejemplos.filePath("Ejemplo física.col");
+    QTemporaryDir programa; // the program's data folder, as the platform gives it
+    ASSERT_TRUE(QDir(programa.path()).mkdir("Ejemplos"));
+    const QString ejemplo = programa.filePath("Ejemplos/Ejemplo física.col");
     QFile enviado(VORNITH_SOURCE_DIR "/assets/Ejemplos/Ejemplo física.col");
     ASSERT_TRUE(enviado.copy(ejemplo));
+    QTemporaryDir usuario; // a folder of the user's, last used, with a copy of the example
+    const QString propia = usuario.path();
+    const QString copia = usuario.filePath("Ejemplo física.col");
+    ASSERT_TRUE(QFile::copy(ejemplo, copia));
     const QString home = QDir::homePath();
+    const QString nombre = QStringLiteral("Ejemplo física.col");
+    constexpr Notifier::Answer Si = Notifier::Answer::Yes;
     using Ventana = mainwindow::FormMain;
     const struct {
         QAction* Ventana::*orden;
         std::deque<Notifier::Answer> respuestas; // to the save question
         QStringList elegidos; // in Abrir, then in the save dialogs; none left: cancelled
         std::size_t dialogos, mensajes;
-        QString carpeta; // where every dialog starts
+        QString carpeta;   // where every dialog starts
+        QString ultima;    // the last folder, from an earlier run
+        QString propuesto; // the name the save dialogs propose
     } casos[] = {
-        {&Ventana::mnu_File_Save, {}, {ejemplo}, 1, 0, home},
-        {&Ventana::mnu_File_Exit, {Notifier::Answer::Yes}, {ejemplo}, 1, 1, home + "/Documents"},
-        {&Ventana::mnu_File_SaveAs, {}, {ejemplo, ejemplo}, 2, 1, home},
+        {&Ventana::mnu_File_Save, {}, {ejemplo}, 1, 0, home, {}, nombre},
+        {&Ventana::mnu_File_Exit, {Si}, {ejemplo}, 1, 1, home + "/Documents", {}, nombre},
+        {&Ventana::mnu_File_SaveAs, {}, {ejemplo, ejemplo}, 2, 1, home, {}, nombre},
+        {&Ventana::mnu_File_SaveAs, {}, {copia, ejemplo}, 2, 1, propia, propia, copia},
     };
     for (const auto& c : casos) {
         c.carpeta == home ? QDir(home).rmdir("Documents") : QDir(home).mkdir("Documents");
         VentanaFixture f;
+        f.datosPrograma.carpeta = programa.path();
+        if (!c.ultima.isEmpty()) f.ajustes.setValue("LastPath", "Path", c.ultima);
         Ventana& v = f.cargada();
         f.dialogos.answers.assign(c.elegidos.begin(), c.elegidos.end());
         v.mnu_File_Open_Click();
@@ -91,10 +104,12 @@ TEST(GuardarComo, AShippedExampleIsSavedUnderANewName) {
         EXPECT_EQ(f.dialogos.asked.size(), 1 + c.dialogos);
         for (const FakeFileDialogs::Asked& pedido : f.dialogos.asked) {
             EXPECT_EQ(pedido.request.folder, c.carpeta);
-            EXPECT_EQ(pedido.request.fileName, pedido.save ? "Ejemplo física.col" : "");
+            EXPECT_EQ(pedido.request.fileName, pedido.save ? c.propuesto : "");
         }
         EXPECT_EQ(f.avisos.shown.size(), c.mensajes);
         EXPECT_TRUE(f.doc().estado().Modificado);
+        // Where the next Abrir starts: the folder of the file opened.
+        EXPECT_EQ(v.UltimaCarpeta, QFileInfo(c.elegidos[0]).absolutePath());
     }
     QDir(home).rmdir("Documents");
     QFile guardado(ejemplo); // as shipped

@@ -60,14 +60,22 @@ struct VentanaFixture {
     FakeBusyCursor cursor;
     FakeEventLoop eventos;
     FakePictureLoader imagenes;
+    FakeProgramData datosPrograma;
     DialogosFalsos ventanas;
     mainwindow::ServiciosPrincipal servicios{
-        azar,       ajustes,
-        impresoras, shell,
-        avisos,     dialogos,
-        salida,     portapapeles,
-        cursor,     eventos,
-        imagenes,   {dir.filePath(QStringLiteral("img")), dir.filePath(QStringLiteral("temp"))}};
+        azar,
+        ajustes,
+        impresoras,
+        shell,
+        avisos,
+        dialogos,
+        salida,
+        portapapeles,
+        cursor,
+        eventos,
+        imagenes,
+        datosPrograma,
+        {dir.filePath(QStringLiteral("img")), dir.filePath(QStringLiteral("temp"))}};
 
   private:
     std::unique_ptr<mainwindow::FormMain> ventana_ =

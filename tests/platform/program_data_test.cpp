@@ -1,4 +1,5 @@
 #include "platform/program_data.h"
+#include "platform/qt/qt_program_data.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,16 +35,18 @@ TEST(ProgramData, BesideTheProgramElseTheInstallPrefix) {
 }
 
 TEST(ProgramData, OnlyFilesUnderTheDataFolderAreProgramData) {
-    const QString data = programDataFolder();
-    EXPECT_TRUE(isProgramData(data + QStringLiteral("/a.col")));
+    const QString data = QtProgramData().folder(); // the running program's
+    EXPECT_EQ(data, programDataFolder());
+    EXPECT_TRUE(isProgramData(data + QStringLiteral("/a.col"), data));
     // A folder beside it whose name begins with its name is not under it.
     const QTemporaryDir hermana(data + QStringLiteral("x-XXXXXX"));
     ASSERT_TRUE(hermana.isValid());
-    EXPECT_FALSE(isProgramData(hermana.filePath(QStringLiteral("a.col"))));
-    EXPECT_FALSE(isProgramData(QDir::tempPath() + QStringLiteral("/a.col")));
+    EXPECT_FALSE(isProgramData(hermana.filePath(QStringLiteral("a.col")), data));
+    EXPECT_FALSE(isProgramData(QDir::tempPath() + QStringLiteral("/a.col"), data));
+    EXPECT_FALSE(isProgramData(data + QStringLiteral("/a.col"), QString())); // no data folder
     QTemporaryDir otra; // a link elsewhere to a file of the program's is that file
     ASSERT_TRUE(QFile::link(QCoreApplication::applicationFilePath(), otra.filePath("a.col")));
-    EXPECT_TRUE(isProgramData(otra.filePath("a.col")));
+    EXPECT_TRUE(isProgramData(otra.filePath("a.col"), data));
 }
 
 } // namespace

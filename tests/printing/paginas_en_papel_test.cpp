@@ -123,9 +123,10 @@ Maquetacion maqueta(const Caso& c, double zoom, const QString& pdf = QString(),
     test::FakeClipboard portapapeles;
     QtPictureLoader imagenes;
     QtPrinters impresoras;
+    test::FakeProgramData datosPrograma;
     test::FakeVentana ventana;
     Nucleo nucleo({azar, pantalla, cursor, pantalla, avisos, portapapeles, imagenes, impresoras,
-                   {}},
+                   datosPrograma, PictureFolders()},
                   ventana);
     textengine::EstadoMotor& motor = nucleo.motor;
     motor.Zoom = zoom;

@@ -48,8 +48,10 @@ TEST_P(TituloLargo, EveryProblemIsShownWholeAndPrinted) {
     test::FakeClipboard portapapeles;
     QtPictureLoader imagenes;
     QtPrinters impresoras;
+    test::FakeProgramData datosPrograma;
     test::FakeVentana ventana;
-    Nucleo nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes, impresoras, {}},
+    Nucleo nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes, impresoras,
+                   datosPrograma, PictureFolders()},
                   ventana);
     textengine::EstadoMotor& motor = nucleo.motor;
     motor.Zoom = 1;

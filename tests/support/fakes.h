@@ -11,6 +11,7 @@
 #include "platform/picture.h"
 #include "platform/printers.h"
 #include "platform/process_exit.h"
+#include "platform/program_data.h"
 #include "platform/random.h"
 #include "platform/settings.h"
 #include "platform/shell.h"
@@ -279,6 +280,13 @@ private:
         answers.pop_front();
         return a;
     }
+};
+
+// The program's data folder where the test puts it; none by default.
+class FakeProgramData final : public ProgramData {
+  public:
+    QString folder() const override { return carpeta; }
+    QString carpeta;
 };
 
 // Remembers the exit instead of ending the test.

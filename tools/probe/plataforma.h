@@ -10,6 +10,7 @@
 #include "platform/qt/qt_event_loop.h"
 #include "platform/qt/qt_picture.h"
 #include "platform/qt/qt_printers.h"
+#include "platform/qt/qt_program_data.h"
 
 #include <QTextStream>
 
@@ -33,7 +34,7 @@ struct NucleoProbe {
         : caja(static_cast<int>(std::lround(796 * zoom)),
                static_cast<int>(std::lround(1125 * zoom))),
           nucleo({azar, caja, cursor, eventos, avisos, portapapeles, imagenes, impresoras,
-                  defaultPictureFolders()},
+                  datosPrograma, defaultPictureFolders()},
                  ventana) {
         azar.reseedFromClock();
         nucleo.motor.Zoom = zoom;
@@ -47,6 +48,7 @@ struct NucleoProbe {
     QtClipboard portapapeles;
     QtPictureLoader imagenes;
     QtPrinters impresoras;
+    QtProgramData datosPrograma;
     document::VentanaNula ventana;
     document::Nucleo nucleo;
 };
