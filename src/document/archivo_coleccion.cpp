@@ -155,6 +155,11 @@ std::optional<std::pair<QString, QString>> SeparaTextos(QStringView bloque) {
     return std::pair(partes->first.toString(), partes->second.toString());
 }
 
+QString PasaDelMaximoArchivo() {
+    return QStringLiteral("pasaría de ") + Decimal(kMaxBytesArchivo / (1024 * 1024)) +
+           QStringLiteral(" MB, lo más que se puede abrir");
+}
+
 QString MensajeErrorGuardado(const ErrorGuardado& error, const QString& ArchivoActual) {
     switch (error.Tipo) {
     case FalloGuardado::Ninguno:

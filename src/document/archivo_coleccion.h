@@ -36,6 +36,9 @@ constexpr int kMaxPosicion = 99999999; // positions and lengths are written in 8
 // positions a file could reach about 200 MB.
 constexpr qint64 kMaxBytesArchivo = 128 * 1024 * 1024;
 
+// "pasaría de 128 MB, lo más que se puede abrir": why a file past kMaxBytesArchivo is not written.
+QString PasaDelMaximoArchivo();
+
 // ----- Writing
 
 // Why a save did not happen. The caller keeps Modificado as it was in every case.

@@ -128,9 +128,8 @@ ErrorGuardado CompruebaTextos(const DatosColeccion& coleccion, const TablaProble
 ErrorGuardado CompruebaRelectura(const QByteArray& bytes, const DatosColeccion& coleccion,
                                  const TablaProblemas& problemas) {
     if (bytes.size() > kMaxBytesArchivo)
-        return NoGuardable(QStringLiteral("El archivo pasaría de ") +
-                           Decimal(kMaxBytesArchivo / (1024 * 1024)) +
-                           QStringLiteral(" MB, lo más que se puede abrir. No se ha guardado."));
+        return NoGuardable(QStringLiteral("El archivo ") + PasaDelMaximoArchivo() +
+                           QStringLiteral(". No se ha guardado."));
     const LecturaColeccion lectura = LeeArchivoColeccion(bytes);
     if (lectura.Fallo != FalloLectura::Ninguno) return NoSeLeeIgual(QStringLiteral("La colección"));
     const DatosColeccion& leida = lectura.Datos.Coleccion;

@@ -21,9 +21,7 @@ QString Motivo(MotivoOmision motivo) {
         return QStringLiteral("el archivo pasaría de ") + Decimal(kMaxPosicion) +
                QStringLiteral(" bytes");
     case MotivoOmision::ArchivoSinAbrir:
-        return QStringLiteral("el archivo pasaría de ") +
-               Decimal(kMaxBytesArchivo / (1024 * 1024)) +
-               QStringLiteral(" MB, lo más que se puede abrir");
+        return QStringLiteral("el archivo ") + PasaDelMaximoArchivo();
     case MotivoOmision::NombreRepetido:
         return QStringLiteral("otra imagen tiene el mismo nombre con otras mayúsculas");
     case MotivoOmision::NoLeida:

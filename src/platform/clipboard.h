@@ -35,7 +35,7 @@ struct ClipboardRead {
 // which may be slow or hung: read at a change or when the user asks for the content, never on
 // a timer. What this program put there itself is read without asking anyone.
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual void clear() = 0;
     virtual void setText(const QString& text) = 0;

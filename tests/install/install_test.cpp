@@ -84,8 +84,9 @@ TEST(Install, HoldsWhatTheProgramAndTheDesktopLookFor) {
               esperados.join(u'\n').toStdString());
 
     // The manual is drawn in fonts named by the build, whatever the machine's default fonts.
-    const Salida fuentes = ejecuta(QStringLiteral("pdffonts"),
-                                   {QDir(datos).filePath(QStringLiteral("Manual_VORNITH_NORV.pdf"))});
+    const Salida fuentes =
+        ejecuta(QStringLiteral("pdffonts"),
+                {QDir(datos).filePath(QStringLiteral("Manual_VORNITH_NORV.pdf"))});
     ASSERT_EQ(fuentes.codigo, 0) << qPrintable(fuentes.texto);
     const QStringList filas = fuentes.texto.split(u'\n', Qt::SkipEmptyParts).mid(2);
     EXPECT_FALSE(filas.isEmpty());
@@ -107,13 +108,14 @@ TEST(Install, HoldsWhatTheProgramAndTheDesktopLookFor) {
                 {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), prefijo.path()});
     EXPECT_EQ(catalogo.codigo, 0) << qPrintable(catalogo.texto);
     // No warning from any release's checker: each gives the lines of its findings a letter.
-    const Salida datosCatalogo = ejecuta(
-        QStringLiteral("appstreamcli"),
-        {QStringLiteral("validate"), QStringLiteral("--no-net"), QStringLiteral("--no-color"),
-         prefijo.filePath(QStringLiteral("share/metainfo/") + id + QStringLiteral(".metainfo.xml"))});
+    const Salida datosCatalogo = ejecuta(QStringLiteral("appstreamcli"),
+                                         {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                          QStringLiteral("--no-color"),
+                                          prefijo.filePath(QStringLiteral("share/metainfo/") + id +
+                                                           QStringLiteral(".metainfo.xml"))});
     EXPECT_EQ(datosCatalogo.codigo, 0) << qPrintable(datosCatalogo.texto);
-    EXPECT_FALSE(datosCatalogo.texto.contains(QRegularExpression(QStringLiteral("^[EW]: "),
-                                                                 QRegularExpression::MultilineOption)))
+    EXPECT_FALSE(datosCatalogo.texto.contains(
+        QRegularExpression(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption)))
         << qPrintable(datosCatalogo.texto);
 
     // What the package's triggers do, then the desktop's view through GIO.

@@ -33,7 +33,7 @@ namespace vornith::test {
 // Setting it notifies as the system's does. What the program puts there is its own;
 // `otroPrograma` puts what another program does. Reads are counted: each would ask the owner.
 class FakeClipboard final : public Clipboard {
-public:
+  public:
     void clear() override { set(QString(), {}, false, true); }
     void setText(const QString& text) override { setTextAndData(text, {}); }
     void setTextAndData(const QString& text, const QByteArray& data) override {
@@ -54,7 +54,7 @@ public:
     // How the next of them end, when not read: each is used once.
     mutable std::deque<ClipboardRead::Outcome> failures;
 
-private:
+  private:
     ClipboardRead::Outcome lee() const {
         if (own_) return ClipboardRead::Outcome::Read; // the program's own content is read locally
         ++reads;
@@ -78,7 +78,7 @@ private:
 };
 
 class FakeSettings final : public Settings {
-public:
+  public:
     QString value(const QString& section, const QString& key,
                   const QString& fallback) const override {
         return values.value(section + u'/' + key, fallback);
@@ -93,7 +93,7 @@ public:
 };
 
 class FakeShell final : public Shell {
-public:
+  public:
     // A failure is told at once.
     void open(const QString& target, std::function<void()> fallo) override {
         opened.append(target);
@@ -111,7 +111,7 @@ public:
 // Answers message boxes from a queue (Ok, or the last button, when it runs dry) and keeps
 // what was shown.
 class FakeNotifier final : public Notifier {
-public:
+  public:
     struct Shown {
         QString text;
         QString title;
@@ -136,7 +136,7 @@ public:
 };
 
 class FakeBusyCursor final : public BusyCursor {
-public:
+  public:
     void setBusy(bool busy) override {
         busy_ = busy;
         ++changes;
@@ -144,13 +144,13 @@ public:
     bool isBusy() const override { return busy_; }
     int changes = 0;
 
-private:
+  private:
     bool busy_ = false;
 };
 
 // Counts the yields; `alCeder` runs at each, as events arriving in the middle of a long job.
 class FakeEventLoop final : public EventLoop {
-public:
+  public:
     void yield() override {
         ++yields;
         if (falla) throw std::runtime_error("event loop failed");
@@ -164,7 +164,7 @@ public:
 
 // A generator whose draws the test writes; when the script runs out it repeats `fallback`.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     void reseed(std::int64_t seed) override { seeds.push_back(seed); }
     void reseedFromClock() override { ++clockSeeds; }
     float next() override {
@@ -182,19 +182,19 @@ public:
 };
 
 class FakePicture final : public Picture {
-public:
+  public:
     FakePicture(int w, int h) : w_(w), h_(h) {}
     int widthPixels() const override { return w_; }
     int heightPixels() const override { return h_; }
 
-private:
+  private:
     int w_;
     int h_;
 };
 
 // Knows the pictures the test added, by name in any case.
 class FakePictureLoader final : public PictureLoader {
-public:
+  public:
     void add(const QString& name, int w, int h) {
         pictures[name.toUpper()] = std::make_shared<FakePicture>(w, h);
     }
@@ -211,7 +211,7 @@ public:
 
 // Printers whose jobs draw on recording surfaces of an A4 printable area at 600 dpi.
 class FakePrinters final : public Printers {
-public:
+  public:
     struct Job final : PrintJob {
         RecordingSurface page{SurfaceKind::Printer, 4753, 6883, 2.4};
         int pages = 1;
@@ -258,7 +258,7 @@ public:
 
 // Answers file dialogs from a queue (nothing: cancelled) and keeps every request.
 class FakeFileDialogs final : public FileDialogs {
-public:
+  public:
     std::optional<QString> openFile(const FileDialogRequest& request) override {
         return answer(request, false);
     }
@@ -272,7 +272,7 @@ public:
     std::vector<Asked> asked;
     std::deque<std::optional<QString>> answers;
 
-private:
+  private:
     std::optional<QString> answer(const FileDialogRequest& request, bool save) {
         asked.push_back({request, save});
         if (answers.empty()) return std::nullopt;
@@ -291,7 +291,7 @@ class FakeProgramData final : public ProgramData {
 
 // Remembers the exit instead of ending the test.
 class FakeProcessExit final : public ProcessExit {
-public:
+  public:
     void exitNow(int code) override { codes.push_back(code); }
     std::vector<int> codes;
 };

@@ -20,7 +20,7 @@ class SelectionRequestor;
 // change notice follows other programs too. When the requestor can make no connection, Paste
 // reads only what was set here and a change read gives no answer.
 class QtClipboard final : public Clipboard {
-public:
+  public:
     QtClipboard();
     // Another program's content is read on `display` (none: through the toolkit alone).
     explicit QtClipboard(const QByteArray& display);
@@ -33,7 +33,7 @@ public:
     ClipboardRead content(qsizetype maxData) const override;
     void onChange(std::function<void()> changed) override;
 
-private:
+  private:
     // The text and, when `formato` is set, the data in that format of at most `maxData` bytes,
     // waiting for another program.
     ClipboardRead lee(const QByteArray& formato, qsizetype maxData) const;

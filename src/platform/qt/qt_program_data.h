@@ -6,7 +6,7 @@ namespace vornith {
 
 // The running program's data folder, as programDataFolder() finds it.
 class QtProgramData final : public ProgramData {
-public:
+  public:
     QString folder() const override { return programDataFolder(); }
 };
 
